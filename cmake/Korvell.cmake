@@ -1,0 +1,38 @@
+# Helpers shared by every folder's CMakeLists.
+
+# korvell_add_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2)
+# One GoogleTest executable; every TEST becomes a ctest case.
+function(korvell_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT
+      "QT_QPA_PLATFORM=offscreen;KORVELL_SOURCE_DIR=${CMAKE_SOURCE_DIR};ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+endfunction()
+
+# korvell_add_bench(NAME SOURCES a.cpp LIBS lib1)
+function(korvell_add_bench name)
+  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+  find_package(benchmark REQUIRED)
+  add_executable(${name} ${B_SOURCES})
+  target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark)
+endfunction()
+
+# korvell_add_fuzz(NAME SOURCE target.cpp LIBS lib1 [SEEDS dir])
+# With clang and KORVELL_FUZZ a libFuzzer binary; otherwise a replay test that feeds the
+# seed files (and a few hostile inputs) through the same entry point under the sanitizers.
+function(korvell_add_fuzz name)
+  cmake_parse_arguments(F "" "SOURCE;SEEDS" "LIBS" ${ARGN})
+  if(KORVELL_FUZZ AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    add_executable(${name} ${F_SOURCE})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name} PRIVATE ${F_LIBS})
+  elseif(KORVELL_TESTS)
+    add_executable(${name}_replay ${F_SOURCE} ${CMAKE_SOURCE_DIR}/fuzz/replay_main.cpp)
+    target_link_libraries(${name}_replay PRIVATE ${F_LIBS})
+    add_test(NAME ${name}_replay COMMAND ${name}_replay ${F_SEEDS})
+    set_tests_properties(${name}_replay PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
+  endif()
+endfunction()

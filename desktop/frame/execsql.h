@@ -1,0 +1,47 @@
+#pragma once
+// ExecSQL: the only way from the windows to the database. Values are bound to "?" placeholders,
+// never written into the text. Failures are shown as toasts and reported in the result.
+#include "desktop/frame/recordset.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QVariantList>
+
+namespace korvell {
+
+struct SqlResult {
+    bool ok = false;
+    RecordsetPtr rs;       // the rows of a query (ok and a query), else null
+    int rowsAffected = -1; // for a command
+    QString error;         // the driver's text when !ok
+    explicit operator bool() const { return ok; }
+};
+
+// A text whose first word (after trimming) is INSERT, DELETE, UPDATE, EXEC, EXECUTE, CREATE or
+// DROP is a command; anything else is a query. On failure: the toast "数据库连接发生错误" /
+// "请检查网络或数据库服务器" for a lost connection, else "数据库发生错误: " + the driver's text.
+SqlResult ExecSQL(const QString& sql, const QVariantList& params = {});
+
+bool isCommandText(const QString& sql);
+
+// The shared recordset variables of the windows.
+extern RecordsetPtr RS, RS2, RS3, RS4;
+
+// Dates and date-times as each backend stores them; bind through these, never as text.
+QVariant sqlDate(const QDate& date);
+QVariant sqlDateTime(const QDateTime& moment);
+// Reads a stored date or date-time back, whatever the backend returned.
+QDate dateOf(const QVariant& stored);
+QDateTime dateTimeOf(const QVariant& stored);
+// Day text as the windows show it: "yyyy-m-d".
+QString dayText(const QDate& date);
+
+// The backend of the current connection, for the rare statement that must differ.
+enum class Backend { SQLite, PostgreSQL, Odbc };
+Backend currentBackend();
+
+// Drops the thread's connection so the next call reads "nd.dsn" again (tests, retry after the
+// program folder changed).
+void resetConnection();
+
+} // namespace korvell

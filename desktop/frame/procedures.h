@@ -1,0 +1,21 @@
+#pragma once
+// Shared procedures every window uses besides data access and the toast.
+#include <QString>
+
+namespace korvell {
+
+// Rights of the logged-in user's group on a window: query right then maintenance right, each
+// "1" or "0"; "10" when the window is unknown, the group has no row, or the database fails.
+QString GetRights(const QString& windowName);
+
+// Appends one line (now, the logged-in user, text) to the operation log. False when not stored.
+bool WriteLog(const QString& text);
+
+// Starts program and waits for its end without a time limit; windows keep painting, their input
+// is blocked. False when the program could not be started.
+bool ShellWait(const QString& program);
+
+// Logs "退出系统" and ends the program at once; no window can refuse.
+[[noreturn]] void ExitSystem();
+
+} // namespace korvell

@@ -1,0 +1,48 @@
+#include "platform/ui/processes.h"
+
+#include <QEventLoop>
+#include <QProcess>
+
+namespace platform {
+namespace {
+
+    class SystemProcesses final : public Processes {
+    public:
+        bool startAndWait(const QString& program, const QStringList& arguments) override
+        {
+            QProcess process;
+            process.setProcessChannelMode(QProcess::ForwardedChannels);
+            process.start(program, arguments);
+            if (!process.waitForStarted(-1))
+                return false;
+            // Paint and timers go on while the other program runs; clicks and keys do not reach
+            // our windows.
+            QEventLoop loop;
+            QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+            QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+            if (process.state() != QProcess::NotRunning)
+                loop.exec(QEventLoop::ExcludeUserInputEvents);
+            return true;
+        }
+
+        bool startDetached(const QString& program, const QStringList& arguments) override
+        {
+            return QProcess::startDetached(program, arguments);
+        }
+    };
+
+    SystemProcesses systemProcesses;
+    Processes* installed = nullptr;
+
+} // namespace
+
+Processes& processes() { return installed ? *installed : systemProcesses; }
+
+Processes* setProcesses(Processes* p)
+{
+    Processes* previous = installed;
+    installed = p;
+    return previous;
+}
+
+} // namespace platform
