@@ -1,0 +1,311 @@
+#include "generator/project/projectfile.h"
+#include "tests/support/scripteddialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <random>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace vosket;
+
+namespace {
+
+Project NewAtStart()
+{
+    Project p;
+    ResetBarcodeSettings(p.barcode);
+    NewProject(p);
+    return p;
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+QByteArray RandomBytes(qsizetype n, unsigned seed)
+{
+    std::mt19937 rng(seed);
+    QByteArray out(n, '\0');
+    for (char& c : out)
+        c = static_cast<char>(rng());
+    return out;
+}
+
+const QByteArray kTag("7300-1.00\0", 10);
+
+class ProjectFile : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    testsupport::ScriptedDialogs dialogs;
+    Project project = NewAtStart();
+    const QByteArray newBytes = ProjectFileBytes(NewAtStart());
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // Opens bytes from a file the way "打开..." does: defaults first, then the file.
+    bool openBytes(const QByteArray& bytes)
+    {
+        WriteAll(path("in.VSK"), bytes);
+        project = NewAtStart();
+        return OpenProjectFile(project, path("in.VSK"));
+    }
+};
+
+} // namespace
+
+TEST_F(ProjectFile, SaveWritesExactly18942BytesAndReopensUnchanged)
+{
+    project.modified = true;
+    ASSERT_TRUE(SaveProjectAsFile(project, path("a")));
+    EXPECT_EQ(project.path, path("a.VSK"));
+    EXPECT_FALSE(project.modified);
+    const QByteArray first = ReadAll(path("a.VSK"));
+    EXPECT_EQ(first.size(), 18942);
+    EXPECT_EQ(first, newBytes);
+
+    Project reopened = NewAtStart();
+    ASSERT_TRUE(OpenProjectFile(reopened, path("a.VSK")));
+    EXPECT_EQ(reopened.path, path("a.VSK"));
+    ASSERT_TRUE(SaveProjectAsFile(reopened, path("b.VSK")));
+    EXPECT_EQ(ReadAll(path("b.VSK")), first);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(ProjectFile, EveryByteBehindTheTagSurvivesARoundTrip)
+{
+    const QByteArray body = RandomBytes(18942 - 10, 7);
+    ASSERT_TRUE(openBytes(kTag + body));
+    const QByteArray saved = ProjectFileBytes(project);
+    ASSERT_EQ(saved.size(), 18942);
+    EXPECT_EQ(saved.left(10), kTag);
+    EXPECT_EQ(saved.mid(10, 18832), body.left(18832)); // every block, reserved bytes included
+    EXPECT_EQ(saved.mid(18842), QByteArray(100, '\0')); // the tail is never read, written as zeros
+}
+
+TEST_F(ProjectFile, TheTenthTagByteIsNotCompared)
+{
+    // The tag is compared as a string whose 10th byte is taken as its NUL.
+    EXPECT_TRUE(openBytes(QByteArray("7300-1.00X") + newBytes.mid(10)));
+    EXPECT_EQ(ProjectFileBytes(project), newBytes);
+}
+
+TEST_F(ProjectFile, AnotherFormatIsRejectedAndLeavesANewUnnamedProject)
+{
+    QByteArray other = RandomBytes(18942, 3);
+    const QByteArray variants[] = {
+        QByteArray("7300-1.01\0", 10) + other.mid(10), // another version
+        QByteArray("X300-1.00\0", 10) + other.mid(10), // wrong first byte
+        QByteArray("7300-1.0\0\0", 10) + other.mid(10), // tag ends early
+        QByteArray(), // empty
+        QByteArray("7300-1.00"), // shorter than the tag
+    };
+    for (const QByteArray& bytes : variants) {
+        dialogs.messages.clear();
+        project.path = QStringLiteral("/old/name.VSK");
+        EXPECT_FALSE(openBytes(bytes)) << bytes.left(10).toHex().constData();
+        EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("错误|格式不匹配 !!!") });
+        EXPECT_EQ(ProjectFileBytes(project), newBytes);
+        EXPECT_TRUE(project.path.isEmpty());
+    }
+}
+
+TEST_F(ProjectFile, AShortFileLoadsWhatItHasWithAWarning)
+{
+    Project source = NewAtStart();
+    source.menus[0].largeFont() = 0;
+    source.forms[0].nextTarget() = 7;
+    source.forms[1].nextTarget() = 9; // behind the cut
+    const QByteArray full = ProjectFileBytes(source);
+
+    // Cut in the middle of form 1: menus and the first part of form 1 are taken.
+    const qsizetype cut = 3535 + 600;
+    ASSERT_TRUE(openBytes(full.left(cut)));
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.value(0).startsWith(QStringLiteral("警告|")));
+    EXPECT_EQ(project.path, path("in.VSK"));
+    const QByteArray loaded = ProjectFileBytes(project);
+    EXPECT_EQ(loaded.left(cut), full.left(cut));
+    EXPECT_EQ(loaded.mid(cut), newBytes.mid(cut));
+    EXPECT_EQ(project.menus[0].largeFont(), 0);
+    EXPECT_EQ(project.forms[0].nextTarget(), 7);
+    EXPECT_EQ(project.forms[1].nextTarget(), 2);
+
+    // The tag alone: a new project, still taken.
+    dialogs.messages.clear();
+    EXPECT_TRUE(openBytes(kTag));
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(ProjectFileBytes(project), newBytes);
+}
+
+TEST_F(ProjectFile, ALongerFileIsReadOnlyAsFarAsTheSettings)
+{
+    Project source = NewAtStart();
+    source.system.promptDuration() = 42;
+    ASSERT_TRUE(openBytes(ProjectFileBytes(source) + RandomBytes(5000, 1)));
+    EXPECT_EQ(project.system.promptDuration(), 42);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(ProjectFile, AFileThatCannotBeOpenedFailsWithoutAMessage)
+{
+    project.path = QStringLiteral("x");
+    EXPECT_FALSE(OpenProjectFile(project, path("missing.VSK")));
+    EXPECT_TRUE(project.path.isEmpty());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(ProjectFileBytes(project), newBytes);
+}
+
+TEST_F(ProjectFile, AReadErrorFailsTheOpenAndChangesNothing)
+{
+    // Reading a process's memory file from offset 0 fails with an I/O error.
+    EXPECT_FALSE(OpenProjectFile(project, QStringLiteral("/proc/self/mem")));
+    EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("错误|读取文件出错 !!!") });
+    EXPECT_TRUE(project.path.isEmpty());
+    EXPECT_EQ(ProjectFileBytes(project), newBytes);
+}
+
+TEST_F(ProjectFile, OpenAndSaveAskThroughTheDialogs)
+{
+    WriteAll(path("p.VSK"), newBytes);
+    dialogs.fileNames = { path("p.VSK") };
+    project.path = QStringLiteral("stale");
+    EXPECT_TRUE(OpenProject(project));
+    EXPECT_EQ(project.path, path("p.VSK"));
+
+    // Cancelled open: unnamed afterwards.
+    EXPECT_FALSE(OpenProject(project));
+    EXPECT_TRUE(project.path.isEmpty());
+
+    // Saving an unnamed project asks for a name; cancelling keeps it unnamed and modified.
+    project.modified = true;
+    EXPECT_FALSE(SaveProject(project));
+    EXPECT_TRUE(project.path.isEmpty());
+    EXPECT_TRUE(project.modified);
+    EXPECT_EQ(dialogs.fileDialogs.size(), 3);
+
+    dialogs.fileNames = { path("named") };
+    EXPECT_TRUE(SaveProject(project));
+    EXPECT_EQ(project.path, path("named.VSK"));
+    EXPECT_FALSE(project.modified);
+
+    // A named project saves without asking.
+    project.modified = true;
+    EXPECT_TRUE(SaveProject(project));
+    EXPECT_EQ(dialogs.fileDialogs.size(), 4);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST(ProjectFileName, TheExtensionRule)
+{
+    EXPECT_EQ(WithProjectExtension(QStringLiteral("/d/x")), QStringLiteral("/d/x.VSK"));
+    EXPECT_EQ(WithProjectExtension(QStringLiteral("/d/x.txt")), QStringLiteral("/d/x.txt.VSK"));
+    EXPECT_EQ(WithProjectExtension(QStringLiteral("/d/.vSk")), QStringLiteral("/d/.vSk"));
+    EXPECT_EQ(WithProjectExtension(QStringLiteral("x.vsk")), QStringLiteral("x.vsk"));
+    EXPECT_EQ(WithProjectExtension(QStringLiteral("x.VSK")), QStringLiteral("x.VSK"));
+    EXPECT_EQ(WithProjectExtension(QStringLiteral("x.VSKX")), QStringLiteral("x.VSKX.VSK"));
+    EXPECT_EQ(WithProjectExtension(QStringLiteral("x_vsk")), QStringLiteral("x_vsk.VSK"));
+    EXPECT_EQ(WithProjectExtension(QStringLiteral("vsk")), QStringLiteral("vsk.VSK"));
+    // Only ASCII letters count: the long s folds to 's' in Unicode but is not one here.
+    EXPECT_EQ(WithProjectExtension(QStringLiteral("x.v\u017Fk")), QStringLiteral("x.v\u017Fk.VSK"));
+}
+
+TEST_F(ProjectFile, SaveAsTypedNamesGetTheExtension)
+{
+    ASSERT_TRUE(SaveProjectAsFile(project, path("x.txt")));
+    EXPECT_TRUE(QFile::exists(path("x.txt.VSK")));
+    EXPECT_FALSE(QFile::exists(path("x.txt")));
+    ASSERT_TRUE(SaveProjectAsFile(project, path(".vSk")));
+    EXPECT_EQ(ReadAll(path(".vSk")).size(), 18942);
+}
+
+TEST_F(ProjectFile, ALongPathIsNoProblem)
+{
+    QString folder = dir.path();
+    for (int i = 0; i < 6; ++i)
+        folder += QLatin1Char('/') + QString(60, QLatin1Char('d' + i));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString name = folder + QStringLiteral("/项目");
+    ASSERT_GT(name.size(), 300);
+    ASSERT_TRUE(SaveProjectAsFile(project, name));
+    Project reopened = NewAtStart();
+    EXPECT_TRUE(OpenProjectFile(reopened, name + QStringLiteral(".VSK")));
+    EXPECT_EQ(reopened.path.size(), name.size() + 4);
+}
+
+TEST_F(ProjectFile, AFailedSaveKeepsTheOldFileAndModified)
+{
+    const QString target = path("keep.VSK");
+    const QByteArray old = RandomBytes(18942, 11);
+    WriteAll(target, old);
+    project.path = target;
+    project.modified = true;
+
+    // A full disk, made by a file-size limit below the file's size.
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = WriteProjectFile(project);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(project.modified);
+    EXPECT_EQ(ReadAll(target), old);
+    EXPECT_EQ(dialogs.messages,
+        QStringList { QStringLiteral("错误|保存文件失败 !!!\n") + QDir::toNativeSeparators(target) });
+    EXPECT_EQ(
+        QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { QStringLiteral("keep.VSK") })
+        << "no temporary file is left behind";
+}
+
+TEST_F(ProjectFile, ASaveWhereNothingCanBeCreatedFails)
+{
+    project.modified = true;
+    EXPECT_FALSE(SaveProjectAsFile(project, path("no/such/folder/x")));
+    EXPECT_TRUE(project.modified);
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    // /proc accepts no new files, whoever asks.
+    EXPECT_FALSE(SaveProjectAsFile(project, QStringLiteral("/proc/vosket-test")));
+    EXPECT_TRUE(project.modified);
+    EXPECT_EQ(dialogs.messages.size(), 2);
+}
+
+TEST_F(ProjectFile, AReadOnlyFolderOrFileKeepsTheOldFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root";
+    const QString folder = path("ro");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString target = folder + QStringLiteral("/old.VSK");
+    const QByteArray old = RandomBytes(100, 5);
+    WriteAll(target, old);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    project.path = target;
+    project.modified = true;
+    EXPECT_FALSE(WriteProjectFile(project));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(project.modified);
+    EXPECT_EQ(ReadAll(target), old);
+
+    QFile::setPermissions(target, QFile::ReadOwner);
+    EXPECT_FALSE(WriteProjectFile(project));
+    EXPECT_EQ(ReadAll(target), old);
+    EXPECT_EQ(dialogs.messages.size(), 2);
+}
