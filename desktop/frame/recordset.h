@@ -43,7 +43,8 @@ public:
 
     int fieldCount() const { return int(names.size()); }
     // Field of the current record; by name without regard to case. An unknown name or a position
-    // out of range, or a read at EOF, gives a field with an empty name and a null value.
+    // out of range gives a field with an empty name and a null value; at EOF the field keeps its
+    // name and type (the field list of an empty result stays readable) and its value is null.
     Field field(const QString& name) const;
     Field field(int position) const;
     // Shorthand for field(name).value.

@@ -1,0 +1,198 @@
+// 10,000 key lookups and 10,000 inserts through ExecSQL, and the same work through a QSqlQuery
+// prepared once, on SQLite and (when KORVELL_TEST_PG names a server) PostgreSQL.
+#include "desktop/frame/connection.h"
+#include "desktop/frame/databasefiles.h"
+#include "desktop/frame/execsql.h"
+#include "desktop/frame/loginstate.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QUuid>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <list>
+
+using namespace korvell;
+
+namespace {
+
+constexpr int operations = 10000;
+
+const QString insertItem
+    = "insert into c_proc_main (serialno,count_num,enter_date,groupno,proc_mod,proc_mod1,"
+      "proc_weight,proc_net_wt,rk_date,station_no) values (?,?,?,?,?,?,?,?,?,?)";
+const QString lookupItem = "select * from c_proc_main where serialno=?";
+
+QString serial(int i)
+{
+    return QString("20260930035%1").arg(10001 + i);
+}
+
+QVariantList itemValues(int i)
+{
+    return { serial(i), 10001 + i, sqlDateTime(QDateTime(QDate(2026, 9, 30), QTime(8, 0))), "2026093010001",
+        "DLX-035", "0.35", 21.5, 20.3, sqlDate(QDate(2026, 9, 30)), "1" };
+}
+
+// A fresh database for one backend in a temporary program folder.
+class BenchDatabase {
+public:
+    explicit BenchDatabase(Backend backend)
+        : kind(backend)
+    {
+        loginState().myapppath = folder.path() + "/";
+        resetConnection();
+        DsnKeys keys = { { "DRIVER", "SQLite3" }, { "DATABASE", "bench.db" } };
+        if (backend == Backend::PostgreSQL)
+            keys = serverDsnKeys(qEnvironmentVariable("KORVELL_TEST_PG"),
+                "korvell_bench_" + QUuid::createUuid().toString(QUuid::Id128).left(12));
+        QString source = qEnvironmentVariable("KORVELL_SOURCE_DIR");
+        if (source.isEmpty())
+            source = KORVELL_SOURCE_TREE;
+        ready = writeDsnKeys(folder.filePath("nd.dsn"), keys)
+            && createDatabase(databaseFiles(QDir(source).filePath("database"), backend, false), problem);
+    }
+    ~BenchDatabase()
+    {
+        use();
+        if (kind == Backend::PostgreSQL)
+            dropServerDatabase(GetConnString(), problem);
+    }
+    // Points this thread's connection at this database.
+    void use() const
+    {
+        loginState().myapppath = folder.path() + "/";
+        resetConnection();
+    }
+    bool ready = false;
+    QString problem;
+
+private:
+    Backend kind;
+    QTemporaryDir folder;
+};
+
+void clearItems()
+{
+    ExecSQL("delete from c_proc_main");
+}
+
+void fillItems()
+{
+    clearItems();
+    for (int i = 0; i < operations; ++i)
+        ExecSQL(insertItem, itemValues(i));
+}
+
+// The same work without ExecSQL: one prepared query, values bound and every field read.
+QSqlQuery preparedQuery(const QString& sql)
+{
+    QString error;
+    Connection::current().open(error);
+    QSqlQuery query(Connection::current().database());
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    return query;
+}
+
+void lookupsThroughExecSql(benchmark::State& state)
+{
+    fillItems();
+    for (auto _ : state) {
+        for (int i = 0; i < operations; ++i) {
+            const SqlResult result = ExecSQL(lookupItem, { serial(i) });
+            benchmark::DoNotOptimize(result.rs->value("proc_net_wt"));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * operations);
+}
+
+void lookupsThroughQSqlQuery(benchmark::State& state)
+{
+    fillItems();
+    QSqlQuery query = preparedQuery(lookupItem);
+    for (auto _ : state) {
+        for (int i = 0; i < operations; ++i) {
+            query.bindValue(0, serial(i));
+            query.exec();
+            const int columns = query.record().count();
+            QList<QVariant> row;
+            while (query.next()) {
+                for (int c = 0; c < columns; ++c)
+                    row << query.value(c);
+            }
+            query.finish();
+            benchmark::DoNotOptimize(row);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * operations);
+}
+
+void insertsThroughExecSql(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        clearItems();
+        state.ResumeTiming();
+        for (int i = 0; i < operations; ++i)
+            benchmark::DoNotOptimize(ExecSQL(insertItem, itemValues(i)).ok);
+    }
+    state.SetItemsProcessed(state.iterations() * operations);
+}
+
+void insertsThroughQSqlQuery(benchmark::State& state)
+{
+    QSqlQuery query = preparedQuery(insertItem);
+    for (auto _ : state) {
+        state.PauseTiming();
+        clearItems();
+        state.ResumeTiming();
+        for (int i = 0; i < operations; ++i) {
+            const QVariantList values = itemValues(i);
+            for (int v = 0; v < values.size(); ++v)
+                query.bindValue(v, values[v]);
+            benchmark::DoNotOptimize(query.exec());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * operations);
+}
+
+void registerBackend(const std::string& backend, const BenchDatabase& database)
+{
+    for (const auto& [label, work] :
+        std::initializer_list<std::pair<const char*, void (*)(benchmark::State&)>> {
+            { "/lookup/ExecSQL", lookupsThroughExecSql }, { "/lookup/QSqlQuery", lookupsThroughQSqlQuery },
+            { "/insert/ExecSQL", insertsThroughExecSql }, { "/insert/QSqlQuery", insertsThroughQSqlQuery } })
+        benchmark::RegisterBenchmark((backend + label).c_str(),
+            [&database, work](benchmark::State& state) {
+                database.use();
+                work(state);
+            })
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(3);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    std::vector<std::pair<std::string, Backend>> backends = { { "SQLite", Backend::SQLite } };
+    if (!qEnvironmentVariable("KORVELL_TEST_PG").isEmpty())
+        backends.push_back({ "PostgreSQL", Backend::PostgreSQL });
+    std::list<BenchDatabase> databases;
+    for (const auto& [name, backend] : backends) {
+        const BenchDatabase& database = databases.emplace_back(backend);
+        if (!database.ready) {
+            std::fprintf(stderr, "%s: %s\n", name.c_str(), qPrintable(database.problem));
+            return 1;
+        }
+        registerBackend(name, database);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

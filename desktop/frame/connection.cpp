@@ -1,0 +1,210 @@
+#include "desktop/frame/connection.h"
+
+#include "desktop/frame/recordset.h"
+
+#include <QSqlDriver>
+#include <QUrl>
+#include <sqlite3.h>
+
+namespace korvell {
+
+namespace {
+
+    // Prepared statements kept per connection; the windows use a few dozen distinct texts.
+    constexpr size_t statementCacheLimit = 128;
+
+    // len(text): characters without trailing blanks, as the windows expect of it; Null stays Null.
+    void sqliteLen(sqlite3_context* context, int, sqlite3_value** argv)
+    {
+        if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+            sqlite3_result_null(context);
+            return;
+        }
+        const auto* text = reinterpret_cast<const unsigned char*>(sqlite3_value_text(argv[0]));
+        int bytes = sqlite3_value_bytes(argv[0]);
+        while (bytes > 0 && text[bytes - 1] == ' ')
+            --bytes;
+        sqlite3_int64 characters = 0;
+        for (int i = 0; i < bytes; ++i) {
+            if ((text[i] & 0xC0) != 0x80)
+                ++characters;
+        }
+        sqlite3_result_int64(context, characters);
+    }
+
+    sqlite3* sqliteHandle(const QSqlDatabase& db)
+    {
+        const QVariant handle = db.driver()->handle();
+        if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+            return nullptr;
+        return *static_cast<sqlite3* const*>(handle.constData());
+    }
+
+    int adoTypeOfDeclaration(QString declared)
+    {
+        declared = declared.toLower();
+        if (declared.isEmpty())
+            return 0;
+        if (declared.contains("timestamp") || declared.contains("datetime"))
+            return adDBTimeStamp;
+        if (declared.contains("date"))
+            return adDBDate;
+        if (declared.contains("int"))
+            return adInteger;
+        if (declared.contains("numeric") || declared.contains("decimal"))
+            return adNumeric;
+        if (declared.contains("real") || declared.contains("floa") || declared.contains("doub"))
+            return adDouble;
+        if (declared.contains("bool"))
+            return adBoolean;
+        if (declared.contains("blob"))
+            return adVarBinary;
+        return adVarChar;
+    }
+
+} // namespace
+
+Connection& Connection::current()
+{
+    thread_local Connection connection;
+    return connection;
+}
+
+Connection::Connection()
+    : name(QString("korvell-%1").arg(quintptr(this)))
+{
+}
+
+Connection::~Connection()
+{
+    drop();
+}
+
+void Connection::drop()
+{
+    statements.clear();
+    declared.clear();
+    settingsRead = false;
+    if (!db.isValid())
+        return;
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
+}
+
+Backend Connection::backend()
+{
+    if (!settingsRead) {
+        settings = GetConnString();
+        settingsRead = true;
+    }
+    return settings.backend;
+}
+
+bool Connection::open(QString& error)
+{
+    if (db.isValid() && db.isOpen())
+        return true;
+    drop();
+    settings = GetConnString();
+    settingsRead = true;
+    if (!settings.usable()) {
+        error = settings.problem;
+        return false;
+    }
+    db = QSqlDatabase::addDatabase(settings.qtDriver, name);
+    if (settings.backend != Backend::SQLite)
+        db.setDatabaseName(settings.databaseName);
+    if (settings.backend == Backend::PostgreSQL) {
+        if (!settings.host.isEmpty())
+            db.setHostName(settings.host);
+        if (settings.port > 0)
+            db.setPort(settings.port);
+        db.setUserName(settings.user);
+        db.setPassword(settings.password);
+        // A server that does not answer must not hang the window for minutes.
+        db.setConnectOptions("connect_timeout=5");
+    } else if (settings.backend == Backend::SQLite) {
+        // Opened read-write without creating: a missing file is a missing database, not a new
+        // empty one. Several stations may share one file: wait for a writer instead of failing.
+        db.setDatabaseName(
+            QUrl::fromLocalFile(settings.databaseName).toString(QUrl::FullyEncoded) + "?mode=rw");
+        db.setConnectOptions("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000");
+    }
+    if (!db.open()) {
+        error = db.lastError().text().trimmed();
+        if (error.isEmpty())
+            error = "cannot open " + settings.databaseName;
+        drop();
+        return false;
+    }
+    if (settings.backend == Backend::SQLite)
+        configureSqlite();
+    return true;
+}
+
+void Connection::configureSqlite()
+{
+    if (sqlite3* handle = sqliteHandle(db))
+        sqlite3_create_function_v2(handle, "len", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqliteLen,
+            nullptr, nullptr, nullptr);
+    QSqlQuery pragma(db);
+    pragma.exec("PRAGMA journal_mode=WAL");
+    pragma.exec("PRAGMA synchronous=NORMAL");
+}
+
+Connection::Statement* Connection::prepared(const QString& sql, QSqlError& error)
+{
+    if (auto found = statements.find(sql); found != statements.end())
+        return found->second.get();
+    auto statement = std::make_unique<Statement>(Statement { QSqlQuery(db), std::nullopt });
+    statement->query.setForwardOnly(true);
+    if (!statement->query.prepare(sql)) {
+        error = statement->query.lastError();
+        return nullptr;
+    }
+    if (statements.size() >= statementCacheLimit)
+        statements.clear();
+    return statements.emplace(sql, std::move(statement)).first->second.get();
+}
+
+QList<int> Connection::declaredTypes(const QString& sql)
+{
+    if (settings.backend != Backend::SQLite)
+        return {};
+    if (auto found = declared.constFind(sql); found != declared.constEnd())
+        return *found;
+    QList<int> types;
+    sqlite3* handle = sqliteHandle(db);
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (handle
+        && sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &statement, nullptr) == SQLITE_OK
+        && statement) {
+        const int columns = sqlite3_column_count(statement);
+        for (int i = 0; i < columns; ++i) {
+            const char* declaration = sqlite3_column_decltype(statement, i);
+            types << adoTypeOfDeclaration(QString::fromUtf8(declaration ? declaration : ""));
+        }
+    }
+    sqlite3_finalize(statement);
+    if (declared.size() >= qsizetype(statementCacheLimit))
+        declared.clear();
+    declared.insert(sql, types);
+    return types;
+}
+
+bool Connection::stillAlive()
+{
+    if (!db.isValid() || !db.isOpen())
+        return false;
+    if (settings.backend == Backend::SQLite)
+        return true;
+    QSqlQuery probe(db);
+    if (probe.exec("select 1"))
+        return true;
+    drop();
+    return false;
+}
+
+} // namespace korvell

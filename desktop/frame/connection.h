@@ -1,0 +1,60 @@
+#pragma once
+// The database connection of the calling thread: opened from "nd.dsn" on first use, kept open,
+// and dropped after a failure so that the next call opens it afresh.
+#include "desktop/frame/dsn.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+
+namespace korvell {
+
+class Connection {
+public:
+    static Connection& current();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens the connection unless it is open. On failure error holds the driver's text.
+    bool open(QString& error);
+    QSqlDatabase& database() { return db; }
+    // The backend nd.dsn names (read without opening when nothing is open yet).
+    Backend backend();
+
+    // A statement prepared once and kept for the next call with the same text, with the names and
+    // type codes of its result columns once a caller has worked them out.
+    struct Statement {
+        QSqlQuery query;
+        std::optional<std::pair<QStringList, QList<int>>> columns;
+    };
+    // nullptr when the statement cannot be prepared (error holds why).
+    Statement* prepared(const QString& sql, QSqlError& error);
+
+    // ADO type codes from the declared column types of sql (SQLite keeps "DATE", "TIMESTAMP" only
+    // as declarations); empty for other backends.
+    QList<int> declaredTypes(const QString& sql);
+
+    // After a failed statement: whether the connection still answers. A server that went away
+    // answers no more; the connection is dropped then.
+    bool stillAlive();
+
+    void drop();
+
+private:
+    Connection();
+    void configureSqlite();
+
+    QString name;
+    QSqlDatabase db;
+    ConnectionSettings settings;
+    bool settingsRead = false;
+    std::unordered_map<QString, std::unique_ptr<Statement>> statements;
+    QHash<QString, QList<int>> declared;
+};
+
+} // namespace korvell

@@ -1,0 +1,327 @@
+#include "desktop/frame/execsql.h"
+
+#include "desktop/frame/connection.h"
+#include "desktop/frame/toast.h"
+
+#include <QSqlField>
+#include <QSqlRecord>
+#include <optional>
+
+namespace korvell {
+
+RecordsetPtr RS, RS2, RS3, RS4;
+
+namespace {
+
+    constexpr int postgresNumericOid = 1700;
+
+    bool isWordCharacter(QChar c)
+    {
+        return c.isLetterOrNumber() || c == '_';
+    }
+
+    int adoTypeOfField(const QSqlField& field)
+    {
+        switch (field.metaType().id()) {
+        case QMetaType::QDate:
+            return adDBDate;
+        case QMetaType::QDateTime:
+        case QMetaType::QTime:
+            return adDBTimeStamp;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+            return adInteger;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            return field.typeID() == postgresNumericOid ? adNumeric : adDouble;
+        case QMetaType::Bool:
+            return adBoolean;
+        case QMetaType::QByteArray:
+            return adVarBinary;
+        default:
+            return adVarChar;
+        }
+    }
+
+    // Values as the type code promises, whatever the backend stored: SQLite keeps dates as text and
+    // whole numbers in numeric columns as integers. A value that does not read as its type (text
+    // written into such a column by hand) is kept as stored rather than lost.
+    QVariant normalized(const QVariant& value, int type)
+    {
+        switch (type) {
+        case adDBDate: {
+            if (value.metaType().id() == QMetaType::QDate)
+                return value;
+            const QDate date = dateOf(value);
+            return date.isValid() ? QVariant(date) : value;
+        }
+        case adDBTimeStamp: {
+            if (value.metaType().id() == QMetaType::QDateTime)
+                return value;
+            const QDateTime moment = dateTimeOf(value);
+            return moment.isValid() ? QVariant(moment) : value;
+        }
+        case adNumeric:
+        case adDouble: {
+            if (value.metaType().id() == QMetaType::Double)
+                return value;
+            bool number = false;
+            const double converted = value.toDouble(&number);
+            return number ? QVariant(converted) : value;
+        }
+        default:
+            return value;
+        }
+    }
+
+    using Columns = std::pair<QStringList, QList<int>>;
+
+    // Names and type codes of the result columns; declared holds SQLite's declared types.
+    Columns describeColumns(const QSqlQuery& query, const QList<int>& declared)
+    {
+        const QSqlRecord record = query.record();
+        Columns columns;
+        for (int i = 0; i < record.count(); ++i) {
+            columns.first << record.fieldName(i);
+            const int fromDeclaration = i < declared.size() ? declared[i] : 0;
+            columns.second << (fromDeclaration ? fromDeclaration : adoTypeOfField(record.field(i)));
+        }
+        return columns;
+    }
+
+    RecordsetPtr snapshot(QSqlQuery& query, const Columns& columns)
+    {
+        const QList<int>& types = columns.second;
+        const qsizetype count = types.size();
+        QList<QList<QVariant>> rows;
+        while (query.next()) {
+            QList<QVariant> row;
+            row.reserve(count);
+            for (int i = 0; i < count; ++i)
+                row << (query.isNull(i) ? QVariant() : normalized(query.value(i), types[i]));
+            rows << std::move(row);
+        }
+        return std::make_shared<Recordset>(columns.first, types, std::move(rows));
+    }
+
+    QString describe(const QSqlError& error)
+    {
+        QString text = error.databaseText().trimmed();
+        if (text.isEmpty())
+            text = error.driverText().trimmed();
+        return text;
+    }
+
+    SqlResult connectionFailure(const QString& why)
+    {
+        ShowToast("数据库连接发生错误", "请检查网络或数据库服务器", ToastRed);
+        SqlResult result;
+        result.error = why;
+        return result;
+    }
+
+    SqlResult statementFailure(Connection& connection, const QSqlError& error)
+    {
+        const QString text = describe(error);
+        // Qt's error type is no guide here (QSQLITE files a constraint failure as ConnectionError):
+        // whether the connection still answers tells a lost server from a refused statement.
+        if (!connection.stillAlive()) {
+            connection.drop();
+            return connectionFailure(text);
+        }
+        ShowToast("数据库发生错误: " + text, "", ToastRed);
+        SqlResult result;
+        result.error = text;
+        return result;
+    }
+
+} // namespace
+
+bool isCommandText(const QString& sql)
+{
+    static const QStringList commands = { "INSERT", "DELETE", "UPDATE", "EXEC", "EXECUTE", "CREATE", "DROP" };
+    const QString text = sql.trimmed();
+    qsizetype end = 0;
+    while (end < text.size() && text[end].isLetter())
+        ++end;
+    if (end == 0 || (end < text.size() && isWordCharacter(text[end])))
+        return false;
+    const QStringView word = QStringView(text).left(end);
+    for (const QString& command : commands) {
+        if (word.compare(command, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+SqlResult ExecSQL(const QString& sql, const QVariantList& params)
+{
+    Connection& connection = Connection::current();
+    QString why;
+    if (!connection.open(why))
+        return connectionFailure(why);
+
+    const QString text = sql.trimmed();
+    std::optional<QSqlQuery> adHoc;
+    QSqlQuery* query = nullptr;
+    Connection::Statement* statement = nullptr;
+    if (params.isEmpty()) {
+        // Statements without values run unprepared: PostgreSQL prepares no DDL.
+        query = &adHoc.emplace(connection.database());
+        query->setForwardOnly(true);
+        if (!query->exec(text)) {
+            const QSqlError failed = query->lastError();
+            adHoc.reset();
+            return statementFailure(connection, failed);
+        }
+    } else {
+        QSqlError error;
+        statement = connection.prepared(text, error);
+        if (!statement)
+            return statementFailure(connection, error);
+        query = &statement->query;
+        for (qsizetype i = 0; i < params.size(); ++i)
+            query->bindValue(int(i), params[i]);
+        if (!query->exec()) {
+            const QSqlError failed = query->lastError();
+            query->finish();
+            return statementFailure(connection, failed);
+        }
+    }
+
+    SqlResult result;
+    result.ok = true;
+    if (isCommandText(text)) {
+        result.rowsAffected = query->numRowsAffected();
+    } else if (!query->isSelect()) {
+        result.rs = std::make_shared<Recordset>(QStringList(), QList<int>(), QList<QList<QVariant>>());
+    } else if (statement) {
+        if (!statement->columns)
+            statement->columns = describeColumns(*query, connection.declaredTypes(text));
+        result.rs = snapshot(*query, *statement->columns);
+    } else {
+        result.rs = snapshot(*query, describeColumns(*query, connection.declaredTypes(text)));
+    }
+    query->finish();
+    return result;
+}
+
+QVariant sqlDate(const QDate& date)
+{
+    if (!date.isValid())
+        return QVariant();
+    if (currentBackend() == Backend::SQLite)
+        return date.toString("yyyy-MM-dd");
+    return date;
+}
+
+QVariant sqlDateTime(const QDateTime& moment)
+{
+    if (!moment.isValid())
+        return QVariant();
+    // As wall-clock text also for PostgreSQL: the driver sends QDateTime with a zone offset, which
+    // the server would shift into its own zone before storing it in a column without one.
+    if (currentBackend() != Backend::Odbc)
+        return moment.toString("yyyy-MM-dd HH:mm:ss");
+    return moment;
+}
+
+namespace {
+
+    // Reads "yyyy-M-d", optionally followed by " H:m:s" or "THH:mm:ss" and a fraction: the forms the
+    // backends and the windows' day texts take. Hand-made, since every date read passes here.
+    bool parseStoredMoment(QStringView text, QDate& date, QTime& time)
+    {
+        int parts[6] = { 0, 0, 0, 0, 0, 0 };
+        int count = 0;
+        int milliseconds = 0;
+        qsizetype i = 0;
+        while (count < 6) {
+            const qsizetype start = i;
+            int value = 0;
+            while (i < text.size() && text[i].isDigit() && i - start < 5)
+                value = value * 10 + text[i++].digitValue();
+            if (i == start)
+                return false;
+            parts[count++] = value;
+            if (i == text.size())
+                break;
+            const QChar separator = text[i];
+            if (count == 6 && separator == '.') {
+                int scale = 100;
+                for (++i; i < text.size() && text[i].isDigit(); ++i, scale /= 10)
+                    milliseconds += text[i].digitValue() * scale;
+                break;
+            }
+            const bool expected = count < 3 ? separator == '-'
+                : count == 3                ? separator == ' ' || separator == 'T'
+                                            : count < 6 && separator == ':';
+            if (!expected)
+                return false;
+            ++i;
+        }
+        if (count != 3 && count < 5)
+            return false;
+        date = QDate(parts[0], parts[1], parts[2]);
+        time = count == 3 ? QTime(0, 0) : QTime(parts[3], parts[4], parts[5], milliseconds);
+        return date.isValid() && time.isValid();
+    }
+
+} // namespace
+
+QDate dateOf(const QVariant& stored)
+{
+    if (stored.isNull())
+        return {};
+    switch (stored.metaType().id()) {
+    case QMetaType::QDate:
+        return stored.toDate();
+    case QMetaType::QDateTime:
+        return stored.toDateTime().date();
+    default:
+        break;
+    }
+    const QString text = stored.toString();
+    QDate date;
+    QTime time;
+    return parseStoredMoment(QStringView(text).trimmed(), date, time) ? date : QDate();
+}
+
+QDateTime dateTimeOf(const QVariant& stored)
+{
+    if (stored.isNull())
+        return {};
+    switch (stored.metaType().id()) {
+    case QMetaType::QDateTime:
+        return stored.toDateTime();
+    case QMetaType::QDate:
+        return stored.toDate().startOfDay();
+    default:
+        break;
+    }
+    const QString text = stored.toString();
+    QDate date;
+    QTime time;
+    return parseStoredMoment(QStringView(text).trimmed(), date, time) ? QDateTime(date, time) : QDateTime();
+}
+
+QString dayText(const QDate& date)
+{
+    return QString("%1-%2-%3").arg(date.year()).arg(date.month()).arg(date.day());
+}
+
+Backend currentBackend()
+{
+    return Connection::current().backend();
+}
+
+void resetConnection()
+{
+    Connection::current().drop();
+}
+
+} // namespace korvell

@@ -1,0 +1,11 @@
+#include "desktop/frame/loginstate.h"
+
+namespace korvell {
+
+LoginState& loginState()
+{
+    static LoginState state;
+    return state;
+}
+
+} // namespace korvell

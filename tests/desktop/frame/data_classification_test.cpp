@@ -1,0 +1,59 @@
+// Command or query: the first word of the trimmed text, as a whole word.
+#include "desktop/frame/execsql.h"
+#include "tests/support/testdatabase.h"
+
+using korvell::ExecSQL;
+using korvell::isCommandText;
+
+TEST(CommandText, CommandWordsInAnyCase)
+{
+    for (const char* sql : { "insert into c_log values (1)", "DELETE from c_log", "update c_log set x=1",
+             "Update c_log set x=1", "exec sp_who", "EXECUTE sp_who", "create table t (a int)",
+             "drop table t", "insert\tinto c_log", "delete\nfrom c_log" })
+        EXPECT_TRUE(isCommandText(sql)) << sql;
+}
+
+TEST(CommandText, QueriesAndPartsOfWordsAreNoCommands)
+{
+    for (const char* sql : { "select * from c_compmsg", "SELECT * FROM c_compmsg", "Select 1", "DATE", ",",
+             "SERT into x", "", "   ", "inserted", "updates x", "drop_table", "insert2 x", "(select 1)",
+             "with x as (select 1) select * from x" })
+        EXPECT_FALSE(isCommandText(sql)) << sql;
+}
+
+TEST(CommandText, LeadingAndTrailingBlanksAreTrimmed)
+{
+    EXPECT_TRUE(isCommandText("   update c_log set x=1  "));
+    EXPECT_TRUE(isCommandText("\r\n\tdelete from c_log"));
+    EXPECT_FALSE(isCommandText(" select * from c_compmsg"));
+}
+
+class Classification : public testsupport::DatabaseTest { };
+
+TEST_P(Classification, SelectWithLeadingBlankReturnsItsRows)
+{
+    const auto result = ExecSQL("   select compname from c_compmsg   ");
+    ASSERT_TRUE(result.ok);
+    ASSERT_TRUE(result.rs);
+    EXPECT_EQ(result.rs->RecordCount(), 1);
+    EXPECT_FALSE(result.rs->value("compname").toString().isEmpty());
+}
+
+TEST_P(Classification, MixedCaseSelectIsAQuery)
+{
+    const auto result = ExecSQL("SeLeCt * FROM c_compmsg");
+    ASSERT_TRUE(result.ok);
+    ASSERT_TRUE(result.rs);
+    EXPECT_EQ(result.rs->RecordCount(), 1);
+}
+
+TEST_P(Classification, LowerCaseCommandReportsAffectedRowsAndNoRecordset)
+{
+    const auto result = ExecSQL("  update c_main_sts set sts_name=? where sts_id in ('00','01')", { "库存" });
+    ASSERT_TRUE(result.ok);
+    EXPECT_FALSE(result.rs);
+    EXPECT_EQ(result.rowsAffected, 2);
+    EXPECT_EQ(testsupport::rowCount("c_main_sts", "sts_name=?", { "库存" }), 2);
+}
+
+INSTANTIATE_BACKENDS(Classification);

@@ -1,0 +1,134 @@
+#include "tests/support/testdatabase.h"
+
+#include "desktop/frame/databasefiles.h"
+#include "desktop/frame/dsn.h"
+#include "desktop/frame/loginstate.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QUuid>
+
+namespace testsupport {
+
+namespace {
+
+    // The SQL drivers are plugins; loading them needs an application object.
+    void ensureApplication()
+    {
+        if (QCoreApplication::instance())
+            return;
+        static int argc = 1;
+        static char name[] = "korvell-test";
+        static char* argv[] = { name, nullptr };
+        static QCoreApplication* application = new QCoreApplication(argc, argv);
+        Q_UNUSED(application);
+    }
+
+} // namespace
+
+std::vector<korvell::Backend> testBackends()
+{
+    return { korvell::Backend::SQLite, korvell::Backend::PostgreSQL };
+}
+
+std::string backendName(korvell::Backend backend)
+{
+    switch (backend) {
+    case korvell::Backend::SQLite:
+        return "SQLite";
+    case korvell::Backend::PostgreSQL:
+        return "PostgreSQL";
+    case korvell::Backend::Odbc:
+        return "Odbc";
+    }
+    return "Unknown";
+}
+
+QString testServer()
+{
+    return qEnvironmentVariable("KORVELL_TEST_PG");
+}
+
+QString databaseDir()
+{
+    const QString source = qEnvironmentVariable("KORVELL_SOURCE_DIR");
+    return QDir(source.isEmpty() ? QStringLiteral(KORVELL_SOURCE_TREE) : source).filePath("database");
+}
+
+TestDatabase::TestDatabase(korvell::Backend backend, bool demo)
+    : kind(backend)
+{
+    ensureApplication();
+    previousFolder = korvell::loginState().myapppath;
+    korvell::loginState().myapppath = programFolder();
+    korvell::resetConnection();
+    if (!folder.isValid()) {
+        problem = "no temporary folder";
+        return;
+    }
+    korvell::DsnKeys keys;
+    if (backend == korvell::Backend::PostgreSQL) {
+        const QString server = testServer();
+        if (server.isEmpty()) {
+            problem = "KORVELL_TEST_PG is not set";
+            return;
+        }
+        name = "korvell_test_" + QUuid::createUuid().toString(QUuid::Id128).left(16);
+        keys = korvell::serverDsnKeys(server, name);
+    } else {
+        name = programFolder() + "korvell.db";
+        keys = { { "DRIVER", "SQLite3" }, { "DATABASE", "korvell.db" } };
+    }
+    if (!korvell::writeDsnKeys(programFolder() + "nd.dsn", keys)) {
+        problem = "cannot write nd.dsn";
+        return;
+    }
+    korvell::createDatabase(korvell::databaseFiles(databaseDir(), backend, demo), problem);
+}
+
+TestDatabase::~TestDatabase()
+{
+    korvell::resetConnection();
+    if (kind == korvell::Backend::PostgreSQL && !name.isEmpty()) {
+        QString ignored;
+        korvell::dropServerDatabase(korvell::GetConnString(), ignored);
+    }
+    korvell::loginState().myapppath = previousFolder;
+}
+
+QString TestDatabase::programFolder() const
+{
+    return folder.path() + '/';
+}
+
+QVariant scalar(const QString& sql, const QVariantList& params)
+{
+    const korvell::SqlResult result = korvell::ExecSQL(sql, params);
+    if (!result.ok || !result.rs || result.rs->eof())
+        return {};
+    return result.rs->value(0);
+}
+
+int rowCount(const QString& table, const QString& where, const QVariantList& params)
+{
+    const QString sql = "select count(*) from " + table + (where.isEmpty() ? QString() : " where " + where);
+    const QVariant count = scalar(sql, params);
+    return count.isNull() ? -1 : count.toInt();
+}
+
+void DatabaseTest::SetUp()
+{
+    if (GetParam() == korvell::Backend::PostgreSQL && testServer().isEmpty())
+        GTEST_SKIP() << "KORVELL_TEST_PG is not set";
+    db.emplace(GetParam(), withDemoData());
+    ASSERT_TRUE(db->ok()) << db->error().toStdString();
+    toasts.clear();
+}
+
+void DatabaseTest::TearDown()
+{
+    korvell::RS = korvell::RS2 = korvell::RS3 = korvell::RS4 = nullptr;
+    db.reset();
+}
+
+} // namespace testsupport
