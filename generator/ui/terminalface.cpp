@@ -1,0 +1,157 @@
+#include "generator/ui/terminalface.h"
+
+#include "generator/ui/dragoutline.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vosket {
+
+TerminalFace::TerminalFace(QWidget* parent)
+    : QWidget(parent)
+{
+    setFixedSize(face::Size);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&model, &TextScreen::repaintRequested, this,
+        [this](ScreenArea area) { update(face::areaRect(area, model.cursor())); });
+    connect(&timer, &QTimer::timeout, this, &TerminalFace::ticked);
+    timer.start(TimerInterval);
+}
+
+TerminalFace::~TerminalFace() = default;
+
+void TerminalFace::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, images.body());
+    for (const face::Key& key : face::keys())
+        p.drawPixmap(key.image.topLeft(),
+            key.number == keyHeld ? images.keyDown(key.number) : images.keyUp(key.number));
+    paintScreen(p);
+}
+
+void TerminalFace::paintScreen(QPainter& p) const
+{
+    p.save();
+    p.setClipRect(face::ScreenRect);
+    p.setFont(screenFont);
+    const bool formInput = model.state() == TextScreen::FormInput;
+    if (formInput)
+        p.drawPixmap(face::cursorRect(model.cursor()).topLeft(), images.cursorCell());
+    if (model.alphaMode())
+        p.drawPixmap(face::ModeMarkRect.topLeft(), images.alphaMark());
+    else if (formInput)
+        p.drawPixmap(face::ModeMarkRect.topLeft(), images.digitMark());
+
+    for (int i = 0; i < TextScreen::LineCount; ++i) {
+        const int y = face::TextTop + model.pitchPixels() * i;
+        const bool highlighted = model.highlightedLine() == i + 1;
+        if (highlighted)
+            p.drawPixmap(face::TextLeft, y + 2, images.highlightBar());
+        p.setPen(highlighted ? Qt::white : Qt::black);
+        drawCells(p, QPoint(face::TextLeft, y), model.line(i));
+    }
+    if (!model.clockLine().isEmpty()) {
+        p.drawPixmap(face::ClockOrigin, images.clockBackground());
+        p.setPen(Qt::black);
+        drawCells(p, face::ClockOrigin, model.clockLine());
+    }
+    if (!model.pendingCharacter().isNull()) {
+        const QRect cell = face::cursorRect(model.cursor());
+        p.drawPixmap(cell.topLeft(), images.cursorCell());
+        p.setPen(Qt::black);
+        drawCells(p, QPoint(cell.left(), cell.top() - 1), QString(model.pendingCharacter()));
+    }
+    p.restore();
+}
+
+// Each character in its own cell (two cells outside ASCII), whatever the font's own advance,
+// so that columns line up as on the terminal.
+void TerminalFace::drawCells(QPainter& p, QPoint topLeft, const QString& text) const
+{
+    const QFontMetrics metrics(screenFont);
+    int x = topLeft.x();
+    for (QChar c : text) {
+        const int width = face::CellWidth * TextScreen::cellsOf(c);
+        const QString glyph(c);
+        const int inset = (width - metrics.horizontalAdvance(glyph)) / 2;
+        p.drawText(QPoint(x + inset, topLeft.y() + face::TextBaseline), glyph);
+        x += width;
+    }
+}
+
+void TerminalFace::pressKey(int number)
+{
+    keyHeld = number;
+    // The face owns the mode switch of keys 10 and 17 while a field is being typed.
+    if ((number == 10 || number == 17) && model.state() == TextScreen::FormInput) {
+        model.setAlphaMode(!model.alphaMode());
+        update(face::ModeMarkRect);
+    }
+    update(face::key(number).image);
+    emit keyPressed(number);
+}
+
+void TerminalFace::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        emit popupRequested(event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    // A popup menu opened meanwhile may have taken the release of an earlier press; that press
+    // ends here instead of blocking the keys.
+    if (keyHeld != 0)
+        update(face::key(keyHeld).image);
+    keyHeld = 0;
+    if (isDragging)
+        outline->hide();
+    isDragging = false;
+    if (const int number = face::KeyAtPoint(event->position().toPoint()); number != 0) {
+        pressKey(number);
+        return;
+    }
+    isDragging = true;
+    pressPoint = event->globalPosition().toPoint();
+    startRect = QRect(mapToGlobal(QPoint(0, 0)), size());
+    outlineRect = startRect;
+    if (!outline)
+        outline = std::make_unique<DragOutline>();
+    outline->setGeometry(outlineRect);
+    outline->show();
+}
+
+// The terminal knows no double click: the second click is a second press.
+void TerminalFace::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+void TerminalFace::mouseMoveEvent(QMouseEvent* event)
+{
+    if (keyHeld != 0 || !isDragging)
+        return;
+    outlineRect = startRect.translated(event->globalPosition().toPoint() - pressPoint);
+    outline->setGeometry(outlineRect);
+}
+
+void TerminalFace::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int released = keyHeld;
+    if (released != 0) {
+        update(face::key(released).image);
+    } else if (isDragging) {
+        outline->hide();
+        window()->move(window()->pos() + (outlineRect.topLeft() - startRect.topLeft()));
+        window()->show();
+    }
+    keyHeld = 0;
+    isDragging = false;
+    if (released == 12)
+        emit popupRequested(mapToGlobal(face::key(12).image.topLeft()));
+}
+
+} // namespace vosket

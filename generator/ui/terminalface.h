@@ -1,0 +1,66 @@
+#pragma once
+// The live picture of the terminal that fills the main window: its keys press under the mouse
+// and go to the simulator as key numbers, dragging off the keys moves the whole window, a right
+// click or key 12 asks for the popup menu, and the simulated screen is painted from the
+// TextScreen model. Its 100 ms timer drives the simulator's clock.
+#include "generator/sim/textscreen.h"
+#include "generator/ui/terminalart.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+namespace vosket {
+
+class DragOutline;
+
+class TerminalFace final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int TimerInterval = 100; // ms
+
+    explicit TerminalFace(QWidget* parent = nullptr);
+    ~TerminalFace() override;
+
+    TextScreen& screen() { return model; }
+    const TerminalArt& art() const { return images; }
+    const QTimer& simulatorTimer() const { return timer; }
+
+    int heldKey() const { return keyHeld; }
+    bool dragging() const { return isDragging; }
+    // The outline of the window's new place while dragging, in screen coordinates.
+    QRect dragOutline() const { return outlineRect; }
+
+signals:
+    // A key pressed on the picture, 1-20, for the simulator.
+    void keyPressed(int key);
+    // Every 100 ms, for the simulator's clock line and multi-tap time-out.
+    void ticked();
+    // Open the program's popup menu at this screen point.
+    void popupRequested(QPoint globalPos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void paintScreen(QPainter& p) const;
+    void drawCells(QPainter& p, QPoint topLeft, const QString& text) const;
+    void pressKey(int number);
+
+    TextScreen model;
+    TerminalArt images;
+    QFont screenFont = TerminalArt::screenFont();
+    QTimer timer;
+    int keyHeld = 0;
+    bool isDragging = false;
+    QPoint pressPoint; // global pointer position at the press
+    QRect startRect; // the window's screen rectangle at the press
+    QRect outlineRect;
+    std::unique_ptr<DragOutline> outline;
+};
+
+} // namespace vosket

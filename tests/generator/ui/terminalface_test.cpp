@@ -1,0 +1,252 @@
+// The terminal face driven by mouse events, offscreen.
+#include "generator/ui/terminalface.h"
+#include "tests/generator/ui/widgetapp.h"
+
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using vosket::TerminalFace;
+using vosket::TextScreen;
+namespace face = vosket::face;
+
+namespace {
+
+class VosketTerminalFace : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { testsupport::ensureWidgetApplication(); }
+
+    void SetUp() override
+    {
+        picture.move(400, 300);
+        picture.show();
+    }
+
+    void send(QEvent::Type type, QPoint local, Qt::MouseButton button)
+    {
+        const Qt::MouseButtons held
+            = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent event(type, local, picture.mapToGlobal(local), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&picture, &event);
+    }
+    void press(QPoint p, Qt::MouseButton b = Qt::LeftButton) { send(QEvent::MouseButtonPress, p, b); }
+    void release(QPoint p, Qt::MouseButton b = Qt::LeftButton) { send(QEvent::MouseButtonRelease, p, b); }
+    void moveTo(QPoint p) { send(QEvent::MouseMove, p, Qt::LeftButton); }
+
+    QImage shown(const QRect& area)
+    {
+        return picture.grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    static QImage plain(const QPixmap& pixmap)
+    {
+        return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    TerminalFace picture;
+};
+
+} // namespace
+
+TEST_F(VosketTerminalFace, APressAtAKeysCentreSendsItsNumberAndShowsItDown)
+{
+    QSignalSpy keys(&picture, &TerminalFace::keyPressed);
+    for (const face::Key& key : face::keys()) {
+        SCOPED_TRACE(key.number);
+        ASSERT_EQ(shown(key.image), plain(picture.art().keyUp(key.number)));
+        press(key.hit.center());
+        ASSERT_EQ(keys.size(), 1);
+        EXPECT_EQ(keys.takeFirst().at(0).toInt(), key.number);
+        EXPECT_EQ(picture.heldKey(), key.number);
+        EXPECT_FALSE(picture.dragging());
+        EXPECT_EQ(shown(key.image), plain(picture.art().keyDown(key.number)));
+        EXPECT_NE(plain(picture.art().keyDown(key.number)), plain(picture.art().keyUp(key.number)));
+        release(key.hit.center());
+        EXPECT_EQ(picture.heldKey(), 0);
+        EXPECT_EQ(shown(key.image), plain(picture.art().keyUp(key.number)));
+    }
+}
+
+TEST_F(VosketTerminalFace, PressesOffTheKeysDragTheWindowByTheTrueOffset)
+{
+    QSignalSpy keys(&picture, &TerminalFace::keyPressed);
+    const QPoint start = picture.pos();
+    // between the up and down keys, on the screen, and on the head
+    for (QPoint p : { QPoint(100, 278), QPoint(100, 90), QPoint(105, 20) }) {
+        SCOPED_TRACE(p.y());
+        const QPoint before = picture.pos();
+        press(p);
+        EXPECT_TRUE(picture.dragging());
+        EXPECT_EQ(picture.dragOutline(), QRect(picture.mapToGlobal(QPoint(0, 0)), face::Size));
+        // the pointer left of and above the window: a negative offset
+        moveTo(p + QPoint(-150, -60));
+        EXPECT_EQ(picture.dragOutline().topLeft(), picture.mapToGlobal(QPoint(-150, -60)));
+        EXPECT_EQ(picture.pos(), before) << "the window moves only when the button is released";
+        release(p + QPoint(-150, -60));
+        EXPECT_FALSE(picture.dragging());
+        EXPECT_EQ(picture.pos(), before + QPoint(-150, -60));
+    }
+    EXPECT_EQ(picture.pos(), start + QPoint(-450, -180));
+    EXPECT_EQ(keys.size(), 0);
+}
+
+TEST_F(VosketTerminalFace, RightClicksOpenThePopupAndSendNoKey)
+{
+    QSignalSpy keys(&picture, &TerminalFace::keyPressed);
+    QSignalSpy popups(&picture, &TerminalFace::popupRequested);
+    for (QPoint p : { face::key(5).hit.center(), face::key(12).hit.center(), QPoint(100, 90) }) {
+        press(p, Qt::RightButton);
+        release(p, Qt::RightButton);
+        ASSERT_EQ(popups.size(), 1);
+        EXPECT_EQ(popups.takeFirst().at(0).toPoint(), picture.mapToGlobal(p));
+    }
+    EXPECT_EQ(keys.size(), 0);
+    EXPECT_EQ(picture.heldKey(), 0);
+    EXPECT_FALSE(picture.dragging());
+}
+
+TEST_F(VosketTerminalFace, APressWhoseReleaseWentToThePopupDoesNotBlockTheKeys)
+{
+    QSignalSpy keys(&picture, &TerminalFace::keyPressed);
+    press(face::key(5).hit.center());
+    press(QPoint(100, 90), Qt::RightButton); // the popup menu takes the left release
+    press(face::key(7).hit.center());
+    ASSERT_EQ(keys.size(), 2);
+    EXPECT_EQ(keys.at(1).at(0).toInt(), 7);
+    EXPECT_EQ(shown(face::key(5).image), plain(picture.art().keyUp(5)));
+    EXPECT_EQ(shown(face::key(7).image), plain(picture.art().keyDown(7)));
+    release(face::key(7).hit.center());
+
+    press(QPoint(100, 90));
+    press(QPoint(100, 90), Qt::RightButton);
+    press(face::key(8).hit.center());
+    EXPECT_FALSE(picture.dragging());
+    EXPECT_EQ(picture.heldKey(), 8);
+    release(face::key(8).hit.center());
+}
+
+TEST_F(VosketTerminalFace, KeyTwelveOpensThePopupAtItsCornerWhenReleased)
+{
+    QSignalSpy keys(&picture, &TerminalFace::keyPressed);
+    QSignalSpy popups(&picture, &TerminalFace::popupRequested);
+    const QPoint onKey = face::key(12).hit.center();
+    press(onKey);
+    ASSERT_EQ(keys.size(), 1);
+    EXPECT_EQ(keys.at(0).at(0).toInt(), 12);
+    EXPECT_EQ(popups.size(), 0);
+    release(onKey);
+    ASSERT_EQ(popups.size(), 1);
+    EXPECT_EQ(popups.at(0).at(0).toPoint(), picture.mapToGlobal(QPoint(129, 401)));
+
+    // other keys open nothing
+    press(face::key(11).hit.center());
+    release(face::key(11).hit.center());
+    EXPECT_EQ(popups.size(), 1);
+}
+
+TEST_F(VosketTerminalFace, ADoubleClickIsTwoPresses)
+{
+    QSignalSpy keys(&picture, &TerminalFace::keyPressed);
+    const QPoint onKey = face::key(5).hit.center();
+    press(onKey);
+    release(onKey);
+    send(QEvent::MouseButtonDblClick, onKey, Qt::LeftButton);
+    release(onKey);
+    ASSERT_EQ(keys.size(), 2);
+    EXPECT_EQ(keys.at(0).at(0).toInt(), 5);
+    EXPECT_EQ(keys.at(1).at(0).toInt(), 5);
+}
+
+TEST_F(VosketTerminalFace, KeysTenAndSeventeenFlipTheModeOnlyWhileTyping)
+{
+    TextScreen& screen = picture.screen();
+    const QPoint alphaKey = face::key(10).hit.center();
+    press(alphaKey);
+    release(alphaKey);
+    EXPECT_FALSE(screen.alphaMode()) << "on a menu the face leaves the mode alone";
+
+    screen.setState(TextScreen::FormInput);
+    EXPECT_EQ(shown(face::ModeMarkRect), plain(picture.art().digitMark()));
+    press(alphaKey);
+    release(alphaKey);
+    EXPECT_TRUE(screen.alphaMode());
+    EXPECT_EQ(shown(face::ModeMarkRect), plain(picture.art().alphaMark()));
+    const QPoint escapeKey = face::key(17).hit.center();
+    press(escapeKey);
+    release(escapeKey);
+    EXPECT_FALSE(screen.alphaMode());
+    EXPECT_EQ(shown(face::ModeMarkRect), plain(picture.art().digitMark()));
+}
+
+TEST_F(VosketTerminalFace, TheTimerTicksEveryHundredMilliseconds)
+{
+    EXPECT_TRUE(picture.simulatorTimer().isActive());
+    EXPECT_EQ(picture.simulatorTimer().interval(), 100);
+    QSignalSpy ticks(&picture, &TerminalFace::ticked);
+    EXPECT_TRUE(ticks.wait(1000));
+}
+
+TEST_F(VosketTerminalFace, TheScreenIsPaintedFromTheModel)
+{
+    TextScreen& screen = picture.screen();
+    screen.setPitch(TextScreen::Pitch::Small);
+    screen.setLine(0, "1.COLLECT");
+    screen.setLine(1, "2.UPLOAD");
+    screen.setHighlightedLine(2);
+    screen.setClockLine("MAR08 09:05 0000");
+    screen.requestRepaint({ vosket::ScreenArea::Whole });
+
+    const QImage image = shown(QRect(QPoint(0, 0), face::Size));
+    const QImage bar = plain(picture.art().highlightBar());
+    const QRect barRect(QPoint(29, 42 + 12 + 2), bar.size());
+    // the bar's right end holds no text; its text is white
+    EXPECT_EQ(
+        image.pixel(barRect.right(), barRect.center().y()), bar.pixel(bar.width() - 1, bar.height() / 2));
+    auto count = [&](QRect area, QRgb colour) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += image.pixel(x, y) == colour;
+        return n;
+    };
+    EXPECT_GT(count(barRect, qRgb(255, 255, 255)), 20);
+    EXPECT_GT(count(QRect(29, 42, 144, 12), qRgb(0, 0, 0)), 20) << "line 1 in black";
+    EXPECT_GT(count(QRect(29, 126, 144, 13), qRgb(0, 0, 0)), 20) << "the clock line";
+    EXPECT_EQ(count(QRect(29, 42 + 24 + 2, 144, 13), qRgb(0, 0, 0)), 0) << "line 3 is empty";
+
+    // the cursor cell shows in the form-input state only
+    const QRect cell = face::cursorRect(QPoint(2, 3));
+    screen.setCursor(QPoint(2, 3));
+    screen.setLine(3, "");
+    EXPECT_NE(shown(cell), plain(picture.art().cursorCell()));
+    screen.setState(TextScreen::FormInput);
+    EXPECT_EQ(shown(cell), plain(picture.art().cursorCell()));
+}
+
+TEST_F(VosketTerminalFace, PaintingStaysInsideTheScreenArea)
+{
+    TerminalFace empty;
+    const QImage before = empty.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    TextScreen& screen = picture.screen();
+    // Large pitch puts lines 6-8 below the screen; full-width lines reach past its right edge.
+    for (int i = 0; i < TextScreen::LineCount; ++i)
+        screen.setLine(i, QString(TextScreen::LineCells, 'W'));
+    screen.setHighlightedLine(8);
+    screen.setState(TextScreen::FormInput);
+    screen.setCursor(QPoint(23, 9));
+    screen.setPendingCharacter('M');
+    screen.setClockLine(QString(24, '8'));
+    const QImage after = shown(QRect(QPoint(0, 0), face::Size));
+
+    int changedInside = 0;
+    for (int y = 0; y < face::Size.height(); ++y) {
+        for (int x = 0; x < face::Size.width(); ++x) {
+            const bool same = before.pixel(x, y) == after.pixel(x, y);
+            if (face::ScreenRect.contains(x, y))
+                changedInside += !same;
+            else
+                ASSERT_TRUE(same) << "painted outside the screen at " << x << "," << y;
+        }
+    }
+    EXPECT_GT(changedInside, 1000);
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The QApplication that the window tests of this folder share (offscreen under ctest). It is
+// deleted when the tests end, before static destruction, which Qt does not survive.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+inline void ensureWidgetApplication()
+{
+    if (QApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "vosket_ui_test";
+    static char* argv[] = { name, nullptr };
+    struct Owner final : ::testing::Environment {
+        QApplication* app = new QApplication(argc, argv);
+        void TearDown() override { delete app; }
+    };
+    ::testing::AddGlobalTestEnvironment(new Owner);
+}
+
+} // namespace testsupport
