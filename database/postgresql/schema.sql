@@ -37,13 +37,14 @@ create table c_proc_main (
     tk_sh_emp     varchar(50),
     tk_yy         varchar(200)
 );
-create index ix_proc_main_rk_station on c_proc_main (rk_date, station_no);
+-- The day's and station's highest numbers come from these indexes alone.
+create index ix_proc_main_rk_station on c_proc_main (rk_date, station_no, groupno);
 create index ix_proc_main_groupno on c_proc_main (groupno);
 create index ix_proc_main_ck_groupno on c_proc_main (ck_groupno);
 create index ix_proc_main_tk_groupno on c_proc_main (tk_groupno);
 create index ix_proc_main_sts on c_proc_main (proc_sts);
-create index ix_proc_main_ck_date on c_proc_main (ck_date);
-create index ix_proc_main_tk_date on c_proc_main (tk_date);
+create index ix_proc_main_ck_date on c_proc_main (ck_date, ck_station_no, ck_groupno);
+create index ix_proc_main_tk_date on c_proc_main (tk_date, tk_station_no, tk_groupno);
 
 create table c_main_sts (
     sts_id   char(2) not null primary key,

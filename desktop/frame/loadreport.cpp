@@ -1,0 +1,121 @@
+#include "desktop/frame/loadreport.h"
+
+#include "desktop/frame/execsql.h"
+#include "desktop/frame/loginstate.h"
+#include "desktop/frame/toast.h"
+#include "platform/grid/sheetfile.h"
+
+#include <optional>
+#include <vector>
+
+namespace korvell {
+
+namespace {
+
+    struct Binding {
+        QString column; // table_name: a column of the report query's record
+        int row = 0;
+        int col = 0;
+    };
+
+    // Values as the sheet shows them; dates as the windows' day texts.
+    QString textOf(const QVariant& value)
+    {
+        switch (value.metaType().id()) {
+        case QMetaType::QDate:
+            return dayText(value.toDate());
+        case QMetaType::QDateTime: {
+            const QDateTime moment = value.toDateTime();
+            return dayText(moment.date()) + moment.time().toString(" HH:mm:ss");
+        }
+        default:
+            return value.toString();
+        }
+    }
+
+    QString templatePath(const QString& reportName)
+    {
+        QString folder = loginState().myapppath;
+        if (!folder.endsWith('/'))
+            folder += '/';
+        return folder + "reportmodel/" + reportName + ".cel";
+    }
+
+} // namespace
+
+ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName)
+{
+    if (grid.cellText(1, 1).isEmpty())
+        return ReportFill::NotFilled;
+
+    if (!platform::loadSheetFile(templatePath(reportName), grid)) {
+        ShowToast("该报表不存在", "请检查该报表相应的模板", ToastRed);
+        return ReportFill::TemplateMissing;
+    }
+
+    const SqlResult definition
+        = ExecSQL("select reportsql from c_reportname where reportname=?", { reportName });
+    if (!definition || definition.rs->eof())
+        return ReportFill::NotFilled;
+    const QString reportSql = definition.rs->field("reportsql").text();
+    if (reportSql.trimmed().isEmpty()) {
+        ShowToast("没有定义该报表数据查询语句", "", ToastRed);
+        return ReportFill::NoQuery;
+    }
+    // The definition is a query; a stored command text is never run from here.
+    if (isCommandText(reportSql))
+        return ReportFill::NotFilled;
+    const SqlResult data = ExecSQL(reportSql);
+    if (!data || !data.rs)
+        return ReportFill::NotFilled;
+    Recordset& records = *data.rs;
+
+    // The bindings, read once: single cells, and the band's columns and first row (the last
+    // band binding read sets it; a repeat value other than 0 and 1 sets it and writes nothing).
+    const SqlResult setup = ExecSQL("select * from c_report_setup where reportname=?", { reportName });
+    if (!setup)
+        return ReportFill::NotFilled;
+    std::vector<Binding> singles, band;
+    std::optional<int> bandRow;
+    for (Recordset& rows = *setup.rs; !rows.eof(); rows.MoveNext()) {
+        const Binding b { rows.field("table_name").text(), rows.field("row_num").value.toInt(),
+            rows.field("col_num").value.toInt() };
+        const int repeat = rows.field("repeatnum").value.toInt();
+        if (repeat == 0) {
+            singles.push_back(b);
+            continue;
+        }
+        bandRow = b.row;
+        if (repeat == 1)
+            band.push_back(b);
+    }
+
+    platform::SheetModel::Batch batch(grid);
+    const int count = records.RecordCount();
+    if (count > 0) {
+        records.MoveFirst();
+        for (const Binding& b : singles) {
+            if (!records.hasField(b.column))
+                return ReportFill::NotFilled;
+            grid.setCellText(b.row, b.col, textOf(records.value(b.column)));
+        }
+    }
+    // The sheet ends one row after the band; an empty result keeps the rows down to the band,
+    // and a report without a band keeps the template's rows.
+    if (bandRow || count > 0)
+        grid.setRows(bandRow.value_or(0) + count + 1);
+
+    int row = bandRow.value_or(0);
+    for (records.MoveFirst(); !records.eof(); records.MoveNext(), ++row) {
+        for (const Binding& b : band) {
+            if (!records.hasField(b.column))
+                return ReportFill::NotFilled;
+            const QVariant value = records.value(b.column);
+            if (!value.isNull())
+                grid.setCellText(row, b.col, textOf(value));
+        }
+    }
+    return ReportFill::Filled;
+}
+
+} // namespace korvell

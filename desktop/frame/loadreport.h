@@ -1,0 +1,20 @@
+#pragma once
+// LoadReport: fills a sheet from a report's template file (reportmodel/<name>.cel in the program
+// folder) and its definition (c_reportname.reportsql, the cell bindings of c_report_setup):
+// single cells from the query's first record, a band of rows with one record each.
+#include "platform/grid/sheetmodel.h"
+
+#include <QString>
+
+namespace korvell {
+
+enum class ReportFill {
+    Filled,
+    NotFilled, // cell (1, 1) was empty, or a failure stopped the filling
+    TemplateMissing, // the template could not be loaded: "该报表不存在"
+    NoQuery, // the report has no data query: "没有定义该报表数据查询语句"
+};
+
+ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName);
+
+} // namespace korvell

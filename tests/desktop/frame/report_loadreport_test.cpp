@@ -1,0 +1,320 @@
+#include "desktop/frame/loadreport.h"
+
+#include "desktop/frame/sqlscript.h"
+#include "platform/grid/sheetfile.h"
+#include "tests/support/testdatabase.h"
+
+#include <QDir>
+#include <QFile>
+
+using korvell::ExecSQL;
+using korvell::LoadReport;
+using korvell::ReportFill;
+using platform::SheetModel;
+
+namespace {
+
+class LoadReportTest : public testsupport::DatabaseTest {
+protected:
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(db && db->ok());
+        ASSERT_TRUE(QDir(db->programFolder()).mkpath("reportmodel"));
+        ExecSQL("delete from c_report_setup");
+        ExecSQL("delete from c_reportname");
+        grid.setRows(3);
+        grid.setCols(4);
+        grid.setCellText(1, 1, "current order");
+    }
+
+    QString templatePath(const QString& name) const
+    {
+        return db->programFolder() + "reportmodel/" + name + ".cel";
+    }
+
+    // A 12-row template: a title, texts "t<row>" in column 6 of every row.
+    void writeTemplate(const QString& name, int rows = 12)
+    {
+        SheetModel t;
+        t.setRows(rows);
+        t.setCols(7);
+        t.setCellText(1, 1, "产品入库单");
+        for (int r = 1; r < rows; ++r)
+            t.setCellText(r, 6, QString("t%1").arg(r));
+        t.setCellText(5, 2, "template 5,2");
+        ASSERT_TRUE(platform::saveSheetFile(templatePath(name), t));
+    }
+
+    void define(const QString& name, const QVariant& sql)
+    {
+        ASSERT_TRUE(
+            ExecSQL("insert into c_reportname (reportname,reportchname,tablename,reportsql) values (?,?,?,?)",
+                { name, name + "报表", "c_proc_main", sql }));
+    }
+
+    void bind(const QString& name, const QString& column, int row, int col, int repeat)
+    {
+        ASSERT_TRUE(
+            ExecSQL("insert into c_report_setup (reportname,table_name,field_name,row_num,col_num,repeatnum) "
+                    "values (?,?,?,?,?,?)",
+                { name, column, column, row, col, repeat }));
+    }
+
+    void item(const QString& serial, const QVariant& weight, const QString& group = "2026120910001")
+    {
+        ASSERT_TRUE(
+            ExecSQL("insert into c_proc_main (serialno,groupno,proc_mod,proc_weight,proc_net_wt,rk_date,"
+                    "station_no) values (?,?,?,?,?,?,?)",
+                { serial, group, "YJV", weight, 1.5, korvell::sqlDate(QDate(2026, 12, 9)), "1" }));
+    }
+
+    SheetModel grid;
+};
+
+const QString itemQuery
+    = "select serialno,groupno,proc_mod,proc_weight,rk_date from c_proc_main order by serialno";
+
+} // namespace
+
+TEST_P(LoadReportTest, AnEmptyFirstCellLeavesTheGridUntouched)
+{
+    writeTemplate("rkreport");
+    define("rkreport", itemQuery);
+    grid.setCellText(1, 1, "");
+    grid.setCellText(2, 2, "mine");
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::NotFilled);
+    EXPECT_EQ(grid.rows(), 3);
+    EXPECT_EQ(grid.cellText(2, 2), "mine");
+    EXPECT_TRUE(toasts.lines.isEmpty());
+}
+
+TEST_P(LoadReportTest, AMissingOrForeignTemplateIsReported)
+{
+    define("rkreport", itemQuery);
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::TemplateMissing);
+    EXPECT_EQ(toasts.last(), "该报表不存在|请检查该报表相应的模板|1");
+    EXPECT_EQ(grid.cellText(1, 1), "current order") << "the grid keeps its sheet";
+
+    QFile foreign(templatePath("rkreport"));
+    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
+    foreign.write("<Workbook/>");
+    foreign.close();
+    toasts.clear();
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::TemplateMissing);
+    EXPECT_EQ(toasts.last(), "该报表不存在|请检查该报表相应的模板|1");
+}
+
+TEST_P(LoadReportTest, AReportWithoutQueryIsReported)
+{
+    writeTemplate("rkreport");
+    define("rkreport", "");
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::NoQuery);
+    EXPECT_EQ(toasts.last(), "没有定义该报表数据查询语句||1");
+    EXPECT_EQ(grid.cellText(1, 1), "产品入库单") << "the template is loaded";
+
+    writeTemplate("ckreport");
+    define("ckreport", QVariant(QMetaType(QMetaType::QString)));
+    toasts.clear();
+    EXPECT_EQ(LoadReport(grid, "ckreport"), ReportFill::NoQuery);
+    EXPECT_EQ(toasts.last(), "没有定义该报表数据查询语句||1");
+}
+
+TEST_P(LoadReportTest, NoDefinitionRowStopsWithoutAMessage)
+{
+    writeTemplate("rkreport");
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::NotFilled);
+    EXPECT_TRUE(toasts.lines.isEmpty());
+}
+
+TEST_P(LoadReportTest, ThreeRecordsFillTheBandAndCutTheTemplateAfterIt)
+{
+    writeTemplate("rkreport");
+    define("rkreport", itemQuery);
+    bind("rkreport", "groupno", 2, 2, 0);
+    bind("rkreport", "rk_date", 2, 4, 0);
+    bind("rkreport", "serialno", 5, 1, 1);
+    bind("rkreport", "proc_weight", 5, 3, 1);
+    item("2026120903500001", 10.5);
+    item("2026120903500002", 11.25);
+    item("2026120903500003", 12);
+
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::Filled);
+    EXPECT_EQ(grid.rows(), 9);
+    EXPECT_EQ(grid.cellText(1, 1), "产品入库单");
+    EXPECT_EQ(grid.cellText(2, 2), "2026120910001");
+    EXPECT_EQ(grid.cellText(2, 4), "2026-12-9") << "dates as day texts";
+    EXPECT_EQ(grid.cellText(5, 1), "2026120903500001");
+    EXPECT_EQ(grid.cellText(6, 1), "2026120903500002");
+    EXPECT_EQ(grid.cellText(7, 1), "2026120903500003");
+    EXPECT_EQ(grid.cellText(5, 3).toDouble(), 10.5);
+    EXPECT_EQ(grid.cellText(7, 3).toDouble(), 12.0);
+    EXPECT_EQ(grid.cellText(5, 2), "template 5,2") << "unbound band cells keep the template";
+    EXPECT_EQ(grid.cellText(8, 6), "t8") << "the row after the band stays";
+    EXPECT_TRUE(toasts.lines.isEmpty());
+
+    // Filling again from the reloaded template gives the same sheet.
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::Filled);
+    EXPECT_EQ(grid.rows(), 9);
+    EXPECT_EQ(grid.cellText(7, 1), "2026120903500003");
+}
+
+TEST_P(LoadReportTest, ANullSingleCellIsWrittenEmptyAndTheFillGoesOn)
+{
+    writeTemplate("rkreport");
+    define("rkreport", itemQuery);
+    bind("rkreport", "proc_weight", 5, 2, 0); // Null in the first record
+    bind("rkreport", "groupno", 2, 2, 0);
+    bind("rkreport", "serialno", 6, 1, 1);
+    item("2026120903500001", QVariant(QMetaType(QMetaType::Double)));
+    item("2026120903500002", 3);
+
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::Filled);
+    EXPECT_EQ(grid.cellText(5, 2), "") << "the template text gives way to the empty value";
+    EXPECT_EQ(grid.cellText(2, 2), "2026120910001");
+    EXPECT_EQ(grid.cellText(7, 1), "2026120903500002");
+}
+
+TEST_P(LoadReportTest, ANullBandValueKeepsTheTemplateCellAndTheFillGoesOn)
+{
+    writeTemplate("rkreport");
+    define("rkreport", itemQuery);
+    bind("rkreport", "proc_weight", 4, 6, 1);
+    bind("rkreport", "serialno", 4, 1, 1);
+    item("2026120903500001", 7);
+    item("2026120903500002", QVariant(QMetaType(QMetaType::Double)));
+    item("2026120903500003", 9);
+
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::Filled);
+    EXPECT_EQ(grid.cellText(4, 6).toDouble(), 7.0);
+    EXPECT_EQ(grid.cellText(5, 6), "t5") << "the Null leaves the template's text";
+    EXPECT_EQ(grid.cellText(5, 1), "2026120903500002") << "the next binding is still written";
+    EXPECT_EQ(grid.cellText(6, 6).toDouble(), 9.0);
+}
+
+TEST_P(LoadReportTest, AnEmptyResultKeepsTheRowsDownToTheBand)
+{
+    writeTemplate("rkreport");
+    define("rkreport", itemQuery);
+    bind("rkreport", "groupno", 2, 2, 0);
+    bind("rkreport", "serialno", 5, 1, 1);
+
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::Filled);
+    EXPECT_EQ(grid.rows(), 6);
+    EXPECT_EQ(grid.cellText(1, 1), "产品入库单");
+    EXPECT_EQ(grid.cellText(4, 6), "t4");
+    EXPECT_EQ(grid.cellText(2, 2), "") << "no record: single cells stay as the template has them";
+
+    // Without a band binding the template keeps all its rows.
+    writeTemplate("ckreport");
+    define("ckreport", itemQuery);
+    bind("ckreport", "groupno", 2, 2, 0);
+    EXPECT_EQ(LoadReport(grid, "ckreport"), ReportFill::Filled);
+    EXPECT_EQ(grid.rows(), 12);
+}
+
+TEST_P(LoadReportTest, TheLastBandBindingSetsTheBandAndOtherRepeatValuesWriteNothing)
+{
+    writeTemplate("rkreport");
+    define("rkreport", itemQuery);
+    bind("rkreport", "serialno", 3, 1, 1);
+    bind("rkreport", "groupno", 6, 2, 2); // sets the band row, writes nothing
+    item("2026120903500001", 1);
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::Filled);
+    EXPECT_EQ(grid.rows(), 8);
+    EXPECT_EQ(grid.cellText(6, 1), "2026120903500001");
+    EXPECT_EQ(grid.cellText(6, 2), "");
+    EXPECT_EQ(grid.cellText(3, 1), "");
+}
+
+TEST_P(LoadReportTest, FailuresStopTheFillAndKeepWhatWasWritten)
+{
+    writeTemplate("rkreport");
+    define("rkreport", itemQuery);
+    bind("rkreport", "groupno", 2, 2, 0);
+    bind("rkreport", "no_such_column", 3, 2, 0);
+    bind("rkreport", "serialno", 5, 1, 1);
+    item("2026120903500001", 1);
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::NotFilled);
+    EXPECT_EQ(grid.cellText(2, 2), "2026120910001") << "written before the failure";
+    EXPECT_EQ(grid.cellText(5, 1), "");
+
+    // A query the database rejects: ExecSQL's toast, no fill.
+    writeTemplate("ckreport");
+    define("ckreport", "select nothing from no_such_table");
+    toasts.clear();
+    EXPECT_EQ(LoadReport(grid, "ckreport"), ReportFill::NotFilled);
+    ASSERT_EQ(toasts.lines.size(), 1);
+    EXPECT_TRUE(toasts.lines[0].startsWith("数据库发生错误"));
+}
+
+TEST_P(LoadReportTest, AStoredCommandIsNeverRun)
+{
+    writeTemplate("rkreport");
+    define("rkreport", "delete from c_proc_main");
+    item("2026120903500001", 1);
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::NotFilled);
+    EXPECT_EQ(testsupport::rowCount("c_proc_main"), 1);
+}
+
+TEST_P(LoadReportTest, ReportNamesAreBoundNotJoined)
+{
+    writeTemplate("o'brien");
+    define("o'brien", itemQuery);
+    bind("o'brien", "serialno", 3, 1, 1);
+    item("2026120903500001", 1);
+    EXPECT_EQ(LoadReport(grid, "o'brien"), ReportFill::Filled);
+    EXPECT_EQ(grid.cellText(3, 1), "2026120903500001");
+}
+
+// The shipped templates and their seeded definitions fill the three order sheets.
+TEST_P(LoadReportTest, ShippedTemplatesFillTheOrderSheets)
+{
+    ExecSQL("delete from c_report_setup");
+    ExecSQL("delete from c_reportname");
+    const QString reports = testsupport::databaseDir() + "/"
+        + (GetParam() == korvell::Backend::SQLite ? "sqlite" : "postgresql") + "/reports.sql";
+    QFile script(reports);
+    ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+    for (const QString& statement : korvell::splitSqlScript(QString::fromUtf8(script.readAll())))
+        ASSERT_TRUE(ExecSQL(statement)) << statement.toStdString();
+    const QDir source(testsupport::databaseDir() + "/../reportmodel");
+
+    struct Case {
+        const char* name;
+        const char* status;
+        const char* title;
+    };
+    for (const Case& c : { Case { "rkreport", "30", "产品入库单" }, Case { "ckreport", "31", "产品出库单" },
+             Case { "tkreport", "32", "产品退库单" } }) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(templatePath(c.name));
+        ASSERT_TRUE(QFile::copy(source.filePath(QString(c.name) + ".cel"), templatePath(c.name)));
+        ExecSQL("delete from c_proc_main");
+        for (int i = 1; i <= 4; ++i)
+            ASSERT_TRUE(
+                ExecSQL("insert into c_proc_main (serialno,groupno,ck_groupno,tk_groupno,proc_mod,proc_mod1,"
+                        "proc_weight,proc_net_wt,rk_date,ck_date,tk_date,ck_comp,proc_sts) "
+                        "values (?,?,?,?,?,?,?,?,?,?,?,?,?)",
+                    { QString("202612090350000%1").arg(i), "2026120910001", "2026120910002", "2026120910003",
+                        "YJV", "0.35", 20 + i, 18 + i, korvell::sqlDate(QDate(2026, 12, 9)),
+                        korvell::sqlDate(QDate(2026, 12, 10)), korvell::sqlDate(QDate(2026, 12, 11)),
+                        "客户甲", c.status }));
+        SheetModel sheet;
+        sheet.setCellText(1, 1, "x");
+        ASSERT_EQ(LoadReport(sheet, c.name), ReportFill::Filled);
+        bool titled = false, listed = false;
+        for (int r = 0; r < sheet.rows(); ++r)
+            for (int col = 0; col < sheet.cols(); ++col) {
+                titled = titled || sheet.cellText(r, col) == c.title;
+                listed = listed || sheet.cellText(r, col) == "2026120903500004";
+            }
+        EXPECT_TRUE(titled);
+        EXPECT_TRUE(listed) << "every staged item is listed";
+        EXPECT_TRUE(toasts.lines.isEmpty()) << toasts.last().toStdString();
+    }
+}
+
+INSTANTIATE_BACKENDS(LoadReportTest);
