@@ -60,12 +60,12 @@ namespace {
 
 QStringList databaseFiles(const QString& databaseDir, Backend backend, bool demo)
 {
-    const QDir dir(QDir(databaseDir).filePath(backendFolder(backend)));
-    QStringList files = { dir.filePath("schema.sql"), dir.filePath("seed.sql") };
-    if (QFile::exists(dir.filePath("reports.sql")))
-        files << dir.filePath("reports.sql");
+    // Only the schema differs between the backends; the rows are the same SQL for both.
+    const QDir shared(databaseDir);
+    QStringList files = { QDir(shared.filePath(backendFolder(backend))).filePath("schema.sql"),
+        shared.filePath("seed.sql"), shared.filePath("reports.sql") };
     if (demo)
-        files << dir.filePath("demo.sql");
+        files << shared.filePath("demo.sql");
     return files;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The database files under database/<backend>/: schema.sql, seed.sql, reports.sql (report
-// definitions, when present) and demo.sql. init-db and the test databases load them the same way.
+// The database files: database/<backend>/schema.sql, then the rows every backend shares,
+// database/seed.sql, reports.sql (report definitions) and demo.sql. init-db and the test
+// databases load them the same way.
 #include "desktop/frame/dsn.h"
 
 #include <QStringList>

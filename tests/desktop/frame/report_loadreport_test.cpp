@@ -274,8 +274,7 @@ TEST_P(LoadReportTest, ShippedTemplatesFillTheOrderSheets)
 {
     ExecSQL("delete from c_report_setup");
     ExecSQL("delete from c_reportname");
-    const QString reports = testsupport::databaseDir() + "/"
-        + (GetParam() == korvell::Backend::SQLite ? "sqlite" : "postgresql") + "/reports.sql";
+    const QString reports = testsupport::databaseDir() + "/reports.sql";
     QFile script(reports);
     ASSERT_TRUE(script.open(QIODevice::ReadOnly));
     for (const QString& statement : korvell::splitSqlScript(QString::fromUtf8(script.readAll())))
