@@ -1,0 +1,266 @@
+#include "desktop/masterdata/grideditor.h"
+
+#include "desktop/frame/execsql.h"
+#include "desktop/frame/procedures.h"
+#include "desktop/frame/toast.h"
+#include "platform/ui/dialogs.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+namespace korvell {
+
+bool maySave(const QString& rights)
+{
+    return rights != QLatin1String("0") && rights != QLatin1String("10");
+}
+
+bool mayDelete(const QString& rights)
+{
+    return rights == QLatin1String("11");
+}
+
+int editorRowCount(int records)
+{
+    return records < 20 ? 20 : records + 1;
+}
+
+int editorColumnWidth(const EditorColumn& column, int gridWidthTwips)
+{
+    if (column.widthFactor > 0)
+        return int(std::nearbyint(gridWidthTwips * column.widthFactor));
+    return column.width;
+}
+
+GridEditor::GridEditor(const EditorConfig& config, platform::SheetModel& sheet)
+    : cfg(config)
+    , grid(sheet)
+{
+    QObject::connect(
+        &grid, &platform::SheetModel::cellsChanged, &grid, [this](int top, int left, int bottom, int right) {
+            keepCodesOfPickedItems(top, left, bottom, right);
+        });
+}
+
+GridEditor::~GridEditor()
+{
+    QObject::disconnect(&grid, &platform::SheetModel::cellsChanged, &grid, nullptr);
+}
+
+void GridEditor::prepare()
+{
+    grid.setCols(cfg.gridCols());
+    grid.setColumnWidth(0, 0);
+    for (int i = 0; i < cfg.columns.size(); ++i) {
+        const EditorColumn& column = cfg.columns.at(i);
+        const int col = i + 1;
+        grid.setCellText(0, col, column.caption);
+        grid.setColumnMaxLength(col, column.maxLength);
+        if (!column.list.sql.isEmpty())
+            grid.setColumnCellType(col, platform::CellType::List);
+    }
+    grid.setShadingColor1(editorShading);
+}
+
+QString GridEditor::keyCondition() const
+{
+    return cfg.hiddenKey.isEmpty() ? QString() : QStringLiteral(" and %1<>?").arg(cfg.key().field);
+}
+
+QVariantList GridEditor::keyParams(const QString& key) const
+{
+    QVariantList params { key };
+    if (!cfg.hiddenKey.isEmpty())
+        params << cfg.hiddenKey;
+    return params;
+}
+
+bool GridEditor::load()
+{
+    QString sql = "select * from " + cfg.table;
+    QVariantList params;
+    if (!cfg.hiddenKey.isEmpty()) {
+        sql += QStringLiteral(" where %1<>?").arg(cfg.key().field);
+        params << cfg.hiddenKey;
+    }
+    const SqlResult result = ExecSQL(sql, params);
+
+    platform::SheetModel::Batch batch(grid);
+    grid.setRows(1); // earlier rows go with their texts and locks
+    grid.setRows(editorRowCount(result ? result.rs->RecordCount() : 0));
+    if (result) {
+        Recordset& rs = *result.rs;
+        for (int row = 1; !rs.eof(); rs.MoveNext(), ++row) {
+            grid.setCellLocked(row, 1, true);
+            for (int i = 0; i < cfg.columns.size(); ++i)
+                grid.setCellText(row, i + 1, rs.field(cfg.columns.at(i).recordPosition).text());
+        }
+    }
+    for (int i = 0; i < cfg.columns.size(); ++i) {
+        if (!cfg.columns.at(i).list.sql.isEmpty())
+            fillList(i + 1, cfg.columns.at(i).list);
+    }
+    return bool(result);
+}
+
+void GridEditor::fillList(int col, const ColumnList& list)
+{
+    grid.clearColumnList(col);
+    grid.setColumnListYesNo(col, list.yesNo);
+    const SqlResult result = ExecSQL(list.sql);
+    if (!result)
+        return;
+    for (Recordset& rs = *result.rs; !rs.eof(); rs.MoveNext()) {
+        QString item = rs.field(list.codeField).text();
+        if (!list.nameField.isEmpty())
+            item += QChar(listSeparator) + rs.field(list.nameField).text();
+        grid.addColumnListItem(col, item);
+    }
+}
+
+// A picked "code—name" item leaves only its code in the cell, whatever the code's length.
+void GridEditor::keepCodesOfPickedItems(int top, int left, int bottom, int right)
+{
+    bottom = std::min(bottom, grid.rows() - 1);
+    for (int i = 0; i < cfg.columns.size(); ++i) {
+        const int col = i + 1;
+        if (col < left || col > right || cfg.columns.at(i).list.nameField.isEmpty())
+            continue;
+        for (int row = std::max(top, 1); row <= bottom; ++row) {
+            const QString text = grid.cellText(row, col);
+            if (text.contains(QChar(listSeparator)))
+                grid.setCellText(row, col, text.section(QChar(listSeparator), 0, 0).trimmed());
+        }
+    }
+}
+
+bool GridEditor::requiredFilled(int row) const
+{
+    for (int i = 0; i < cfg.columns.size(); ++i) {
+        if (cfg.columns.at(i).required && grid.cellText(row, i + 1).trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
+GridEditor::RowState GridEditor::saveRow(int row, QString& failure)
+{
+    if (!requiredFilled(row))
+        return RowState::Skipped;
+    const QString key = grid.cellText(row, 1).trimmed();
+    if (!cfg.hiddenKey.isEmpty() && key == cfg.hiddenKey) {
+        failure = QStringLiteral("“%1”不能使用").arg(key);
+        return RowState::Failed;
+    }
+
+    QStringList fields;
+    QVariantList values;
+    for (int i = 0; i < cfg.columns.size(); ++i) {
+        const EditorColumn& column = cfg.columns.at(i);
+        const QString text = grid.cellText(row, i + 1).trimmed();
+        fields << column.field;
+        if (!column.numeric) {
+            values << text;
+            continue;
+        }
+        bool isNumber = false;
+        const double number = text.toDouble(&isNumber);
+        if (!isNumber || !std::isfinite(number)) {
+            failure = column.caption + QStringLiteral("必须是数字");
+            return RowState::Failed;
+        }
+        values << number;
+    }
+
+    const SqlResult found = ExecSQL(
+        QStringLiteral("select * from %1 where %2=?").arg(cfg.table, cfg.key().field) + keyCondition(),
+        keyParams(key));
+    if (!found) {
+        failure = found.error;
+        return RowState::Failed;
+    }
+
+    SqlResult written;
+    if (found.rs->eof()) {
+        if (cfg.newRecordValues) {
+            for (const auto& [field, value] : cfg.newRecordValues()) {
+                fields << field;
+                values << value;
+            }
+        }
+        const QString marks = QStringList(fields.size(), QStringLiteral("?")).join(u',');
+        written = ExecSQL(
+            QStringLiteral("insert into %1 (%2) values (%3)").arg(cfg.table, fields.join(u','), marks),
+            values);
+    } else {
+        QStringList sets;
+        for (int i = 1; i < cfg.columns.size(); ++i)
+            sets << cfg.columns.at(i).field + QStringLiteral("=?");
+        QVariantList params = values.mid(1);
+        params << keyParams(key);
+        written = ExecSQL(
+            QStringLiteral("update %1 set %2 where  %3=?").arg(cfg.table, sets.join(u','), cfg.key().field)
+                + keyCondition(),
+            params);
+    }
+    if (!written) {
+        failure = written.error;
+        return RowState::Failed;
+    }
+    return RowState::Saved;
+}
+
+SaveOutcome GridEditor::save()
+{
+    SaveOutcome outcome;
+    QString firstFailure;
+    const int rows = grid.rows();
+    for (int row = 1; row < rows; ++row) {
+        QString failure;
+        switch (saveRow(row, failure)) {
+        case RowState::Saved:
+            ++outcome.saved;
+            break;
+        case RowState::Failed:
+            if (outcome.failed++ == 0)
+                firstFailure = QStringLiteral("第%1行：%2").arg(row).arg(failure);
+            break;
+        case RowState::Skipped:
+            break;
+        }
+    }
+    if (outcome.failed == 0)
+        ShowToast(cfg.successText, cfg.successHint, ToastRed);
+    else
+        ShowToast(QStringLiteral("有%1行数据没有保存！").arg(outcome.failed), firstFailure, ToastRed);
+    if (outcome.saved > 0 || outcome.failed == 0)
+        WriteLog(cfg.logText);
+    return outcome;
+}
+
+bool GridEditor::deleteOnMouseButton(int button, int row)
+{
+    if (button != rightButton || row <= 0 || row >= grid.rows() || !requiredFilled(row)
+        || !mayDelete(GetRights(cfg.name)))
+        return false;
+    const QString typed = grid.cellText(row, 1);
+    const QString key = typed.trimmed();
+    if ((!cfg.undeletableKey.isEmpty() && key == cfg.undeletableKey)
+        || (!cfg.hiddenKey.isEmpty() && key == cfg.hiddenKey)) {
+        ShowToast(QStringLiteral("“%1”不能删除！").arg(key), QString(), ToastRed);
+        return false;
+    }
+    if (platform::dialogs().message(cfg.question.arg(typed), QStringLiteral("友情提示"),
+            platform::Buttons::OkCancel, platform::Icon::None)
+        != platform::Answer::Ok)
+        return false;
+    if (!ExecSQL(QStringLiteral("delete from %1 where %2=?").arg(cfg.table, cfg.key().field) + keyCondition(),
+            keyParams(key)))
+        return false; // the row stays; the toast shows the database's reason
+    grid.removeRow(row);
+    ShowToast(QStringLiteral("数据成功删除！"), QString(), ToastRed);
+    return true;
+}
+
+} // namespace korvell

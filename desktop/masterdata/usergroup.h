@@ -1,0 +1,43 @@
+#pragma once
+// The group rights editor "用户组设置维护": the groups in one grid, the query and maintenance
+// rights of the clicked group per window in a second; one button saves that group's rights.
+#include "desktop/masterdata/grouprights.h"
+
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+
+namespace platform {
+class Grid;
+}
+
+namespace korvell {
+
+class usergroup final : public QWidget {
+    Q_OBJECT
+public:
+    explicit usergroup(QWidget* parent = nullptr);
+    ~usergroup() override;
+
+    QLabel* Label2 = nullptr;
+    platform::Grid* Grid1 = nullptr; // groups
+    QLabel* Label1 = nullptr;
+    platform::Grid* Grid2 = nullptr; // rights of the clicked group
+    QPushButton* Command1 = nullptr; // save
+    QPushButton* Command2 = nullptr; // close
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void readRights();
+
+    std::unique_ptr<GroupRightsEditor> engine;
+};
+
+} // namespace korvell

@@ -1,0 +1,322 @@
+// The editor engine over a real database, with each of its configurations.
+#include "desktop/masterdata/grideditor.h"
+#include "masterdatatest.h"
+
+#include <gtest/gtest.h>
+
+using namespace korvell;
+using masterdatatest::MasterDataTest;
+using testsupport::rowCount;
+using testsupport::scalar;
+
+namespace {
+
+const QList<const EditorConfig*> fiveEditors()
+{
+    return { &jzformConfig(), &khformConfig(), &procformConfig(), &bzformConfig(), &employeeformConfig() };
+}
+
+QString keyField(const EditorConfig& c)
+{
+    return c.key().field;
+}
+
+QVariant stored(const EditorConfig& c, const QString& field, const QString& key)
+{
+    return scalar(QStringLiteral("select %1 from %2 where %3=?").arg(field, c.table, keyField(c)), { key });
+}
+
+} // namespace
+
+class GridEditorDb : public MasterDataTest { };
+
+TEST_P(GridEditorDb, RowCountsLeaveBlankRowsUpToTwentyAndShowEveryRecord)
+{
+    for (const EditorConfig* c : fiveEditors()) {
+        SCOPED_TRACE(c->name.toStdString());
+        platform::SheetModel sheet;
+        GridEditor editor(*c, sheet);
+        editor.prepare();
+        ASSERT_TRUE(editor.load());
+        EXPECT_EQ(sheet.rows(), 20);
+        EXPECT_TRUE(sheet.cellText(1, 1).isEmpty());
+
+        storeRecords(*c, 1, 19);
+        editor.load();
+        EXPECT_EQ(sheet.rows(), 20);
+        EXPECT_FALSE(sheet.cellText(19, 1).isEmpty()) << "no blank row is left with 19 records";
+
+        storeRecords(*c, 20, 1);
+        editor.load();
+        EXPECT_EQ(sheet.rows(), 21);
+        EXPECT_FALSE(sheet.cellText(20, 1).isEmpty());
+        EXPECT_EQ(sheet.cellText(0, 1), c->key().caption) << "the caption row stays";
+    }
+}
+
+TEST_P(GridEditorDb, LoadedRowsShowTheRecordByPositionWithOnlyTheirKeyLocked)
+{
+    for (const EditorConfig* c : fiveEditors()) {
+        SCOPED_TRACE(c->name.toStdString());
+        storeRecords(*c, 1, 2);
+        platform::SheetModel sheet;
+        GridEditor editor(*c, sheet);
+        editor.prepare();
+        editor.load();
+        const QStringList expected = recordTexts(*c, 1);
+        int row = sheet.cellText(1, 1) == expected.first() ? 1 : 2;
+        for (int i = 0; i < expected.size(); ++i) {
+            if (c->columns.at(i).numeric)
+                EXPECT_DOUBLE_EQ(sheet.cellText(row, i + 1).toDouble(), expected.at(i).toDouble());
+            else
+                EXPECT_EQ(sheet.cellText(row, i + 1), expected.at(i));
+        }
+        EXPECT_TRUE(sheet.isLocked(1, 1));
+        EXPECT_TRUE(sheet.isLocked(2, 1));
+        EXPECT_FALSE(sheet.isLocked(1, 2));
+        EXPECT_FALSE(sheet.isLocked(3, 1)) << "a blank row takes a new key";
+        EXPECT_FALSE(sheet.editCell(1, 1, "改"));
+        EXPECT_TRUE(sheet.editCell(3, 1, "新"));
+
+        // A reload drops edits and locks of rows that are gone.
+        editor.load();
+        EXPECT_TRUE(sheet.cellText(3, 1).isEmpty());
+        EXPECT_FALSE(sheet.isLocked(3, 1));
+    }
+}
+
+TEST_P(GridEditorDb, SaveInsertsNewRowsUpdatesLoadedOnesAndLogs)
+{
+    for (const EditorConfig* c : fiveEditors()) {
+        SCOPED_TRACE(c->name.toStdString());
+        storeRecords(*c, 1, 1);
+        platform::SheetModel sheet;
+        GridEditor editor(*c, sheet);
+        editor.prepare();
+        editor.load();
+        sheet.editCell(1, 2, "  改过 ");
+        QStringList fresh = recordTexts(*c, 7);
+        fresh[0] = "  " + fresh[0] + " ";
+        type(sheet, 5, fresh);
+        toasts.clear();
+
+        const SaveOutcome outcome = editor.save();
+        EXPECT_EQ(outcome.saved, 2);
+        EXPECT_EQ(outcome.failed, 0);
+        EXPECT_EQ(rowCount(c->table), 2);
+        EXPECT_EQ(stored(*c, c->columns.at(1).field, recordTexts(*c, 1).first()).toString(), QString("改过"));
+        EXPECT_TRUE(stored(*c, keyField(*c), fresh[0].trimmed()).isValid()) << "stored trimmed";
+        EXPECT_EQ(toasts.last(), c->successText + "||1");
+        EXPECT_EQ(rowCount("c_log", "logmsg=? and username=?", { c->logText, masterdatatest::tester }), 1);
+        // No reload after a save: the new row's key stays editable.
+        EXPECT_FALSE(sheet.isLocked(5, 1));
+        ExecSQL("delete from " + c->table);
+    }
+}
+
+TEST_P(GridEditorDb, TwoNewRowsWithOneKeyStoreTheLowerRow)
+{
+    const EditorConfig& c = jzformConfig();
+    platform::SheetModel sheet;
+    GridEditor editor(c, sheet);
+    editor.prepare();
+    editor.load();
+    type(sheet, 1, { "J1", "上面", "甲", "" });
+    type(sheet, 2, { "J1", "下面", "乙", "" });
+    editor.save();
+    EXPECT_EQ(rowCount("c_jzname"), 1);
+    EXPECT_EQ(stored(c, "jzname", "J1").toString(), QString("下面"));
+
+    // The key of a saved row is still editable: changing it and saving makes a second record.
+    sheet.editCell(1, 1, "J2");
+    editor.save();
+    EXPECT_EQ(rowCount("c_jzname"), 2);
+}
+
+TEST_P(GridEditorDb, RowsWithoutTheirRequiredCellsAreSkipped)
+{
+    {
+        platform::SheetModel sheet;
+        GridEditor editor(procformConfig(), sheet);
+        editor.prepare();
+        editor.load();
+        type(sheet, 1, { "P1", "0.35", "漆包线", "" }); // no tare
+        type(sheet, 2, { "P2", "0.40", "  ", "1.2" }); // no name
+        type(sheet, 3, { "P3", "0.50", "漆包线", "1.25" });
+        const SaveOutcome outcome = editor.save();
+        EXPECT_EQ(outcome.saved, 1);
+        EXPECT_EQ(outcome.failed, 0);
+        EXPECT_EQ(rowCount("c_procname"), 1);
+        EXPECT_EQ(toasts.last(), QString("数据已经成功保存！||1")) << "skipped rows are no failure";
+    }
+    {
+        storeRecords(jzformConfig(), 1, 1);
+        platform::SheetModel sheet;
+        GridEditor editor(jzformConfig(), sheet);
+        editor.prepare();
+        editor.load();
+        sheet.editCell(1, 2, "");
+        sheet.editCell(1, 3, "新负责人");
+        editor.save();
+        EXPECT_EQ(stored(jzformConfig(), "jzmsg", "jzid1").toString(), QString("jzms1"))
+            << "a loaded row whose name was cleared keeps its stored values";
+    }
+}
+
+TEST_P(GridEditorDb, ATareThatIsNoNumberRefusesOnlyItsRow)
+{
+    platform::SheetModel sheet;
+    GridEditor editor(procformConfig(), sheet);
+    editor.prepare();
+    editor.load();
+    type(sheet, 1, { "P1", "0.35", "漆包线", "1.5" });
+    type(sheet, 2, { "P2", "0.40", "漆包线", "1,5kg" });
+    type(sheet, 3, { "P3", "0.50", "漆包线", " 2 " });
+    toasts.clear();
+    const SaveOutcome outcome = editor.save();
+    EXPECT_EQ(outcome.saved, 2);
+    EXPECT_EQ(outcome.failed, 1);
+    EXPECT_EQ(rowCount("c_procname"), 2);
+    EXPECT_EQ(rowCount("c_procname", "procid=?", { "P2" }), 0);
+    EXPECT_DOUBLE_EQ(stored(procformConfig(), "nullweight", "P3").toDouble(), 2.0);
+    EXPECT_EQ(toasts.last(), QString("有1行数据没有保存！|第2行：线盘自重必须是数字|1"));
+    EXPECT_EQ(rowCount("c_log", "logmsg=?", { "产品型号规格数据维护" }), 1) << "the rows saved are logged";
+}
+
+TEST_P(GridEditorDb, QuotesAndSqlTextsAreStoredAsTyped)
+{
+    const EditorConfig& c = khformConfig();
+    const QStringList texts { "O'Brien 线缆", "张'三", "\"0512\"", "'); drop table c_custom; --",
+        "备注 ' \" %1" };
+    {
+        platform::SheetModel sheet;
+        GridEditor editor(c, sheet);
+        editor.prepare();
+        editor.load();
+        type(sheet, 1, texts);
+        EXPECT_EQ(editor.save().saved, 1);
+    }
+    platform::SheetModel sheet;
+    GridEditor editor(c, sheet);
+    editor.prepare();
+    editor.load();
+    for (int i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(sheet.cellText(1, i + 1), texts.at(i));
+    // An update with quotes, and a delete of the quoted key.
+    sheet.editCell(1, 2, "李'四");
+    editor.save();
+    EXPECT_EQ(stored(c, "cust_man", texts.first()).toString(), QString("李'四"));
+    grant("khform", "1", "1");
+    dialogs.answers = { platform::Answer::Ok };
+    sheet.editCell(1, 1, "x"); // locked: stays
+    EXPECT_TRUE(editor.deleteOnMouseButton(2, 1));
+    EXPECT_EQ(rowCount("c_custom"), 0);
+}
+
+TEST_P(GridEditorDb, DatabaseFailuresAreCountedInsteadOfReportedAsSuccess)
+{
+    platform::SheetModel sheet;
+    GridEditor editor(bzformConfig(), sheet);
+    editor.prepare();
+    editor.load();
+    type(sheet, 1, { "1001", "检验组", "", "" });
+    type(sheet, 3, { "1002", "称重组", "", "" });
+    ASSERT_TRUE(ExecSQL("drop table c_bzname"));
+    toasts.clear();
+    const SaveOutcome outcome = editor.save();
+    EXPECT_EQ(outcome.saved, 0);
+    EXPECT_EQ(outcome.failed, 2);
+    EXPECT_TRUE(toasts.last().startsWith("有2行数据没有保存！|第1行：")) << toasts.last().toStdString();
+    EXPECT_FALSE(toasts.lines.contains("班组信息已经成功保存！||1"));
+    EXPECT_EQ(rowCount("c_log", "logmsg=?", { "对班组信息进行修改" }), 0) << "nothing was changed";
+}
+
+TEST_P(GridEditorDb, DeleteNeedsRightButtonARecordRowItsRequiredCellsAndRightsEleven)
+{
+    const EditorConfig& c = jzformConfig();
+    storeRecords(c, 1, 1);
+    platform::SheetModel sheet;
+    GridEditor editor(c, sheet);
+    editor.prepare();
+    editor.load();
+    type(sheet, 2, { "  J7 ", "新机组", "", "" });
+    editor.save();
+    toasts.clear();
+
+    for (const QString rights : { "10", "01", "00" }) {
+        grant("jzform", rights.left(1), rights.mid(1));
+        EXPECT_FALSE(editor.deleteOnMouseButton(2, 1));
+    }
+    grant("jzform", "1", "1");
+    EXPECT_FALSE(editor.deleteOnMouseButton(1, 1)) << "left button";
+    EXPECT_FALSE(editor.deleteOnMouseButton(2, 0)) << "caption row";
+    EXPECT_FALSE(editor.deleteOnMouseButton(2, 5)) << "blank row";
+    sheet.editCell(1, 2, " ");
+    EXPECT_FALSE(editor.deleteOnMouseButton(2, 1)) << "required name cleared";
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << "no question while a condition fails";
+    EXPECT_TRUE(toasts.lines.isEmpty());
+    sheet.editCell(1, 2, "机组名");
+
+    dialogs.answers = { platform::Answer::Cancel };
+    EXPECT_FALSE(editor.deleteOnMouseButton(2, 2));
+    EXPECT_EQ(dialogs.messages.last(), QString("友情提示|确定删除机组代码为  J7 机组信息数据吗？"))
+        << "the key as typed";
+    EXPECT_EQ(rowCount("c_jzname"), 2);
+    EXPECT_EQ(sheet.cellText(2, 1), QString("  J7 "));
+
+    dialogs.answers = { platform::Answer::Ok };
+    const int rows = sheet.rows();
+    EXPECT_TRUE(editor.deleteOnMouseButton(2, 2));
+    EXPECT_EQ(rowCount("c_jzname", "jzid=?", { "J7" }), 0);
+    EXPECT_EQ(rowCount("c_jzname"), 1);
+    EXPECT_EQ(sheet.rows(), rows - 1);
+    EXPECT_EQ(toasts.last(), QString("数据成功删除！||1"));
+    EXPECT_EQ(rowCount("c_log", "logmsg like ?", { "%删除%" }), 0) << "deletes are not logged";
+}
+
+TEST_P(GridEditorDb, AFailedDeleteKeepsItsRowAndShowsTheDatabaseError)
+{
+    const EditorConfig& c = procformConfig();
+    storeRecords(c, 1, 1);
+    grant("procform", "1", "1");
+    platform::SheetModel sheet;
+    GridEditor editor(c, sheet);
+    editor.prepare();
+    editor.load();
+    ASSERT_TRUE(ExecSQL("drop table c_procname"));
+    dialogs.answers = { platform::Answer::Ok };
+    toasts.clear();
+    const int rows = sheet.rows();
+    EXPECT_FALSE(editor.deleteOnMouseButton(2, 1));
+    EXPECT_EQ(sheet.rows(), rows);
+    EXPECT_EQ(sheet.cellText(1, 1), QString("proc1"));
+    EXPECT_TRUE(toasts.last().startsWith("数据库发生错误: ")) << toasts.last().toStdString();
+    EXPECT_FALSE(toasts.lines.contains("数据成功删除！||1"));
+}
+
+TEST_P(GridEditorDb, EmployeeCodeColumnsListTeamsAndMachineGroupsAndKeepWholeCodes)
+{
+    ASSERT_TRUE(ExecSQL("insert into c_bzname (bzid,bzname) values ('1001','检验组')"));
+    ASSERT_TRUE(ExecSQL("insert into c_bzname (bzid,bzname) values ('10020001','称重八位')"));
+    ASSERT_TRUE(ExecSQL("insert into c_jzname (jzid,jzname) values ('J1','一号机组')"));
+    const EditorConfig& c = employeeformConfig();
+    platform::SheetModel sheet;
+    GridEditor editor(c, sheet);
+    editor.prepare();
+    editor.load();
+    EXPECT_EQ(sheet.columnListChoices(3).mid(0, 2), QStringList({ "1001—检验组", "10020001—称重八位" }));
+    EXPECT_TRUE(sheet.columnListChoices(4).contains("J1—一号机组"));
+
+    type(sheet, 1, { "E1", "张三", "10020001—称重八位", "J1—一号机组", "" });
+    type(sheet, 2, { "E2", "李四", "1001—检验组", "", "" });
+    editor.save();
+    EXPECT_EQ(stored(c, "bz_id", "E1").toString(), QString("10020001"));
+    EXPECT_EQ(stored(c, "jz_id", "E1").toString(), QString("J1"));
+    EXPECT_EQ(stored(c, "bz_id", "E2").toString(), QString("1001"));
+
+    editor.load();
+    const int row = sheet.cellText(1, 1) == "E1" ? 1 : 2;
+    EXPECT_EQ(sheet.cellText(row, 3), QString("10020001")) << "loaded rows show the stored codes";
+}
+
+INSTANTIATE_BACKENDS(GridEditorDb);

@@ -1,0 +1,198 @@
+// The group rights editor: the group list, the rights of a group, saving, renaming, deleting.
+#include "desktop/frame/procedures.h"
+#include "desktop/masterdata/grouprights.h"
+#include "masterdatatest.h"
+
+#include <gtest/gtest.h>
+
+using namespace korvell;
+using masterdatatest::MasterDataTest;
+using testsupport::rowCount;
+
+class GroupRightsDb : public MasterDataTest {
+protected:
+    void SetUp() override
+    {
+        MasterDataTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        editor.prepare();
+        programs = rowCount("c_programgroup");
+    }
+    int rowOf(const QString& group) const
+    {
+        for (int r = 1; r < groups.rows(); ++r) {
+            if (groups.cellText(r, 1) == group)
+                return r;
+        }
+        return -1;
+    }
+    static void addGroups(int first, int count)
+    {
+        for (int i = first; i < first + count; ++i)
+            ASSERT_TRUE(ExecSQL("insert into c_usergroup (groupname,progname,groupauth1,groupauth2) values "
+                                "(?,'机组信息设置','1','0')",
+                { QStringLiteral("组%1").arg(i, 2, 10, QChar('0')) }));
+    }
+
+    platform::SheetModel groups, rights;
+    GroupRightsEditor editor { groups, rights };
+    int programs = 0;
+};
+
+TEST_P(GroupRightsDb, GroupListRowCounts)
+{
+    EXPECT_EQ(rights.rows(), 1) << "no rights shown before a group is clicked";
+    EXPECT_EQ(rights.cellText(0, 2), QString("查询权限"));
+
+    ASSERT_TRUE(editor.loadGroups());
+    EXPECT_EQ(groups.rows(), 20);
+    EXPECT_EQ(groups.cellText(0, 1), QString("用户组名称"));
+    EXPECT_EQ(groups.cellText(1, 1), QString("管理员"));
+    EXPECT_FALSE(groups.isLocked(1, 1)) << "group names stay editable";
+
+    addGroups(0, 18); // 19 groups
+    editor.loadGroups();
+    EXPECT_EQ(groups.rows(), 20);
+    EXPECT_FALSE(groups.cellText(19, 1).isEmpty());
+    addGroups(18, 1); // 20 groups
+    editor.loadGroups();
+    EXPECT_EQ(groups.rows(), 22);
+    EXPECT_TRUE(groups.cellText(21, 1).isEmpty()) << "one blank row for a new group";
+}
+
+TEST_P(GroupRightsDb, ClickingAGroupListsEveryWindowWithItsFlags)
+{
+    grant("jzform", "1", "0");
+    ExecSQL("insert into c_usergroup (groupname,progname,groupauth1,groupauth2) values (?,?,?,?)",
+        { masterdatatest::testGroup, "未登记窗口", "1", "1" });
+    editor.loadGroups();
+    const int row = rowOf(masterdatatest::testGroup);
+    ASSERT_GT(row, 0);
+    EXPECT_TRUE(editor.showRights(row));
+    EXPECT_EQ(rights.rows(), rightsRowCount(programs));
+    EXPECT_EQ(rights.cellText(0, 1), QString("功能模块"));
+    EXPECT_EQ(rights.cellText(0, 2), QString("查询权限"));
+    EXPECT_EQ(rights.cellText(0, 3), QString("维护权限"));
+    EXPECT_EQ(rights.cellType(1, 2), platform::CellType::CheckBox);
+    EXPECT_EQ(rights.columnWidth(1), 130);
+    int listed = 0;
+    for (int r = 1; r < rights.rows(); ++r) {
+        if (rights.cellText(r, 1).isEmpty())
+            continue;
+        ++listed;
+        EXPECT_TRUE(rights.isLocked(r, 1));
+        const bool jz = rights.cellText(r, 0) == "jzform";
+        EXPECT_EQ(rights.cellText(r, 2), QString(jz ? "1" : "0")) << rights.cellText(r, 0).toStdString();
+        EXPECT_EQ(rights.cellText(r, 3), QString("0"));
+    }
+    EXPECT_EQ(listed, programs) << "windows that are not registered are not listed";
+
+    // A blank row leaves the rights shown; the toast is taken away.
+    toasts.clear();
+    EXPECT_FALSE(editor.showRights(groups.rows() - 1));
+    EXPECT_EQ(rights.rows(), rightsRowCount(programs));
+    EXPECT_EQ(toasts.last(), QString("||0"));
+}
+
+TEST_P(GroupRightsDb, WindowListGrowsWithTheRegisteredWindows)
+{
+    for (int i = programs; i < 20; ++i)
+        ASSERT_TRUE(ExecSQL("insert into c_programgroup (programname,programchname) values (?,?)",
+            { QStringLiteral("win%1").arg(i), QStringLiteral("窗口%1").arg(i) }));
+    editor.loadGroups();
+    editor.showRights(1);
+    EXPECT_EQ(rights.rows(), 21);
+}
+
+TEST_P(GroupRightsDb, SavingANewGroupWritesOneRowPerWindowEvenWithoutRights)
+{
+    editor.loadGroups();
+    const int blank = 5;
+    groups.editCell(blank, 1, " 质检组 ");
+    ASSERT_TRUE(editor.showRights(blank));
+    int jzRow = 0;
+    for (int r = 1; r < rights.rows(); ++r) {
+        if (rights.cellText(r, 0) == "jzform")
+            jzRow = r;
+    }
+    ASSERT_GT(jzRow, 0);
+    rights.editCell(jzRow, 2, "1");
+    rights.editCell(jzRow, 3, "1");
+    toasts.clear();
+    const SaveOutcome outcome = editor.save(blank);
+    EXPECT_EQ(outcome.saved, programs);
+    EXPECT_EQ(rowCount("c_usergroup", "groupname=?", { "质检组" }), programs);
+    EXPECT_EQ(rowCount("c_usergroup", "groupname=? and groupauth1='0' and groupauth2='0'", { "质检组" }),
+        programs - 1);
+    EXPECT_EQ(
+        rowCount("c_usergroup",
+            "groupname=? and progname='机组信息设置' and groupauth1='1' and groupauth2='1'", { "质检组" }),
+        1);
+    EXPECT_EQ(toasts.last(), QString("用户组质检组|权限成功保存！|1"));
+    EXPECT_EQ(rowCount("c_log"), 0) << "rights edits are not logged";
+
+    // Saving again updates instead of adding rows.
+    rights.editCell(jzRow, 3, "0");
+    editor.save(blank);
+    EXPECT_EQ(rowCount("c_usergroup", "groupname=?", { "质检组" }), programs);
+    EXPECT_EQ(rowCount("c_usergroup", "groupname=? and groupauth2='1'", { "质检组" }), 0);
+
+    // A blank active row saves nothing and shows nothing.
+    toasts.clear();
+    EXPECT_EQ(editor.save(blank + 1).saved, 0);
+    EXPECT_TRUE(toasts.lines.isEmpty());
+}
+
+TEST_P(GroupRightsDb, ARenamedGroupIsSavedUnderItsNewNameAndTheOldRowsStay)
+{
+    editor.loadGroups();
+    const int row = rowOf("管理员");
+    editor.showRights(row);
+    groups.editCell(row, 1, "管理员二");
+    editor.save(row);
+    EXPECT_EQ(rowCount("c_usergroup", "groupname=?", { "管理员二" }), programs);
+    EXPECT_EQ(rowCount("c_usergroup", "groupname=? and groupauth2='1'", { "管理员二" }), programs);
+    EXPECT_EQ(rowCount("c_usergroup", "groupname=?", { "管理员" }), programs);
+}
+
+TEST_P(GroupRightsDb, DeletingAGroupRemovesItsRowsAndItsUsersGetTen)
+{
+    ASSERT_TRUE(ExecSQL("insert into c_user_table (username,userlevel) values ('赵六','临时组')"));
+    grant("jzform", "1", "1", "临时组");
+    grant("usergroup", "1", "1");
+    editor.loadGroups();
+    const int row = rowOf("临时组");
+    ASSERT_GT(row, 0);
+
+    dialogs.answers = { platform::Answer::Cancel, platform::Answer::Ok };
+    EXPECT_FALSE(editor.deleteOnMouseButton(2, row));
+    EXPECT_EQ(rowCount("c_usergroup", "groupname='临时组'"), 1);
+    toasts.clear();
+    EXPECT_TRUE(editor.deleteOnMouseButton(2, row));
+    EXPECT_EQ(dialogs.messages.last(), QString("友情提示|确定删除名称为临时组的用户组信息吗？"));
+    EXPECT_EQ(rowCount("c_usergroup", "groupname='临时组'"), 0);
+    EXPECT_EQ(rowOf("临时组"), -1);
+    EXPECT_EQ(toasts.last(), QString("数据成功删除！||1"));
+    EXPECT_EQ(rowCount("c_user_table", "username='赵六'"), 1) << "its users stay";
+
+    loginState().gyname = "赵六";
+    EXPECT_EQ(GetRights("jzform"), QString("10"));
+}
+
+TEST_P(GroupRightsDb, DeletingNeedsRightsElevenEvenForTheSuperUser)
+{
+    ASSERT_TRUE(ExecSQL("insert into c_user_table (username,userlevel) values ('超级用户',?)",
+        { masterdatatest::testGroup }));
+    loginState().gyname = "超级用户";
+    grant("usergroup", "1", "0");
+    EXPECT_TRUE(maySaveGroupRights(GetRights("usergroup"), loginState().gyname));
+    editor.loadGroups();
+    dialogs.answers = { platform::Answer::Ok };
+    EXPECT_FALSE(editor.deleteOnMouseButton(2, rowOf("管理员")));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(rowCount("c_usergroup", "groupname='管理员'"), programs);
+    EXPECT_FALSE(editor.deleteOnMouseButton(1, rowOf(masterdatatest::testGroup)));
+}
+
+INSTANTIATE_BACKENDS(GroupRightsDb);
