@@ -1,0 +1,210 @@
+#include "generator/link/collect.h"
+
+#include "generator/link/collecteddatafile.h"
+#include "generator/link/openlink.h"
+#include "generator/link/receivedcount.h"
+#include "generator/link/recordline.h"
+
+#include "platform/ui/dialogs.h"
+#include "platform/ui/processes.h"
+
+#include <QFileInfo>
+
+namespace vosket {
+namespace {
+
+    using platform::Buttons;
+    using platform::Icon;
+
+    const QString errorCaption = QStringLiteral("错误");
+    const QString uploadCaption = QStringLiteral("上传数据");
+
+    void showError(const QString& text)
+    {
+        platform::dialogs().message(text, errorCaption, Buttons::Ok, Icon::None);
+    }
+
+    void send(LinkContext& link, QByteArrayView unit)
+    {
+        // Anything still unread is a remainder of the line just answered.
+        link.port.discardInput();
+        link.port.write(asBytes(unit));
+    }
+
+    // The count box is on the screen from the first accepted record until the loop ends.
+    class CountBox {
+    public:
+        explicit CountBox(ReceivedCountView* view)
+            : view(view)
+        {
+            if (view)
+                view->prepare();
+        }
+        ~CountBox()
+        {
+            if (view)
+                view->remove();
+        }
+        CountBox(const CountBox&) = delete;
+        CountBox& operator=(const CountBox&) = delete;
+        void show(int count)
+        {
+            if (view)
+                view->showCount(count);
+        }
+
+    private:
+        ReceivedCountView* view;
+    };
+
+    bool handshake(LinkContext& link)
+    {
+        for (int failures = 0;; ++failures) {
+            send(link, "READ\r");
+            QByteArray answer;
+            bool timedOut = true;
+            const int64_t deadline = link.env.clock->nowMs() + link.env.timing.replyMs;
+            uint8_t byte;
+            while (readBefore(link, &byte, 1, deadline)) {
+                if (answer.size() < 10) {
+                    answer.append(static_cast<char>(byte));
+                    if (byte == '\r') {
+                        timedOut = false;
+                        break;
+                    }
+                }
+            }
+            if (timedOut && failures >= 3) {
+                showError(QStringLiteral("超时!"));
+                return false;
+            }
+            if (answer == "ACK\r")
+                return true;
+            if (failures >= 5) {
+                showError(QStringLiteral("建立连接失败!"));
+                return false;
+            }
+        }
+    }
+
+    bool writeRecord(QFile& out, std::span<const uint8_t> data)
+    {
+        QByteArray line(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size()));
+        line.append("\r\n");
+        return out.write(line) == line.size() && out.flush();
+    }
+
+} // namespace
+
+Received ReceiveRecords(LinkContext& link, QFile& out)
+{
+    if (!handshake(link))
+        return { Received::End::NoConnection, 0 };
+    int silences = 0;
+    int expected = 0;
+    int count = 0;
+    CountBox box(link.env.countView);
+    RecordLineReader reader;
+    for (;;) {
+        reader.clear();
+        const int64_t deadline = link.env.clock->nowMs() + link.env.timing.recordMs;
+        bool complete = false;
+        uint8_t byte;
+        while (!complete && readBefore(link, &byte, 1, deadline))
+            complete = reader.add(byte);
+        if (!complete) {
+            if (silences >= 10) {
+                showError(count > 0 ? QStringLiteral("超时!\n已收到 %1 笔数据.").arg(count)
+                                    : QStringLiteral("超时!"));
+                return { Received::End::TimedOut, count };
+            }
+            ++silences;
+            send(link, "NAK\r");
+            continue;
+        }
+        silences = 0;
+        const RecordCheck record = checkRecord(reader.line(), reader.overflowed(), expected);
+        switch (record.verdict) {
+        case RecordVerdict::End:
+            return { Received::End::Over, count };
+        case RecordVerdict::Repeat:
+            send(link, "ACK\r");
+            break;
+        case RecordVerdict::Refused:
+            send(link, "NAK\r");
+            break;
+        case RecordVerdict::New:
+            if (!writeRecord(out, record.data)) {
+                showError(QStringLiteral("写入数据文件失败!\n已保存 %1 笔数据.").arg(count));
+                return { Received::End::WriteFailed, count };
+            }
+            ++count;
+            expected = (expected + 1) % 10;
+            box.show(count);
+            send(link, "ACK\r");
+            break;
+        }
+    }
+}
+
+QString ChooseDataFile()
+{
+    return platform::dialogs().saveFileName(QString(), QFileInfo(collectedDataFilePath()).path(),
+        QStringLiteral("数据文件 (*.TXT *.txt);;All files (*)"), QStringLiteral("txt"));
+}
+
+std::unique_ptr<SerialLink> OpenCollectPort(
+    LinkEnvironment& env, const LinkSettings& settings, Adapter adapter)
+{
+    const LinkFailureTexts texts { QStringLiteral("打开COM口失败"), Icon::None,
+        QStringLiteral("不能设置IR设备!") };
+    LinkFailure failure = LinkFailure::None;
+    return openLink(env, settings, adapter, texts, failure);
+}
+
+int CollectData(LinkEnvironment& env, const LinkSettings& settings, Adapter adapter)
+{
+    const QString path = ChooseDataFile();
+    if (path.isEmpty())
+        return 0;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate)) {
+        showError(QStringLiteral("文件打开/创建失败!"));
+        return -2;
+    }
+    std::unique_ptr<SerialLink> port = OpenCollectPort(env, settings, adapter);
+    if (!port)
+        return -3;
+    Received received;
+    {
+        LinkContext link { *port, env };
+        received = ReceiveRecords(link, file);
+    }
+    port.reset();
+    file.close();
+    switch (received.end) {
+    case Received::End::WriteFailed:
+        return -2;
+    case Received::End::TimedOut:
+        // Records already written are kept; the stock windows can still import them.
+        if (received.count == 0)
+            file.remove();
+        return -1;
+    case Received::End::Over:
+    case Received::End::NoConnection:
+        break;
+    }
+    if (received.count == 0) {
+        platform::dialogs().message(
+            QStringLiteral("没有接收到数据!"), uploadCaption, Buttons::Ok, Icon::None);
+        file.remove();
+        return 0;
+    }
+    const QString question = QStringLiteral("完成 : 收到 %1 笔数据.\n查看收到的数据?").arg(received.count);
+    if (platform::dialogs().message(question, uploadCaption, Buttons::YesNo, Icon::None)
+        == platform::Answer::Yes)
+        platform::processes().startDetached(QStringLiteral("xdg-open"), { path });
+    return received.count;
+}
+
+} // namespace vosket

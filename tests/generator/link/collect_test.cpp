@@ -1,0 +1,294 @@
+// The receiving side of the collection over a fake link and a fake tick count, with the real limits.
+#include "fakelink.h"
+#include "terminalframes.h"
+
+#include "generator/link/collect.h"
+#include "generator/link/receivedcount.h"
+
+#include "platform/ui/processes.h"
+#include "tests/support/scripteddialogs.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace vosket;
+using linktest::Answer;
+using linktest::terminalRecord;
+
+namespace {
+
+struct RecordingProcesses final : platform::Processes {
+    RecordingProcesses() { previous = platform::setProcesses(this); }
+    ~RecordingProcesses() override { platform::setProcesses(previous); }
+    RecordingProcesses(const RecordingProcesses&) = delete;
+    RecordingProcesses& operator=(const RecordingProcesses&) = delete;
+    bool startAndWait(const QString&, const QStringList&) override { return false; }
+    bool startDetached(const QString& program, const QStringList& arguments) override
+    {
+        started << program;
+        startedArguments = arguments;
+        return true;
+    }
+    QStringList started;
+    QStringList startedArguments;
+    platform::Processes* previous = nullptr;
+};
+
+struct RecordingCountView final : ReceivedCountView {
+    void prepare() override { calls << "prepare"; }
+    void showCount(int count) override { calls << QString::number(count); }
+    void remove() override { calls << "remove"; }
+    QStringList calls;
+};
+
+// How the stock-out and returns windows read the file: CR LF lines; a line that begins with "20"
+// is one serial number, every other line is skipped.
+QStringList serialNumbersIn(const QByteArray& file)
+{
+    QStringList serials;
+    for (const QByteArray& line : file.split('\n')) {
+        const QByteArray text = line.endsWith('\r') ? line.chopped(1) : line;
+        if (text.startsWith("20"))
+            serials << QString::fromLatin1(text);
+    }
+    return serials;
+}
+
+class LinkCollect : public ::testing::Test {
+protected:
+    linktest::FakeEnvironment fake;
+    testsupport::ScriptedDialogs dialogs;
+    RecordingProcesses processes;
+    RecordingCountView countView;
+    QTemporaryDir dir;
+    QString path = dir.filePath("采集 文本.txt");
+
+    void SetUp() override { fake.env.countView = &countView; }
+
+    // Each thing the generator sends is answered by the next of these (nothing when they run out).
+    void script(std::initializer_list<QByteArray> answers)
+    {
+        auto queue = std::make_shared<std::deque<QByteArray>>(answers);
+        fake.link.peer = [queue](const QByteArray&) {
+            if (queue->empty())
+                return Answer {};
+            Answer a { queue->front(), 3 };
+            queue->pop_front();
+            return a;
+        };
+    }
+
+    int collect()
+    {
+        dialogs.fileNames = { path };
+        return CollectData(fake.env, {}, Adapter::IrDA);
+    }
+
+    QByteArray fileContent() const
+    {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+
+    QList<QByteArray> sent() const { return fake.link.writes(); }
+};
+
+QList<QByteArray> units(std::initializer_list<const char*> names)
+{
+    QList<QByteArray> out;
+    for (const char* n : names)
+        out << QByteArray(n);
+    return out;
+}
+
+} // namespace
+
+TEST_F(LinkCollect, RepeatedRecordIsAcknowledgedButWrittenOnce)
+{
+    const QByteArray r1 = terminalRecord(1, "2026120810002");
+    script({ "ACK\r" + terminalRecord(0, "2026120810001"), r1, r1, terminalRecord(2, "2026120810003"),
+        "OVER\r" });
+    dialogs.answers = { platform::Answer::No };
+    EXPECT_EQ(collect(), 3);
+    EXPECT_EQ(sent(), units({ "READ\r", "ACK\r", "ACK\r", "ACK\r", "ACK\r" }));
+    EXPECT_EQ(fileContent(), "2026120810001\r\n2026120810002\r\n2026120810003\r\n");
+    EXPECT_EQ(dialogs.messages, QStringList { "上传数据|完成 : 收到 3 笔数据.\n查看收到的数据?" });
+    EXPECT_TRUE(processes.started.isEmpty());
+    EXPECT_EQ(countView.calls, QStringList({ "prepare", "1", "2", "3", "remove" }));
+}
+
+TEST_F(LinkCollect, SkippedSequenceIsRefusedUntilTheExpectedRecordComes)
+{
+    script({ "ACK\r" + terminalRecord(0, "a"), terminalRecord(1, "b"), terminalRecord(3, "d"),
+        terminalRecord(2, "c"), "OVER\r" });
+    EXPECT_EQ(collect(), 3);
+    EXPECT_EQ(sent(), units({ "READ\r", "ACK\r", "ACK\r", "NAK\r", "ACK\r" }));
+    EXPECT_EQ(fileContent(), "a\r\nb\r\nc\r\n");
+}
+
+TEST_F(LinkCollect, SequenceWrapsFromNineToZeroAndOverMayComeAnywhere)
+{
+    QList<QByteArray> frames;
+    for (int i = 0; i < 13; ++i)
+        frames << terminalRecord(i % 10, QByteArray::number(20261208000 + i));
+    auto queue = std::make_shared<std::deque<QByteArray>>();
+    queue->push_back("ACK\r" + frames[0]);
+    for (int i = 1; i < 13; ++i)
+        queue->push_back(frames[i]);
+    queue->push_back("OVER\r");
+    fake.link.peer = [queue](const QByteArray&) {
+        Answer a { queue->front(), 1 };
+        queue->pop_front();
+        return a;
+    };
+    EXPECT_EQ(collect(), 13);
+    EXPECT_EQ(sent().count("ACK\r"), 13);
+    EXPECT_EQ(serialNumbersIn(fileContent()).size(), 13);
+    EXPECT_EQ(serialNumbersIn(fileContent()).last(), "20261208012");
+}
+
+TEST_F(LinkCollect, ShortLongAndBrokenLinesAreRefused)
+{
+    // A valid-looking record whose CR comes only after more than a record can hold.
+    const QByteArray full = terminalRecord(0, QByteArray(251, '5'));
+    const QByteArray overlong = full.chopped(1) + "zz\r";
+    script({ "ACK\r" + QByteArray("\x00\x01\r", 3), overlong, QByteArray(300, '7') + "\r",
+        terminalRecord(0, "x", true), full, terminalRecord(0, "x", true), "OVER\r" });
+    EXPECT_EQ(collect(), 1);
+    // The last refusal: a repeat of record 0 with a wrong sum is not acknowledged.
+    EXPECT_EQ(sent(), units({ "READ\r", "NAK\r", "NAK\r", "NAK\r", "NAK\r", "ACK\r", "NAK\r" }));
+    EXPECT_EQ(fileContent(), QByteArray(251, '5') + "\r\n");
+}
+
+TEST_F(LinkCollect, RecordDataIsWrittenExactlyAsReceived)
+{
+    QByteArray low, high;
+    for (int v = 0; v < 256; ++v) {
+        if (v != 13)
+            (v < 128 ? low : high).append(static_cast<char>(v));
+    }
+    script({ "ACK\r" + terminalRecord(0, low), terminalRecord(1, high), terminalRecord(2, ""), "OVER\r" });
+    EXPECT_EQ(collect(), 3);
+    EXPECT_EQ(fileContent(), low + "\r\n" + high + "\r\n\r\n");
+}
+
+TEST_F(LinkCollect, SilenceIsAnsweredWithTenNaksThenTheRecordsSoFarAreKept)
+{
+    script({ "ACK\r" + terminalRecord(0, "2026120810001"), terminalRecord(1, "2026120810002") });
+    const int64_t start = fake.clock.now;
+    EXPECT_EQ(collect(), -1);
+    QList<QByteArray> expected = units({ "READ\r", "ACK\r", "ACK\r" });
+    expected.append(QList<QByteArray>(10, "NAK\r"));
+    EXPECT_EQ(sent(), expected);
+    EXPECT_NEAR(fake.clock.now - start, 11 * 500, 50);
+    EXPECT_EQ(dialogs.messages, QStringList { "错误|超时!\n已收到 2 笔数据." });
+    EXPECT_EQ(serialNumbersIn(fileContent()), QStringList({ "2026120810001", "2026120810002" }));
+    EXPECT_EQ(countView.calls.last(), "remove");
+}
+
+TEST_F(LinkCollect, SilenceBeforeAnyRecordDeletesTheFile)
+{
+    script({ "ACK\r" });
+    EXPECT_EQ(collect(), -1);
+    EXPECT_EQ(sent().count("NAK\r"), 10);
+    EXPECT_EQ(dialogs.messages, QStringList { "错误|超时!" });
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(LinkCollect, AnyCompleteLineResetsTheSilenceCount)
+{
+    script({ "ACK\r", "", "", "", "", "", terminalRecord(0, "2026120810001") });
+    EXPECT_EQ(collect(), -1);
+    EXPECT_EQ(sent().count("NAK\r"), 6 + 10);
+    EXPECT_EQ(fileContent(), "2026120810001\r\n");
+}
+
+TEST_F(LinkCollect, SilentTerminalGetsFourRequests)
+{
+    const int64_t start = fake.clock.now;
+    EXPECT_EQ(collect(), 0);
+    EXPECT_EQ(sent(), QList<QByteArray>(4, "READ\r"));
+    EXPECT_NEAR(fake.clock.now - start, 4 * 3000, 20);
+    EXPECT_EQ(dialogs.messages, QStringList({ "错误|超时!", "上传数据|没有接收到数据!" }));
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(LinkCollect, WrongAnswersGetSixRequests)
+{
+    fake.link.peer = [](const QByteArray&) { return Answer { "NO\r", 2 }; };
+    EXPECT_EQ(collect(), 0);
+    EXPECT_EQ(sent(), QList<QByteArray>(6, "READ\r"));
+    EXPECT_EQ(dialogs.messages, QStringList({ "错误|建立连接失败!", "上传数据|没有接收到数据!" }));
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(LinkCollect, OverBeforeAnyRecordMeansNoData)
+{
+    script({ "ACK\rOVER\r" });
+    EXPECT_EQ(collect(), 0);
+    EXPECT_EQ(dialogs.messages, QStringList { "上传数据|没有接收到数据!" });
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(countView.calls, QStringList({ "prepare", "remove" }));
+}
+
+TEST_F(LinkCollect, ViewingTheFileHandsItsPathToTheDesktopAsOneArgument)
+{
+    script({ "ACK\r" + terminalRecord(0, "2026120810001"), "OVER\r" });
+    dialogs.answers = { platform::Answer::Yes };
+    EXPECT_EQ(collect(), 1);
+    EXPECT_EQ(processes.started, QStringList { "xdg-open" });
+    EXPECT_EQ(processes.startedArguments, QStringList { path });
+}
+
+TEST_F(LinkCollect, CancelledDialogAndUncreatableFileOpenNoPort)
+{
+    EXPECT_EQ(CollectData(fake.env, {}, Adapter::IrDA), 0);
+    dialogs.fileNames = { dir.filePath("no/such/folder/x.txt") };
+    EXPECT_EQ(CollectData(fake.env, {}, Adapter::IrDA), -2);
+    EXPECT_EQ(dialogs.messages, QStringList { "错误|文件打开/创建失败!" });
+    EXPECT_TRUE(fake.openedDevices.isEmpty());
+}
+
+TEST_F(LinkCollect, LinkFailuresLeaveTheFileEmpty)
+{
+    QFile old(path);
+    old.open(QIODevice::WriteOnly);
+    old.write("2026010100001\r\n");
+    old.close();
+    fake.openFails = true;
+    EXPECT_EQ(collect(), -3);
+    fake.openFails = false;
+    fake.link.refuseApply = true;
+    EXPECT_EQ(collect(), -3);
+    EXPECT_EQ(dialogs.messages, QStringList({ "错误|打开COM口失败", "错误|设置通讯状态出错" }));
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(fileContent(), "");
+}
+
+TEST_F(LinkCollect, RecordThatCannotBeWrittenIsNotAcknowledged)
+{
+    script({ "ACK\r" + terminalRecord(0, "2026120810001"), "OVER\r" });
+    QFile full("/dev/full");
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+    LinkContext link { fake.link, fake.env };
+    const Received received = ReceiveRecords(link, full);
+    EXPECT_EQ(received.end, Received::End::WriteFailed);
+    EXPECT_EQ(received.count, 0);
+    EXPECT_EQ(sent(), units({ "READ\r" }));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("错误|写入数据文件失败!"));
+}
+
+TEST_F(LinkCollect, FileFollowsTheStockWindowsLineRule)
+{
+    script({ "ACK\r" + terminalRecord(0, "2026120810001"), terminalRecord(1, "NOTE"),
+        terminalRecord(2, "2026120810002"), terminalRecord(3, ""), "OVER\r" });
+    EXPECT_EQ(collect(), 4);
+    const QByteArray file = fileContent();
+    EXPECT_EQ(file.count("\r\n"), 4);
+    EXPECT_EQ(file.count('\n'), 4);
+    EXPECT_TRUE(file.endsWith("\r\n"));
+    EXPECT_EQ(serialNumbersIn(file), QStringList({ "2026120810001", "2026120810002" }));
+}
