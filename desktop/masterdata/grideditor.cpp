@@ -107,7 +107,7 @@ bool GridEditor::load()
 void GridEditor::fillList(int col, const ColumnList& list)
 {
     grid.clearColumnList(col);
-    grid.setColumnListYesNo(col, list.yesNo);
+    grid.setColumnListOnly(col, list.yesNo);
     const SqlResult result = ExecSQL(list.sql);
     if (!result)
         return;

@@ -32,7 +32,7 @@ void Grid::startEdit(const QString& typed)
     QWidget* w = nullptr;
     if (type == CellType::List) {
         auto* combo = new QComboBox(viewport());
-        combo->setEditable(true);
+        combo->setEditable(!model.column(col).listOnly);
         combo->addItems(model.columnListChoices(col));
         combo->setCurrentText(typed.isEmpty() ? current : typed);
         connect(combo, &QComboBox::activated, this, [this] { commitEdit(); });

@@ -73,7 +73,7 @@ namespace {
         w.writeAttribute(QStringLiteral("type"), QString::number(int(c.type)));
         w.writeAttribute(QStringLiteral("max-length"), QString::number(c.maxLength));
         w.writeAttribute(QStringLiteral("option"), QString::number(c.option));
-        w.writeAttribute(QStringLiteral("list-yes-no"), QString::number(c.listYesNo));
+        w.writeAttribute(QStringLiteral("list-only"), QString::number(c.listOnly));
         for (const QString& item : c.listItems)
             writeText(w, QStringLiteral("item"), item);
         w.writeEndElement();
@@ -280,7 +280,7 @@ namespace {
             sheet.setColumnCellType(col, CellType(number(QStringLiteral("type"), 0, 4)));
             sheet.setColumnMaxLength(col, number(QStringLiteral("max-length"), 0, 1 << 30));
             sheet.setColumnOption(col, number(QStringLiteral("option"), -1000000, 1000000));
-            sheet.setColumnListYesNo(col, flag(QStringLiteral("list-yes-no")));
+            sheet.setColumnListOnly(col, flag(QStringLiteral("list-only")));
             while (xml.readNextStartElement()) {
                 if (xml.name() == QLatin1String("item"))
                     sheet.addColumnListItem(col, text());

@@ -18,8 +18,6 @@ namespace {
     };
     using Row = SparseLine<Cell>;
 
-    const QString yesText = QStringLiteral("是");
-    const QString noText = QStringLiteral("否");
 
 } // namespace
 
@@ -207,10 +205,13 @@ bool SheetModel::editCell(int row, int col, const QString& text)
 {
     if (row < 0 || col < 0 || row >= rowCount || col >= colCount || isLocked(row, col))
         return false;
+    const ColumnFormat& c = column(col);
+    if (cellType(row, col) == CellType::List && c.listOnly && !text.isEmpty() && !c.listItems.contains(text))
+        return false;
     QString value = text;
     if (cellType(row, col) == CellType::CheckBox)
         value = (text == QLatin1String("1")) ? QStringLiteral("1") : QStringLiteral("0");
-    else if (const int max = column(col).maxLength; max > 0 && value.size() > max)
+    else if (const int max = c.maxLength; max > 0 && value.size() > max)
         value.truncate(max);
     setCellText(row, col, value);
     return true;
@@ -380,21 +381,17 @@ void SheetModel::addColumnListItem(int col, const QString& item)
     emit columnChanged(col);
 }
 
-void SheetModel::setColumnListYesNo(int col, bool on)
+void SheetModel::setColumnListOnly(int col, bool on)
 {
     if (col < 0 || col >= colCount)
         return;
-    d->column(col).listYesNo = on;
+    d->column(col).listOnly = on;
     emit columnChanged(col);
 }
 
 QStringList SheetModel::columnListChoices(int col) const
 {
-    const ColumnFormat& c = column(col);
-    QStringList items = c.listItems;
-    if (c.listYesNo)
-        items << yesText << noText;
-    return items;
+    return column(col).listItems;
 }
 
 // ---- rows ----

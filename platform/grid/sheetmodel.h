@@ -71,7 +71,7 @@ struct ColumnFormat {
     CellType type = CellType::Plain;
     int maxLength = 0; // 0: no limit
     QStringList listItems;
-    bool listYesNo = false; // the list offers "是"/"否" besides its items
+    bool listOnly = false; // the cell takes only an item of its list, nothing typed
     int option = 0; // the column option the query windows set; kept with the sheet
     bool operator==(const ColumnFormat&) const = default;
 };
@@ -138,7 +138,7 @@ public:
     void setColumnOption(int col, int option);
     void clearColumnList(int col);
     void addColumnListItem(int col, const QString& item);
-    void setColumnListYesNo(int col, bool on);
+    void setColumnListOnly(int col, bool on);
     // The items a list cell of the column offers.
     QStringList columnListChoices(int col) const;
 

@@ -76,10 +76,10 @@ TEST_P(UsersEditorDb, SavingAgainOnlyChangesTheGroup)
     const QString hash = userValue("userpasswd", "王五").toString();
     const QVariant created = userValue("user_crt_date", "王五");
 
-    sheet.editCell(5, 2, "质检组");
+    sheet.editCell(5, 2, "管理员");
     editor.save();
     EXPECT_EQ(rowCount("c_user_table", "username=?", { "王五" }), 1);
-    EXPECT_EQ(userValue("userlevel", "王五").toString(), QString("质检组"));
+    EXPECT_EQ(userValue("userlevel", "王五").toString(), QString("管理员"));
     EXPECT_EQ(userValue("userpasswd", "王五").toString(), hash);
     EXPECT_EQ(userValue("user_crt_date", "王五"), created);
 
@@ -97,7 +97,7 @@ TEST_P(UsersEditorDb, TheGroupColumnListsTheGroups)
     editor.load();
     EXPECT_EQ(sheet.cellType(1, 2), platform::CellType::List);
     EXPECT_TRUE(sheet.columnListChoices(2).contains("管理员"));
-    EXPECT_TRUE(sheet.column(2).listYesNo);
+    EXPECT_TRUE(sheet.column(2).listOnly);
 }
 
 TEST_P(UsersEditorDb, SuperAdministratorIsNeverShownNorChanged)

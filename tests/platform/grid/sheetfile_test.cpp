@@ -39,7 +39,7 @@ void fillTemplate(SheetModel& s)
     s.setColumnAlignment(2, 14);
     s.setColumnCellType(3, CellType::List);
     s.addColumnListItem(3, "1001—检验员");
-    s.setColumnListYesNo(3, true);
+    s.setColumnListOnly(3, true);
     s.setColumnMaxLength(3, 4);
     s.setRowHeight(1, 40);
     s.setShadingColor1(0xFFF3EF);

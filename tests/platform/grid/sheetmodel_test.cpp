@@ -228,12 +228,16 @@ TEST(SheetModel, UserEditsHonourLocksMaximumLengthAndCheckBoxes)
     s.setCellText(1, 1, "by program");
     EXPECT_EQ(s.cellText(1, 1), "by program") << "locks bind the user, not the program";
 
+    s.setColumnLocked(2, false);
     s.setColumnCellType(2, CellType::List);
     s.addColumnListItem(2, "管理员");
-    s.setColumnListYesNo(2, true);
-    EXPECT_EQ(s.columnListChoices(2), (QStringList { "管理员", "是", "否" }));
+    s.setColumnListOnly(2, true);
+    EXPECT_EQ(s.columnListChoices(2), (QStringList { "管理员" }));
+    EXPECT_FALSE(s.editCell(1, 2, "无此组")) << "a list-only cell takes only its items";
+    EXPECT_TRUE(s.editCell(1, 2, "管理员"));
+    EXPECT_EQ(s.cellText(1, 2), "管理员");
     s.clearColumnList(2);
-    EXPECT_EQ(s.columnListChoices(2), (QStringList { "是", "否" }));
+    EXPECT_TRUE(s.columnListChoices(2).isEmpty());
 }
 
 TEST(SheetModel, SortIsNumericStableAndKeepsBlanksLast)
