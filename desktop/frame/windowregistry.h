@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class QMdiArea;
 class QWidget;
 
 namespace korvell {
@@ -23,5 +24,8 @@ bool isWindowRegistered(const QString& name);
 QWidget* showWindow(const QString& name);
 // The shared instance if it was created, else nullptr.
 QWidget* findWindow(const QString& name);
+
+// The client area that MdiChild windows live in (the main window sets it).
+void setMdiArea(QMdiArea* area);
 
 } // namespace korvell

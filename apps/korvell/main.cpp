@@ -1,0 +1,80 @@
+// Korvell: the weighing-warehouse program. Starts at the login window.
+#include "desktop/frame/exithook.h"
+#include "desktop/frame/framewindows.h"
+#include "desktop/frame/loginstate.h"
+#include "desktop/frame/msgfrm.h"
+#include "desktop/frame/programfolder.h"
+#include "desktop/frame/programtitle.h"
+#include "desktop/frame/windowregistry.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/widgetdialogs.h"
+
+#ifdef HAVE_KORVELL_MASTERDATA
+#include "desktop/masterdata/masterdatawindows.h"
+#endif
+#ifdef HAVE_KORVELL_STOCK
+#include "desktop/stock/stockwindows.h"
+#endif
+#ifdef HAVE_KORVELL_REPORTS
+#include "desktop/reports/reportwindows.h"
+#endif
+
+#include <QApplication>
+#include <QFont>
+#include <QLockFile>
+
+namespace {
+
+// Captions written for the Windows fonts find the Noto CJK faces.
+void substituteFonts()
+{
+    QFont::insertSubstitutions(
+        QStringLiteral("宋体"), { QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC") });
+    QFont::insertSubstitution(QStringLiteral("黑体"), QStringLiteral("Noto Sans CJK SC"));
+}
+
+void registerWindows()
+{
+    korvell::registerFrameWindows();
+#ifdef HAVE_KORVELL_MASTERDATA
+    korvell::registerMasterDataWindows();
+#endif
+#ifdef HAVE_KORVELL_STOCK
+    korvell::registerStockWindows();
+#endif
+#ifdef HAVE_KORVELL_REPORTS
+    korvell::registerReportWindows();
+#endif
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // The program ends only through ExitSystem, never because its last window was hidden.
+    app.setQuitOnLastWindowClosed(false);
+    substituteFonts();
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setPointSize(10);
+    QApplication::setFont(font);
+
+    platform::WidgetDialogs dialogs;
+    platform::setDialogs(&dialogs);
+
+    korvell::LoginState& state = korvell::loginState();
+    state.myapppath = korvell::programFolder();
+
+    QLockFile running(state.myapppath + QStringLiteral("korvell.lock"));
+    if (!running.tryLock(0)) {
+        platform::dialogs().message(QStringLiteral("程序已经运行！"), korvell::programTitle(),
+            platform::Buttons::Ok, platform::Icon::Warning);
+        return 0;
+    }
+    korvell::setExitHook([&running] { running.unlock(); });
+
+    korvell::installToastWindow();
+    registerWindows();
+    korvell::showWindow(QStringLiteral("frmLogin"));
+    return app.exec();
+}

@@ -1,0 +1,58 @@
+#include "desktop/frame/passwordchange.h"
+
+#include "desktop/frame/execsql.h"
+#include "desktop/frame/loginstate.h"
+#include "desktop/frame/passwords.h"
+#include "desktop/frame/procedures.h"
+
+namespace korvell {
+namespace {
+
+    // The stored password against the old one as typed, blanks around either ignored.
+    bool oldPasswordMatches(const QVariant& stored, const QString& typed)
+    {
+        if (stored.isNull())
+            return false;
+        if (!isPasswordHash(stored.toString()))
+            return stored.toString().trimmed() == typed.trimmed();
+        return passwordMatches(stored, typed) || passwordMatches(stored, typed.trimmed());
+    }
+
+} // namespace
+
+PasswordChange changePassword(const QString& oldPassword, const QString& newPassword, const QString& again)
+{
+    const QString user = loginState().gyname;
+    const SqlResult current
+        = ExecSQL(QStringLiteral("select * from c_user_table  where username=?"), { user });
+    RS = current.rs;
+    if (!current)
+        return PasswordChange::NotStored;
+    if (RS->eof()) {
+        RS = nullptr;
+        return PasswordChange::UserMissing;
+    }
+    const QVariant stored = RS->value(QStringLiteral("userpasswd"));
+    RS = nullptr;
+
+    if (!oldPasswordMatches(stored, oldPassword))
+        return PasswordChange::OldWrong;
+    if (newPassword.trimmed() == oldPassword.trimmed())
+        return PasswordChange::SameAsOld;
+    if (newPassword.trimmed() != again.trimmed())
+        return PasswordChange::Mismatch;
+
+    const QString hashed = hashPassword(newPassword);
+    if (hashed.isEmpty())
+        return PasswordChange::NotStored;
+    const SqlResult update = ExecSQL(
+        QStringLiteral("update c_user_table  set userpasswd=? where username =?"), { hashed, user });
+    if (!update)
+        return PasswordChange::NotStored;
+    if (update.rowsAffected == 0)
+        return PasswordChange::UserMissing;
+    WriteLog(QStringLiteral("修改操作员密码"));
+    return PasswordChange::Changed;
+}
+
+} // namespace korvell

@@ -1,0 +1,74 @@
+#include "desktop/frame/procedures.h"
+
+#include "desktop/frame/execsql.h"
+#include "desktop/frame/exithook.h"
+#include "desktop/frame/loginstate.h"
+#include "platform/ui/clock.h"
+#include "platform/ui/processes.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace korvell {
+namespace {
+
+    ExitHook& installedExitHook()
+    {
+        static ExitHook hook;
+        return hook;
+    }
+
+} // namespace
+
+QString GetRights(const QString& windowName)
+{
+    const QString none = QStringLiteral("10");
+    SqlResult program = ExecSQL(
+        QStringLiteral("select programchname from c_programgroup where programname=?"), { windowName });
+    RS = program.rs;
+    if (!program || RS->eof())
+        return none;
+    SqlResult group
+        = ExecSQL(QStringLiteral("select * from c_user_table  a,c_usergroup b where a.username=? and "
+                                 "a.userlevel=b.groupname and b.progname=?"),
+            { loginState().gyname, RS->value(0) });
+    RS3 = group.rs;
+    if (!group || RS3->eof())
+        return none;
+    // A Null right adds nothing to the code.
+    return RS3->value(QStringLiteral("groupauth1")).toString()
+        + RS3->value(QStringLiteral("groupauth2")).toString();
+}
+
+bool WriteLog(const QString& text)
+{
+    const SqlResult result
+        = ExecSQL(QStringLiteral("insert into c_log (logdate,username,logmsg) values (?,?,?)"),
+            { sqlDateTime(platform::clock().now()), loginState().gyname, text });
+    RS = nullptr;
+    return result.ok;
+}
+
+bool ShellWait(const QString& program)
+{
+    return platform::processes().startAndWait(program, {});
+}
+
+ExitHook setExitHook(ExitHook hook)
+{
+    ExitHook previous = std::move(installedExitHook());
+    installedExitHook() = std::move(hook);
+    return previous;
+}
+
+void ExitSystem()
+{
+    WriteLog(QStringLiteral("退出系统"));
+    if (installedExitHook())
+        installedExitHook()();
+    // No window is asked: the program ends here. Every statement is already committed.
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
+} // namespace korvell
