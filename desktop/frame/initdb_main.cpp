@@ -5,6 +5,7 @@
 #include "desktop/frame/dsn.h"
 #include "desktop/frame/execsql.h"
 #include "desktop/frame/loginstate.h"
+#include "desktop/frame/programfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,15 +20,6 @@ int fail(const QString& text)
 {
     std::fprintf(stderr, "init-db: %s\n", qPrintable(text));
     return 1;
-}
-
-QString programFolder()
-{
-    QString folder = qEnvironmentVariable("KORVELL_HOME");
-    if (folder.isEmpty())
-        folder = QCoreApplication::applicationDirPath();
-    folder = QDir(folder).absolutePath();
-    return folder.endsWith('/') ? folder : folder + '/';
 }
 
 // Removes the SQLite file with its write-ahead log.
