@@ -1,5 +1,7 @@
 #include "platform/ui/clock.h"
 
+#include "platform/ui/seam.h"
+
 namespace platform {
 namespace {
 
@@ -9,17 +11,18 @@ namespace {
     };
 
     const SystemClock systemClock;
-    const Clock* installed = nullptr;
+    Seam<const Clock> seam(systemClock);
 
 } // namespace
 
-const Clock& clock() { return installed ? *installed : systemClock; }
+const Clock& clock()
+{
+    return seam.get();
+}
 
 const Clock* setClock(const Clock* c)
 {
-    const Clock* previous = installed;
-    installed = c;
-    return previous;
+    return seam.install(c);
 }
 
 } // namespace platform

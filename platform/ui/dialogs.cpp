@@ -1,5 +1,7 @@
 #include "platform/ui/dialogs.h"
 
+#include "platform/ui/seam.h"
+
 #include <cstdio>
 
 namespace platform {
@@ -37,17 +39,18 @@ namespace {
     };
 
     UninstalledDialogs uninstalled;
-    Dialogs* installed = nullptr;
+    Seam<Dialogs> seam(uninstalled);
 
 } // namespace
 
-Dialogs& dialogs() { return installed ? *installed : uninstalled; }
+Dialogs& dialogs()
+{
+    return seam.get();
+}
 
 Dialogs* setDialogs(Dialogs* d)
 {
-    Dialogs* previous = installed;
-    installed = d;
-    return previous;
+    return seam.install(d);
 }
 
 } // namespace platform

@@ -16,11 +16,13 @@ public:
     virtual ~Dialogs() = default;
     virtual Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) = 0;
     // nullopt when the user cancels
-    virtual std::optional<QString> input(const QString& prompt, const QString& title, const QString& preset) = 0;
+    virtual std::optional<QString> input(const QString& prompt, const QString& title, const QString& preset)
+        = 0;
     // Empty when the user cancels. filter is in Qt's form: "数据文件 (*.TXT)".
     virtual QString openFileName(const QString& title, const QString& folder, const QString& filter) = 0;
-    virtual QString saveFileName(const QString& title, const QString& folder, const QString& filter,
-                                 const QString& defaultSuffix) = 0;
+    virtual QString saveFileName(
+        const QString& title, const QString& folder, const QString& filter, const QString& defaultSuffix)
+        = 0;
 };
 
 // The installed seam. Before one is installed every call answers Cancel / nothing and says so on

@@ -1,5 +1,7 @@
 #include "platform/ui/printers.h"
 
+#include "platform/ui/seam.h"
+
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -31,17 +33,18 @@ namespace {
     };
 
     SystemPrinters systemPrinters;
-    Printers* installed = nullptr;
+    Seam<Printers> seam(systemPrinters);
 
 } // namespace
 
-Printers& printers() { return installed ? *installed : systemPrinters; }
+Printers& printers()
+{
+    return seam.get();
+}
 
 Printers* setPrinters(Printers* p)
 {
-    Printers* previous = installed;
-    installed = p;
-    return previous;
+    return seam.install(p);
 }
 
 } // namespace platform

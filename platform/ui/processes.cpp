@@ -1,5 +1,7 @@
 #include "platform/ui/processes.h"
 
+#include "platform/ui/seam.h"
+
 #include <QEventLoop>
 #include <QProcess>
 
@@ -32,17 +34,18 @@ namespace {
     };
 
     SystemProcesses systemProcesses;
-    Processes* installed = nullptr;
+    Seam<Processes> seam(systemProcesses);
 
 } // namespace
 
-Processes& processes() { return installed ? *installed : systemProcesses; }
+Processes& processes()
+{
+    return seam.get();
+}
 
 Processes* setProcesses(Processes* p)
 {
-    Processes* previous = installed;
-    installed = p;
-    return previous;
+    return seam.install(p);
 }
 
 } // namespace platform

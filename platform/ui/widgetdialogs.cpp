@@ -62,7 +62,8 @@ Answer WidgetDialogs::message(const QString& text, const QString& title, Buttons
     return answerOf(box.exec());
 }
 
-std::optional<QString> WidgetDialogs::input(const QString& prompt, const QString& title, const QString& preset)
+std::optional<QString> WidgetDialogs::input(
+    const QString& prompt, const QString& title, const QString& preset)
 {
     bool ok = false;
     const QString text
@@ -77,8 +78,8 @@ QString WidgetDialogs::openFileName(const QString& title, const QString& folder,
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
 }
 
-QString WidgetDialogs::saveFileName(const QString& title, const QString& folder, const QString& filter,
-                                    const QString& defaultSuffix)
+QString WidgetDialogs::saveFileName(
+    const QString& title, const QString& folder, const QString& filter, const QString& defaultSuffix)
 {
     QFileDialog dialog(QApplication::activeWindow(), title, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

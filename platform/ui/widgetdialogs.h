@@ -10,7 +10,7 @@ public:
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& preset) override;
     QString openFileName(const QString& title, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& title, const QString& folder, const QString& filter,
-                         const QString& defaultSuffix) override;
+        const QString& defaultSuffix) override;
 };
 
 } // namespace platform
