@@ -1,0 +1,240 @@
+// Next serial number and next order number with 1,000,000 items in the table, and one scale line
+// to a stored item with its label rendered (median and 95th percentile), on SQLite and (when
+// KORVELL_TEST_PG names a server) PostgreSQL.
+#include "desktop/frame/connection.h"
+#include "desktop/frame/databasefiles.h"
+#include "desktop/frame/execsql.h"
+#include "desktop/frame/loginstate.h"
+#include "desktop/frame/toast.h"
+#include "desktop/stock/numbering.h"
+#include "desktop/stock/printlabel.h"
+#include "desktop/stock/stockinslip.h"
+#include "desktop/stock/weighingrecord.h"
+#include "desktop/stock/weightframe.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QUuid>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+using namespace korvell;
+
+namespace {
+
+constexpr int itemCount = 1'000'000;
+// Items spread over 100 days, 10 stations of 1,000 items a day each, orders of 20 items.
+const QDate benchDay = QDate(2026, 1, 1).addDays(50);
+
+const QString itemColumns
+    = "insert into c_proc_main (serialno,count_num,enter_date,groupno,proc_mod,proc_mod1,"
+      "proc_weight,proc_net_wt,op_emp,rk_date,station_no,proc_sts) ";
+
+const QString sqliteItems = itemColumns
+    + "with recursive n(i) as (select 0 union all select i+1 from n where i<" + QString::number(itemCount - 1)
+    + ") select replace(d,'-','')||'035'||(st*10000+1+i%1000), st*10000+1+i%1000, d||' 08:00:00', "
+      "replace(d,'-','')||(st*10000+1+(i%1000)/20), 'A1', '0.35', 12.34, 11.84, 'bench', d, "
+      "cast(st as text), '00' from (select i, date('2026-01-01','+'||(i/10000)||' days') as d, "
+      "1+(i%10000)/1000 as st from n) s";
+
+const QString postgresItems = itemColumns
+    + "select to_char(d,'YYYYMMDD')||'035'||(st*10000+1+i%1000), st*10000+1+i%1000, d+time '08:00', "
+      "to_char(d,'YYYYMMDD')||(st*10000+1+(i%1000)/20), 'A1', '0.35', 12.34, 11.84, 'bench', d, "
+      "st::text, '00' from (select i, date '2026-01-01'+(i/10000) as d, 1+(i%10000)/1000 as st "
+      "from generate_series(0,"
+    + QString::number(itemCount - 1) + ") i) s";
+
+class QuietToasts final : public ToastSink {
+public:
+    void show(const QString& mainLine, const QString& hint, int) override
+    {
+        if (!mainLine.isEmpty())
+            std::fprintf(stderr, "toast: %s %s\n", qPrintable(mainLine), qPrintable(hint));
+    }
+};
+
+// A fresh database of one backend holding the million items.
+class MillionItems {
+public:
+    explicit MillionItems(Backend backend)
+        : kind(backend)
+    {
+        use();
+        DsnKeys keys = { { "DRIVER", "SQLite3" }, { "DATABASE", "bench.db" } };
+        if (backend == Backend::PostgreSQL)
+            keys = serverDsnKeys(qEnvironmentVariable("KORVELL_TEST_PG"),
+                "korvell_stock_bench_" + QUuid::createUuid().toString(QUuid::Id128).left(12));
+        QString source = qEnvironmentVariable("KORVELL_SOURCE_DIR");
+        if (source.isEmpty())
+            source = KORVELL_SOURCE_TREE;
+        ready = writeDsnKeys(folder.filePath("nd.dsn"), keys)
+            && createDatabase(databaseFiles(QDir(source).filePath("database"), backend, false), problem)
+            && load();
+    }
+    ~MillionItems()
+    {
+        use();
+        if (kind == Backend::PostgreSQL)
+            dropServerDatabase(GetConnString(), problem);
+    }
+    void use() const
+    {
+        loginState().myapppath = folder.path() + "/";
+        loginState().station_no = "1";
+        resetConnection();
+    }
+    bool ready = false;
+    QString problem;
+
+private:
+    bool load()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        QSqlDatabase& db = Connection::current().database();
+        QSqlQuery query(db);
+        const bool ok = db.transaction() && query.exec(kind == Backend::SQLite ? sqliteItems : postgresItems)
+            && db.commit() && query.exec("analyze");
+        if (!ok)
+            problem = query.lastError().text();
+        std::fprintf(stderr, "%s: %d items loaded in %.1f s\n",
+            kind == Backend::SQLite ? "SQLite" : "PostgreSQL", itemCount, timer.elapsed() / 1000.0);
+        return ok;
+    }
+
+    Backend kind;
+    QTemporaryDir folder;
+};
+
+std::unique_ptr<MillionItems>& database(Backend backend)
+{
+    static std::unique_ptr<MillionItems> sqlite, postgres;
+    return backend == Backend::SQLite ? sqlite : postgres;
+}
+
+// The backend's database, loaded on first use; nullptr (and the benchmark skipped) when it fails.
+MillionItems* ready(Backend backend, benchmark::State& state)
+{
+    auto& db = database(backend);
+    if (!db)
+        db = std::make_unique<MillionItems>(backend);
+    db->use();
+    if (!db->ready) {
+        state.SkipWithError(qPrintable("no database: " + db->problem));
+        return nullptr;
+    }
+    return db.get();
+}
+
+void nextSerialNumber(benchmark::State& state, Backend backend)
+{
+    if (!ready(backend, state))
+        return;
+    for (auto _ : state) {
+        const auto n = count_num(benchDay, "1");
+        const auto code = SpecCode("0.35");
+        if (!n || !code) {
+            state.SkipWithError("no number");
+            break;
+        }
+        benchmark::DoNotOptimize(ItemSerialNumber(benchDay, *code, *n));
+    }
+}
+
+void nextOrderNumber(benchmark::State& state, Backend backend)
+{
+    if (!ready(backend, state))
+        return;
+    for (auto _ : state)
+        if (!NextStockInSlipNo(benchDay, "1")) {
+            state.SkipWithError("no number");
+            break;
+        }
+}
+
+// One iteration per repetition: a scale line through the line assembler and frame test, the
+// numbered insert, the order's reload and the label rendered at a label printer's 203 dpi.
+void scaleLineToLabel(benchmark::State& state, Backend backend)
+{
+    if (!ready(backend, state))
+        return;
+    const QString order = NextStockInSlipNo(benchDay, "1").value_or("x");
+    ScaleLineAssembler assembler;
+    for (auto _ : state) {
+        for (const QByteArray& line : assembler.feed("12.34\r\n")) {
+            if (!isWeightFrame(line))
+                continue;
+            WeighingEntry e;
+            e.gross = weightLineText(line);
+            e.tare = "0.5";
+            e.spec = "0.35";
+            e.day = benchDay;
+            e.order = order;
+            e.model = "A1";
+            e.weigher = "bench";
+            e.station = "1";
+            const auto item = SaveWeighingRecord(e);
+            const auto slip = loadStockInSlip(order, "1");
+            if (!item || !slip) {
+                state.SkipWithError("not stored");
+                break;
+            }
+            WeightLabel label;
+            label.serialno = item->serialno;
+            label.gross = e.gross;
+            label.net = item->net;
+            label.spec = e.spec;
+            label.model = e.model;
+            label.day = dayText(benchDay);
+            benchmark::DoNotOptimize(printlabel::render(label, 203).constBits());
+        }
+    }
+}
+
+double percentile95(const std::vector<double>& v)
+{
+    std::vector<double> s = v;
+    std::sort(s.begin(), s.end());
+    return s[std::size_t(std::ceil(0.95 * double(s.size()))) - 1];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QuietToasts toasts;
+    setToastSink(&toasts);
+    std::vector<std::pair<Backend, const char*>> backends { { Backend::SQLite, "SQLite" } };
+    if (!qEnvironmentVariable("KORVELL_TEST_PG").isEmpty())
+        backends.push_back({ Backend::PostgreSQL, "PostgreSQL" });
+    for (const auto& [backend, name] : backends) {
+        const Backend b = backend;
+        benchmark::RegisterBenchmark((std::string(name) + "/next_serial_number").c_str(),
+            [b](benchmark::State& s) { nextSerialNumber(s, b); })
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string(name) + "/next_order_number").c_str(),
+            [b](benchmark::State& s) { nextOrderNumber(s, b); })
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string(name) + "/scale_line_to_stored_item_and_label").c_str(),
+            [b](benchmark::State& s) { scaleLineToLabel(s, b); })
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->Repetitions(300)
+            ->ComputeStatistics("p95", percentile95)
+            ->ReportAggregatesOnly(true);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    for (const auto& [backend, name] : backends)
+        database(backend).reset();
+    return 0;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Every change of an item's status, one statement each. Each statement is guarded by the status
+// the item leaves (and, where the window acts on its own order, by that order and station), so a
+// station acting on a stale view changes nothing that another has changed meanwhile.
+// Each returns the number of items really changed, or nothing when the statement failed
+// (ExecSQL has shown why).
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace korvell {
+
+using Changed = std::optional<int>;
+
+// Booking a stock-in order: "30" -> "00"; a "20" item of the order is removed from the table.
+Changed bookStockInItem(const QString& serial, const QString& order, const QString& station);
+Changed removeDeletedItem(const QString& serial, const QString& order, const QString& station);
+
+// Delete and restore on the stock-in side: "30" or "00" -> "20", and "20" -> "00".
+Changed deleteStockInOrder(const QString& order);
+Changed restoreStockInOrder(const QString& order);
+Changed deleteStockInItem(const QString& serial);
+Changed restoreStockInItem(const QString& serial);
+
+// Stock-out: "00" or "01" -> "31" staged on order; "31" -> "10" booked; undo "31" or "10" -> "00".
+Changed stageForStockOut(const QString& serial, const QDate& day, const QString& order,
+    const QString& station, const QString& user);
+Changed bookStockOutItem(
+    const QString& serial, const QString& order, const QString& customer, const QString& approver);
+Changed undoStockOutOrder(const QString& order);
+Changed undoStockOutLine(const QString& serial);
+
+// Returns: "10" -> "32" staged on order; "32" -> "01" booked; undo "32" or "01" -> "10".
+Changed stageForReturn(const QString& serial, const QDate& day, const QString& order, const QString& station,
+    const QString& user);
+Changed bookReturnItem(const QString& serial, const QString& order, const QString& approver);
+Changed undoReturnOrder(const QString& order);
+Changed undoReturnLine(const QString& serial);
+
+} // namespace korvell

@@ -1,0 +1,33 @@
+#pragma once
+// One weight becomes one stored item: numbered, inserted with status "30" (the table's default)
+// on the current stock-in order.
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace korvell {
+
+// What the weighing window shows when the weight comes in.
+struct WeighingEntry {
+    QString gross; // current weight as received, e.g. "12.34" or " 9.80"
+    QString tare; // the product's tare
+    QString spec; // the product's specification, e.g. "0.35"
+    QDate day; // stock-in day
+    QString order; // current stock-in order number
+    QString model; // product code
+    QString team, machineGroup, inspector, auditor, producer; // codes, stored trimmed
+    QString weigher; // logged-in user
+    QString station; // this workstation
+};
+
+struct WeighedItem {
+    QString serialno;
+    qint64 count_num = 0;
+    QString net; // gross - tare as the shortest text with at most 15 significant digits
+};
+
+// Stores the item. Nothing is stored (and a toast says why) when the gross weight, tare or
+// specification is not a number, when no number can be made, or when the insert fails.
+std::optional<WeighedItem> SaveWeighingRecord(const WeighingEntry& entry);
+
+} // namespace korvell

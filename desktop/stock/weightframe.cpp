@@ -1,0 +1,31 @@
+#include "desktop/stock/weightframe.h"
+
+namespace korvell {
+
+QList<QByteArray> ScaleLineAssembler::feed(const QByteArray& chunk)
+{
+    buffer += chunk;
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype end; (end = buffer.indexOf("\r\n", start)) >= 0; start = end + 2)
+        lines << buffer.mid(start, end - start);
+    buffer.remove(0, start);
+    // Noise without line ends: keep only the last byte, which may be the CR of a line end.
+    if (buffer.size() > maxPending)
+        buffer.remove(0, buffer.size() - 1);
+    return lines;
+}
+
+QString weightLineText(const QByteArray& line)
+{
+    QByteArray visible = line;
+    visible.replace('\0', QByteArray());
+    return QString::fromLatin1(visible);
+}
+
+bool isWeightFrame(const QByteArray& line)
+{
+    return line.size() >= 3 && line[2] == '.';
+}
+
+} // namespace korvell

@@ -1,0 +1,31 @@
+#pragma once
+// Weight lines of the scale: each weight is one text line ending CR LF whose third character is
+// "." (12.34, " 9.80", 05.6). Lines are assembled from the received bytes whatever pieces they
+// arrive in; a chunk with several lines yields each of them.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace korvell {
+
+class ScaleLineAssembler {
+public:
+    // Longest unfinished line kept; a scale line is a dozen bytes, anything longer is noise.
+    static constexpr qsizetype maxPending = 256;
+
+    // Appends received bytes; returns the lines they complete, without CR LF, in order.
+    QList<QByteArray> feed(const QByteArray& chunk);
+    const QByteArray& pending() const { return buffer; }
+    void clear() { buffer.clear(); }
+
+private:
+    QByteArray buffer;
+};
+
+// The line as the current-weight box shows it: one character per byte, NUL left out.
+QString weightLineText(const QByteArray& line);
+
+// A weight frame: third character ".".
+bool isWeightFrame(const QByteArray& line);
+
+} // namespace korvell

@@ -1,0 +1,44 @@
+// Scale bytes in arbitrary pieces: the assembler must return exactly the CR LF lines of the
+// stream, keep its pending bytes bounded, and the frame test and the number reading must hold
+// on every line.
+#include "desktop/stock/decimaltext.h"
+#include "desktop/stock/weightframe.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    // The first byte chooses the piece length, so the same stream is cut many ways.
+    const size_t piece = 1 + data[0] % 17;
+    const QByteArray stream(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+    korvell::ScaleLineAssembler assembler;
+    qsizetype lineBytes = 0;
+    for (qsizetype at = 0; at < stream.size(); at += qsizetype(piece)) {
+        for (const QByteArray& line : assembler.feed(stream.mid(at, qsizetype(piece)))) {
+            if (line.contains("\r\n"))
+                std::abort();
+            if (korvell::isWeightFrame(line) && line[2] != '.')
+                std::abort();
+            const QString text = korvell::weightLineText(line);
+            if (text.contains(QChar(0)))
+                std::abort();
+            // A line's weight is read as a number and summed into the order's totals.
+            if (const auto v = korvell::numberOf(text))
+                korvell::numberText(*v);
+            korvell::DecimalSum total;
+            total.add(text);
+            total.add(text);
+            lineBytes += line.size() + 2;
+        }
+        if (assembler.pending().size() > korvell::ScaleLineAssembler::maxPending)
+            std::abort();
+    }
+    // Without overflowing noise every byte is either in a line or still pending.
+    if (stream.size() <= korvell::ScaleLineAssembler::maxPending
+        && lineBytes + assembler.pending().size() != stream.size())
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,643 @@
+// The weighing station window, offscreen, against a real database: choices, start and stop,
+// simulated and scale weighing (a pseudo-terminal plays the scale), labels, booking, closing.
+#include "desktop/frame/loginstate.h"
+#include "desktop/frame/windowregistry.h"
+#include "desktop/stock/rkform.h"
+#include "desktop/stock/stockwindows.h"
+#include "platform/grid/grid.h"
+#include "stockitems.h"
+#include "tests/support/fixedclock.h"
+#include "tests/support/pdfprinters.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/testdatabase.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <fcntl.h>
+#include <pty.h>
+#include <unistd.h>
+
+using namespace korvell;
+using stocktest::insertItem;
+using stocktest::Item;
+using stocktest::statusOf;
+
+namespace {
+
+// The scale's end of a pseudo-terminal pair; the window opens the other end as its port.
+class PtyScale {
+public:
+    PtyScale()
+    {
+        char name[256] = {};
+        int slave = -1;
+        if (openpty(&master, &slave, name, nullptr, nullptr) == 0) {
+            device = QString::fromLocal8Bit(name);
+            ::close(slave);
+        }
+    }
+    ~PtyScale() { hangUp(); }
+    void send(const QByteArray& bytes)
+    {
+        ASSERT_EQ(::write(master, bytes.data(), bytes.size()), bytes.size());
+    }
+    void hangUp()
+    {
+        if (master >= 0)
+            ::close(master);
+        master = -1;
+    }
+    QString device;
+
+private:
+    int master = -1;
+};
+
+// Runs events until done() holds or two seconds have passed.
+template <typename F> bool waitFor(F done)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < 2000)
+        QTest::qWait(10);
+    return done();
+}
+
+} // namespace
+
+class RkForm : public testsupport::DatabaseTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "rkform_test";
+        static char* argv[] = { name, nullptr };
+        if (!qApp)
+            new QApplication(argc, argv);
+    }
+
+    void SetUp() override
+    {
+        DatabaseTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        for (const char* sql :
+            { "insert into c_procname (procid,procname,procmsg,nullweight) values ('A1','0.35','电缆A',0.5)",
+                "insert into c_procname (procid,procname,procmsg,nullweight) values ('B2','1.2','电缆B',1.2)",
+                "insert into c_bzname (bzid,bzname,bzmsg,bzdesc) values ('11','甲班','','')",
+                "insert into c_jzname (jzid,jzname,jzmsg,jzdesc) values ('J1','一号机组','','')",
+                "insert into c_employee (emp_id,emp_name,bz_id,jz_id,emp_desc) values "
+                "('E01','王工','11','J1','')",
+                "insert into c_employee (emp_id,emp_name,bz_id,jz_id,emp_desc) values "
+                "('E1001','检验员','1001','J1','')",
+                "insert into c_employee (emp_id,emp_name,bz_id,jz_id,emp_desc) values "
+                "('E1002','审核员','1002','J1','')" })
+            ASSERT_TRUE(ExecSQL(sql).ok) << sql;
+        LoginState& login = loginState();
+        login.gyname = "系统管理员";
+        login.station_no = "1";
+        login.compphone = "0512-66887700";
+        setScalePort("/dev/korvell-no-such-scale");
+    }
+
+    void setScalePort(const QString& device)
+    {
+        QSettings ini(loginState().myapppath + "korvell.ini", QSettings::IniFormat);
+        ini.setValue("scale/port", device);
+    }
+
+    std::unique_ptr<rkform> open()
+    {
+        auto form = std::make_unique<rkform>();
+        form->resize(1200, 700);
+        form->show();
+        return form;
+    }
+
+    template <typename T> static T* child(QWidget* form, const QString& name)
+    {
+        T* w = form->findChild<T*>(name);
+        EXPECT_TRUE(w) << name.toStdString();
+        return w;
+    }
+    static QString text(QWidget* form, const QString& name) { return child<QLineEdit>(form, name)->text(); }
+    static void click(QWidget* form, const QString& name) { child<QPushButton>(form, name)->click(); }
+
+    // Picks the item of a list whose code is code, as the user would.
+    static void choose(QWidget* form, const QString& box, const QString& code)
+    {
+        auto* combo = child<QComboBox>(form, box);
+        const int i = combo->findText(code, Qt::MatchStartsWith);
+        ASSERT_GE(i, 0) << code.toStdString();
+        combo->setCurrentIndex(i);
+        emit combo->activated(i);
+    }
+    static void chooseAll(QWidget* form)
+    {
+        choose(form, "Combo1_0", "A1");
+        choose(form, "Combo2", "E01");
+        choose(form, "Combo1_3", "E1001");
+        choose(form, "Combo1_4", "E1002");
+    }
+    static void toggleSimulation(QWidget* form)
+    {
+        QTest::mouseClick(child<QLineEdit>(form, "Text7"), Qt::LeftButton);
+    }
+    static int items() { return testsupport::rowCount("c_proc_main"); }
+
+    // Weighs n simulated items and stops.
+    void weighSimulated(QWidget* form, int n)
+    {
+        auto* rk = static_cast<rkform*>(form);
+        rk->setSimulationInterval(20);
+        chooseAll(form);
+        if (child<QLineEdit>(form, "Text7")->text().isEmpty())
+            toggleSimulation(form);
+        const int before = items();
+        click(form, "Command1_0");
+        ASSERT_TRUE(rk->isWeighing());
+        ASSERT_TRUE(waitFor([&] { return items() >= before + n; }));
+        click(form, "Command1_0");
+    }
+
+    // The barcode of a printed label, read back from its PDF.
+    QString labelBarcode(const QString& pdf)
+    {
+        const QString png = printouts.filePath("page");
+        QProcess::execute("pdftoppm", { "-png", "-r", "200", "-singlefile", pdf, png });
+        QProcess zbar;
+        zbar.start("zbarimg", { "--raw", "-q", png + ".png" });
+        zbar.waitForFinished(20000);
+        return QString::fromUtf8(zbar.readAllStandardOutput()).trimmed();
+    }
+
+    testsupport::FixedClock clock { QDateTime(QDate(2006, 8, 10), QTime(9, 0)) };
+    testsupport::ScriptedDialogs dialogs;
+    QTemporaryDir printouts;
+    testsupport::PdfPrinters printers { printouts.path() };
+};
+
+TEST_P(RkForm, OpensOnTodayWithANewOrderAndTheLists)
+{
+    ASSERT_TRUE(insertItem({ .serialno = "old", .groupno = "2006081010001" }));
+    auto form = open();
+    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-10");
+    EXPECT_EQ(text(form.get(), "Text1"), "2006081010002");
+    EXPECT_EQ(text(form.get(), "Text6"), "系统管理员");
+    auto* products = child<QComboBox>(form.get(), "Combo1_0");
+    EXPECT_EQ(products->count(), 2);
+    EXPECT_EQ(products->itemText(0), "A1      |电缆A");
+    EXPECT_EQ(products->currentText(), "请选择");
+    EXPECT_EQ(child<QComboBox>(form.get(), "Combo1_3")->count(), 1);
+    EXPECT_EQ(child<QComboBox>(form.get(), "Combo1_4")->count(), 1);
+    EXPECT_EQ(child<QComboBox>(form.get(), "Combo2")->count(), 3);
+    EXPECT_FALSE(child<QPushButton>(form.get(), "Command1_1")->isEnabled());
+}
+
+TEST_P(RkForm, ChoosingFillsSpecificationTareTeamAndMachineGroup)
+{
+    auto form = open();
+    choose(form.get(), "Combo1_0", "B2");
+    EXPECT_EQ(child<QComboBox>(form.get(), "Combo1_0")->currentText(), "B2");
+    EXPECT_EQ(text(form.get(), "Text4"), "1.2");
+    EXPECT_EQ(text(form.get(), "Text5"), "1.2");
+    choose(form.get(), "Combo2", "E01");
+    EXPECT_EQ(child<QComboBox>(form.get(), "Combo2")->currentText(), "E01");
+    EXPECT_EQ(child<QComboBox>(form.get(), "Combo1_1")->currentText(), "11");
+    EXPECT_EQ(child<QComboBox>(form.get(), "Combo1_2")->currentText(), "J1");
+}
+
+TEST_P(RkForm, StartNeedsEveryRequiredChoice)
+{
+    auto form = open();
+    choose(form.get(), "Combo1_0", "A1");
+    click(form.get(), "Command1_0");
+    EXPECT_EQ(toasts.last(), "请选择生产班组||1");
+    EXPECT_FALSE(form->isWeighing());
+    EXPECT_EQ(child<QPushButton>(form.get(), "Command1_0")->text(), "开始称重");
+    EXPECT_EQ(items(), 0);
+}
+
+TEST_P(RkForm, RightsTenDisableStartAndAreCheckedAtTheClick)
+{
+    loginState().gyname = "没有权限的人";
+    auto locked = open();
+    EXPECT_FALSE(child<QPushButton>(locked.get(), "Command1_0")->isEnabled());
+
+    loginState().gyname = "系统管理员";
+    auto form = open();
+    chooseAll(form.get());
+    loginState().gyname = "没有权限的人"; // the rights changed since the window opened
+    click(form.get(), "Command1_0");
+    EXPECT_FALSE(form->isWeighing());
+    EXPECT_FALSE(child<QPushButton>(form.get(), "Command1_0")->isEnabled());
+    EXPECT_TRUE(toasts.last().startsWith("您没有称重入库的权限！"));
+}
+
+TEST_P(RkForm, SimulationWeighsTheKnownSequenceAndPrintsEachLabel)
+{
+    auto form = open();
+    form->setSimulationInterval(20);
+    chooseAll(form.get());
+    toggleSimulation(form.get());
+    EXPECT_EQ(text(form.get(), "Text7"), "★");
+    click(form.get(), "Command1_0");
+    ASSERT_TRUE(form->isWeighing());
+    EXPECT_EQ(toasts.last(), "正在连续称重！|按停止称重方能做入库|1");
+    // The mark is locked while weighing runs.
+    toggleSimulation(form.get());
+    EXPECT_EQ(text(form.get(), "Text7"), "★");
+    ASSERT_TRUE(waitFor([] { return items() >= 3; }));
+    click(form.get(), "Command1_0");
+    EXPECT_FALSE(form->isWeighing());
+    ASSERT_EQ(items(), 3);
+    const auto r = ExecSQL("select proc_weight,proc_net_wt,serialno from c_proc_main order by count_num");
+    QStringList weights, serials;
+    for (auto& rs = *r.rs; !rs.eof(); rs.MoveNext()) {
+        weights << QString::number(rs.value(0).toDouble()) + "/" + QString::number(rs.value(1).toDouble());
+        serials << rs.value(2).toString();
+    }
+    EXPECT_EQ(weights, QStringList({ "70.55/70.05", "53.34/52.84", "57.95/57.45" }));
+    EXPECT_EQ(serials[2], "2006081003510003");
+    EXPECT_EQ(printers.files.size(), 3);
+    EXPECT_EQ(text(form.get(), "Text8_0"), "3");
+    EXPECT_EQ(text(form.get(), "Text8_1"), "181.84");
+    EXPECT_EQ(text(form.get(), "Text8_2"), "180.34");
+    auto* grid = child<platform::Grid>(form.get(), "Grid1");
+    EXPECT_EQ(grid->sheet().cellText(1, 1), "2006081003510003"); // newest first
+    EXPECT_EQ(toasts.last(), "点击货物入库后才能保存|入库后方能接着称重！|1");
+    EXPECT_FALSE(child<QPushButton>(form.get(), "Command1_0")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(form.get(), "Command1_1")->isEnabled());
+    EXPECT_EQ(form->hxsrk, 1);
+}
+
+TEST_P(RkForm, StopWithoutItemsReturnsToIdle)
+{
+    auto form = open();
+    chooseAll(form.get());
+    toggleSimulation(form.get());
+    click(form.get(), "Command1_0");
+    click(form.get(), "Command1_0");
+    EXPECT_EQ(toasts.last(), "用户终止称重操作！||1");
+    EXPECT_TRUE(child<QPushButton>(form.get(), "Command1_0")->isEnabled());
+    EXPECT_EQ(form->hxsrk, 0);
+}
+
+TEST_P(RkForm, BookingAMixOfStatuses)
+{
+    auto form = open();
+    const QString order = text(form.get(), "Text1");
+    ASSERT_TRUE(insertItem({ .serialno = "weighed", .groupno = order, .count_num = 10001 }));
+    ASSERT_TRUE(insertItem({ .serialno = "deleted", .groupno = order, .status = "20", .count_num = 10002 }));
+    ASSERT_TRUE(insertItem({ .serialno = "instock", .groupno = order, .status = "00", .count_num = 10003 }));
+    // One simulated weight puts the fixture's items into the grid with it.
+    form->setSimulationInterval(20);
+    chooseAll(form.get());
+    toggleSimulation(form.get());
+    click(form.get(), "Command1_0");
+    ASSERT_TRUE(waitFor([] { return items() >= 4; }));
+    click(form.get(), "Command1_0");
+    auto* grid = child<platform::Grid>(form.get(), "Grid1");
+    ASSERT_EQ(grid->sheet().rows(), 5);
+
+    click(form.get(), "Command1_1");
+    EXPECT_EQ(statusOf("weighed"), "00");
+    EXPECT_EQ(statusOf("deleted"), "gone");
+    EXPECT_EQ(statusOf("instock"), "00");
+    EXPECT_EQ(statusOf(grid->sheet().cellText(1, 1)), "00");
+    EXPECT_EQ(toasts.last(), "本单数据已经全部入库！|入库2笔，删除1笔|1");
+    EXPECT_EQ(grid->sheet().rows(), 5); // the removed row stays in the grid
+    QStringList names;
+    for (int r = 1; r < 5; ++r)
+        names << grid->sheet().cellText(r, 1) + ":" + grid->sheet().cellText(r, 6);
+    EXPECT_TRUE(names.contains("weighed:已经入库"));
+    EXPECT_TRUE(names.contains("instock:在库"));
+    EXPECT_TRUE(names.contains("deleted:已删除"));
+    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { "将入库单号为" + order + "的所有产品入库" }), 1);
+    EXPECT_EQ(form->hxsrk, 0);
+    EXPECT_TRUE(child<QPushButton>(form.get(), "Command1_0")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(form.get(), "Command1_1")->isEnabled());
+}
+
+TEST_P(RkForm, FailedBookingKeepsTheItemsWaiting)
+{
+    auto form = open();
+    form->setSimulationInterval(20);
+    chooseAll(form.get());
+    toggleSimulation(form.get());
+    click(form.get(), "Command1_0");
+    ASSERT_TRUE(waitFor([] { return items() >= 1; }));
+    click(form.get(), "Command1_0");
+    // The items' status can no longer be written.
+    ASSERT_TRUE(ExecSQL("alter table c_proc_main rename to c_proc_main_away").ok);
+    click(form.get(), "Command1_1");
+    EXPECT_TRUE(toasts.last().startsWith("货物入库没有全部完成！"));
+    EXPECT_EQ(form->hxsrk, 1);
+    EXPECT_TRUE(child<QPushButton>(form.get(), "Command1_1")->isEnabled());
+    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg like ?", { "将入库单号为%" }), 0);
+    ASSERT_TRUE(ExecSQL("alter table c_proc_main_away rename to c_proc_main").ok);
+    click(form.get(), "Command1_1");
+    EXPECT_TRUE(toasts.last().startsWith("本单数据已经全部入库！"));
+    EXPECT_EQ(form->hxsrk, 0);
+}
+
+TEST_P(RkForm, BookingAnEmptyGridLogsNothing)
+{
+    auto form = open();
+    auto* book = child<QPushButton>(form.get(), "Command1_1");
+    book->setEnabled(true);
+    book->click();
+    EXPECT_EQ(toasts.last(), "没有货物数据可以入库！||1");
+    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg like ?", { "将入库单号为%" }), 0);
+}
+
+TEST_P(RkForm, ClosingIsRefusedWhileItemsWait)
+{
+    auto form = open();
+    form->setSimulationInterval(20);
+    chooseAll(form.get());
+    toggleSimulation(form.get());
+    click(form.get(), "Command1_0");
+    ASSERT_TRUE(waitFor([] { return items() >= 1; }));
+    click(form.get(), "Command1_0");
+    click(form.get(), "Command1_2");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(toasts.last(), "本入库单有货物待入库！|请入库后再退出！！|1");
+    click(form.get(), "Command1_1");
+    click(form.get(), "Command1_2");
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_P(RkForm, ResizeKeepsDayAndOrder)
+{
+    auto form = open();
+    const QString order = text(form.get(), "Text1");
+    clock.set(QDateTime(QDate(2006, 8, 11), QTime(0, 1)));
+    form->resize(900, 500);
+    form->showMinimized();
+    form->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text(form.get(), "Text1"), order);
+    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-10");
+}
+
+TEST_P(RkForm, StartWithItemsAsksForANewOrder)
+{
+    auto form = open();
+    form->setSimulationInterval(20);
+    chooseAll(form.get());
+    toggleSimulation(form.get());
+    click(form.get(), "Command1_0");
+    ASSERT_TRUE(waitFor([] { return items() >= 1; }));
+    click(form.get(), "Command1_0");
+    click(form.get(), "Command1_1");
+    const QString first = text(form.get(), "Text1");
+
+    dialogs.answers = { platform::Answer::No };
+    click(form.get(), "Command1_0");
+    EXPECT_EQ(dialogs.messages.last(),
+        "友情提示|需要产生新的入库单号吗？，如果不点确定本次称重的货物将并入单号为" + first + " 的入库单！");
+    EXPECT_EQ(text(form.get(), "Text1"), first);
+    click(form.get(), "Command1_0");
+    click(form.get(), "Command1_1");
+
+    dialogs.answers = { platform::Answer::Yes };
+    click(form.get(), "Command1_0");
+    EXPECT_EQ(text(form.get(), "Text1"), "2006081010002");
+    EXPECT_EQ(child<platform::Grid>(form.get(), "Grid1")->sheet().rows(), 1);
+    EXPECT_EQ(text(form.get(), "Text8_0"), "0");
+    click(form.get(), "Command1_0");
+}
+
+TEST_P(RkForm, NoPrinterKeepsTheItem)
+{
+    printers.available = false;
+    auto form = open();
+    form->setSimulationInterval(20);
+    chooseAll(form.get());
+    toggleSimulation(form.get());
+    click(form.get(), "Command1_0");
+    ASSERT_TRUE(waitFor([] { return items() >= 1; }));
+    click(form.get(), "Command1_0");
+    EXPECT_TRUE(toasts.lines.filter("没有可用的打印机，标签未打印！").size() >= 1);
+    EXPECT_EQ(form->hxsrk, 1);
+}
+
+TEST_P(RkForm, ScaleLinesBecomeItems)
+{
+    PtyScale scale;
+    ASSERT_FALSE(scale.device.isEmpty());
+    setScalePort(scale.device);
+    auto form = open();
+    chooseAll(form.get());
+    click(form.get(), "Command1_0");
+    ASSERT_TRUE(form->isWeighing()) << toasts.last().toStdString();
+    EXPECT_TRUE(child<QLabel>(form.get(), "Imageonoff_1")->isVisible());
+    EXPECT_FALSE(child<QLabel>(form.get(), "Imageonoff_0")->isVisible());
+
+    scale.send("12.34\r\n");
+    ASSERT_TRUE(waitFor([] { return items() == 1; }));
+    EXPECT_EQ(text(form.get(), "Text2"), "12.34");
+    EXPECT_DOUBLE_EQ(testsupport::scalar("select proc_weight from c_proc_main").toDouble(), 12.34);
+    EXPECT_DOUBLE_EQ(testsupport::scalar("select proc_net_wt from c_proc_main").toDouble(), 11.84);
+    EXPECT_EQ(testsupport::scalar("select serialno from c_proc_main").toString(), "2006081003510001");
+    EXPECT_EQ(printers.files.size(), 1);
+
+    // A line in two pieces is one item; a rejected line shows but stores nothing.
+    scale.send("25.5");
+    QTest::qWait(50);
+    scale.send("0\r\n123.4\r\n");
+    ASSERT_TRUE(waitFor([this, &form] { return text(form.get(), "Text2") == "123.4"; }));
+    EXPECT_EQ(items(), 2);
+    // Two lines in one chunk are two items.
+    scale.send(" 9.80\r\n05.60\r\n");
+    ASSERT_TRUE(waitFor([] { return items() == 4; }));
+    ASSERT_EQ(printers.files.size(), 4);
+    // Each label carries its own item.
+    EXPECT_EQ(labelBarcode(printers.files[2]), "2006081003510003");
+    EXPECT_EQ(labelBarcode(printers.files[3]), "2006081003510004");
+
+    click(form.get(), "Command1_0");
+    EXPECT_TRUE(child<QLabel>(form.get(), "Imageonoff_0")->isVisible());
+    EXPECT_FALSE(child<QLabel>(form.get(), "Imageonoff_1")->isVisible());
+    // After the stop lines are no longer read.
+    scale.send("33.33\r\n");
+    QTest::qWait(100);
+    EXPECT_EQ(items(), 4);
+}
+
+TEST_P(RkForm, MissingScalePortLeavesTheWindowStopped)
+{
+    auto form = open();
+    chooseAll(form.get());
+    click(form.get(), "Command1_0");
+    EXPECT_FALSE(form->isWeighing());
+    EXPECT_TRUE(toasts.last().startsWith("电子称串口打开失败！|/dev/korvell-no-such-scale"))
+        << toasts.last().toStdString();
+    EXPECT_EQ(child<QPushButton>(form.get(), "Command1_0")->text(), "开始称重");
+    EXPECT_TRUE(child<QLabel>(form.get(), "Imageonoff_0")->isVisible());
+}
+
+TEST_P(RkForm, VanishingScaleStopsTheWindow)
+{
+    auto scale = std::make_unique<PtyScale>();
+    setScalePort(scale->device);
+    auto form = open();
+    chooseAll(form.get());
+    click(form.get(), "Command1_0");
+    ASSERT_TRUE(form->isWeighing());
+    scale->send("12.34\r\n");
+    ASSERT_TRUE(waitFor([] { return items() == 1; }));
+    scale.reset();
+    ASSERT_TRUE(waitFor([&form] { return !form->isWeighing(); }));
+    EXPECT_TRUE(toasts.last().contains("电子称连接中断")) << toasts.last().toStdString();
+    EXPECT_EQ(child<QPushButton>(form.get(), "Command1_0")->text(), "开始称重");
+    EXPECT_TRUE(child<QPushButton>(form.get(), "Command1_1")->isEnabled());
+    EXPECT_TRUE(child<QLabel>(form.get(), "Imageonoff_0")->isVisible());
+}
+
+TEST_P(RkForm, OrderButtonModesFollowTheRows)
+{
+    auto form = open();
+    const QString order = text(form.get(), "Text1");
+    ASSERT_TRUE(insertItem({ .serialno = "first", .groupno = order, .status = "20", .count_num = 10001 }));
+    ASSERT_TRUE(insertItem({ .serialno = "second",
+        .groupno = order,
+        .count_num = 10002,
+        .entered = QDateTime(QDate(2006, 8, 10), QTime(8, 1)) }));
+    weighSimulated(form.get(), 1);
+    auto* whole = child<QToolButton>(form.get(), "Command2_2");
+    auto* single = child<QToolButton>(form.get(), "Command2_3");
+    auto* grid = child<platform::Grid>(form.get(), "Grid1");
+    ASSERT_EQ(grid->sheet().rows(), 4);
+    // The item weighed first (the last row) is deleted: the whole order offers restoring.
+    EXPECT_EQ(grid->sheet().cellText(3, 1), "first");
+    EXPECT_EQ(whole->toolTip(), "恢复删除的该入库单货物");
+    // The deleted row is counted in the totals.
+    EXPECT_EQ(text(form.get(), "Text8_0"), "3");
+
+    grid->setActiveCell(3, 1);
+    emit grid->clicked();
+    EXPECT_EQ(single->toolTip(), "单笔恢复删除的入库货物");
+    grid->setActiveCell(1, 1);
+    emit grid->clicked();
+    EXPECT_EQ(single->toolTip(), "单笔删除入库货物");
+    grid->setActiveCell(3, 1);
+    emit grid->clicked();
+    grid->setActiveCell(0, 1);
+    emit grid->clicked();
+    EXPECT_EQ(single->toolTip(), "单笔删除入库货物");
+
+    // Only a later item deleted: the whole order offers deleting again.
+    ASSERT_TRUE(ExecSQL("update c_proc_main set proc_sts='30' where serialno='first'").ok);
+    ASSERT_TRUE(ExecSQL("update c_proc_main set proc_sts='20' where serialno='second'").ok);
+    click(form.get(), "Command1_1");
+    weighSimulated(form.get(), 1);
+    EXPECT_EQ(whole->toolTip(), "全部删除该入库单货物");
+}
+
+TEST_P(RkForm, CalendarChoiceGivesTheDayAndANewOrder)
+{
+    auto form = open();
+    QTest::mouseClick(child<QLineEdit>(form.get(), "Text3"), Qt::LeftButton);
+    auto* calendar = child<QCalendarWidget>(form.get(), "MonthView1");
+    EXPECT_TRUE(calendar->isVisible());
+    emit calendar->clicked(QDate(2006, 8, 12));
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-12");
+    EXPECT_EQ(text(form.get(), "Text1"), "2006081210001");
+    weighSimulated(form.get(), 1);
+    EXPECT_EQ(testsupport::scalar("select serialno from c_proc_main").toString(), "2006081203510001");
+
+    // While items wait for booking the day stays.
+    QTest::mouseClick(child<QLineEdit>(form.get(), "Text3"), Qt::LeftButton);
+    emit calendar->clicked(QDate(2006, 8, 13));
+    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-12");
+    EXPECT_EQ(toasts.last(), "本入库单有货物待入库！|请入库后再更改入库日期！|1");
+}
+
+TEST_P(RkForm, WeightThatIsNoNumberStoresNothingAndWeighingGoesOn)
+{
+    PtyScale scale;
+    setScalePort(scale.device);
+    auto form = open();
+    chooseAll(form.get());
+    click(form.get(), "Command1_0");
+    ASSERT_TRUE(form->isWeighing());
+    scale.send("12.3x\r\n");
+    ASSERT_TRUE(waitFor([this] { return toasts.last().startsWith("当前重量不是数字"); }));
+    EXPECT_EQ(items(), 0);
+    EXPECT_EQ(printers.files.size(), 0);
+    EXPECT_TRUE(form->isWeighing());
+    EXPECT_EQ(form->hxsrk, 0);
+    scale.send("12.34\r\n");
+    ASSERT_TRUE(waitFor([] { return items() == 1; }));
+    click(form.get(), "Command1_0");
+}
+
+TEST_P(RkForm, FailedInsertPrintsNoLabelAndWeighingGoesOn)
+{
+    // The serial number the next item gets is taken by an item of another order.
+    ASSERT_TRUE(
+        insertItem({ .serialno = "2006081003510001", .groupno = "2006081010005", .count_num = 10000 }));
+    PtyScale scale;
+    setScalePort(scale.device);
+    auto form = open();
+    chooseAll(form.get());
+    click(form.get(), "Command1_0");
+    ASSERT_TRUE(form->isWeighing());
+    scale.send("12.34\r\n");
+    ASSERT_TRUE(waitFor([this] { return toasts.last().startsWith("数据库发生错误"); }));
+    EXPECT_EQ(printers.files.size(), 0);
+    EXPECT_EQ(form->hxsrk, 0);
+    EXPECT_TRUE(form->isWeighing());
+    ASSERT_TRUE(ExecSQL("delete from c_proc_main").ok);
+    scale.send("12.35\r\n");
+    ASSERT_TRUE(waitFor([] { return items() == 1; }));
+    EXPECT_EQ(printers.files.size(), 1);
+    EXPECT_EQ(form->hxsrk, 1);
+    click(form.get(), "Command1_0");
+}
+
+TEST_P(RkForm, FillsTheMainWindowsClientArea)
+{
+    QMdiArea area;
+    area.resize(1100, 760);
+    area.show();
+    setMdiArea(&area);
+    registerStockWindows();
+    QWidget* window = showWindow("rkform");
+    ASSERT_TRUE(window);
+    auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->geometry(), QRect(QPoint(0, 0), area.viewport()->size()));
+    const QString order = text(window, "Text1");
+    area.resize(1300, 820);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame->geometry(), QRect(QPoint(0, 0), area.viewport()->size()));
+    EXPECT_EQ(text(window, "Text1"), order);
+    // Closed and opened again, the window starts on today with a new number.
+    click(window, "Command1_2");
+    EXPECT_FALSE(frame->isVisible());
+    clock.set(QDateTime(QDate(2006, 8, 11), QTime(7, 0)));
+    EXPECT_EQ(showWindow("rkform"), window);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(text(window, "Text3"), "2006-8-11");
+    EXPECT_EQ(text(window, "Text1"), "2006081110001");
+    setMdiArea(nullptr);
+    delete frame;
+}
+
+INSTANTIATE_BACKENDS(RkForm);

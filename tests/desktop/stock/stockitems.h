@@ -1,0 +1,48 @@
+#pragma once
+// Items put straight into c_proc_main, the way earlier weighings or other stations left them.
+#include "desktop/frame/execsql.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+namespace stocktest {
+
+struct Item {
+    QString serialno;
+    QString groupno;
+    QString station = "1";
+    QString status = "30";
+    QDate day = QDate(2006, 8, 10);
+    double gross = 12.34;
+    double net = 11.84;
+    qint64 count_num = 10001;
+    QDateTime entered = QDateTime(QDate(2006, 8, 10), QTime(8, 0));
+    QString weigher = "张三";
+    QString ck_groupno = "";
+    QString ck_station = "";
+    QString tk_groupno = "";
+    QString tk_station = "";
+};
+
+inline bool insertItem(const Item& i)
+{
+    return korvell::ExecSQL(
+        "insert into c_proc_main (serialno,count_num,enter_date,groupno,proc_mod,proc_mod1,proc_weight,"
+        "proc_net_wt,op_emp,rk_date,station_no,proc_sts,ck_groupno,ck_date,ck_station_no,tk_groupno,"
+        "tk_date,tk_station_no) values (?,?,?,?,'A1','0.35',?,?,?,?,?,?,?,?,?,?,?,?)",
+        { i.serialno, i.count_num, korvell::sqlDateTime(i.entered), i.groupno, i.gross, i.net, i.weigher,
+            korvell::sqlDate(i.day), i.station, i.status, i.ck_groupno, korvell::sqlDate(i.day), i.ck_station,
+            i.tk_groupno, korvell::sqlDate(i.day), i.tk_station })
+        .ok;
+}
+
+inline QString statusOf(const QString& serial)
+{
+    const auto r = korvell::ExecSQL("select proc_sts from c_proc_main where serialno=?", { serial });
+    if (!r || !r.rs || r.rs->eof())
+        return "gone";
+    return r.rs->value(0).toString().trimmed();
+}
+
+} // namespace stocktest

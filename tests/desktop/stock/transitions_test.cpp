@@ -1,0 +1,140 @@
+// Every status transition from every status: only the statuses a transition leaves are changed,
+// and a station acting on a stale view loses against the one that acted first.
+#include "desktop/stock/itemtransitions.h"
+#include "stockitems.h"
+#include "tests/support/testdatabase.h"
+
+#include <functional>
+
+using namespace korvell;
+using stocktest::insertItem;
+using stocktest::Item;
+using stocktest::statusOf;
+
+namespace {
+
+const QDate day(2006, 8, 10);
+const QString order = "2006081010001";
+const QStringList allStatuses { "30", "20", "00", "31", "10", "32", "01" };
+
+struct Transition {
+    const char* name;
+    std::function<Changed(const QString& serial)> apply;
+    QStringList from;
+    QString to; // "gone": the row is removed
+};
+
+// Items sit on stock-in order `order` at station 1, on stock-out order "CK" and return order "TK".
+const std::vector<Transition> transitions {
+    { "book stock-in", [](const QString& s) { return bookStockInItem(s, order, "1"); }, { "30" }, "00" },
+    { "remove deleted", [](const QString& s) { return removeDeletedItem(s, order, "1"); }, { "20" }, "gone" },
+    { "delete order", [](const QString&) { return deleteStockInOrder(order); }, { "30", "00" }, "20" },
+    { "restore order", [](const QString&) { return restoreStockInOrder(order); }, { "20" }, "00" },
+    { "delete item", [](const QString& s) { return deleteStockInItem(s); }, { "30", "00" }, "20" },
+    { "restore item", [](const QString& s) { return restoreStockInItem(s); }, { "20" }, "00" },
+    { "stage stock-out", [](const QString& s) { return stageForStockOut(s, day, "CK2", "2", "李四"); },
+        { "00", "01" }, "31" },
+    { "book stock-out", [](const QString& s) { return bookStockOutItem(s, "CK", "客户", "王五"); }, { "31" },
+        "10" },
+    { "undo stock-out order", [](const QString&) { return undoStockOutOrder("CK"); }, { "31", "10" }, "00" },
+    { "undo stock-out line", [](const QString& s) { return undoStockOutLine(s); }, { "31", "10" }, "00" },
+    { "stage return", [](const QString& s) { return stageForReturn(s, day, "TK2", "2", "李四"); }, { "10" },
+        "32" },
+    { "book return", [](const QString& s) { return bookReturnItem(s, "TK", "王五"); }, { "32" }, "01" },
+    { "undo return order", [](const QString&) { return undoReturnOrder("TK"); }, { "32", "01" }, "10" },
+    { "undo return line", [](const QString& s) { return undoReturnLine(s); }, { "32", "01" }, "10" },
+};
+
+} // namespace
+
+class Transitions : public testsupport::DatabaseTest { };
+
+TEST_P(Transitions, FullMatrix)
+{
+    for (const Transition& t : transitions) {
+        for (const QString& from : allStatuses) {
+            ASSERT_TRUE(ExecSQL("delete from c_proc_main").ok);
+            ASSERT_TRUE(insertItem({ .serialno = "item",
+                .groupno = order,
+                .status = from,
+                .ck_groupno = "CK",
+                .tk_groupno = "TK" }));
+            const Changed changed = t.apply("item");
+            ASSERT_TRUE(changed.has_value()) << t.name;
+            const bool leaves = t.from.contains(from);
+            EXPECT_EQ(*changed, leaves ? 1 : 0) << t.name << " from " << from.toStdString();
+            EXPECT_EQ(statusOf("item"), leaves ? t.to : from) << t.name << " from " << from.toStdString();
+        }
+    }
+}
+
+TEST_P(Transitions, StagingAndUndoWriteTheirOrderColumns)
+{
+    ASSERT_TRUE(insertItem({ .serialno = "item", .groupno = order, .status = "00" }));
+    ASSERT_EQ(stageForStockOut("item", day, "CK9", "4", "李四"), 1);
+    EXPECT_EQ(testsupport::scalar("select ck_groupno from c_proc_main").toString(), "CK9");
+    EXPECT_EQ(testsupport::scalar("select ck_station_no from c_proc_main").toString(), "4");
+    EXPECT_EQ(testsupport::scalar("select ck_op_emp from c_proc_main").toString(), "李四");
+    ASSERT_EQ(bookStockOutItem("item", "CK9", "客户甲", "王五"), 1);
+    EXPECT_EQ(testsupport::scalar("select ck_comp from c_proc_main").toString(), "客户甲");
+    ASSERT_EQ(undoStockOutOrder("CK9"), 1);
+    EXPECT_EQ(testsupport::scalar("select ck_groupno from c_proc_main").toString(), "");
+    // Other stock-out columns stay until a later staging overwrites them.
+    EXPECT_EQ(testsupport::scalar("select ck_comp from c_proc_main").toString(), "客户甲");
+}
+
+TEST_P(Transitions, BookingActsOnlyOnItsOwnOrderAndStation)
+{
+    ASSERT_TRUE(insertItem({ .serialno = "mine", .groupno = order }));
+    ASSERT_TRUE(insertItem({ .serialno = "other order", .groupno = "2006081010002", .count_num = 10002 }));
+    ASSERT_TRUE(
+        insertItem({ .serialno = "other station", .groupno = order, .station = "2", .count_num = 20001 }));
+    for (const QString serial : { "mine", "other order", "other station" })
+        bookStockInItem(serial, order, "1");
+    EXPECT_EQ(statusOf("mine"), "00");
+    EXPECT_EQ(statusOf("other order"), "30");
+    EXPECT_EQ(statusOf("other station"), "30");
+
+    ASSERT_TRUE(insertItem({ .serialno = "deleted elsewhere",
+        .groupno = order,
+        .station = "2",
+        .status = "20",
+        .count_num = 20002 }));
+    EXPECT_EQ(removeDeletedItem("deleted elsewhere", order, "1"), 0);
+    EXPECT_EQ(statusOf("deleted elsewhere"), "20");
+}
+
+TEST_P(Transitions, SecondStationLosesTheRace)
+{
+    // Both stations saw the item in stock and stage it on their own stock-out orders.
+    ASSERT_TRUE(insertItem({ .serialno = "item", .groupno = order, .status = "00" }));
+    EXPECT_EQ(stageForStockOut("item", day, "2006081020001", "2", "甲"), 1);
+    EXPECT_EQ(stageForStockOut("item", day, "2006081030001", "3", "乙"), 0);
+    EXPECT_EQ(testsupport::scalar("select ck_groupno from c_proc_main").toString(), "2006081020001");
+    // The loser's booking of the item on its order changes nothing either.
+    EXPECT_EQ(bookStockOutItem("item", "2006081030001", "客户", "王五"), 0);
+    EXPECT_EQ(statusOf("item"), "31");
+
+    // A row shown as deleted is restored by another station before this one books: kept.
+    ASSERT_TRUE(insertItem({ .serialno = "restored", .groupno = order, .status = "20", .count_num = 10002 }));
+    EXPECT_EQ(restoreStockInItem("restored"), 1);
+    EXPECT_EQ(removeDeletedItem("restored", order, "1"), 0);
+    EXPECT_EQ(statusOf("restored"), "00");
+
+    // A row shown as weighed is deleted by another station before this one books: stays deleted.
+    ASSERT_TRUE(insertItem({ .serialno = "deleted", .groupno = order, .count_num = 10003 }));
+    EXPECT_EQ(deleteStockInItem("deleted"), 1);
+    EXPECT_EQ(bookStockInItem("deleted", order, "1"), 0);
+    EXPECT_EQ(statusOf("deleted"), "20");
+}
+
+TEST_P(Transitions, FailedStatementIsReported)
+{
+    ASSERT_TRUE(ExecSQL("alter table c_proc_main rename to c_proc_main_away").ok);
+    toasts.clear();
+    EXPECT_FALSE(bookStockInItem("x", order, "1").has_value());
+    EXPECT_FALSE(undoReturnOrder("TK").has_value());
+    EXPECT_EQ(toasts.lines.size(), 2);
+}
+
+INSTANTIATE_BACKENDS(Transitions);

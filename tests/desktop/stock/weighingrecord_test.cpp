@@ -1,0 +1,168 @@
+// One weight becomes one stored item; anything that is no number stores nothing.
+#include "desktop/stock/stockinslip.h"
+#include "desktop/stock/weighingrecord.h"
+#include "stockitems.h"
+#include "tests/support/fixedclock.h"
+#include "tests/support/testdatabase.h"
+
+using namespace korvell;
+using stocktest::insertItem;
+using stocktest::Item;
+
+namespace {
+
+WeighingEntry entry(const QString& gross, const QString& tare = "0.5", const QString& spec = "0.35")
+{
+    WeighingEntry e;
+    e.gross = gross;
+    e.tare = tare;
+    e.spec = spec;
+    e.day = QDate(2006, 8, 10);
+    e.order = "2006081010001";
+    e.model = "A1";
+    e.team = " 11 ";
+    e.machineGroup = "J1  ";
+    e.inspector = "E1001";
+    e.auditor = "E1002";
+    e.producer = "请选择";
+    e.weigher = "张三";
+    e.station = "1";
+    return e;
+}
+
+} // namespace
+
+class WeighingRecord : public testsupport::DatabaseTest {
+protected:
+    testsupport::FixedClock clock { QDateTime(QDate(2006, 8, 10), QTime(9, 30, 15)) };
+};
+
+TEST_P(WeighingRecord, StoresGrossNetAndTheChoices)
+{
+    const auto item = SaveWeighingRecord(entry("12.34"));
+    ASSERT_TRUE(item);
+    EXPECT_EQ(item->serialno, "2006081003510001");
+    EXPECT_EQ(item->net, "11.84");
+    const auto r = ExecSQL("select * from c_proc_main where serialno=?", { item->serialno });
+    ASSERT_TRUE(r && r.rs && !r.rs->eof());
+    const Recordset& rs = *r.rs;
+    EXPECT_DOUBLE_EQ(rs.value("proc_weight").toDouble(), 12.34);
+    EXPECT_DOUBLE_EQ(rs.value("proc_net_wt").toDouble(), 11.84);
+    EXPECT_EQ(rs.value("count_num").toLongLong(), 10001);
+    EXPECT_EQ(rs.value("proc_sts").toString().trimmed(), "30");
+    EXPECT_EQ(rs.value("proc_bz").toString(), "11");
+    EXPECT_EQ(rs.value("proc_jz").toString(), "J1");
+    EXPECT_EQ(rs.value("sh_emp").toString(), "E1002");
+    EXPECT_EQ(rs.value("jy_emp").toString(), "E1001");
+    EXPECT_EQ(rs.value("proc_emp").toString(), "请选择");
+    EXPECT_EQ(rs.value("op_emp").toString(), "张三");
+    EXPECT_EQ(rs.value("proc_mod1").toString(), "0.35");
+    EXPECT_EQ(dateOf(rs.value("rk_date")), QDate(2006, 8, 10));
+    EXPECT_EQ(dateTimeOf(rs.value("enter_date")), QDateTime(QDate(2006, 8, 10), QTime(9, 30, 15)));
+}
+
+TEST_P(WeighingRecord, ItemsOfADayFollowEachOtherAcrossOrders)
+{
+    QStringList serials;
+    for (int i = 0; i < 3; ++i)
+        serials << SaveWeighingRecord(entry("20")).value().serialno;
+    EXPECT_EQ(serials, QStringList({ "2006081003510001", "2006081003510002", "2006081003510003" }));
+    WeighingEntry second = entry("20", "1.2", "0.055");
+    second.order = "2006081010002";
+    EXPECT_EQ(SaveWeighingRecord(second)->serialno, "200608105.510004");
+}
+
+TEST_P(WeighingRecord, ScaleTextWithLeadingBlankAndTareAboveGross)
+{
+    const auto item = SaveWeighingRecord(entry(" 9.80", "12.5"));
+    ASSERT_TRUE(item);
+    EXPECT_EQ(item->net, "-2.7");
+    EXPECT_DOUBLE_EQ(testsupport::scalar("select proc_weight from c_proc_main").toDouble(), 9.8);
+    EXPECT_DOUBLE_EQ(testsupport::scalar("select proc_net_wt from c_proc_main").toDouble(), -2.7);
+    EXPECT_EQ(SaveWeighingRecord(entry("0", "0"))->net, "0");
+}
+
+TEST_P(WeighingRecord, TextsThatAreNoNumberStoreNothing)
+{
+    const std::vector<std::pair<WeighingEntry, QString>> cases {
+        { entry("12.34kg"), "当前重量不是数字，本次称重未保存！|当前重量: \"12.34kg\"|1" },
+        { entry("12.34", ""), "包装自重不是数字，本次称重未保存！|包装自重: \"\"|1" },
+        { entry("12.34", "0.5", "0.35mm"), "产品规格不是数字，本次称重未保存！|产品规格: \"0.35mm\"|1" },
+        { entry("12.34\r\n25.50"), "当前重量不是数字，本次称重未保存！|当前重量: \"12.34\r\n25.50\"|1" },
+    };
+    for (const auto& [e, toast] : cases) {
+        toasts.clear();
+        EXPECT_FALSE(SaveWeighingRecord(e));
+        EXPECT_EQ(toasts.last(), toast);
+    }
+    EXPECT_EQ(testsupport::rowCount("c_proc_main"), 0);
+    // The window can go on weighing.
+    EXPECT_TRUE(SaveWeighingRecord(entry("12.34")));
+}
+
+TEST_P(WeighingRecord, QuotesAreStoredAsTyped)
+{
+    WeighingEntry e = entry("10");
+    e.weigher = "O'Brien";
+    e.model = "A'1";
+    ASSERT_TRUE(SaveWeighingRecord(e));
+    EXPECT_EQ(testsupport::scalar("select op_emp from c_proc_main").toString(), "O'Brien");
+}
+
+TEST_P(WeighingRecord, FailedInsertIsReported)
+{
+    // The serial number the next item gets is taken already (an item of another specification
+    // with a count below the station's range), so the insert fails.
+    ASSERT_TRUE(insertItem({ .serialno = "2006081003510001", .groupno = "x", .count_num = 10000 }));
+    toasts.clear();
+    EXPECT_FALSE(SaveWeighingRecord(entry("12.34")));
+    EXPECT_TRUE(toasts.last().startsWith("数据库发生错误")) << toasts.last().toStdString();
+    EXPECT_EQ(testsupport::rowCount("c_proc_main"), 1);
+}
+
+class StockInSlipFill : public testsupport::DatabaseTest { };
+
+TEST_P(StockInSlipFill, NewestFirstWithTotalsOfEveryStatus)
+{
+    const QString order = "2006081010001";
+    ASSERT_TRUE(
+        insertItem({ .serialno = "first", .groupno = order, .status = "20", .gross = 25.5, .net = 25.0 }));
+    ASSERT_TRUE(insertItem({ .serialno = "second",
+        .groupno = order,
+        .gross = 24.5,
+        .net = 24.0,
+        .count_num = 10002,
+        .entered = QDateTime(QDate(2006, 8, 10), QTime(8, 0, 10)) }));
+    ASSERT_TRUE(insertItem({ .serialno = "third",
+        .groupno = order,
+        .status = "99",
+        .gross = 0.1,
+        .net = 0.2,
+        .count_num = 10003,
+        .entered = QDateTime(QDate(2006, 8, 10), QTime(8, 0, 10)) }));
+    ASSERT_TRUE(
+        insertItem({ .serialno = "elsewhere", .groupno = order, .station = "2", .count_num = 20001 }));
+    const auto slip = loadStockInSlip(order, "1");
+    ASSERT_TRUE(slip);
+    ASSERT_EQ(slip->rows.size(), 3);
+    EXPECT_EQ(slip->rows[0].serialno, "third");
+    EXPECT_EQ(slip->rows[1].serialno, "second");
+    EXPECT_EQ(slip->rows[2].serialno, "first");
+    EXPECT_EQ(slip->rows[2].statusName, "已删除");
+    EXPECT_EQ(slip->rows[2].gross, "25.5");
+    EXPECT_EQ(slip->rows[2].rk_date, "2006-8-10");
+    EXPECT_EQ(slip->rows[0].statusName, "");
+    EXPECT_EQ(slip->count, "3");
+    EXPECT_EQ(slip->gross, "50.1");
+    EXPECT_EQ(slip->net, "49.2");
+    EXPECT_EQ(hasPendingItems(order, "1"), true);
+    EXPECT_EQ(hasPendingItems(order, "3"), false);
+
+    const auto empty = loadStockInSlip("2006081010009", "1");
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(empty->rows.isEmpty());
+    EXPECT_EQ(QStringList({ empty->count, empty->gross, empty->net }), QStringList({ "0", "0", "0" }));
+}
+
+INSTANTIATE_BACKENDS(WeighingRecord);
+INSTANTIATE_BACKENDS(StockInSlipFill);
