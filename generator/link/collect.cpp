@@ -40,17 +40,20 @@ namespace {
             if (view)
                 view->prepare();
         }
-        ~CountBox()
-        {
-            if (view)
-                view->remove();
-        }
+        ~CountBox() { remove(); }
         CountBox(const CountBox&) = delete;
         CountBox& operator=(const CountBox&) = delete;
         void show(int count)
         {
             if (view)
                 view->showCount(count);
+        }
+        // Before a closing message, so the box does not stand over it.
+        void remove()
+        {
+            if (view)
+                view->remove();
+            view = nullptr;
         }
 
     private:
@@ -91,7 +94,12 @@ namespace {
     {
         QByteArray line(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size()));
         line.append("\r\n");
-        return out.write(line) == line.size() && out.flush();
+        const qint64 before = out.pos();
+        if (out.write(line) == line.size() && out.flush())
+            return true;
+        // The stock windows would take the start of a cut-off line for a serial number.
+        out.resize(before);
+        return false;
     }
 
 } // namespace
@@ -114,6 +122,7 @@ Received ReceiveRecords(LinkContext& link, QFile& out)
             complete = reader.add(byte);
         if (!complete) {
             if (silences >= 10) {
+                box.remove();
                 showError(count > 0 ? QStringLiteral("超时!\n已收到 %1 笔数据.").arg(count)
                                     : QStringLiteral("超时!"));
                 return { Received::End::TimedOut, count };
@@ -135,6 +144,7 @@ Received ReceiveRecords(LinkContext& link, QFile& out)
             break;
         case RecordVerdict::New:
             if (!writeRecord(out, record.data)) {
+                box.remove();
                 showError(QStringLiteral("写入数据文件失败!\n已保存 %1 笔数据.").arg(count));
                 return { Received::End::WriteFailed, count };
             }
@@ -168,7 +178,8 @@ int CollectData(LinkEnvironment& env, const LinkSettings& settings, Adapter adap
     if (path.isEmpty())
         return 0;
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate)) {
+    // Unbuffered: a failed write leaves nothing queued that a later close could still write.
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) {
         showError(QStringLiteral("文件打开/创建失败!"));
         return -2;
     }

@@ -19,7 +19,8 @@ struct Received {
 };
 
 // The protocol: "READ", then records answered ACK or NAK until "OVER". Each accepted record is
-// written (and flushed) to out before it is acknowledged.
+// written (and flushed) to out before it is acknowledged; one that cannot be written whole is
+// cut off the file again and not acknowledged.
 Received ReceiveRecords(LinkContext& link, QFile& out);
 // The save dialog; empty when cancelled.
 QString ChooseDataFile();

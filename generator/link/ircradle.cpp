@@ -39,6 +39,8 @@ int ProbeIrAdapter(LinkContext& link, int baud)
     link.env.line.baud = baud;
     setRts(link, false);
     WaitTicks100(link);
+    // What a probe at a wrong speed brought back must not answer this one.
+    link.port.discardInput();
     sendByte(link, probeByte);
     WaitTicks100(link);
     uint8_t answer = 0;

@@ -12,6 +12,10 @@ LinkEnvironment& programLinkEnvironment()
 
 size_t readBefore(LinkContext& link, uint8_t* into, size_t max, int64_t deadline)
 {
+    // Checked on entry too: a line that never stops sending must not hold the caller past its
+    // time limit.
+    if (link.env.clock->nowMs() > deadline)
+        return 0;
     for (;;) {
         if (const size_t n = link.port.read(into, max))
             return n;

@@ -9,8 +9,10 @@
 #include "tests/support/scripteddialogs.h"
 
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/resource.h>
 
 using namespace vosket;
 using linktest::Answer;
@@ -38,8 +40,54 @@ struct RecordingProcesses final : platform::Processes {
 struct RecordingCountView final : ReceivedCountView {
     void prepare() override { calls << "prepare"; }
     void showCount(int count) override { calls << QString::number(count); }
-    void remove() override { calls << "remove"; }
+    void remove() override
+    {
+        calls << "remove";
+        messagesBeforeRemove = messages ? messages->size() : -1;
+    }
     QStringList calls;
+    // The box goes before any closing message is shown.
+    const QStringList* messages = nullptr;
+    qsizetype messagesBeforeRemove = -1;
+};
+
+// A line that never stops sending: "READ" gets answer, then every read brings one more byte
+// without a CR, and each read takes a millisecond.
+class StreamingLink final : public SerialLink {
+public:
+    StreamingLink(linktest::FakeClock& clock, QList<QByteArray>& written, const QByteArray& answer)
+        : clock(clock)
+        , written(written)
+        , answer(answer)
+    {
+    }
+    bool apply(const LineConfig&) override { return true; }
+    bool write(std::span<const uint8_t> bytes) override
+    {
+        const QByteArray unit(
+            reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        written << unit;
+        if (unit == "READ\r")
+            pending = answer;
+        return true;
+    }
+    size_t read(uint8_t* into, size_t max) override
+    {
+        if (max == 0)
+            return 0;
+        clock.now += 1;
+        into[0] = pending.isEmpty() ? 'x' : static_cast<uint8_t>(pending[0]);
+        pending.remove(0, 1);
+        return 1;
+    }
+    void waitReadable(int) override { }
+    void discardInput() override { }
+
+private:
+    linktest::FakeClock& clock;
+    QList<QByteArray>& written;
+    QByteArray answer;
+    QByteArray pending;
 };
 
 // How the stock-out and returns windows read the file: CR LF lines; a line that begins with "20"
@@ -64,7 +112,11 @@ protected:
     QTemporaryDir dir;
     QString path = dir.filePath("采集 文本.txt");
 
-    void SetUp() override { fake.env.countView = &countView; }
+    void SetUp() override
+    {
+        fake.env.countView = &countView;
+        countView.messages = &dialogs.messages;
+    }
 
     // Each thing the generator sends is answered by the next of these (nothing when they run out).
     void script(std::initializer_list<QByteArray> answers)
@@ -186,6 +238,32 @@ TEST_F(LinkCollect, SilenceIsAnsweredWithTenNaksThenTheRecordsSoFarAreKept)
     EXPECT_EQ(dialogs.messages, QStringList { "错误|超时!\n已收到 2 笔数据." });
     EXPECT_EQ(serialNumbersIn(fileContent()), QStringList({ "2026120810001", "2026120810002" }));
     EXPECT_EQ(countView.calls.last(), "remove");
+    EXPECT_EQ(countView.messagesBeforeRemove, 0);
+}
+
+TEST_F(LinkCollect, ALineThatNeverStopsSendingStillTimesOut)
+{
+    QList<QByteArray> written;
+    QByteArray answer = "ACK\r";
+    fake.env.open = [&](const QString&, QString*) -> std::unique_ptr<SerialLink> {
+        return std::make_unique<StreamingLink>(fake.clock, written, answer);
+    };
+    // Records that never end: ten NAKs, 500 ms apart, then the time-out.
+    int64_t start = fake.clock.now;
+    EXPECT_EQ(collect(), -1);
+    EXPECT_EQ(written.count("NAK\r"), 10);
+    EXPECT_NEAR(fake.clock.now - start, 11 * 500, 50);
+    EXPECT_EQ(dialogs.messages, QStringList { "错误|超时!" });
+
+    // An answer to "READ" that never ends: four requests of three seconds.
+    written.clear();
+    dialogs.messages.clear();
+    answer.clear();
+    start = fake.clock.now;
+    EXPECT_EQ(collect(), 0);
+    EXPECT_EQ(written, QList<QByteArray>(4, "READ\r"));
+    EXPECT_NEAR(fake.clock.now - start, 4 * 3000, 20);
+    EXPECT_EQ(dialogs.messages, QStringList({ "错误|超时!", "上传数据|没有接收到数据!" }));
 }
 
 TEST_F(LinkCollect, SilenceBeforeAnyRecordDeletesTheFile)
@@ -279,6 +357,26 @@ TEST_F(LinkCollect, RecordThatCannotBeWrittenIsNotAcknowledged)
     EXPECT_EQ(sent(), units({ "READ\r" }));
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].startsWith("错误|写入数据文件失败!"));
+    EXPECT_EQ(countView.messagesBeforeRemove, 0);
+}
+
+TEST_F(LinkCollect, ARecordCutOffByAFailedWriteLeavesNoPartOfItInTheFile)
+{
+    script({ "ACK\r" + terminalRecord(0, "2026120810001"), terminalRecord(1, "2026120810002"), "OVER\r" });
+    // Room for the first line and five bytes of the second.
+    rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 20;
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int result = collect();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(result, -2);
+    EXPECT_EQ(sent(), units({ "READ\r", "ACK\r" }));
+    // "20261" would be imported as a serial number.
+    EXPECT_EQ(fileContent(), "2026120810001\r\n");
 }
 
 TEST_F(LinkCollect, FileFollowsTheStockWindowsLineRule)

@@ -116,6 +116,19 @@ TEST_F(LinkCradle, AWrongByteEndsAProbeAtOnceAndNoAnswerFails)
     EXPECT_EQ(fake.link.writes(), QList<QByteArray>(6, QByteArray(1, 15)));
 }
 
+TEST_F(LinkCradle, GarbageFromAProbeAtAWrongSpeedDoesNotSpoilTheNext)
+{
+    adapterAt(115200);
+    fake.link.peer = [this, echo = fake.link.peer](const QByteArray& w) {
+        // At 9600 the adapter's answer comes back as two wrong bytes.
+        return lastApplied().baud == 9600 ? Answer { QByteArray("\x00\xf0", 2), 2 } : echo(w);
+    };
+    LinkContext link { fake.link, fake.env };
+    EXPECT_EQ(SetupIrAdapter(link, 0), 1);
+    EXPECT_EQ(fake.link.writes().count(QByteArray(1, 15)), 2);
+    EXPECT_EQ(fake.env.line.baud, 115200);
+}
+
 TEST_F(LinkCradle, UnansweredAdapterIsReportedByBothUsers)
 {
     QTemporaryDir dir;
