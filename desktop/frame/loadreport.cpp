@@ -101,9 +101,9 @@ ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName)
         }
     }
     // The sheet ends one row after the band; an empty result keeps the rows down to the band,
-    // and a report without a band keeps the template's rows.
-    if (bandRow || count > 0)
-        grid.setRows(bandRow.value_or(0) + count + 1);
+    // and a report without a band keeps the template's rows with the single cells just written.
+    if (bandRow)
+        grid.setRows(*bandRow + count + 1);
 
     int row = bandRow.value_or(0);
     for (records.MoveFirst(); !records.eof(); records.MoveNext(), ++row) {

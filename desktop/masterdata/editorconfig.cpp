@@ -194,9 +194,12 @@ const EditorConfig& useraddmdoConfig()
         c.question = "确定删除用户名称为%1的用户信息吗？";
         c.hiddenKey = "超级管理员";
         c.undeletableKey = "系统管理员";
+        // Without its hash a new user would be stored with an empty password, which logs in.
+        c.newRecordFailure = "新用户的初始密码无法生成";
         c.newRecordValues = [] {
+            const QString hash = hashPassword(defaultUserPassword);
             return RecordValues {
-                { "userpasswd", hashPassword(defaultUserPassword) },
+                { "userpasswd", hash.isEmpty() ? QVariant() : QVariant(hash) },
                 { "user_crt_date", sqlDateTime(platform::clock().now()) },
             };
         };

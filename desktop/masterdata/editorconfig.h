@@ -60,7 +60,9 @@ struct EditorConfig {
     QString undeletableKey; // a key whose record is never deleted
     QString closeLogText; // operation-log line when the window closes
     // Values of the columns that only an insert writes (new users' password and creation time).
+    // A Null value could not be made: the row is then refused with newRecordFailure.
     std::function<RecordValues()> newRecordValues;
+    QString newRecordFailure;
 
     const EditorColumn& key() const { return columns.front(); }
     int gridCols() const { return int(columns.size()) + 1; }

@@ -185,6 +185,10 @@ GridEditor::RowState GridEditor::saveRow(int row, QString& failure)
     if (found.rs->eof()) {
         if (cfg.newRecordValues) {
             for (const auto& [field, value] : cfg.newRecordValues()) {
+                if (value.isNull()) {
+                    failure = cfg.newRecordFailure;
+                    return RowState::Failed;
+                }
                 fields << field;
                 values << value;
             }

@@ -160,7 +160,7 @@ Received ReceiveRecords(LinkContext& link, QFile& out)
 QString ChooseDataFile()
 {
     return platform::dialogs().saveFileName(QString(), QFileInfo(collectedDataFilePath()).path(),
-        QStringLiteral("数据文件 (*.TXT *.txt);;All files (*)"), QStringLiteral("txt"));
+        QStringLiteral("数据文件 {*.TXT} (*.TXT *.txt);;All files {*.*} (*)"), QStringLiteral("txt"));
 }
 
 std::unique_ptr<SerialLink> OpenCollectPort(

@@ -185,7 +185,7 @@ bool ChooseIndexFile(LinkEnvironment& env)
 {
     const QString folder = env.indexFilePath.isEmpty() ? QDir::homePath() : env.indexFilePath;
     const QString chosen = platform::dialogs().openFileName(
-        QString(), folder, QStringLiteral("索引数据文件 (*.TXT *.txt);;所有文件 (*)"));
+        QString(), folder, QStringLiteral("索引数据文件 {*.TXT} (*.TXT *.txt);;所有文件 {*.*} (*)"));
     if (chosen.isEmpty())
         return false;
     env.indexFilePath = chosen;

@@ -34,7 +34,10 @@ void Grid::startEdit(const QString& typed)
         auto* combo = new QComboBox(viewport());
         combo->setEditable(!model.column(col).listOnly);
         combo->addItems(model.columnListChoices(col));
-        combo->setCurrentText(typed.isEmpty() ? current : typed);
+        if (combo->isEditable())
+            combo->setCurrentText(typed.isEmpty() ? current : typed);
+        else // no item chosen while the cell holds none; leaving it then keeps the cell
+            combo->setCurrentIndex(combo->findText(current));
         connect(combo, &QComboBox::activated, this, [this] { commitEdit(); });
         w = combo;
     } else if (type == CellType::Date) {
@@ -70,6 +73,11 @@ void Grid::commitEdit()
 {
     if (!editor)
         return;
+    if (auto* combo = qobject_cast<QComboBox*>(editor);
+        combo && combo->currentIndex() < 0 && !combo->isEditable()) {
+        cancelEdit();
+        return;
+    }
     QWidget* w = editor;
     editor = nullptr; // committing may move focus and come back here
     QString text;

@@ -207,12 +207,18 @@ TEST_P(LoadReportTest, AnEmptyResultKeepsTheRowsDownToTheBand)
     EXPECT_EQ(grid.cellText(4, 6), "t4");
     EXPECT_EQ(grid.cellText(2, 2), "") << "no record: single cells stay as the template has them";
 
-    // Without a band binding the template keeps all its rows.
+    // Without a band binding the template keeps all its rows, with or without records: single
+    // cells below the record count are not cut off.
     writeTemplate("ckreport");
     define("ckreport", itemQuery);
-    bind("ckreport", "groupno", 2, 2, 0);
+    bind("ckreport", "groupno", 4, 2, 0);
     EXPECT_EQ(LoadReport(grid, "ckreport"), ReportFill::Filled);
     EXPECT_EQ(grid.rows(), 12);
+    item("2026120903500001", 1);
+    EXPECT_EQ(LoadReport(grid, "ckreport"), ReportFill::Filled);
+    EXPECT_EQ(grid.rows(), 12);
+    EXPECT_EQ(grid.cellText(4, 2), "2026120910001");
+    EXPECT_EQ(grid.cellText(11, 6), "t11");
 }
 
 TEST_P(LoadReportTest, TheLastBandBindingSetsTheBandAndOtherRepeatValuesWriteNothing)

@@ -195,4 +195,44 @@ TEST_P(GroupRightsDb, DeletingNeedsRightsElevenEvenForTheSuperUser)
     EXPECT_FALSE(editor.deleteOnMouseButton(1, rowOf(masterdatatest::testGroup)));
 }
 
+// The database refuses to insert or delete rights rows of one group, as a constraint would.
+TEST_P(GroupRightsDb, RefusedRowsAreCountedAndARefusedDeleteKeepsTheGroup)
+{
+    const bool sqlite = GetParam() == Backend::SQLite;
+    if (!sqlite) {
+        ASSERT_TRUE(ExecSQL("create function refuse_rights() returns trigger language plpgsql as "
+                            "$$ begin raise exception 'refused'; end $$"));
+    }
+    const QList<std::pair<QString, QString>> refusals {
+        { "insert", "new.groupname='拒绝组' and new.progname='机组信息设置'" },
+        { "delete", "old.groupname='拒绝组'" },
+    };
+    for (const auto& [event, condition] : refusals) {
+        const QString head = QStringLiteral("create trigger refuse_%1 before %1 on c_usergroup ").arg(event);
+        ASSERT_TRUE(ExecSQL(sqlite
+                ? head + "when " + condition + " begin select raise(abort,'refused'); end"
+                : head + "for each row when (" + condition + ") execute function refuse_rights()"));
+    }
+    grant("usergroup", "1", "1");
+    editor.loadGroups();
+    const int blank = 10;
+    groups.editCell(blank, 1, "拒绝组");
+    ASSERT_TRUE(editor.showRights(blank));
+    toasts.clear();
+    const SaveOutcome outcome = editor.save(blank);
+    EXPECT_EQ(outcome.failed, 1);
+    EXPECT_EQ(outcome.saved, programs - 1);
+    EXPECT_TRUE(toasts.last().startsWith("用户组拒绝组有1项权限没有保存！|机组信息设置："))
+        << toasts.last().toStdString();
+    EXPECT_FALSE(toasts.lines.contains("用户组拒绝组|权限成功保存！|1"));
+
+    dialogs.answers = { platform::Answer::Ok };
+    toasts.clear();
+    EXPECT_FALSE(editor.deleteOnMouseButton(2, blank));
+    EXPECT_EQ(groups.cellText(blank, 1), QString("拒绝组")) << "the row stays";
+    EXPECT_EQ(rowCount("c_usergroup", "groupname='拒绝组'"), programs - 1);
+    EXPECT_TRUE(toasts.last().startsWith("数据库发生错误: ")) << toasts.last().toStdString();
+    EXPECT_FALSE(toasts.lines.contains("数据成功删除！||1"));
+}
+
 INSTANTIATE_BACKENDS(GroupRightsDb);

@@ -67,6 +67,26 @@ TEST_P(UsersEditorDb, ANewUserGetsTheDefaultPasswordAsAHashAndCanLogInWithIt)
     EXPECT_EQ(loginState().gy_id, QString("管理员"));
 }
 
+TEST_P(UsersEditorDb, ANewUserWhosePasswordHashCannotBeMadeIsRefused)
+{
+    EditorConfig failing = useraddmdoConfig();
+    failing.newRecordValues = [] {
+        return RecordValues { { "userpasswd", QVariant() },
+            { "user_crt_date", QVariant("2026-03-04 09:08:07") } };
+    };
+    platform::SheetModel users;
+    GridEditor refusing(failing, users);
+    refusing.prepare();
+    refusing.load();
+    type(users, users.rows() - 1, { "王五", "管理员" });
+    toasts.clear();
+    const SaveOutcome outcome = refusing.save();
+    EXPECT_EQ(outcome.failed, 1);
+    EXPECT_EQ(rowCount("c_user_table", "username='王五'"), 0) << "no user with an empty password";
+    EXPECT_TRUE(toasts.last().startsWith("有1行数据没有保存！|")) << toasts.last().toStdString();
+    EXPECT_TRUE(toasts.last().contains("新用户的初始密码无法生成")) << toasts.last().toStdString();
+}
+
 TEST_P(UsersEditorDb, SavingAgainOnlyChangesTheGroup)
 {
     editor.load();

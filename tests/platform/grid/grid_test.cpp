@@ -166,6 +166,32 @@ TEST_F(GridTest, APickedListItemIsCutToTheColumnLength)
     EXPECT_EQ(s.cellText(2, 3), "1002");
 }
 
+TEST_F(GridTest, AListThatTakesOnlyItsItemsChangesACellOnlyWhenAnItemIsPicked)
+{
+    SheetModel& s = grid.sheet();
+    s.setColumnCellType(3, CellType::List);
+    s.setColumnListOnly(3, true);
+    s.addColumnListItem(3, "管理员");
+    s.addColumnListItem(3, "仓管组");
+    s.setCellText(2, 3, "已删除的组");
+
+    // Opening the list of a cell whose text is no item, or that is empty, and leaving it.
+    for (const int row : { 2, 3 }) {
+        const QString before = s.cellText(row, 3);
+        click(row, 3);
+        ASSERT_NE(shownEditor<QComboBox>(), nullptr);
+        click(1, 1);
+        EXPECT_EQ(s.cellText(row, 3), before) << row;
+    }
+
+    click(3, 3);
+    auto* combo = shownEditor<QComboBox>();
+    ASSERT_NE(combo, nullptr);
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    EXPECT_EQ(s.cellText(3, 3), "仓管组");
+}
+
 TEST_F(GridTest, CaptionClickSortsBetweenTheSortEventsAndKeepsTheTotalsRowLast)
 {
     SheetModel& s = grid.sheet();
