@@ -16,8 +16,9 @@ std::optional<int> stationNumber(const QString& station);
 // for the day's first item. The station's 10,000th item of a day is refused.
 std::optional<qint64> count_num(const QDate& day, const QString& station);
 
-// The specification times 100 as the shortest text with at most 15 significant digits, padded
-// with "0" in front to 3 characters: 0.35 -> "035", 1.15 -> "115", 0.055 -> "5.5".
+// The product size (the proc_mod1 text) times 100 as the shortest text with at most 15
+// significant digits, padded with "0" in front to 3 characters: 0.35 -> "035", 1.15 -> "115",
+// 0.055 -> "5.5".
 std::optional<QString> SpecCode(const QString& spec);
 
 // ItemSerialNumber: the day "yyyymmdd", the SpecCode, the sequence number.
