@@ -101,6 +101,17 @@ Backend Connection::backend()
     return settings.backend;
 }
 
+void applyServerLogin(QSqlDatabase& db, const ConnectionSettings& settings)
+{
+    if (!settings.host.isEmpty())
+        db.setHostName(settings.host);
+    if (settings.port > 0)
+        db.setPort(settings.port);
+    db.setUserName(settings.user);
+    db.setPassword(settings.password);
+    db.setConnectOptions("connect_timeout=5");
+}
+
 bool Connection::open(QString& error)
 {
     if (db.isValid() && db.isOpen())
@@ -116,14 +127,7 @@ bool Connection::open(QString& error)
     if (settings.backend != Backend::SQLite)
         db.setDatabaseName(settings.databaseName);
     if (settings.backend == Backend::PostgreSQL) {
-        if (!settings.host.isEmpty())
-            db.setHostName(settings.host);
-        if (settings.port > 0)
-            db.setPort(settings.port);
-        db.setUserName(settings.user);
-        db.setPassword(settings.password);
-        // A server that does not answer must not hang the window for minutes.
-        db.setConnectOptions("connect_timeout=5");
+        applyServerLogin(db, settings);
     } else if (settings.backend == Backend::SQLite) {
         // Opened read-write without creating: a missing file is a missing database, not a new
         // empty one. Several stations may share one file: wait for a writer instead of failing.

@@ -13,6 +13,10 @@
 
 namespace korvell {
 
+// Puts the server, port and login of settings on a PostgreSQL connection, with a connect
+// time-out: a server that does not answer must not hang the window for minutes.
+void applyServerLogin(QSqlDatabase& db, const ConnectionSettings& settings);
+
 class Connection {
 public:
     static Connection& current();

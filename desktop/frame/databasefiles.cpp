@@ -34,13 +34,7 @@ namespace {
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", name);
             db.setDatabaseName("postgres");
-            if (!settings.host.isEmpty())
-                db.setHostName(settings.host);
-            if (settings.port > 0)
-                db.setPort(settings.port);
-            db.setUserName(settings.user);
-            db.setPassword(settings.password);
-            db.setConnectOptions("connect_timeout=5");
+            applyServerLogin(db, settings);
             if (!db.open())
                 error = errorText(db.lastError());
             else
