@@ -123,6 +123,7 @@ void DatabaseTest::SetUp()
     db.emplace(GetParam(), withDemoData());
     ASSERT_TRUE(db->ok()) << db->error().toStdString();
     toasts.clear();
+    prepare();
 }
 
 void DatabaseTest::TearDown()

@@ -106,6 +106,8 @@ protected:
     void TearDown() override;
     // Suites that need the demo data override this.
     virtual bool withDemoData() const { return false; }
+    // A suite's own set-up, run once the fresh database is ready (not for skipped cases).
+    virtual void prepare() { }
 
     std::optional<TestDatabase> db;
     RecordingToasts toasts;

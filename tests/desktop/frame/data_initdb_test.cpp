@@ -35,11 +35,8 @@ ToolRun initDb(const QString& home, const QStringList& arguments)
 
 class InitDb : public testsupport::DatabaseTest {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        testsupport::DatabaseTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
         ASSERT_TRUE(home.isValid());
         if (GetParam() == Backend::PostgreSQL) {
             // The same server as the test database, another database.

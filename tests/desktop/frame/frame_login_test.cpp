@@ -14,11 +14,8 @@ namespace {
 
 class LoginTest : public testsupport::DatabaseTest {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        DatabaseTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
         writeStationFile(loginState().myapppath, "3\r\n");
         ASSERT_TRUE(
             addUser(QStringLiteral("张三"), hashPassword(QStringLiteral("Ab12")), QStringLiteral("仓管")));

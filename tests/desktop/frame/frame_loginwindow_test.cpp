@@ -19,11 +19,9 @@ namespace {
 
 class LoginWindowTest : public FrameWindowTest {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        FrameWindowTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
+        ASSERT_NO_FATAL_FAILURE(FrameWindowTest::prepare());
         ASSERT_TRUE(addUser(QStringLiteral("张三"), hashPassword(QStringLiteral("Ab12"))));
         ASSERT_TRUE(addUser(QStringLiteral("李四"), hashPassword(QStringLiteral("Cd34"))));
     }

@@ -36,11 +36,9 @@ const QStringList otherWindows { "kcstatform", "kcdetailform", "bzstatform", "jz
 
 class MainWindowTest : public FrameWindowTest {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        FrameWindowTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
+        ASSERT_NO_FATAL_FAILURE(FrameWindowTest::prepare());
         for (const QString& name : stockWindows)
             registerWindow(name, Placement::MdiChild, [name] { return standIn(name); });
         for (const QString& name : otherWindows)

@@ -12,11 +12,8 @@ namespace {
 
 class PasswordChangeTest : public testsupport::DatabaseTest {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        DatabaseTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
         loginState().gyname = QStringLiteral("张三");
         ASSERT_TRUE(addUser(QStringLiteral("张三"), hashPassword(QStringLiteral("old1"))));
     }

@@ -17,11 +17,9 @@ namespace {
 
 class PasswordWindowTest : public FrameWindowTest {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        FrameWindowTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
+        ASSERT_NO_FATAL_FAILURE(FrameWindowTest::prepare());
         loginState().gyname = QStringLiteral("张三");
         ASSERT_TRUE(addUser(QStringLiteral("张三"), hashPassword(QStringLiteral("old1"))));
         window = show<frmgymm>(QStringLiteral("frmgymm"));

@@ -16,11 +16,8 @@ namespace {
 
 class ProceduresTest : public testsupport::DatabaseTest {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        DatabaseTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
         loginState().gyname = QStringLiteral("王五");
         ASSERT_TRUE(addUser(QStringLiteral("王五"), QStringLiteral("x"), QStringLiteral("仓管")));
     }

@@ -40,11 +40,8 @@ private:
 
 class FrameWindowTest : public testsupport::DatabaseTest {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        DatabaseTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
         korvell::registerFrameWindows();
         writeStationFile(korvell::loginState().myapppath, "3\r\n");
     }

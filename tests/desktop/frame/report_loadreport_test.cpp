@@ -16,11 +16,8 @@ namespace {
 
 class LoadReportTest : public testsupport::DatabaseTest {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        DatabaseTest::SetUp();
-        if (IsSkipped())
-            return;
         ASSERT_TRUE(db && db->ok());
         ASSERT_TRUE(QDir(db->programFolder()).mkpath("reportmodel"));
         ExecSQL("delete from c_report_setup");
@@ -63,6 +60,19 @@ protected:
                 { name, column, column, row, col, repeat }));
     }
 
+    struct Binding {
+        const char* column;
+        int row, col, repeat;
+    };
+    // A template and a definition of name, with its cell bindings.
+    void report(const QString& name, const QVariant& sql, std::initializer_list<Binding> bindings = {})
+    {
+        writeTemplate(name);
+        define(name, sql);
+        for (const Binding& b : bindings)
+            bind(name, b.column, b.row, b.col, b.repeat);
+    }
+
     void item(const QString& serial, const QVariant& weight, const QString& group = "2026120910001")
     {
         ASSERT_TRUE(
@@ -81,8 +91,7 @@ const QString itemQuery
 
 TEST_P(LoadReportTest, AnEmptyFirstCellLeavesTheGridUntouched)
 {
-    writeTemplate("rkreport");
-    define("rkreport", itemQuery);
+    report("rkreport", itemQuery);
     grid.setCellText(1, 1, "");
     grid.setCellText(2, 2, "mine");
     EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::NotFilled);
@@ -109,14 +118,12 @@ TEST_P(LoadReportTest, AMissingOrForeignTemplateIsReported)
 
 TEST_P(LoadReportTest, AReportWithoutQueryIsReported)
 {
-    writeTemplate("rkreport");
-    define("rkreport", "");
+    report("rkreport", "");
     EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::NoQuery);
     EXPECT_EQ(toasts.last(), "没有定义该报表数据查询语句||1");
     EXPECT_EQ(grid.cellText(1, 1), "产品入库单") << "the template is loaded";
 
-    writeTemplate("ckreport");
-    define("ckreport", QVariant(QMetaType(QMetaType::QString)));
+    report("ckreport", QVariant(QMetaType(QMetaType::QString)));
     toasts.clear();
     EXPECT_EQ(LoadReport(grid, "ckreport"), ReportFill::NoQuery);
     EXPECT_EQ(toasts.last(), "没有定义该报表数据查询语句||1");
@@ -131,12 +138,9 @@ TEST_P(LoadReportTest, NoDefinitionRowStopsWithoutAMessage)
 
 TEST_P(LoadReportTest, ThreeRecordsFillTheBandAndCutTheTemplateAfterIt)
 {
-    writeTemplate("rkreport");
-    define("rkreport", itemQuery);
-    bind("rkreport", "groupno", 2, 2, 0);
-    bind("rkreport", "rk_date", 2, 4, 0);
-    bind("rkreport", "serialno", 5, 1, 1);
-    bind("rkreport", "proc_weight", 5, 3, 1);
+    report("rkreport", itemQuery,
+        { { "groupno", 2, 2, 0 }, { "rk_date", 2, 4, 0 }, { "serialno", 5, 1, 1 },
+            { "proc_weight", 5, 3, 1 } });
     item("2026120903500001", 10.5);
     item("2026120903500002", 11.25);
     item("2026120903500003", 12);
@@ -163,11 +167,9 @@ TEST_P(LoadReportTest, ThreeRecordsFillTheBandAndCutTheTemplateAfterIt)
 
 TEST_P(LoadReportTest, ANullSingleCellIsWrittenEmptyAndTheFillGoesOn)
 {
-    writeTemplate("rkreport");
-    define("rkreport", itemQuery);
-    bind("rkreport", "proc_weight", 5, 2, 0); // Null in the first record
-    bind("rkreport", "groupno", 2, 2, 0);
-    bind("rkreport", "serialno", 6, 1, 1);
+    // proc_weight is Null in the first record.
+    report("rkreport", itemQuery,
+        { { "proc_weight", 5, 2, 0 }, { "groupno", 2, 2, 0 }, { "serialno", 6, 1, 1 } });
     item("2026120903500001", QVariant(QMetaType(QMetaType::Double)));
     item("2026120903500002", 3);
 
@@ -179,10 +181,7 @@ TEST_P(LoadReportTest, ANullSingleCellIsWrittenEmptyAndTheFillGoesOn)
 
 TEST_P(LoadReportTest, ANullBandValueKeepsTheTemplateCellAndTheFillGoesOn)
 {
-    writeTemplate("rkreport");
-    define("rkreport", itemQuery);
-    bind("rkreport", "proc_weight", 4, 6, 1);
-    bind("rkreport", "serialno", 4, 1, 1);
+    report("rkreport", itemQuery, { { "proc_weight", 4, 6, 1 }, { "serialno", 4, 1, 1 } });
     item("2026120903500001", 7);
     item("2026120903500002", QVariant(QMetaType(QMetaType::Double)));
     item("2026120903500003", 9);
@@ -196,10 +195,7 @@ TEST_P(LoadReportTest, ANullBandValueKeepsTheTemplateCellAndTheFillGoesOn)
 
 TEST_P(LoadReportTest, AnEmptyResultKeepsTheRowsDownToTheBand)
 {
-    writeTemplate("rkreport");
-    define("rkreport", itemQuery);
-    bind("rkreport", "groupno", 2, 2, 0);
-    bind("rkreport", "serialno", 5, 1, 1);
+    report("rkreport", itemQuery, { { "groupno", 2, 2, 0 }, { "serialno", 5, 1, 1 } });
 
     EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::Filled);
     EXPECT_EQ(grid.rows(), 6);
@@ -209,9 +205,7 @@ TEST_P(LoadReportTest, AnEmptyResultKeepsTheRowsDownToTheBand)
 
     // Without a band binding the template keeps all its rows, with or without records: single
     // cells below the record count are not cut off.
-    writeTemplate("ckreport");
-    define("ckreport", itemQuery);
-    bind("ckreport", "groupno", 4, 2, 0);
+    report("ckreport", itemQuery, { { "groupno", 4, 2, 0 } });
     EXPECT_EQ(LoadReport(grid, "ckreport"), ReportFill::Filled);
     EXPECT_EQ(grid.rows(), 12);
     item("2026120903500001", 1);
@@ -223,10 +217,8 @@ TEST_P(LoadReportTest, AnEmptyResultKeepsTheRowsDownToTheBand)
 
 TEST_P(LoadReportTest, TheLastBandBindingSetsTheBandAndOtherRepeatValuesWriteNothing)
 {
-    writeTemplate("rkreport");
-    define("rkreport", itemQuery);
-    bind("rkreport", "serialno", 3, 1, 1);
-    bind("rkreport", "groupno", 6, 2, 2); // sets the band row, writes nothing
+    // The groupno binding sets the band row and writes nothing.
+    report("rkreport", itemQuery, { { "serialno", 3, 1, 1 }, { "groupno", 6, 2, 2 } });
     item("2026120903500001", 1);
     EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::Filled);
     EXPECT_EQ(grid.rows(), 8);
@@ -237,19 +229,15 @@ TEST_P(LoadReportTest, TheLastBandBindingSetsTheBandAndOtherRepeatValuesWriteNot
 
 TEST_P(LoadReportTest, FailuresStopTheFillAndKeepWhatWasWritten)
 {
-    writeTemplate("rkreport");
-    define("rkreport", itemQuery);
-    bind("rkreport", "groupno", 2, 2, 0);
-    bind("rkreport", "no_such_column", 3, 2, 0);
-    bind("rkreport", "serialno", 5, 1, 1);
+    report("rkreport", itemQuery,
+        { { "groupno", 2, 2, 0 }, { "no_such_column", 3, 2, 0 }, { "serialno", 5, 1, 1 } });
     item("2026120903500001", 1);
     EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::NotFilled);
     EXPECT_EQ(grid.cellText(2, 2), "2026120910001") << "written before the failure";
     EXPECT_EQ(grid.cellText(5, 1), "");
 
     // A query the database rejects: ExecSQL's toast, no fill.
-    writeTemplate("ckreport");
-    define("ckreport", "select nothing from no_such_table");
+    report("ckreport", "select nothing from no_such_table");
     toasts.clear();
     EXPECT_EQ(LoadReport(grid, "ckreport"), ReportFill::NotFilled);
     ASSERT_EQ(toasts.lines.size(), 1);
@@ -258,8 +246,7 @@ TEST_P(LoadReportTest, FailuresStopTheFillAndKeepWhatWasWritten)
 
 TEST_P(LoadReportTest, AStoredCommandIsNeverRun)
 {
-    writeTemplate("rkreport");
-    define("rkreport", "delete from c_proc_main");
+    report("rkreport", "delete from c_proc_main");
     item("2026120903500001", 1);
     EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::NotFilled);
     EXPECT_EQ(testsupport::rowCount("c_proc_main"), 1);
@@ -267,9 +254,7 @@ TEST_P(LoadReportTest, AStoredCommandIsNeverRun)
 
 TEST_P(LoadReportTest, ReportNamesAreBoundNotJoined)
 {
-    writeTemplate("o'brien");
-    define("o'brien", itemQuery);
-    bind("o'brien", "serialno", 3, 1, 1);
+    report("o'brien", itemQuery, { { "serialno", 3, 1, 1 } });
     item("2026120903500001", 1);
     EXPECT_EQ(LoadReport(grid, "o'brien"), ReportFill::Filled);
     EXPECT_EQ(grid.cellText(3, 1), "2026120903500001");

@@ -26,6 +26,18 @@ QVariant stored(const EditorConfig& c, const QString& field, const QString& key)
     return scalar(QStringLiteral("select %1 from %2 where %3=?").arg(field, c.table, keyField(c)), { key });
 }
 
+// An editor over a fresh sheet, prepared and loaded.
+struct LoadedEditor {
+    explicit LoadedEditor(const EditorConfig& c)
+        : editor(c, sheet)
+    {
+        editor.prepare();
+        editor.load();
+    }
+    platform::SheetModel sheet;
+    GridEditor editor;
+};
+
 } // namespace
 
 class GridEditorDb : public MasterDataTest { };
@@ -59,10 +71,8 @@ TEST_P(GridEditorDb, LoadedRowsShowTheRecordByPositionWithOnlyTheirKeyLocked)
     for (const EditorConfig* c : fiveEditors()) {
         SCOPED_TRACE(c->name.toStdString());
         storeRecords(*c, 1, 2);
-        platform::SheetModel sheet;
-        GridEditor editor(*c, sheet);
-        editor.prepare();
-        editor.load();
+        LoadedEditor loaded(*c);
+        auto& [sheet, editor] = loaded;
         const QStringList expected = recordTexts(*c, 1);
         int row = sheet.cellText(1, 1) == expected.first() ? 1 : 2;
         for (int i = 0; i < expected.size(); ++i) {
@@ -90,10 +100,8 @@ TEST_P(GridEditorDb, SaveInsertsNewRowsUpdatesLoadedOnesAndLogs)
     for (const EditorConfig* c : fiveEditors()) {
         SCOPED_TRACE(c->name.toStdString());
         storeRecords(*c, 1, 1);
-        platform::SheetModel sheet;
-        GridEditor editor(*c, sheet);
-        editor.prepare();
-        editor.load();
+        LoadedEditor loaded(*c);
+        auto& [sheet, editor] = loaded;
         sheet.editCell(1, 2, "  改过 ");
         QStringList fresh = recordTexts(*c, 7);
         fresh[0] = "  " + fresh[0] + " ";
@@ -117,10 +125,8 @@ TEST_P(GridEditorDb, SaveInsertsNewRowsUpdatesLoadedOnesAndLogs)
 TEST_P(GridEditorDb, TwoNewRowsWithOneKeyStoreTheLowerRow)
 {
     const EditorConfig& c = jzformConfig();
-    platform::SheetModel sheet;
-    GridEditor editor(c, sheet);
-    editor.prepare();
-    editor.load();
+    LoadedEditor loaded(c);
+    auto& [sheet, editor] = loaded;
     type(sheet, 1, { "J1", "上面", "甲", "" });
     type(sheet, 2, { "J1", "下面", "乙", "" });
     editor.save();
@@ -136,10 +142,8 @@ TEST_P(GridEditorDb, TwoNewRowsWithOneKeyStoreTheLowerRow)
 TEST_P(GridEditorDb, RowsWithoutTheirRequiredCellsAreSkipped)
 {
     {
-        platform::SheetModel sheet;
-        GridEditor editor(procformConfig(), sheet);
-        editor.prepare();
-        editor.load();
+        LoadedEditor loaded(procformConfig());
+        auto& [sheet, editor] = loaded;
         type(sheet, 1, { "P1", "0.35", "漆包线", "" }); // no tare
         type(sheet, 2, { "P2", "0.40", "  ", "1.2" }); // no name
         type(sheet, 3, { "P3", "0.50", "漆包线", "1.25" });
@@ -151,10 +155,8 @@ TEST_P(GridEditorDb, RowsWithoutTheirRequiredCellsAreSkipped)
     }
     {
         storeRecords(jzformConfig(), 1, 1);
-        platform::SheetModel sheet;
-        GridEditor editor(jzformConfig(), sheet);
-        editor.prepare();
-        editor.load();
+        LoadedEditor loaded(jzformConfig());
+        auto& [sheet, editor] = loaded;
         sheet.editCell(1, 2, "");
         sheet.editCell(1, 3, "新负责人");
         editor.save();
@@ -165,10 +167,8 @@ TEST_P(GridEditorDb, RowsWithoutTheirRequiredCellsAreSkipped)
 
 TEST_P(GridEditorDb, ATareThatIsNoNumberRefusesOnlyItsRow)
 {
-    platform::SheetModel sheet;
-    GridEditor editor(procformConfig(), sheet);
-    editor.prepare();
-    editor.load();
+    LoadedEditor loaded(procformConfig());
+    auto& [sheet, editor] = loaded;
     type(sheet, 1, { "P1", "0.35", "漆包线", "1.5" });
     type(sheet, 2, { "P2", "0.40", "漆包线", "1,5kg" });
     type(sheet, 3, { "P3", "0.50", "漆包线", " 2 " });
@@ -189,17 +189,13 @@ TEST_P(GridEditorDb, QuotesAndSqlTextsAreStoredAsTyped)
     const QStringList texts { "O'Brien 线缆", "张'三", "\"0512\"", "'); drop table c_custom; --",
         "备注 ' \" %1" };
     {
-        platform::SheetModel sheet;
-        GridEditor editor(c, sheet);
-        editor.prepare();
-        editor.load();
+        LoadedEditor loaded(c);
+        auto& [sheet, editor] = loaded;
         type(sheet, 1, texts);
         EXPECT_EQ(editor.save().saved, 1);
     }
-    platform::SheetModel sheet;
-    GridEditor editor(c, sheet);
-    editor.prepare();
-    editor.load();
+    LoadedEditor loaded(c);
+    auto& [sheet, editor] = loaded;
     for (int i = 0; i < texts.size(); ++i)
         EXPECT_EQ(sheet.cellText(1, i + 1), texts.at(i));
     // An update with quotes, and a delete of the quoted key.
@@ -215,10 +211,8 @@ TEST_P(GridEditorDb, QuotesAndSqlTextsAreStoredAsTyped)
 
 TEST_P(GridEditorDb, DatabaseFailuresAreCountedInsteadOfReportedAsSuccess)
 {
-    platform::SheetModel sheet;
-    GridEditor editor(bzformConfig(), sheet);
-    editor.prepare();
-    editor.load();
+    LoadedEditor loaded(bzformConfig());
+    auto& [sheet, editor] = loaded;
     type(sheet, 1, { "1001", "检验组", "", "" });
     type(sheet, 3, { "1002", "称重组", "", "" });
     ASSERT_TRUE(ExecSQL("drop table c_bzname"));
@@ -235,10 +229,8 @@ TEST_P(GridEditorDb, DeleteNeedsRightButtonARecordRowItsRequiredCellsAndRightsEl
 {
     const EditorConfig& c = jzformConfig();
     storeRecords(c, 1, 1);
-    platform::SheetModel sheet;
-    GridEditor editor(c, sheet);
-    editor.prepare();
-    editor.load();
+    LoadedEditor loaded(c);
+    auto& [sheet, editor] = loaded;
     type(sheet, 2, { "  J7 ", "新机组", "", "" });
     editor.save();
     toasts.clear();
@@ -279,10 +271,8 @@ TEST_P(GridEditorDb, AFailedDeleteKeepsItsRowAndShowsTheDatabaseError)
     const EditorConfig& c = procformConfig();
     storeRecords(c, 1, 1);
     grant("procform", "1", "1");
-    platform::SheetModel sheet;
-    GridEditor editor(c, sheet);
-    editor.prepare();
-    editor.load();
+    LoadedEditor loaded(c);
+    auto& [sheet, editor] = loaded;
     ASSERT_TRUE(ExecSQL("drop table c_procname"));
     dialogs.answers = { platform::Answer::Ok };
     toasts.clear();
@@ -300,10 +290,8 @@ TEST_P(GridEditorDb, EmployeeCodeColumnsListTeamsAndMachineGroupsAndKeepWholeCod
     ASSERT_TRUE(ExecSQL("insert into c_bzname (bzid,bzname) values ('10020001','称重八位')"));
     ASSERT_TRUE(ExecSQL("insert into c_jzname (jzid,jzname) values ('J1','一号机组')"));
     const EditorConfig& c = employeeformConfig();
-    platform::SheetModel sheet;
-    GridEditor editor(c, sheet);
-    editor.prepare();
-    editor.load();
+    LoadedEditor loaded(c);
+    auto& [sheet, editor] = loaded;
     EXPECT_EQ(sheet.columnListChoices(3).mid(0, 2), QStringList({ "1001—检验组", "10020001—称重八位" }));
     EXPECT_TRUE(sheet.columnListChoices(4).contains("J1—一号机组"));
 

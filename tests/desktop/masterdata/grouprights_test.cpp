@@ -11,22 +11,13 @@ using testsupport::rowCount;
 
 class GroupRightsDb : public MasterDataTest {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        MasterDataTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
+        ASSERT_NO_FATAL_FAILURE(MasterDataTest::prepare());
         editor.prepare();
         programs = rowCount("c_programgroup");
     }
-    int rowOf(const QString& group) const
-    {
-        for (int r = 1; r < groups.rows(); ++r) {
-            if (groups.cellText(r, 1) == group)
-                return r;
-        }
-        return -1;
-    }
+    int rowOf(const QString& group) const { return masterdatatest::rowOf(groups, group); }
     static void addGroups(int first, int count)
     {
         for (int i = first; i < first + count; ++i)

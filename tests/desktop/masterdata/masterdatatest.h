@@ -15,13 +15,20 @@ namespace masterdatatest {
 inline const QString tester = QStringLiteral("测试员");
 inline const QString testGroup = QStringLiteral("测试组");
 
+// The row below the caption whose first cell is text; -1 when there is none.
+inline int rowOf(const platform::SheetModel& sheet, const QString& text)
+{
+    for (int r = 1; r < sheet.rows(); ++r) {
+        if (sheet.cellText(r, 1) == text)
+            return r;
+    }
+    return -1;
+}
+
 class MasterDataTest : public testsupport::DatabaseTest {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        DatabaseTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
         ASSERT_TRUE(korvell::ExecSQL(
             "insert into c_user_table (username,userlevel) values (?,?)", { tester, testGroup }));
         korvell::loginState().gyname = tester;

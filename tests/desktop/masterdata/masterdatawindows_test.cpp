@@ -6,6 +6,7 @@
 #include "desktop/masterdata/usergroup.h"
 #include "masterdatatest.h"
 #include "platform/grid/grid.h"
+#include "tests/support/application.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,12 +33,7 @@ class MasterDataWindows : public MasterDataTest {
 protected:
     static void SetUpTestSuite()
     {
-        if (!qApp) {
-            static int argc = 1;
-            static char name[] = "masterdatawindows_test";
-            static char* argv[] = { name, nullptr };
-            new QApplication(argc, argv);
-        }
+        testsupport::ensureApp<QApplication>();
         registerMasterDataWindows();
     }
     void TearDown() override

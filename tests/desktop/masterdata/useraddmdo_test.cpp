@@ -16,21 +16,12 @@ using testsupport::scalar;
 
 class UsersEditorDb : public MasterDataTest {
 protected:
-    void SetUp() override
+    void prepare() override
     {
-        MasterDataTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
+        ASSERT_NO_FATAL_FAILURE(MasterDataTest::prepare());
         editor.prepare();
     }
-    int rowOf(const QString& name) const
-    {
-        for (int r = 1; r < sheet.rows(); ++r) {
-            if (sheet.cellText(r, 1) == name)
-                return r;
-        }
-        return -1;
-    }
+    int rowOf(const QString& name) const { return masterdatatest::rowOf(sheet, name); }
     static QVariant userValue(const QString& field, const QString& user)
     {
         return scalar(QStringLiteral("select %1 from c_user_table where username=?").arg(field), { user });

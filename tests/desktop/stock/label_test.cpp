@@ -2,6 +2,7 @@
 #include "desktop/stock/code128.h"
 #include "desktop/stock/printlabel.h"
 #include "platform/grid/fonts.h"
+#include "tests/support/application.h"
 #include "tests/support/pdfprinters.h"
 #include "tests/support/testdatabase.h"
 
@@ -48,11 +49,7 @@ class Label : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        static int argc = 1;
-        static char name[] = "label_test";
-        static char* argv[] = { name, nullptr };
-        if (!qApp)
-            new QApplication(argc, argv);
+        testsupport::ensureApp<QApplication>();
         platform::installChineseFontSubstitutes();
     }
     QTemporaryDir dir;

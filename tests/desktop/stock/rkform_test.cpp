@@ -6,6 +6,7 @@
 #include "desktop/stock/stockwindows.h"
 #include "platform/grid/grid.h"
 #include "stockitems.h"
+#include "tests/support/application.h"
 #include "tests/support/fixedclock.h"
 #include "tests/support/pdfprinters.h"
 #include "tests/support/scripteddialogs.h"
@@ -79,20 +80,10 @@ template <typename F> bool waitFor(F done)
 
 class RkForm : public testsupport::DatabaseTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "rkform_test";
-        static char* argv[] = { name, nullptr };
-        if (!qApp)
-            new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { testsupport::ensureApp<QApplication>(); }
 
-    void SetUp() override
+    void prepare() override
     {
-        DatabaseTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
         for (const char* sql :
             { "insert into c_procname (procid,procname,procmsg,nullweight) values ('A1','0.35','电缆A',0.5)",
                 "insert into c_procname (procid,procname,procmsg,nullweight) values ('B2','1.2','电缆B',1.2)",
@@ -134,6 +125,14 @@ protected:
     }
     static QString text(QWidget* form, const QString& name) { return child<QLineEdit>(form, name)->text(); }
     static void click(QWidget* form, const QString& name) { child<QPushButton>(form, name)->click(); }
+    static bool enabled(QWidget* form, const QString& name)
+    {
+        return child<QPushButton>(form, name)->isEnabled();
+    }
+    static bool lamp(QWidget* form, int on)
+    {
+        return child<QLabel>(form, QString("Imageonoff_%1").arg(on))->isVisible();
+    }
 
     // Picks the item of a list whose code is code, as the user would.
     static void choose(QWidget* form, const QString& box, const QString& code)
@@ -158,18 +157,27 @@ protected:
     static int items() { return testsupport::rowCount("c_proc_main"); }
 
     // Weighs n simulated items and stops.
-    void weighSimulated(QWidget* form, int n)
+    static void weighSimulated(rkform* form, int n)
     {
-        auto* rk = static_cast<rkform*>(form);
-        rk->setSimulationInterval(20);
+        form->setSimulationInterval(20);
         chooseAll(form);
-        if (child<QLineEdit>(form, "Text7")->text().isEmpty())
+        if (text(form, "Text7").isEmpty())
             toggleSimulation(form);
         const int before = items();
         click(form, "Command1_0");
-        ASSERT_TRUE(rk->isWeighing());
+        ASSERT_TRUE(form->isWeighing());
         ASSERT_TRUE(waitFor([&] { return items() >= before + n; }));
         click(form, "Command1_0");
+    }
+
+    // Opens the window and starts weighing with a pseudo-terminal as the scale.
+    std::unique_ptr<rkform> openOnScale(const PtyScale& scale)
+    {
+        setScalePort(scale.device);
+        auto form = open();
+        chooseAll(form.get());
+        click(form.get(), "Command1_0");
+        return form;
     }
 
     // The barcode of a printed label, read back from its PDF.
@@ -203,7 +211,7 @@ TEST_P(RkForm, OpensOnTodayWithANewOrderAndTheLists)
     EXPECT_EQ(child<QComboBox>(form.get(), "Combo1_3")->count(), 1);
     EXPECT_EQ(child<QComboBox>(form.get(), "Combo1_4")->count(), 1);
     EXPECT_EQ(child<QComboBox>(form.get(), "Combo2")->count(), 3);
-    EXPECT_FALSE(child<QPushButton>(form.get(), "Command1_1")->isEnabled());
+    EXPECT_FALSE(enabled(form.get(), "Command1_1"));
 }
 
 TEST_P(RkForm, ChoosingFillsSpecificationTareTeamAndMachineGroup)
@@ -234,7 +242,7 @@ TEST_P(RkForm, RightsTenDisableStartAndAreCheckedAtTheClick)
 {
     loginState().gyname = "没有权限的人";
     auto locked = open();
-    EXPECT_FALSE(child<QPushButton>(locked.get(), "Command1_0")->isEnabled());
+    EXPECT_FALSE(enabled(locked.get(), "Command1_0"));
 
     loginState().gyname = "系统管理员";
     auto form = open();
@@ -242,7 +250,7 @@ TEST_P(RkForm, RightsTenDisableStartAndAreCheckedAtTheClick)
     loginState().gyname = "没有权限的人"; // the rights changed since the window opened
     click(form.get(), "Command1_0");
     EXPECT_FALSE(form->isWeighing());
-    EXPECT_FALSE(child<QPushButton>(form.get(), "Command1_0")->isEnabled());
+    EXPECT_FALSE(enabled(form.get(), "Command1_0"));
     EXPECT_TRUE(toasts.last().startsWith("您没有称重入库的权限！"));
 }
 
@@ -278,8 +286,8 @@ TEST_P(RkForm, SimulationWeighsTheKnownSequenceAndPrintsEachLabel)
     auto* grid = child<platform::Grid>(form.get(), "Grid1");
     EXPECT_EQ(grid->sheet().cellText(1, 1), "2006081003510003"); // newest first
     EXPECT_EQ(toasts.last(), "点击货物入库后才能保存|入库后方能接着称重！|1");
-    EXPECT_FALSE(child<QPushButton>(form.get(), "Command1_0")->isEnabled());
-    EXPECT_TRUE(child<QPushButton>(form.get(), "Command1_1")->isEnabled());
+    EXPECT_FALSE(enabled(form.get(), "Command1_0"));
+    EXPECT_TRUE(enabled(form.get(), "Command1_1"));
     EXPECT_EQ(form->hxsrk, 1);
 }
 
@@ -291,7 +299,7 @@ TEST_P(RkForm, StopWithoutItemsReturnsToIdle)
     click(form.get(), "Command1_0");
     click(form.get(), "Command1_0");
     EXPECT_EQ(toasts.last(), "用户终止称重操作！||1");
-    EXPECT_TRUE(child<QPushButton>(form.get(), "Command1_0")->isEnabled());
+    EXPECT_TRUE(enabled(form.get(), "Command1_0"));
     EXPECT_EQ(form->hxsrk, 0);
 }
 
@@ -303,12 +311,7 @@ TEST_P(RkForm, BookingAMixOfStatuses)
     ASSERT_TRUE(insertItem({ .serialno = "deleted", .groupno = order, .status = "20", .count_num = 10002 }));
     ASSERT_TRUE(insertItem({ .serialno = "instock", .groupno = order, .status = "00", .count_num = 10003 }));
     // One simulated weight puts the fixture's items into the grid with it.
-    form->setSimulationInterval(20);
-    chooseAll(form.get());
-    toggleSimulation(form.get());
-    click(form.get(), "Command1_0");
-    ASSERT_TRUE(waitFor([] { return items() >= 4; }));
-    click(form.get(), "Command1_0");
+    ASSERT_NO_FATAL_FAILURE(weighSimulated(form.get(), 1));
     auto* grid = child<platform::Grid>(form.get(), "Grid1");
     ASSERT_EQ(grid->sheet().rows(), 5);
 
@@ -327,25 +330,20 @@ TEST_P(RkForm, BookingAMixOfStatuses)
     EXPECT_TRUE(names.contains("deleted:已删除"));
     EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { "将入库单号为" + order + "的所有产品入库" }), 1);
     EXPECT_EQ(form->hxsrk, 0);
-    EXPECT_TRUE(child<QPushButton>(form.get(), "Command1_0")->isEnabled());
-    EXPECT_FALSE(child<QPushButton>(form.get(), "Command1_1")->isEnabled());
+    EXPECT_TRUE(enabled(form.get(), "Command1_0"));
+    EXPECT_FALSE(enabled(form.get(), "Command1_1"));
 }
 
 TEST_P(RkForm, FailedBookingKeepsTheItemsWaiting)
 {
     auto form = open();
-    form->setSimulationInterval(20);
-    chooseAll(form.get());
-    toggleSimulation(form.get());
-    click(form.get(), "Command1_0");
-    ASSERT_TRUE(waitFor([] { return items() >= 1; }));
-    click(form.get(), "Command1_0");
+    ASSERT_NO_FATAL_FAILURE(weighSimulated(form.get(), 1));
     // The items' status can no longer be written.
     ASSERT_TRUE(ExecSQL("alter table c_proc_main rename to c_proc_main_away").ok);
     click(form.get(), "Command1_1");
     EXPECT_TRUE(toasts.last().startsWith("货物入库没有全部完成！"));
     EXPECT_EQ(form->hxsrk, 1);
-    EXPECT_TRUE(child<QPushButton>(form.get(), "Command1_1")->isEnabled());
+    EXPECT_TRUE(enabled(form.get(), "Command1_1"));
     EXPECT_EQ(testsupport::rowCount("c_log", "logmsg like ?", { "将入库单号为%" }), 0);
     ASSERT_TRUE(ExecSQL("alter table c_proc_main_away rename to c_proc_main").ok);
     click(form.get(), "Command1_1");
@@ -366,12 +364,7 @@ TEST_P(RkForm, BookingAnEmptyGridLogsNothing)
 TEST_P(RkForm, ClosingIsRefusedWhileItemsWait)
 {
     auto form = open();
-    form->setSimulationInterval(20);
-    chooseAll(form.get());
-    toggleSimulation(form.get());
-    click(form.get(), "Command1_0");
-    ASSERT_TRUE(waitFor([] { return items() >= 1; }));
-    click(form.get(), "Command1_0");
+    ASSERT_NO_FATAL_FAILURE(weighSimulated(form.get(), 1));
     click(form.get(), "Command1_2");
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(toasts.last(), "本入库单有货物待入库！|请入库后再退出！！|1");
@@ -396,12 +389,7 @@ TEST_P(RkForm, ResizeKeepsDayAndOrder)
 TEST_P(RkForm, StartWithItemsAsksForANewOrder)
 {
     auto form = open();
-    form->setSimulationInterval(20);
-    chooseAll(form.get());
-    toggleSimulation(form.get());
-    click(form.get(), "Command1_0");
-    ASSERT_TRUE(waitFor([] { return items() >= 1; }));
-    click(form.get(), "Command1_0");
+    ASSERT_NO_FATAL_FAILURE(weighSimulated(form.get(), 1));
     click(form.get(), "Command1_1");
     const QString first = text(form.get(), "Text1");
 
@@ -425,12 +413,7 @@ TEST_P(RkForm, NoPrinterKeepsTheItem)
 {
     printers.available = false;
     auto form = open();
-    form->setSimulationInterval(20);
-    chooseAll(form.get());
-    toggleSimulation(form.get());
-    click(form.get(), "Command1_0");
-    ASSERT_TRUE(waitFor([] { return items() >= 1; }));
-    click(form.get(), "Command1_0");
+    ASSERT_NO_FATAL_FAILURE(weighSimulated(form.get(), 1));
     EXPECT_TRUE(toasts.lines.filter("没有可用的打印机，标签未打印！").size() >= 1);
     EXPECT_EQ(form->hxsrk, 1);
 }
@@ -439,13 +422,10 @@ TEST_P(RkForm, ScaleLinesBecomeItems)
 {
     PtyScale scale;
     ASSERT_FALSE(scale.device.isEmpty());
-    setScalePort(scale.device);
-    auto form = open();
-    chooseAll(form.get());
-    click(form.get(), "Command1_0");
+    auto form = openOnScale(scale);
     ASSERT_TRUE(form->isWeighing()) << toasts.last().toStdString();
-    EXPECT_TRUE(child<QLabel>(form.get(), "Imageonoff_1")->isVisible());
-    EXPECT_FALSE(child<QLabel>(form.get(), "Imageonoff_0")->isVisible());
+    EXPECT_TRUE(lamp(form.get(), 1));
+    EXPECT_FALSE(lamp(form.get(), 0));
 
     scale.send("12.34\r\n");
     ASSERT_TRUE(waitFor([] { return items() == 1; }));
@@ -470,8 +450,8 @@ TEST_P(RkForm, ScaleLinesBecomeItems)
     EXPECT_EQ(labelBarcode(printers.files[3]), "2006081003510004");
 
     click(form.get(), "Command1_0");
-    EXPECT_TRUE(child<QLabel>(form.get(), "Imageonoff_0")->isVisible());
-    EXPECT_FALSE(child<QLabel>(form.get(), "Imageonoff_1")->isVisible());
+    EXPECT_TRUE(lamp(form.get(), 0));
+    EXPECT_FALSE(lamp(form.get(), 1));
     // After the stop lines are no longer read.
     scale.send("33.33\r\n");
     QTest::qWait(100);
@@ -487,16 +467,13 @@ TEST_P(RkForm, MissingScalePortLeavesTheWindowStopped)
     EXPECT_TRUE(toasts.last().startsWith("电子称串口打开失败！|/dev/korvell-no-such-scale"))
         << toasts.last().toStdString();
     EXPECT_EQ(child<QPushButton>(form.get(), "Command1_0")->text(), "开始称重");
-    EXPECT_TRUE(child<QLabel>(form.get(), "Imageonoff_0")->isVisible());
+    EXPECT_TRUE(lamp(form.get(), 0));
 }
 
 TEST_P(RkForm, VanishingScaleStopsTheWindow)
 {
     auto scale = std::make_unique<PtyScale>();
-    setScalePort(scale->device);
-    auto form = open();
-    chooseAll(form.get());
-    click(form.get(), "Command1_0");
+    auto form = openOnScale(*scale);
     ASSERT_TRUE(form->isWeighing());
     scale->send("12.34\r\n");
     ASSERT_TRUE(waitFor([] { return items() == 1; }));
@@ -504,8 +481,8 @@ TEST_P(RkForm, VanishingScaleStopsTheWindow)
     ASSERT_TRUE(waitFor([&form] { return !form->isWeighing(); }));
     EXPECT_TRUE(toasts.last().contains("电子称连接中断")) << toasts.last().toStdString();
     EXPECT_EQ(child<QPushButton>(form.get(), "Command1_0")->text(), "开始称重");
-    EXPECT_TRUE(child<QPushButton>(form.get(), "Command1_1")->isEnabled());
-    EXPECT_TRUE(child<QLabel>(form.get(), "Imageonoff_0")->isVisible());
+    EXPECT_TRUE(enabled(form.get(), "Command1_1"));
+    EXPECT_TRUE(lamp(form.get(), 0));
 }
 
 TEST_P(RkForm, OrderButtonModesFollowTheRows)
@@ -517,7 +494,7 @@ TEST_P(RkForm, OrderButtonModesFollowTheRows)
         .groupno = order,
         .count_num = 10002,
         .entered = QDateTime(QDate(2006, 8, 10), QTime(8, 1)) }));
-    weighSimulated(form.get(), 1);
+    ASSERT_NO_FATAL_FAILURE(weighSimulated(form.get(), 1));
     auto* whole = child<QToolButton>(form.get(), "Command2_2");
     auto* single = child<QToolButton>(form.get(), "Command2_3");
     auto* grid = child<platform::Grid>(form.get(), "Grid1");
@@ -571,10 +548,7 @@ TEST_P(RkForm, CalendarChoiceGivesTheDayAndANewOrder)
 TEST_P(RkForm, WeightThatIsNoNumberStoresNothingAndWeighingGoesOn)
 {
     PtyScale scale;
-    setScalePort(scale.device);
-    auto form = open();
-    chooseAll(form.get());
-    click(form.get(), "Command1_0");
+    auto form = openOnScale(scale);
     ASSERT_TRUE(form->isWeighing());
     scale.send("12.3x\r\n");
     ASSERT_TRUE(waitFor([this] { return toasts.last().startsWith("当前重量不是数字"); }));
@@ -593,10 +567,7 @@ TEST_P(RkForm, FailedInsertPrintsNoLabelAndWeighingGoesOn)
     ASSERT_TRUE(
         insertItem({ .serialno = "2006081003510001", .groupno = "2006081010005", .count_num = 10000 }));
     PtyScale scale;
-    setScalePort(scale.device);
-    auto form = open();
-    chooseAll(form.get());
-    click(form.get(), "Command1_0");
+    auto form = openOnScale(scale);
     ASSERT_TRUE(form->isWeighing());
     scale.send("12.34\r\n");
     ASSERT_TRUE(waitFor([this] { return toasts.last().startsWith("数据库发生错误"); }));

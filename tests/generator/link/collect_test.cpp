@@ -6,6 +6,7 @@
 #include "generator/link/receivedcount.h"
 
 #include "platform/ui/processes.h"
+#include "tests/support/files.h"
 #include "tests/support/scripteddialogs.h"
 
 #include <QTemporaryDir>
@@ -137,12 +138,7 @@ protected:
         return CollectData(fake.env, {}, Adapter::IrDA);
     }
 
-    QByteArray fileContent() const
-    {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
+    QByteArray fileContent() const { return testsupport::readFile(path); }
 
     QList<QByteArray> sent() const { return fake.link.writes(); }
 };

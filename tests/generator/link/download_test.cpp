@@ -4,6 +4,7 @@
 #include "generator/link/download.h"
 #include "generator/link/downloadprogress.h"
 
+#include "tests/support/files.h"
 #include "tests/support/scripteddialogs.h"
 
 #include <QBuffer>
@@ -55,11 +56,7 @@ protected:
 
     QString writeFile(const QByteArray& content)
     {
-        const QString path = dir.filePath("index.txt");
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(content);
-        return path;
+        return testsupport::writeFile(dir.filePath("index.txt"), content);
     }
 
     QList<QByteArray> dataUnits() const

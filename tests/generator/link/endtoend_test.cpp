@@ -8,6 +8,7 @@
 #include "generator/link/projectlink.h"
 
 #include "generator/project/programimage.h"
+#include "tests/support/files.h"
 #include "tests/support/scripteddialogs.h"
 
 #include <QTemporaryDir>
@@ -42,18 +43,7 @@ protected:
 
     QString writeFile(const QByteArray& content)
     {
-        const QString path = dir.filePath("index.txt");
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(content);
-        return path;
-    }
-
-    QByteArray readFile(const QString& path)
-    {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
+        return testsupport::writeFile(dir.filePath("index.txt"), content);
     }
 };
 
@@ -164,7 +154,7 @@ TEST_F(LinkEndToEnd, TwentyFiveRecordsThroughTwoWrapsArriveAsCrLfLines)
     dialogs.answers = { platform::Answer::No };
     EXPECT_EQ(CollectData(env, com2, Adapter::IrDA), 25);
     terminal.stop();
-    EXPECT_EQ(readFile(path), expected);
+    EXPECT_EQ(testsupport::readFile(path), expected);
     EXPECT_EQ(terminal.fromGenerator.count("NAK\r"), 2);
     EXPECT_EQ(terminal.fromGenerator.count("ACK\r"), 27);
 }
@@ -208,7 +198,7 @@ TEST_F(LinkEndToEnd, CollectionThroughTheCradle)
     EXPECT_EQ(CollectData(env, { 1, 3 }, Adapter::CradleIr), 2);
     terminal.stop();
     EXPECT_EQ(terminal.cradleBaudNow, 19200);
-    EXPECT_EQ(readFile(path), "2026120810001\r\n2026120810002\r\n");
+    EXPECT_EQ(testsupport::readFile(path), "2026120810001\r\n2026120810002\r\n");
 }
 
 // The real limits: a reply 2.5 s late still counts; eleven silent half-seconds end a collection.
@@ -238,7 +228,7 @@ TEST_F(LinkEndToEnd, RealLimitsLateAnswerAndSilence)
     EXPECT_GE(took, std::chrono::milliseconds(5500));
     EXPECT_LT(took, std::chrono::milliseconds(7000));
     EXPECT_EQ(terminal.fromGenerator.count("NAK\r"), 10);
-    EXPECT_EQ(readFile(path), "2026120810001\r\n2026120810002\r\n");
+    EXPECT_EQ(testsupport::readFile(path), "2026120810001\r\n2026120810002\r\n");
 }
 
 TEST_F(LinkEndToEnd, PortLostDuringACollectionKeepsWhatArrived)
@@ -259,5 +249,5 @@ TEST_F(LinkEndToEnd, PortLostDuringACollectionKeepsWhatArrived)
     EXPECT_EQ(CollectData(env, com2, Adapter::IrDA), -1);
     unplug.join();
     EXPECT_EQ(dialogs.messages, QStringList { "错误|超时!\n已收到 2 笔数据." });
-    EXPECT_EQ(readFile(path), "2026120810001\r\n2026120810002\r\n");
+    EXPECT_EQ(testsupport::readFile(path), "2026120810001\r\n2026120810002\r\n");
 }

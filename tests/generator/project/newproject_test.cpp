@@ -3,23 +3,12 @@
 #include "generator/project/project.h"
 #include "generator/project/projectfile.h"
 #include "tests/generator/project/goldenfile.h"
+#include "tests/generator/project/newatstart.h"
 
 #include <gtest/gtest.h>
 
 using namespace vosket;
-
-namespace {
-
-// A project as the main window makes it at start: all zero, then the two default steps.
-Project NewAtStart()
-{
-    Project p;
-    ResetBarcodeSettings(p.barcode);
-    NewProject(p);
-    return p;
-}
-
-} // namespace
+using testsupport::NewAtStart;
 
 TEST(NewProject, MatchesTheGoldenFileByteForByte)
 {

@@ -1,20 +1,14 @@
 #include "generator/project/programimage.h"
 #include "generator/project/projectfile.h"
 #include "tests/generator/project/goldenfile.h"
+#include "tests/generator/project/newatstart.h"
 
 #include <gtest/gtest.h>
 
 using namespace vosket;
+using testsupport::NewAtStart;
 
 namespace {
-
-Project NewAtStart()
-{
-    Project p;
-    ResetBarcodeSettings(p.barcode);
-    NewProject(p);
-    return p;
-}
 
 QByteArray Range(const ProgramImage& image, std::size_t offset, std::size_t n)
 {

@@ -1,4 +1,6 @@
 #include "generator/project/projectfile.h"
+#include "tests/generator/project/newatstart.h"
+#include "tests/support/files.h"
 #include "tests/support/scripteddialogs.h"
 
 #include <gtest/gtest.h>
@@ -12,29 +14,9 @@
 #include <unistd.h>
 
 using namespace vosket;
+using testsupport::NewAtStart;
 
 namespace {
-
-Project NewAtStart()
-{
-    Project p;
-    ResetBarcodeSettings(p.barcode);
-    NewProject(p);
-    return p;
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 
 QByteArray RandomBytes(qsizetype n, unsigned seed)
 {
@@ -59,7 +41,7 @@ protected:
     // Opens bytes from a file the way "打开..." does: defaults first, then the file.
     bool openBytes(const QByteArray& bytes)
     {
-        WriteAll(path("in.VSK"), bytes);
+        testsupport::writeFile(path("in.VSK"), bytes);
         project = NewAtStart();
         return OpenProjectFile(project, path("in.VSK"));
     }
@@ -73,7 +55,7 @@ TEST_F(ProjectFile, SaveWritesExactly18942BytesAndReopensUnchanged)
     ASSERT_TRUE(SaveProjectAsFile(project, path("a")));
     EXPECT_EQ(project.path, path("a.VSK"));
     EXPECT_FALSE(project.modified);
-    const QByteArray first = ReadAll(path("a.VSK"));
+    const QByteArray first = testsupport::readFile(path("a.VSK"));
     EXPECT_EQ(first.size(), 18942);
     EXPECT_EQ(first, newBytes);
 
@@ -81,7 +63,7 @@ TEST_F(ProjectFile, SaveWritesExactly18942BytesAndReopensUnchanged)
     ASSERT_TRUE(OpenProjectFile(reopened, path("a.VSK")));
     EXPECT_EQ(reopened.path, path("a.VSK"));
     ASSERT_TRUE(SaveProjectAsFile(reopened, path("b.VSK")));
-    EXPECT_EQ(ReadAll(path("b.VSK")), first);
+    EXPECT_EQ(testsupport::readFile(path("b.VSK")), first);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
@@ -180,7 +162,7 @@ TEST_F(ProjectFile, AReadErrorFailsTheOpenAndChangesNothing)
 
 TEST_F(ProjectFile, OpenAndSaveAskThroughTheDialogs)
 {
-    WriteAll(path("p.VSK"), newBytes);
+    testsupport::writeFile(path("p.VSK"), newBytes);
     dialogs.fileNames = { path("p.VSK") };
     project.path = QStringLiteral("stale");
     EXPECT_TRUE(OpenProject(project));
@@ -229,7 +211,7 @@ TEST_F(ProjectFile, SaveAsTypedNamesGetTheExtension)
     EXPECT_TRUE(QFile::exists(path("x.txt.VSK")));
     EXPECT_FALSE(QFile::exists(path("x.txt")));
     ASSERT_TRUE(SaveProjectAsFile(project, path(".vSk")));
-    EXPECT_EQ(ReadAll(path(".vSk")).size(), 18942);
+    EXPECT_EQ(testsupport::readFile(path(".vSk")).size(), 18942);
 }
 
 TEST_F(ProjectFile, ALongPathIsNoProblem)
@@ -250,7 +232,7 @@ TEST_F(ProjectFile, AFailedSaveKeepsTheOldFileAndModified)
 {
     const QString target = path("keep.VSK");
     const QByteArray old = RandomBytes(18942, 11);
-    WriteAll(target, old);
+    testsupport::writeFile(target, old);
     project.path = target;
     project.modified = true;
 
@@ -267,7 +249,7 @@ TEST_F(ProjectFile, AFailedSaveKeepsTheOldFileAndModified)
 
     EXPECT_FALSE(written);
     EXPECT_TRUE(project.modified);
-    EXPECT_EQ(ReadAll(target), old);
+    EXPECT_EQ(testsupport::readFile(target), old);
     EXPECT_EQ(dialogs.messages,
         QStringList { QStringLiteral("错误|保存文件失败 !!!\n") + QDir::toNativeSeparators(target) });
     EXPECT_EQ(
@@ -295,17 +277,17 @@ TEST_F(ProjectFile, AReadOnlyFolderOrFileKeepsTheOldFile)
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString target = folder + QStringLiteral("/old.VSK");
     const QByteArray old = RandomBytes(100, 5);
-    WriteAll(target, old);
+    testsupport::writeFile(target, old);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
     project.path = target;
     project.modified = true;
     EXPECT_FALSE(WriteProjectFile(project));
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(project.modified);
-    EXPECT_EQ(ReadAll(target), old);
+    EXPECT_EQ(testsupport::readFile(target), old);
 
     QFile::setPermissions(target, QFile::ReadOwner);
     EXPECT_FALSE(WriteProjectFile(project));
-    EXPECT_EQ(ReadAll(target), old);
+    EXPECT_EQ(testsupport::readFile(target), old);
     EXPECT_EQ(dialogs.messages.size(), 2);
 }

@@ -3,7 +3,7 @@
 #include "platform/grid/fonts.h"
 #include "platform/grid/sheetfile.h"
 #include "tests/platform/grid/pdftext.h"
-#include "tests/platform/grid/testapp.h"
+#include "tests/support/application.h"
 #include "tests/support/pdfprinters.h"
 #include "tests/support/scripteddialogs.h"
 
@@ -25,7 +25,7 @@ class GridTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        gridtest::ensureApp<QApplication>();
+        testsupport::ensureApp<QApplication>();
         installChineseFontSubstitutes();
     }
 
@@ -66,6 +66,15 @@ protected:
     void click(int row, int col, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
     {
         QTest::mouseClick(grid.viewport(), button, mods, at(row, col));
+    }
+
+    // Picks item index of the list on screen, as the user would.
+    void pickListItem(int index)
+    {
+        auto* combo = shownEditor<QComboBox>();
+        ASSERT_NE(combo, nullptr);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
     }
 
     Grid grid;
@@ -159,10 +168,7 @@ TEST_F(GridTest, APickedListItemIsCutToTheColumnLength)
     s.addColumnListItem(3, "1001—检验员");
     s.addColumnListItem(3, "1002—称重组");
     click(2, 3);
-    auto* combo = shownEditor<QComboBox>();
-    ASSERT_NE(combo, nullptr);
-    combo->setCurrentIndex(1);
-    emit combo->activated(1);
+    ASSERT_NO_FATAL_FAILURE(pickListItem(1));
     EXPECT_EQ(s.cellText(2, 3), "1002");
 }
 
@@ -185,10 +191,7 @@ TEST_F(GridTest, AListThatTakesOnlyItsItemsChangesACellOnlyWhenAnItemIsPicked)
     }
 
     click(3, 3);
-    auto* combo = shownEditor<QComboBox>();
-    ASSERT_NE(combo, nullptr);
-    combo->setCurrentIndex(1);
-    emit combo->activated(1);
+    ASSERT_NO_FATAL_FAILURE(pickListItem(1));
     EXPECT_EQ(s.cellText(3, 3), "仓管组");
 }
 

@@ -1,5 +1,6 @@
 #include "platform/grid/sheetfile.h"
 
+#include "tests/support/files.h"
 #include "tests/support/scripteddialogs.h"
 
 #include <QFile>
@@ -152,10 +153,7 @@ TEST(SheetFile, ForeignAndNewerFilesAreRefusedAndTheSheetIsKept)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = dir.filePath(QString(c.name) + ".cel");
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(c.data);
-        f.close();
+        testsupport::writeFile(path, c.data);
         dialogs.messages.clear();
         EXPECT_EQ(loadSheetFile(path, mine).error, c.error);
         EXPECT_FALSE(openSheetFile(path, mine));
@@ -182,20 +180,14 @@ TEST(SheetFile, AFailedSaveLeavesThePreviousFileWhole)
     SheetModel first;
     fillTemplate(first);
     ASSERT_TRUE(saveSheetFile(path, first));
-    const QByteArray before = [&] {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
+    const QByteArray before = testsupport::readFile(path);
 
     // The folder turns read-only: the save fails and the old file is untouched.
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     SheetModel other;
     if (!QFileInfo(dir.path()).isWritable()) {
         EXPECT_FALSE(saveSheetFile(path, other));
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        EXPECT_EQ(f.readAll(), before);
+        EXPECT_EQ(testsupport::readFile(path), before);
     }
     QFile::setPermissions(
         dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

@@ -2,7 +2,7 @@
 
 #include "platform/grid/fonts.h"
 #include "tests/platform/grid/pdftext.h"
-#include "tests/platform/grid/testapp.h"
+#include "tests/support/application.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -19,7 +19,7 @@ class SheetPainterTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gridtest::ensureApp<QGuiApplication>();
+        testsupport::ensureApp<QGuiApplication>();
         installChineseFontSubstitutes();
         ASSERT_TRUE(dir.isValid());
     }
