@@ -12,8 +12,13 @@ TerminalFace::TerminalFace(QWidget* parent)
 {
     setFixedSize(face::Size);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(&model, &TextScreen::repaintRequested, this,
-        [this](ScreenArea area) { update(face::areaRect(area, model.cursor())); });
+    connect(&model, &TextScreen::repaintRequested, this, [this](ScreenArea area) {
+        const QRect dirty = face::areaRect(area, model.cursor());
+        // The digit mark lasts only until the simulator repaints the screen under it.
+        if (dirty.intersects(face::ModeMarkRect))
+            digitMarkShown = false;
+        update(dirty);
+    });
     connect(&timer, &QTimer::timeout, this, &TerminalFace::ticked);
     timer.start(TimerInterval);
 }
@@ -35,12 +40,11 @@ void TerminalFace::paintScreen(QPainter& p) const
     p.save();
     p.setClipRect(face::ScreenRect);
     p.setFont(screenFont);
-    const bool formInput = model.state() == TextScreen::FormInput;
-    if (formInput)
+    if (model.state() == TextScreen::FormInput)
         p.drawPixmap(face::cursorRect(model.cursor()).topLeft(), images.cursorCell());
     if (model.alphaMode())
         p.drawPixmap(face::ModeMarkRect.topLeft(), images.alphaMark());
-    else if (formInput)
+    else if (digitMarkShown)
         p.drawPixmap(face::ModeMarkRect.topLeft(), images.digitMark());
 
     for (int i = 0; i < TextScreen::LineCount; ++i) {
@@ -86,28 +90,36 @@ void TerminalFace::pressKey(int number)
     // The face owns the mode switch of keys 10 and 17 while a field is being typed.
     if ((number == 10 || number == 17) && model.state() == TextScreen::FormInput) {
         model.setAlphaMode(!model.alphaMode());
+        digitMarkShown = !model.alphaMode();
         update(face::ModeMarkRect);
     }
     update(face::key(number).image);
     emit keyPressed(number);
 }
 
-void TerminalFace::mousePressEvent(QMouseEvent* event)
+// Ends a press whose release never came (a popup menu took it): the key comes up and the
+// drag outline goes without moving the window.
+void TerminalFace::abandonPress()
 {
-    if (event->button() == Qt::RightButton) {
-        emit popupRequested(event->globalPosition().toPoint());
-        return;
-    }
-    if (event->button() != Qt::LeftButton)
-        return;
-    // A popup menu opened meanwhile may have taken the release of an earlier press; that press
-    // ends here instead of blocking the keys.
     if (keyHeld != 0)
         update(face::key(keyHeld).image);
     keyHeld = 0;
     if (isDragging)
         outline->hide();
     isDragging = false;
+}
+
+void TerminalFace::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        // The popup menu takes the left release of a press still in progress.
+        abandonPress();
+        emit popupRequested(event->globalPosition().toPoint());
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    abandonPress();
     if (const int number = face::KeyAtPoint(event->position().toPoint()); number != 0) {
         pressKey(number);
         return;

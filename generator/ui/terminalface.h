@@ -50,11 +50,15 @@ private:
     void paintScreen(QPainter& p) const;
     void drawCells(QPainter& p, QPoint topLeft, const QString& text) const;
     void pressKey(int number);
+    void abandonPress();
 
     TextScreen model;
     TerminalArt images;
     QFont screenFont = TerminalArt::screenFont();
     QTimer timer;
+    // The alpha mark shows while alpha mode is on; the digit mark only from switching back to
+    // digits until the screen under it is repainted.
+    bool digitMarkShown = false;
     int keyHeld = 0;
     bool isDragging = false;
     QPoint pressPoint; // global pointer position at the press

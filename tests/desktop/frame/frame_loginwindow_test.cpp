@@ -39,8 +39,8 @@ TEST_P(LoginWindowTest, EnterLogsInAndShowsTheMainWindow)
     frmLogin* login = show<frmLogin>(QStringLiteral("frmLogin"));
     ASSERT_NE(login, nullptr);
     EXPECT_EQ(login->windowTitle(), QStringLiteral("登录"));
-    EXPECT_EQ(login->txtPassword->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(login->txtPassword->maxLength(), 10);
+    QTest::keyClicks(login->txtPassword, QStringLiteral("12345678901"));
+    EXPECT_EQ(login->txtPassword->displayText(), QString(10, '*'));
     EXPECT_GE(login->Combo1->findText(QStringLiteral("张三")), 0);
     EXPECT_TRUE(login->Combo1->currentText().isEmpty());
 

@@ -70,8 +70,20 @@ TEST_P(PasswordWindowTest, BoxesTakeSixHiddenCharacters)
     for (QLineEdit* box : { window->Text1, window->Text2, window->Text3 }) {
         QTest::keyClicks(box, QStringLiteral("1234567"));
         EXPECT_EQ(box->text(), QStringLiteral("123456"));
-        EXPECT_EQ(box->echoMode(), QLineEdit::Password);
+        EXPECT_EQ(box->displayText(), QStringLiteral("******"));
     }
+}
+
+TEST_P(PasswordWindowTest, ClosedWindowKeepsNoTypedPassword)
+{
+    window->Text1->setText(QStringLiteral("old1"));
+    window->Text2->setText(QStringLiteral("new1"));
+    window->Command2->click();
+    // A user switch later, the next user opens the same window.
+    EXPECT_EQ(show<frmgymm>(QStringLiteral("frmgymm")), window);
+    EXPECT_TRUE(window->Text1->text().isEmpty());
+    EXPECT_TRUE(window->Text2->text().isEmpty());
+    EXPECT_TRUE(window->Text3->text().isEmpty());
 }
 
 TEST_P(PasswordWindowTest, MissingUserOrDatabaseKeepsTheWindowOpen)

@@ -37,7 +37,7 @@ TEST(StationNumber, OnlyPositiveWholeNumbersAreUsable)
 {
     EXPECT_EQ(parseStationNumber(QStringLiteral("3")), QStringLiteral("3"));
     EXPECT_EQ(parseStationNumber(QStringLiteral("12\r\n")), QStringLiteral("12"));
-    EXPECT_EQ(parseStationNumber(QStringLiteral(" 07 ")), QStringLiteral("7"));
+    EXPECT_EQ(parseStationNumber(QStringLiteral(" 07 ")), QStringLiteral("07")); // as the rows hold it
     for (const char* bad : { "", "  ", "\r\n", "0", "-2", "+2", "2.5", "abc", "3号", "99999999999" })
         EXPECT_FALSE(parseStationNumber(QString::fromUtf8(bad))) << bad;
 }

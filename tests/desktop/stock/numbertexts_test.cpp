@@ -169,7 +169,9 @@ INSTANTIATE_TEST_SUITE_P(Table, ScaleFrames,
         FrameCase { { "12.34\r\n25.50\r\n" }, { "12.34", "25.50" }, { "12.34", "25.50" } },
         FrameCase { { "12.34\r\n25.5" }, { "12.34" }, { "12.34" } },
         FrameCase { { "#%&\x7f\r\n" }, { "#%&\x7f" }, {} },
-        FrameCase { { QByteArray("1\0002.3\r\n", 8) }, { "12.3" }, {} }, FrameCase { { "\r\n" }, { "" }, {} },
+        FrameCase { { QByteArray("1\0002.3\r\n", 8) }, { "12.3" }, { "12.3" } },
+        FrameCase { { QByteArray("12\0.3\r\n", 7) }, { "12.3" }, { "12.3" } },
+        FrameCase { { QByteArray("1\0.3\r\n", 6) }, { "1.3" }, {} }, FrameCase { { "\r\n" }, { "" }, {} },
         FrameCase { { "" }, {}, {} }, FrameCase { { "x" }, {}, {} }));
 
 TEST(ScaleLineAssembler, NoiseWithoutLineEndsStaysBounded)

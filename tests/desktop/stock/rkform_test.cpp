@@ -373,6 +373,52 @@ TEST_P(RkForm, ClosingIsRefusedWhileItemsWait)
     EXPECT_FALSE(form->isVisible());
 }
 
+TEST_P(RkForm, ItemsAGridRefillMissedCanStillBeBooked)
+{
+    auto form = open();
+    form->setSimulationInterval(20);
+    chooseAll(form.get());
+    toggleSimulation(form.get());
+    // The item is stored but the order grid cannot be refilled after it.
+    ASSERT_TRUE(ExecSQL("alter table c_main_sts rename to c_main_sts_away").ok);
+    click(form.get(), "Command1_0");
+    ASSERT_TRUE(waitFor([] { return items() >= 1; }));
+    ASSERT_TRUE(ExecSQL("alter table c_main_sts_away rename to c_main_sts").ok);
+    auto* grid = child<platform::Grid>(form.get(), "Grid1");
+    EXPECT_EQ(grid->sheet().rows(), 1);
+    EXPECT_EQ(form->hxsrk, 1);
+
+    click(form.get(), "Command1_0");
+    EXPECT_EQ(grid->sheet().rows(), items() + 1);
+    EXPECT_EQ(toasts.last(), "点击货物入库后才能保存|入库后方能接着称重！|1");
+    EXPECT_TRUE(enabled(form.get(), "Command1_1"));
+    click(form.get(), "Command1_1");
+    EXPECT_EQ(testsupport::rowCount("c_proc_main", "proc_sts=?", { "30" }), 0);
+    EXPECT_EQ(form->hxsrk, 0);
+    click(form.get(), "Command1_2");
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_P(RkForm, ReopenedWindowStartsIdle)
+{
+    auto form = open();
+    ASSERT_NO_FATAL_FAILURE(weighSimulated(form.get(), 1));
+    click(form.get(), "Command1_1");
+    // Joining the booked order and stopping at once leaves nothing to book but the book button on.
+    dialogs.answers = { platform::Answer::No };
+    click(form.get(), "Command1_0");
+    click(form.get(), "Command1_0");
+    ASSERT_TRUE(enabled(form.get(), "Command1_1"));
+    EXPECT_EQ(form->hxsrk, 0);
+    click(form.get(), "Command1_2");
+    ASSERT_FALSE(form->isVisible());
+
+    form->show();
+    EXPECT_TRUE(enabled(form.get(), "Command1_0"));
+    EXPECT_FALSE(enabled(form.get(), "Command1_1"));
+    EXPECT_EQ(child<platform::Grid>(form.get(), "Grid1")->sheet().rows(), 1);
+}
+
 TEST_P(RkForm, ResizeKeepsDayAndOrder)
 {
     auto form = open();

@@ -186,6 +186,62 @@ TEST_F(VosketShell, AFailedSaveStopsNewOpenAndCloseSoTheWorkIsKept)
     EXPECT_FALSE(shell.mayDropProject());
 }
 
+namespace {
+
+// Records what the seam is asked in full: buttons, icon, file filters and default extension.
+class RecordingDialogs final : public platform::Dialogs {
+public:
+    RecordingDialogs() { previous = platform::setDialogs(this); }
+    ~RecordingDialogs() override { platform::setDialogs(previous); }
+
+    Answer answer = Answer::Cancel;
+    QStringList asked;
+
+    Answer message(
+        const QString& text, const QString& title, platform::Buttons buttons, platform::Icon icon) override
+    {
+        asked << QStringLiteral("message %1|%2 buttons %3 icon %4")
+                     .arg(title, text)
+                     .arg(int(buttons))
+                     .arg(int(icon));
+        return answer;
+    }
+    std::optional<QString> input(const QString&, const QString&, const QString&) override { return {}; }
+    QString openFileName(const QString& title, const QString& folder, const QString& filter) override
+    {
+        asked << QStringLiteral("open '%1' '%2' %3").arg(title, folder, filter);
+        return {};
+    }
+    QString saveFileName(
+        const QString& title, const QString& folder, const QString& filter, const QString& suffix) override
+    {
+        asked << QStringLiteral("save '%1' '%2' %3 suffix %4").arg(title, folder, filter, suffix);
+        return {};
+    }
+
+private:
+    platform::Dialogs* previous = nullptr;
+};
+
+} // namespace
+
+TEST(VosketShellDialogs, TheQuestionAndTheFileDialogsAreThoseOfTheGenerator)
+{
+    Shell shell { ShellHooks {} };
+    RecordingDialogs asked;
+    shell.project().modified = true;
+    asked.answer = Answer::Yes;
+    shell.dispatch(CmdOpen);
+    EXPECT_EQ(asked.asked,
+        (QStringList {
+            QStringLiteral("message Zentravox7300应用程序产生器|保存当前程序 ? buttons %1 icon %2")
+                .arg(int(platform::Buttons::YesNoCancel))
+                .arg(int(platform::Icon::Warning)),
+            QStringLiteral("save '' '' Application Generator (*.VSK) suffix VSK"),
+            QStringLiteral("open '' '' 应用程序产生器文件 (*.VSK);;所有文件 (*.*)"),
+        }));
+}
+
 TEST_F(VosketShell, CommandsThatNeedAWindowGoToTheirHooks)
 {
     shell.dispatch(CmdEdit);

@@ -1,4 +1,5 @@
 // The terminal face driven by mouse events, offscreen.
+#include "generator/ui/dragoutline.h"
 #include "generator/ui/terminalface.h"
 #include "tests/generator/ui/widgetapp.h"
 
@@ -109,6 +110,8 @@ TEST_F(VosketTerminalFace, APressWhoseReleaseWentToThePopupDoesNotBlockTheKeys)
     QSignalSpy keys(&picture, &TerminalFace::keyPressed);
     press(face::key(5).hit.center());
     press(QPoint(100, 90), Qt::RightButton); // the popup menu takes the left release
+    EXPECT_EQ(picture.heldKey(), 0);
+    EXPECT_EQ(shown(face::key(5).image), plain(picture.art().keyUp(5)));
     press(face::key(7).hit.center());
     ASSERT_EQ(keys.size(), 2);
     EXPECT_EQ(keys.at(1).at(0).toInt(), 7);
@@ -116,8 +119,15 @@ TEST_F(VosketTerminalFace, APressWhoseReleaseWentToThePopupDoesNotBlockTheKeys)
     EXPECT_EQ(shown(face::key(7).image), plain(picture.art().keyDown(7)));
     release(face::key(7).hit.center());
 
+    const QPoint before = picture.pos();
     press(QPoint(100, 90));
-    press(QPoint(100, 90), Qt::RightButton);
+    moveTo(QPoint(130, 120));
+    press(QPoint(130, 120), Qt::RightButton);
+    EXPECT_FALSE(picture.dragging());
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<vosket::DragOutline*>(window) && window->isVisible())
+            << "no outline is left behind on the screen";
+    EXPECT_EQ(picture.pos(), before);
     press(face::key(8).hit.center());
     EXPECT_FALSE(picture.dragging());
     EXPECT_EQ(picture.heldKey(), 8);
@@ -164,17 +174,27 @@ TEST_F(VosketTerminalFace, KeysTenAndSeventeenFlipTheModeOnlyWhileTyping)
     release(alphaKey);
     EXPECT_FALSE(screen.alphaMode()) << "on a menu the face leaves the mode alone";
 
+    const QImage noMark = shown(face::ModeMarkRect);
     screen.setState(TextScreen::FormInput);
-    EXPECT_EQ(shown(face::ModeMarkRect), plain(picture.art().digitMark()));
+    screen.requestRepaint({ vosket::ScreenArea::Whole });
+    EXPECT_EQ(shown(face::ModeMarkRect), noMark) << "a form starts in digits without a mark";
     press(alphaKey);
     release(alphaKey);
     EXPECT_TRUE(screen.alphaMode());
     EXPECT_EQ(shown(face::ModeMarkRect), plain(picture.art().alphaMark()));
+    screen.requestRepaint({ vosket::ScreenArea::Whole });
+    EXPECT_EQ(shown(face::ModeMarkRect), plain(picture.art().alphaMark())) << "alpha mode keeps its mark";
     const QPoint escapeKey = face::key(17).hit.center();
     press(escapeKey);
     release(escapeKey);
     EXPECT_FALSE(screen.alphaMode());
     EXPECT_EQ(shown(face::ModeMarkRect), plain(picture.art().digitMark()));
+    // The digit mark was drawn once, at the switch: a repaint of the screen under it ends it,
+    // one elsewhere does not.
+    screen.requestRepaint({ vosket::ScreenArea::Line, 0 });
+    EXPECT_EQ(shown(face::ModeMarkRect), plain(picture.art().digitMark()));
+    screen.requestRepaint({ vosket::ScreenArea::Line, 6 });
+    EXPECT_EQ(shown(face::ModeMarkRect), noMark);
 }
 
 TEST_F(VosketTerminalFace, TheTimerTicksEveryHundredMilliseconds)
