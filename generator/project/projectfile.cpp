@@ -167,7 +167,15 @@ bool SaveProjectAsFile(Project& p, const QString& fileName)
 {
     if (fileName.isEmpty())
         return false;
-    p.path = WithProjectExtension(fileName);
+    const QString target = WithProjectExtension(fileName);
+    // The dialog asked about the name as typed; a file under the extended name was never shown.
+    if (target != fileName && QFile::exists(target)
+        && platform::dialogs().message(
+               QDir::toNativeSeparators(target) + QStringLiteral(" 已经存在, 要替换它吗 ?"),
+               QStringLiteral("警告"), platform::Buttons::YesNo, platform::Icon::Warning)
+            != platform::Answer::Yes)
+        return false;
+    p.path = target;
     return SaveProject(p);
 }
 

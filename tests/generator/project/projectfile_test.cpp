@@ -67,6 +67,24 @@ TEST_F(ProjectFile, SaveWritesExactly18942BytesAndReopensUnchanged)
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
+TEST_F(ProjectFile, AFileUnderTheExtendedNameIsReplacedOnlyWhenTheUserAgrees)
+{
+    testsupport::writeFile(path("x.txt.VSK"), "keep");
+    project.modified = true;
+    dialogs.answers = { platform::Answer::No };
+    EXPECT_FALSE(SaveProjectAsFile(project, path("x.txt")));
+    EXPECT_EQ(testsupport::readFile(path("x.txt.VSK")), QByteArray("keep"));
+    EXPECT_TRUE(project.path.isEmpty()) << "refusing is like cancelling the dialog";
+    EXPECT_TRUE(project.modified);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("警告|")) << dialogs.messages[0].toStdString();
+
+    dialogs.answers = { platform::Answer::Yes };
+    ASSERT_TRUE(SaveProjectAsFile(project, path("x.txt")));
+    EXPECT_EQ(testsupport::readFile(path("x.txt.VSK")).size(), 18942);
+    EXPECT_EQ(dialogs.messages.size(), 2);
+}
+
 TEST_F(ProjectFile, EveryByteBehindTheTagSurvivesARoundTrip)
 {
     const QByteArray body = RandomBytes(18942 - 10, 7);
