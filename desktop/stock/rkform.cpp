@@ -312,6 +312,9 @@ void rkform::showEvent(QShowEvent* event)
     Text3->setText(dayText(day));
     clearGrid();
     NextStockInSlipNo();
+    // A window opened again starts idle, with the rights of now.
+    Command1[0]->setEnabled(maySave());
+    Command1[1]->setEnabled(false);
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
         frame && frame->mdiArea() && !clientArea) {
         clientArea = frame->mdiArea()->viewport();
@@ -462,7 +465,8 @@ void rkform::stopWeighing(const QString& reason)
         Timer1.stop();
     else
         OpenScalePort(0);
-    if (!hasItemRows()) {
+    catchUpGrid();
+    if (!hasItemRows() && hxsrk != 1) {
         ShowToast(reason.isEmpty() ? QStringLiteral("用户终止称重操作！") : reason,
             reason.isEmpty() ? QString() : QStringLiteral("电子称连接中断，称重已停止"), ToastRed);
         return;
@@ -478,6 +482,7 @@ void rkform::stopWeighing(const QString& reason)
 void rkform::bookOrder()
 {
     const QString station = loginState().station_no;
+    catchUpGrid();
     platform::SheetModel& sheet = Grid1->sheet();
     int booked = 0, removed = 0, failed = 0;
     for (int r = 1; r < sheet.rows(); ++r) {
@@ -659,6 +664,14 @@ void rkform::LoadStockInSlipGrid()
     Text8[0]->setText(slip->count);
     Text8[1]->setText(slip->gross);
     Text8[2]->setText(slip->net);
+}
+
+// Items are stored but a failed refill left the grid without them: show them again, so the order
+// can be booked and the window closed.
+void rkform::catchUpGrid()
+{
+    if (hxsrk == 1 && !hasItemRows())
+        LoadStockInSlipGrid();
 }
 
 void rkform::Grid1_Click()

@@ -68,6 +68,7 @@ private:
     bool OpenScalePort(int flag);
     bool NextStockInSlipNo();
     void LoadStockInSlipGrid();
+    void catchUpGrid();
     void Grid1_Click();
     void setDeleteMode(QToolButton* button, bool restore);
     void clearGrid();

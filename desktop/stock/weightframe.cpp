@@ -25,7 +25,9 @@ QString weightLineText(const QByteArray& line)
 
 bool isWeightFrame(const QByteArray& line)
 {
-    return line.size() >= 3 && line[2] == '.';
+    // The test is made on the text as shown, so NUL bytes of the line do not count.
+    const QString shown = weightLineText(line);
+    return shown.size() >= 3 && shown[2] == '.';
 }
 
 } // namespace korvell

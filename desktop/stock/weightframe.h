@@ -25,7 +25,7 @@ private:
 // The line as the current-weight box shows it: one character per byte, NUL left out.
 QString weightLineText(const QByteArray& line);
 
-// A weight frame: third character ".".
+// A weight frame: third character "." of the line as shown (weightLineText).
 bool isWeightFrame(const QByteArray& line);
 
 } // namespace korvell
