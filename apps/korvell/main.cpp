@@ -5,6 +5,7 @@
 #include "desktop/frame/msgfrm.h"
 #include "desktop/frame/programfolder.h"
 #include "desktop/frame/programtitle.h"
+#include "desktop/frame/singlecopy.h"
 #include "desktop/frame/windowregistry.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/widgetdialogs.h"
@@ -21,7 +22,6 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QLockFile>
 
 namespace {
 
@@ -65,13 +65,13 @@ int main(int argc, char* argv[])
     korvell::LoginState& state = korvell::loginState();
     state.myapppath = korvell::programFolder();
 
-    QLockFile running(state.myapppath + QStringLiteral("korvell.lock"));
-    if (!running.tryLock(0)) {
+    korvell::SingleCopy running(state.myapppath);
+    if (running.anotherRunning()) {
         platform::dialogs().message(QStringLiteral("程序已经运行！"), korvell::programTitle(),
             platform::Buttons::Ok, platform::Icon::Warning);
         return 0;
     }
-    korvell::setExitHook([&running] { running.unlock(); });
+    korvell::setExitHook([&running] { running.release(); });
 
     korvell::installToastWindow();
     registerWindows();

@@ -2,6 +2,7 @@
 
 #include "desktop/frame/msgfrm.h"
 #include "desktop/frame/paintgradient.h"
+#include "desktop/frame/passwordbox.h"
 #include "desktop/frame/passwordchange.h"
 #include "platform/ui/dialogs.h"
 
@@ -22,8 +23,7 @@ namespace {
     {
         auto* box = new QLineEdit(parent);
         box->setObjectName(QString::fromLatin1(name));
-        box->setEchoMode(QLineEdit::Password);
-        box->setMaxLength(6);
+        makePasswordBox(box, 6);
         box->setGeometry(twips(2280, top, 1455, 375));
         return box;
     }
@@ -99,7 +99,6 @@ void frmgymm::Command1_Click()
     case PasswordChange::Changed:
         platform::dialogs().message(QStringLiteral("密码修改成功！！"), QStringLiteral("成功提示"),
             platform::Buttons::Ok, platform::Icon::Information);
-        ClearInputs();
         close();
         return;
     }
@@ -125,6 +124,9 @@ void frmgymm::resizeEvent(QResizeEvent* event)
 
 void frmgymm::done(int result)
 {
+    // The window is kept for the next opening, which starts empty like a fresh one: typed
+    // passwords never wait there for the next user.
+    ClearInputs();
     closeToast();
     QDialog::done(result);
 }

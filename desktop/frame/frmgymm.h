@@ -21,7 +21,7 @@ public:
 public slots:
     void Command1_Click();
     void Command2_Click();
-    // Every way of closing the window ends here; the toast goes with it.
+    // Every way of closing the window ends here; the boxes are emptied and the toast goes.
     void done(int result) override;
 
 protected:

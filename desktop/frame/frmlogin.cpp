@@ -2,6 +2,7 @@
 
 #include "desktop/frame/login.h"
 #include "desktop/frame/paintgradient.h"
+#include "desktop/frame/passwordbox.h"
 #include "desktop/frame/procedures.h"
 #include "desktop/frame/toast.h"
 #include "desktop/frame/windowregistry.h"
@@ -48,8 +49,7 @@ frmLogin::frmLogin(QWidget* parent)
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     txtPassword = new QLineEdit;
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setMaxLength(10);
+    makePasswordBox(txtPassword, 10);
     txtPassword->installEventFilter(this);
 
     cmdOK = new QPushButton(QStringLiteral("确定(&E)"));

@@ -6,6 +6,7 @@ set(KORVELL_PROCEDURE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/procedures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/programfolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/programtitle.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/singlecopy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/stationfile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/systemtools.cpp
   ${CMAKE_CURRENT_LIST_DIR}/toastmachine.cpp)

@@ -26,7 +26,8 @@ std::optional<QString> parseStationNumber(const QString& text)
     const int number = digits.toInt(&ok);
     if (!ok || number < 1)
         return std::nullopt;
-    return QString::number(number);
+    // Kept as written: rows already stored under "07" must still be found by this station.
+    return digits;
 }
 
 std::optional<QString> readStationFile(const QString& folder)

@@ -6,7 +6,7 @@
 namespace korvell {
 
 // The number in text (CR LF and surrounding blanks ignored) when it is a positive whole number,
-// in its plain form ("07" gives "7").
+// as written ("07" stays "07").
 std::optional<QString> parseStationNumber(const QString& text);
 
 // The usable number of the file's first line; nullopt when the file is missing, empty or holds

@@ -7,4 +7,5 @@ set(KORVELL_WINDOW_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/mainfrm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/msgfrm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/paintgradient.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/passwordbox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/windowregistry.cpp)

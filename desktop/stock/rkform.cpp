@@ -518,7 +518,7 @@ void rkform::bookOrder()
     } else {
         ShowToast("没有货物数据可以入库！", "", ToastRed);
     }
-    hxsrk = hasPendingItems(Text1->text(), station).value_or(0) ? 1 : 0;
+    hxsrk = hasPendingItems(Text1->text(), station).value_or(hxsrk == 1) ? 1 : 0;
 }
 
 void rkform::Text3_Click()

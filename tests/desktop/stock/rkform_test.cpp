@@ -399,6 +399,22 @@ TEST_P(RkForm, ItemsAGridRefillMissedCanStillBeBooked)
     EXPECT_FALSE(form->isVisible());
 }
 
+TEST_P(RkForm, ABookingThatCannotReadTheTableKeepsTheOrderPending)
+{
+    auto form = open();
+    ASSERT_NO_FATAL_FAILURE(weighSimulated(form.get(), 1));
+    ASSERT_EQ(form->hxsrk, 1);
+    ASSERT_TRUE(ExecSQL("alter table c_proc_main rename to c_proc_main_away").ok);
+    click(form.get(), "Command1_1");
+    click(form.get(), "Command1_2");
+    const bool stillOpen = form->isVisible();
+    const int pending = form->hxsrk;
+    ASSERT_TRUE(ExecSQL("alter table c_proc_main_away rename to c_proc_main").ok);
+    EXPECT_EQ(pending, 1) << "nothing was booked, so the order still waits";
+    EXPECT_TRUE(stillOpen);
+    EXPECT_GE(testsupport::rowCount("c_proc_main", "proc_sts=?", { "30" }), 1);
+}
+
 TEST_P(RkForm, ReopenedWindowStartsIdle)
 {
     auto form = open();
