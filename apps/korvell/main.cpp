@@ -8,6 +8,7 @@
 #include "desktop/frame/singlecopy.h"
 #include "desktop/frame/windowregistry.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/fonts.h"
 #include "platform/ui/widgetdialogs.h"
 
 #ifdef HAVE_KORVELL_MASTERDATA
@@ -24,14 +25,6 @@
 #include <QFont>
 
 namespace {
-
-// Captions written for the Windows fonts find the Noto CJK faces.
-void substituteFonts()
-{
-    QFont::insertSubstitutions(
-        QStringLiteral("宋体"), { QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC") });
-    QFont::insertSubstitution(QStringLiteral("黑体"), QStringLiteral("Noto Sans CJK SC"));
-}
 
 void registerWindows()
 {
@@ -54,7 +47,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // The program ends only through ExitSystem, never because its last window was hidden.
     app.setQuitOnLastWindowClosed(false);
-    substituteFonts();
+    platform::installChineseFontSubstitutes();
     QFont font(QStringLiteral("Noto Sans CJK SC"));
     font.setPointSize(10);
     QApplication::setFont(font);

@@ -1,6 +1,6 @@
 // Grid figures: filling and showing a large sheet, a ten-million-row sheet, the print preview's
 // first page and the spreadsheet export of a large sheet.
-#include "platform/grid/fonts.h"
+#include "platform/ui/fonts.h"
 #include "platform/grid/grid.h"
 #include "platform/grid/sheetpainter.h"
 #include "platform/grid/xlsxexport.h"

@@ -37,7 +37,9 @@ void CellPainter::paintCell(int row, int col, const QRectF& rect) const
 
     const QString text = sheet.cellText(row, col);
     const QColor ink = colorFromBgr(f.textColor.value_or(0));
-    const QRectF inner = rect.adjusted(3, 1, -3, -1);
+    // Narrow margins: the windows size their columns for the text they hold (a 16-digit serial
+    // number in 99 pixels).
+    const QRectF inner = rect.adjusted(2, 1, -1, -1);
     if (sheet.cellType(row, col) == CellType::CheckBox) {
         const double side = std::min({ 13.0, rect.height() - 4, rect.width() - 4 });
         if (side > 2) {

@@ -1,7 +1,7 @@
 // The weight label: its barcode, rendered or printed, decodes to the serial number.
 #include "desktop/stock/code128.h"
 #include "desktop/stock/printlabel.h"
-#include "platform/grid/fonts.h"
+#include "platform/ui/fonts.h"
 #include "tests/support/application.h"
 #include "tests/support/pdfprinters.h"
 #include "tests/support/testdatabase.h"

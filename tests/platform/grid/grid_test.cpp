@@ -1,6 +1,6 @@
 #include "platform/grid/grid.h"
 
-#include "platform/grid/fonts.h"
+#include "platform/ui/fonts.h"
 #include "platform/grid/sheetfile.h"
 #include "tests/platform/grid/pdftext.h"
 #include "tests/support/application.h"

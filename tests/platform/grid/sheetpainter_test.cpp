@@ -1,6 +1,6 @@
 #include "platform/grid/sheetpainter.h"
 
-#include "platform/grid/fonts.h"
+#include "platform/ui/fonts.h"
 #include "tests/platform/grid/pdftext.h"
 #include "tests/support/application.h"
 
