@@ -44,9 +44,11 @@ MainWindow::MainWindow(QWidget* parent)
         { QKeySequence(Qt::CTRL | Qt::Key_S), CmdSave },
         { QKeySequence(Qt::CTRL | Qt::Key_E), CmdEdit },
     };
-    for (const auto& [keys, command] : accelerators)
-        connect(
-            new QShortcut(keys, this), &QShortcut::activated, this, [this, command] { dispatch(command); });
+    for (const auto& accelerator : accelerators) {
+        const int command = accelerator.second;
+        connect(new QShortcut(accelerator.first, this), &QShortcut::activated, this,
+            [this, command] { dispatch(command); });
+    }
 }
 
 MainWindow::~MainWindow() = default;
