@@ -57,10 +57,27 @@ Grid::Grid(QWidget* parent)
     connect(&model, &SheetModel::cellsChanged, this, repaint);
     connect(&model, &SheetModel::columnChanged, this, restructure);
     connect(&model, &SheetModel::rowHeightChanged, this, repaint);
-    connect(&model, &SheetModel::rowsInserted, this, restructure);
-    connect(&model, &SheetModel::rowsRemoved, this, restructure);
-    connect(&model, &SheetModel::colsInserted, this, restructure);
-    connect(&model, &SheetModel::colsRemoved, this, restructure);
+    // An open editor follows its cell when rows or columns move, so the text typed there lands in
+    // the record it was typed for; it closes when its cell goes.
+    auto follow = [this, restructure](int Grid::*line, int first, int count) {
+        if (editor && this->*line >= first) {
+            if (count < 0 && this->*line < first - count)
+                cancelEdit();
+            else
+                this->*line += count;
+        }
+        restructure();
+        if (editor)
+            editor->setGeometry(cellRect(editRow, editCol));
+    };
+    connect(&model, &SheetModel::rowsInserted, this,
+        [follow](int first, int count) { follow(&Grid::editRow, first, count); });
+    connect(&model, &SheetModel::rowsRemoved, this,
+        [follow](int first, int count) { follow(&Grid::editRow, first, -count); });
+    connect(&model, &SheetModel::colsInserted, this,
+        [follow](int first, int count) { follow(&Grid::editCol, first, count); });
+    connect(&model, &SheetModel::colsRemoved, this,
+        [follow](int first, int count) { follow(&Grid::editCol, first, -count); });
     connect(&model, &SheetModel::sheetReset, this, restructure);
     updateScrollBars();
 }
@@ -365,6 +382,14 @@ void Grid::ensureVisible(int row, int col)
 
 // ---- mouse and keys ----
 
+int Grid::shownColumn(int col, int step) const
+{
+    for (; col >= 0 && col < model.cols(); col += step)
+        if (model.columnWidth(col) > 0)
+            return col;
+    return curCol;
+}
+
 void Grid::mousePressEvent(QMouseEvent* event)
 {
     commitEdit();
@@ -432,12 +457,13 @@ void Grid::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Down:
         moveActive(curRow + 1, curCol, extend);
         return;
+    // Hidden columns (column 0 among them) are stepped over: typing must not land in a cell nobody sees.
     case Qt::Key_Left:
-        moveActive(curRow, curCol - 1, extend);
+        moveActive(curRow, shownColumn(curCol - 1, -1), extend);
         return;
     case Qt::Key_Right:
     case Qt::Key_Tab:
-        moveActive(curRow, curCol + 1, extend);
+        moveActive(curRow, shownColumn(curCol + 1, 1), extend);
         return;
     case Qt::Key_PageUp:
         moveActive(std::max(curRow - page, 1), curCol, extend);
@@ -446,11 +472,11 @@ void Grid::keyPressEvent(QKeyEvent* event)
         moveActive(curRow + page, curCol, extend);
         return;
     case Qt::Key_Home:
-        moveActive(event->modifiers() & Qt::ControlModifier ? 1 : curRow, 1, extend);
+        moveActive(event->modifiers() & Qt::ControlModifier ? 1 : curRow, shownColumn(0, 1), extend);
         return;
     case Qt::Key_End:
-        moveActive(
-            event->modifiers() & Qt::ControlModifier ? model.rows() - 1 : curRow, model.cols() - 1, extend);
+        moveActive(event->modifiers() & Qt::ControlModifier ? model.rows() - 1 : curRow,
+            shownColumn(model.cols() - 1, -1), extend);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -88,6 +88,8 @@ private:
     int leftCol() const;
     void updateScrollBars();
     void moveActive(int row, int col, bool extend);
+    // The nearest shown column from col on in direction step (+1 or -1); the active one when none is.
+    int shownColumn(int col, int step) const;
     void ensureVisible(int row, int col);
     void sortByCaption(int col);
     // Editing (gridediting.cpp).

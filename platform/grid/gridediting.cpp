@@ -126,7 +126,7 @@ bool Grid::eventFilter(QObject* watched, QEvent* event)
             }
             if (key->key() == Qt::Key_Tab) {
                 commitEdit();
-                moveActive(curRow, curCol + 1, false);
+                moveActive(curRow, shownColumn(curCol + 1, 1), false);
                 return true;
             }
         } else if (event->type() == QEvent::FocusOut

@@ -7,12 +7,17 @@
 #include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <limits>
 
 namespace platform {
 
 namespace {
 
     const QString rootName = QStringLiteral("korvell-sheet");
+    // Values the sheet takes unchecked are read back over their whole range: a sheet that was
+    // saved must open again.
+    constexpr int intMin = std::numeric_limits<int>::min();
+    constexpr int intMax = std::numeric_limits<int>::max();
 
     QString hex(BgrColor c)
     {
@@ -195,7 +200,7 @@ namespace {
                 return fallback;
             bool ok = false;
             const uint c = v.toUInt(&ok, 16);
-            if (!ok || c > 0xFFFFFF)
+            if (!ok)
                 fail(SheetReadError::Malformed, attr);
             return c;
         }
@@ -243,10 +248,10 @@ namespace {
         void readPage()
         {
             PageSetup p;
-            p.paperSize = number(QStringLiteral("paper"), 0, 1000, 9);
+            p.paperSize = number(QStringLiteral("paper"), intMin, intMax, 9);
             p.landscape = flag(QStringLiteral("landscape"));
-            p.headerAlignment = number(QStringLiteral("header-alignment"), 0, 2, 1);
-            p.footerAlignment = number(QStringLiteral("footer-alignment"), 0, 2, 1);
+            p.headerAlignment = number(QStringLiteral("header-alignment"), intMin, intMax, 1);
+            p.footerAlignment = number(QStringLiteral("footer-alignment"), intMin, intMax, 1);
             p.printCaptionRow = flag(QStringLiteral("print-caption-row"));
             p.printGridLines = flag(QStringLiteral("print-grid-lines"));
             p.topMargin = real(QStringLiteral("top"), p.topMargin);
@@ -274,12 +279,12 @@ namespace {
             const int col = number(QStringLiteral("index"), 0, sheet.cols() - 1, -1);
             if (col < 0)
                 fail(SheetReadError::Malformed, QStringLiteral("column index"));
-            sheet.setColumnWidth(col, number(QStringLiteral("width"), 0, 100000, 64));
+            sheet.setColumnWidth(col, number(QStringLiteral("width"), 0, intMax, 64));
             sheet.setColumnAlignment(col, alignment(QStringLiteral("alignment")));
             sheet.setColumnLocked(col, flag(QStringLiteral("locked")));
             sheet.setColumnCellType(col, CellType(number(QStringLiteral("type"), 0, 4)));
-            sheet.setColumnMaxLength(col, number(QStringLiteral("max-length"), 0, 1 << 30));
-            sheet.setColumnOption(col, number(QStringLiteral("option"), -1000000, 1000000));
+            sheet.setColumnMaxLength(col, number(QStringLiteral("max-length"), 0, intMax));
+            sheet.setColumnOption(col, number(QStringLiteral("option"), intMin, intMax));
             sheet.setColumnListOnly(col, flag(QStringLiteral("list-only")));
             while (xml.readNextStartElement()) {
                 if (xml.name() == QLatin1String("item"))
@@ -294,7 +299,7 @@ namespace {
             const int row = number(QStringLiteral("index"), 0, sheet.rows() - 1, -1);
             if (row < 0)
                 fail(SheetReadError::Malformed, QStringLiteral("row index"));
-            sheet.setRowHeight(row, number(QStringLiteral("height"), 0, 10000));
+            sheet.setRowHeight(row, number(QStringLiteral("height"), 0, intMax));
             xml.skipCurrentElement();
         }
 

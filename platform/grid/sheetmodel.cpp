@@ -4,6 +4,7 @@
 
 #include <QCollator>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <unordered_map>
 
@@ -17,7 +18,6 @@ namespace {
         bool empty() const { return text.isEmpty() && format == 0; }
     };
     using Row = SparseLine<Cell>;
-
 
 } // namespace
 
@@ -56,6 +56,22 @@ struct SheetModel::Impl {
             r->erase(col);
         if (r->empty())
             rows.erase(row);
+    }
+    // Applies clear to the stored cells of range (blank ones hold nothing to clear, which keeps
+    // clearing a whole ten-million-row column quick) and drops what became empty. Returns the rows.
+    template <class Clear> std::vector<int> clearCells(const CellRange& range, int rowCount, Clear clear)
+    {
+        std::vector<int> touched;
+        const int bottom = std::min(range.bottom, rowCount - 1);
+        for (auto it = rows.lowerBound(std::max(range.top, 0)); it != rows.end() && it->first <= bottom;) {
+            touched.push_back(it->first);
+            for (auto c = it->second.lowerBound(range.left); c != it->second.end() && c->first <= range.right;
+                 ++c)
+                clear(c->second);
+            std::erase_if(it->second.raw(), [](const auto& item) { return item.second.empty(); });
+            it = it->second.empty() ? rows.raw().erase(it) : it + 1;
+        }
+        return touched;
     }
     ColumnFormat& column(int col)
     {
@@ -329,7 +345,7 @@ void SheetModel::setColumnAlignment(int col, int code)
 {
     if (col < 0 || col >= colCount)
         return;
-    d->column(col).alignment = code;
+    d->column(col).alignment = isAlignmentCode(code) ? code : 0;
     emit columnChanged(col);
 }
 
@@ -490,6 +506,8 @@ void SheetModel::insertCols(int col, int count)
     count = std::min(count, maxCols - colCount);
     if (count <= 0)
         return;
+    if (col == 0)
+        d->column(0); // the hidden column moves right as it is, not as a default visible one
     for (auto& [r, row] : d->rows)
         row.insert(col, count);
     d->columns.insert(col, count);
@@ -526,7 +544,9 @@ void SheetModel::setBackColor(const CellRange& range, BgrColor color)
 
 void SheetModel::setAlignment(const CellRange& range, int code)
 {
-    applyFormat(range, [code](CellFormat& f) { f.alignment = code; });
+    // Anything but a code 5-15 means the default, so a saved sheet always reads back.
+    const int valid = isAlignmentCode(code) ? code : 0;
+    applyFormat(range, [valid](CellFormat& f) { f.alignment = valid; });
 }
 
 namespace {
@@ -582,7 +602,11 @@ void SheetModel::setBorder(const CellRange& range, BorderEdge edge, BorderStyle 
     auto edgeOf = [&](int top, int left, int bottom, int right, BorderStyle CellFormat::*side) {
         applyFormat({ top, left, bottom, right }, [side, style](CellFormat& f) { f.*side = style; });
     };
-    const CellRange& r = range;
+    // A selection reaching past the sheet puts its outer edges on the last row or column.
+    const CellRange r { std::max(range.top, 0), std::max(range.left, 0), std::min(range.bottom, rowCount - 1),
+        std::min(range.right, colCount - 1) };
+    if (r.top > r.bottom || r.left > r.right)
+        return;
     switch (edge) {
     case BorderEdge::Left:
         edgeOf(r.top, r.left, r.bottom, r.left, &CellFormat::borderLeft);
@@ -624,22 +648,16 @@ void SheetModel::clearAll(const CellRange& range)
 
 void SheetModel::clearFormats(const CellRange& range)
 {
-    applyFormat(range, [](CellFormat& f) { f = CellFormat {}; });
+    Batch batch(*this);
+    for (int row : d->clearCells(range, rowCount, [](Cell& c) { c.format = 0; }))
+        touch(row, range.left, row, range.right);
 }
 
 void SheetModel::clearText(const CellRange& range)
 {
     Batch batch(*this);
-    const int bottom = std::min(range.bottom, rowCount - 1);
-    for (auto it = d->rows.lowerBound(std::max(range.top, 0)); it != d->rows.end() && it->first <= bottom;) {
-        const int row = it->first;
-        for (auto c = it->second.lowerBound(range.left); c != it->second.end() && c->first <= range.right;
-             ++c)
-            c->second.text.clear();
-        std::erase_if(it->second.raw(), [](const auto& item) { return item.second.empty(); });
-        it = it->second.empty() ? d->rows.raw().erase(it) : it + 1;
+    for (int row : d->clearCells(range, rowCount, [](Cell& c) { c.text.clear(); }))
         touch(row, range.left, row, range.right);
-    }
 }
 
 // ---- merges ----
@@ -699,6 +717,7 @@ void SheetModel::sortRows(int col, Qt::SortOrder order, int first, int last)
             continue;
         bool ok = false;
         const double n = c->text.trimmed().toDouble(&ok);
+        ok = ok && std::isfinite(n); // "nan" and "inf" sort as texts: NaN has no order
         keys.push_back({ it->first, ok, ok ? n : 0.0, c->text });
     }
     QCollator collator;
@@ -738,6 +757,13 @@ void SheetModel::sortRows(int col, Qt::SortOrder order, int first, int last)
     };
     remap(d->rows);
     remap(d->heights);
+    // A merge within one row travels with it; one over several of the sorted rows cannot follow
+    // them and is undone (its text stays in its cell and moves with that cell's row).
+    std::erase_if(mergeList,
+        [&](const CellRange& m) { return m.top <= last && m.bottom >= first && m.top != m.bottom; });
+    for (CellRange& m : mergeList)
+        if (m.top >= first && m.top <= last)
+            m.top = m.bottom = moveTo(m.top);
     touch(first, 0, last, colCount - 1);
 }
 

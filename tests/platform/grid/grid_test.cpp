@@ -1,7 +1,7 @@
 #include "platform/grid/grid.h"
 
-#include "platform/ui/fonts.h"
 #include "platform/grid/sheetfile.h"
+#include "platform/ui/fonts.h"
 #include "tests/platform/grid/pdftext.h"
 #include "tests/support/application.h"
 #include "tests/support/pdfprinters.h"
@@ -343,4 +343,46 @@ TEST_F(GridTest, ShadingShowsOnScreenUntilSwitchedToWhite)
     grid.sheet().setShadingColor2(0xFFFFFF);
     EXPECT_EQ(pixelsOf(QColor(239, 243, 255)), 0);
     EXPECT_EQ(pixelsOf(QColor(231, 235, 247)), 0);
+}
+
+TEST_F(GridTest, KeysStepOverHiddenColumnsSoTypingNeverLandsInOne)
+{
+    grid.sheet().setColumnWidth(2, 0);
+    grid.setActiveCell(1, 1);
+    QTest::keyClick(&grid, Qt::Key_Left);
+    EXPECT_EQ(grid.activeCol(), 1) << "column 0 is hidden";
+    QTest::keyClick(&grid, Qt::Key_Right);
+    EXPECT_EQ(grid.activeCol(), 3);
+    QTest::keyClick(&grid, Qt::Key_Left);
+    EXPECT_EQ(grid.activeCol(), 1);
+    QTest::keyClick(&grid, Qt::Key_End);
+    EXPECT_EQ(grid.activeCol(), 4);
+    QTest::keyClick(&grid, Qt::Key_Home);
+    EXPECT_EQ(grid.activeCol(), 1);
+    QTest::keyClicks(&grid, "x");
+    QTest::keyClick(shownEditor<QLineEdit>(), Qt::Key_Tab);
+    EXPECT_EQ(grid.sheet().cellText(1, 1), "x");
+    EXPECT_EQ(grid.activeCol(), 3);
+    EXPECT_TRUE(grid.sheet().cellText(1, 0).isEmpty());
+}
+
+TEST_F(GridTest, AnOpenEditorFollowsItsRowWhenRowsMoveAndClosesWhenItGoes)
+{
+    SheetModel& s = grid.sheet();
+    grid.setActiveCell(3, 1);
+    QTest::keyClick(&grid, Qt::Key_N);
+    ASSERT_NE(shownEditor<QLineEdit>(), nullptr);
+    QTest::keyClicks(shownEditor<QLineEdit>(), "ew");
+    s.insertRows(1, 1); // a row arrives above while the user types
+    QTest::keyClick(shownEditor<QLineEdit>(), Qt::Key_Return);
+    EXPECT_EQ(s.cellText(4, 1), "new") << "the record the text was typed for";
+    EXPECT_EQ(s.cellText(3, 1), "item2") << "the inserted row stays blank";
+
+    grid.setActiveCell(5, 1);
+    QTest::keyClick(&grid, Qt::Key_L);
+    ASSERT_NE(shownEditor<QLineEdit>(), nullptr);
+    s.removeRows(4, 2);
+    EXPECT_EQ(shownEditor<QLineEdit>(), nullptr);
+    for (int r = 0; r < s.rows(); ++r)
+        EXPECT_NE(s.cellText(r, 1), "l") << r;
 }

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace platform;
 
@@ -192,4 +193,24 @@ TEST(SheetFile, AFailedSaveLeavesThePreviousFileWhole)
     QFile::setPermissions(
         dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(saveSheetFile(dir.filePath("missing-folder/t.cel"), other));
+}
+
+TEST(SheetFile, EverySettingTheSheetTakesReadsBack)
+{
+    // Values the windows may pass beyond the usual ones: the saved sheet must open again.
+    SheetModel original;
+    original.setRows(4);
+    original.setCols(4);
+    original.setBackColor({ 1, 1, 1, 1 }, 0x8000000F);
+    original.setShadingColor1(0x80000005);
+    original.setColumnWidth(2, 200000);
+    original.setColumnMaxLength(2, std::numeric_limits<int>::max());
+    original.setColumnOption(3, 5'000'000);
+    original.setRowHeight(2, 20000);
+    original.pageSetup().paperSize = 256;
+    original.pageSetup().headerAlignment = 3;
+    SheetModel loaded;
+    const SheetReadResult r = readSheet(writeSheet(original), loaded);
+    ASSERT_TRUE(r) << r.detail.toStdString();
+    expectSameSheet(original, loaded);
 }

@@ -321,3 +321,94 @@ TEST(SheetModel, AlignmentCodes)
     EXPECT_FALSE(isAlignmentCode(8));
     EXPECT_FALSE(isAlignmentCode(16));
 }
+
+TEST(SheetModel, SortTreatsNanAndInfinityAsTexts)
+{
+    SheetModel s;
+    s.setRows(7);
+    s.setCols(2);
+    const QStringList keys { "nan", "3", "inf", "1", "-inf", "2" };
+    for (int i = 0; i < keys.size(); ++i)
+        s.setCellText(i + 1, 1, keys[i]);
+    s.sortRows(1, Qt::AscendingOrder, 1, 6);
+    QStringList order;
+    for (int r = 1; r < 7; ++r)
+        order << s.cellText(r, 1);
+    EXPECT_EQ(order.mid(0, 3), (QStringList { "1", "2", "3" })) << order.join(",").toStdString();
+}
+
+TEST(SheetModel, SortMovesOneRowMergesWithTheirRowsAndUndoesTallerOnes)
+{
+    SheetModel s;
+    s.setRows(6);
+    s.setCols(4);
+    s.setCellText(1, 1, "b");
+    s.setCellText(1, 2, "merged b");
+    s.setCellText(2, 1, "a");
+    s.setCellText(3, 1, "d");
+    s.setCellText(4, 1, "c");
+    ASSERT_TRUE(s.merge({ 1, 2, 1, 3 }));
+    ASSERT_TRUE(s.merge({ 3, 2, 4, 3 }));
+    ASSERT_TRUE(s.merge({ 5, 1, 5, 2 })); // below the sorted rows: stays
+    s.sortRows(1, Qt::AscendingOrder, 1, 4);
+    EXPECT_EQ(s.cellText(2, 1), "b");
+    EXPECT_EQ(s.cellText(2, 2), "merged b");
+    EXPECT_EQ(s.merges(), (std::vector<CellRange> { { 2, 2, 2, 3 }, { 5, 1, 5, 2 } }));
+}
+
+TEST(SheetModel, EdgesOfASelectionPastTheLastRowAndColumnLandOnTheSheet)
+{
+    SheetModel s;
+    s.setRows(3);
+    s.setCols(3);
+    const CellRange past { 1, 1, 10, 7 };
+    s.setBorder(past, BorderEdge::Bottom, BorderStyle::Thin);
+    s.setBorder(past, BorderEdge::Right, BorderStyle::Thick);
+    EXPECT_EQ(s.cellFormat(2, 1).borderBottom, BorderStyle::Thin);
+    EXPECT_EQ(s.cellFormat(2, 2).borderRight, BorderStyle::Thick);
+    EXPECT_EQ(s.cellFormat(1, 2).borderRight, BorderStyle::Thick);
+    const CellFormat corner = s.cellFormat(2, 2);
+    s.setBorder({ 5, 5, 9, 9 }, BorderEdge::Top, BorderStyle::None); // wholly outside: nothing
+    s.setBorder({ 3, 0, 9, 2 }, BorderEdge::Top, BorderStyle::None);
+    EXPECT_EQ(s.cellFormat(2, 2), corner);
+}
+
+TEST(SheetModel, ColumnZeroStaysHiddenWhenColumnsAreInsertedBeforeIt)
+{
+    SheetModel s;
+    s.setRows(2);
+    s.setCols(3);
+    s.insertCols(0, 1);
+    EXPECT_EQ(s.columnWidth(0), 0);
+    EXPECT_EQ(s.columnWidth(1), 0) << "the former column 0 keeps its width";
+    EXPECT_EQ(s.columnWidth(2), 64);
+}
+
+TEST(SheetModel, AlignmentOtherThanACodeMeansTheDefault)
+{
+    SheetModel s;
+    s.setAlignment({ 1, 1, 1, 1 }, 10);
+    s.setAlignment({ 1, 1, 1, 1 }, 12);
+    EXPECT_EQ(s.cellFormat(1, 1).alignment, 0);
+    s.setColumnAlignment(2, 3);
+    EXPECT_EQ(s.column(2).alignment, 0);
+    s.setColumnAlignment(2, 14);
+    EXPECT_EQ(s.column(2).alignment, 14);
+}
+
+TEST(SheetModel, ClearingAWholeTenMillionRowColumnTouchesOnlyItsCells)
+{
+    SheetModel s;
+    s.setRows(SheetModel::maxRows);
+    s.setCellText(5, 1, "text");
+    s.setBackColor({ 9'000'000, 1, 9'000'000, 2 }, 0xFF);
+    s.setCellText(9'000'000, 2, "kept");
+    const CellRange column { 1, 1, SheetModel::maxRows - 1, 1 };
+    s.clearFormats(column);
+    EXPECT_EQ(s.cellFormat(9'000'000, 1), CellFormat {});
+    EXPECT_EQ(s.cellFormat(9'000'000, 2).backColor, 0xFFu);
+    s.clearText(column);
+    EXPECT_TRUE(s.cellText(5, 1).isEmpty());
+    EXPECT_EQ(s.cellText(9'000'000, 2), "kept");
+    EXPECT_EQ(s.populatedRows(), (std::vector<int> { 9'000'000 }));
+}

@@ -193,3 +193,30 @@ TEST_F(SheetPainterTest, PaperCodesAndMargins)
     s.pageSetup().paperSize = 4242;
     EXPECT_EQ(SheetPainter(s).pageLayout().pageSize().id(), QPageSize::A4) << "unknown codes print on A4";
 }
+
+TEST_F(SheetPainterTest, AMergeStartingInHiddenColumnsPrintsItsTextInTheShownPart)
+{
+    SheetModel s;
+    s.setRows(3);
+    s.setCols(5);
+    s.setCellText(1, 1, "MergedTitle");
+    ASSERT_TRUE(s.merge({ 1, 1, 2, 3 }));
+    s.setColumnWidth(1, 0);
+    s.setColumnWidth(2, 0);
+    int pages = 0;
+    const QString pdf = printToPdf(s, &pages);
+    EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(gridtest::pdfPageText(pdf, 1).contains("MergedTitle"));
+}
+
+TEST_F(SheetPainterTest, ASheetWithoutRowsPrintsOnePageWithItsNumbers)
+{
+    SheetModel s;
+    s.setRows(0);
+    s.pageSetup().footer = "第 &P 页 共&N页";
+    s.pageSetup().printCaptionRow = true;
+    int pages = 0;
+    const QString pdf = printToPdf(s, &pages);
+    EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(gridtest::pdfPageText(pdf, 1).contains("第 1 页 共1页"));
+}
