@@ -1,9 +1,9 @@
 // Korvell: the weighing-warehouse program. Starts at the login window.
 #include "desktop/frame/exithook.h"
 #include "desktop/frame/framewindows.h"
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/loginstate.h"
 #include "desktop/frame/msgfrm.h"
-#include "desktop/frame/programfolder.h"
+#include "desktop/data/programfolder.h"
 #include "desktop/frame/programtitle.h"
 #include "desktop/frame/singlecopy.h"
 #include "desktop/frame/windowregistry.h"
@@ -11,15 +11,9 @@
 #include "platform/ui/fonts.h"
 #include "platform/ui/widgetdialogs.h"
 
-#ifdef HAVE_KORVELL_MASTERDATA
 #include "desktop/masterdata/masterdatawindows.h"
-#endif
-#ifdef HAVE_KORVELL_STOCK
-#include "desktop/stock/stockwindows.h"
-#endif
-#ifdef HAVE_KORVELL_REPORTS
 #include "desktop/reports/reportwindows.h"
-#endif
+#include "desktop/stock/stockwindows.h"
 
 #include <QApplication>
 #include <QFont>
@@ -29,15 +23,9 @@ namespace {
 void registerWindows()
 {
     korvell::registerFrameWindows();
-#ifdef HAVE_KORVELL_MASTERDATA
     korvell::registerMasterDataWindows();
-#endif
-#ifdef HAVE_KORVELL_STOCK
     korvell::registerStockWindows();
-#endif
-#ifdef HAVE_KORVELL_REPORTS
     korvell::registerReportWindows();
-#endif
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 // 10,000 key lookups and 10,000 inserts through ExecSQL, and the same work through a QSqlQuery
 // prepared once, on SQLite and (when KORVELL_TEST_PG names a server) PostgreSQL.
-#include "desktop/frame/connection.h"
-#include "desktop/frame/databasefiles.h"
-#include "desktop/frame/execsql.h"
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/connection.h"
+#include "desktop/data/databasefiles.h"
+#include "desktop/data/execsql.h"
+#include "desktop/data/loginstate.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // How close the download and the collection come to the protocol's own bound: the number of
 // stop-and-wait round trips times the cost of the cheapest round trip the pseudo-terminal allows
 // (one byte there and one back).
-#include "tests/generator/link/simterminal.h"
+#include "tests/support/simterminal.h"
 
 #include "generator/link/collect.h"
 #include "generator/link/download.h"

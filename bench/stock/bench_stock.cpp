@@ -1,11 +1,11 @@
 // Next serial number and next order number with 1,000,000 items in the table, and one scale line
 // to a stored item with its label rendered (median and 95th percentile), on SQLite and (when
 // KORVELL_TEST_PG names a server) PostgreSQL.
-#include "desktop/frame/connection.h"
-#include "desktop/frame/databasefiles.h"
-#include "desktop/frame/execsql.h"
-#include "desktop/frame/loginstate.h"
-#include "desktop/frame/toast.h"
+#include "desktop/data/connection.h"
+#include "desktop/data/databasefiles.h"
+#include "desktop/data/execsql.h"
+#include "desktop/data/loginstate.h"
+#include "desktop/data/toast.h"
 #include "desktop/stock/numbering.h"
 #include "desktop/stock/printlabel.h"
 #include "desktop/stock/stockinslip.h"

@@ -4,7 +4,7 @@
 #include "desktop/frame/paintgradient.h"
 #include "desktop/frame/passwordbox.h"
 #include "desktop/frame/procedures.h"
-#include "desktop/frame/toast.h"
+#include "desktop/data/toast.h"
 #include "desktop/frame/windowregistry.h"
 
 #include <QComboBox>

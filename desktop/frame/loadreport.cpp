@@ -1,8 +1,8 @@
 #include "desktop/frame/loadreport.h"
 
-#include "desktop/frame/execsql.h"
-#include "desktop/frame/loginstate.h"
-#include "desktop/frame/toast.h"
+#include "desktop/data/execsql.h"
+#include "desktop/data/loginstate.h"
+#include "desktop/data/toast.h"
 #include "platform/grid/sheetfile.h"
 
 #include <optional>

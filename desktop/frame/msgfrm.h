@@ -2,7 +2,7 @@
 // The toast window: a small frameless, semi-transparent window on top of all others that slides
 // up at the bottom right of the screen, holds 20 seconds and slides away (or goes at a click).
 // When it has slid away it stays shown, parked just below the screen.
-#include "desktop/frame/toast.h"
+#include "desktop/data/toast.h"
 #include "desktop/frame/toastmachine.h"
 
 #include <QTimer>

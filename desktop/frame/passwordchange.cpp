@@ -1,7 +1,7 @@
 #include "desktop/frame/passwordchange.h"
 
-#include "desktop/frame/execsql.h"
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/execsql.h"
+#include "desktop/data/loginstate.h"
 #include "desktop/frame/passwords.h"
 #include "desktop/frame/procedures.h"
 

@@ -1,6 +1,6 @@
 #include "desktop/masterdata/editorconfig.h"
 
-#include "desktop/frame/execsql.h"
+#include "desktop/data/execsql.h"
 #include "desktop/frame/passwords.h"
 #include "platform/ui/clock.h"
 

@@ -1,6 +1,6 @@
 #include "desktop/masterdata/usergroup.h"
 
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/loginstate.h"
 #include "desktop/frame/msgfrm.h"
 #include "desktop/frame/paintgradient.h"
 #include "desktop/frame/procedures.h"

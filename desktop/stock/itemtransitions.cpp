@@ -1,6 +1,6 @@
 #include "desktop/stock/itemtransitions.h"
 
-#include "desktop/frame/execsql.h"
+#include "desktop/data/execsql.h"
 
 namespace korvell {
 

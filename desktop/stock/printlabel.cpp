@@ -1,6 +1,6 @@
 #include "desktop/stock/printlabel.h"
 
-#include "desktop/frame/toast.h"
+#include "desktop/data/toast.h"
 #include "platform/ui/printers.h"
 
 #include <QImage>

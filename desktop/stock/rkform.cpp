@@ -1,10 +1,10 @@
 #include "desktop/stock/rkform.h"
 
-#include "desktop/frame/execsql.h"
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/execsql.h"
+#include "desktop/data/loginstate.h"
 #include "desktop/frame/paintgradient.h"
 #include "desktop/frame/procedures.h"
-#include "desktop/frame/toast.h"
+#include "desktop/data/toast.h"
 #include "desktop/masterdata/idnamecomboitem.h"
 #include "desktop/stock/decimaltext.h"
 #include "desktop/stock/itemstatus.h"

@@ -1,6 +1,6 @@
 #include "desktop/stock/stationsettings.h"
 
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/loginstate.h"
 
 #include <QSettings>
 

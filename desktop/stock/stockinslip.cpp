@@ -1,6 +1,6 @@
 #include "desktop/stock/stockinslip.h"
 
-#include "desktop/frame/execsql.h"
+#include "desktop/data/execsql.h"
 #include "desktop/stock/decimaltext.h"
 #include "desktop/stock/itemstatus.h"
 

@@ -1,7 +1,7 @@
 #include "desktop/stock/weighingrecord.h"
 
-#include "desktop/frame/execsql.h"
-#include "desktop/frame/toast.h"
+#include "desktop/data/execsql.h"
+#include "desktop/data/toast.h"
 #include "desktop/stock/decimaltext.h"
 #include "desktop/stock/numbering.h"
 #include "platform/ui/clock.h"

@@ -1,8 +1,8 @@
 #include "tests/support/testdatabase.h"
 
-#include "desktop/frame/databasefiles.h"
-#include "desktop/frame/dsn.h"
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/databasefiles.h"
+#include "desktop/data/dsn.h"
+#include "desktop/data/loginstate.h"
 
 #include <QCoreApplication>
 #include <QDir>

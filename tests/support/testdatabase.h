@@ -10,8 +10,8 @@
 // is not set. The data layer needs a QCoreApplication (it loads the SQL drivers): DatabaseTest
 // makes one when none exists, so window tests create their QApplication before SetUp runs (for
 // instance in SetUpTestSuite).
-#include "desktop/frame/execsql.h"
-#include "desktop/frame/toast.h"
+#include "desktop/data/execsql.h"
+#include "desktop/data/toast.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

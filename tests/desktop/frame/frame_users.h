@@ -1,7 +1,7 @@
 #pragma once
 // Users and log lines for the frame's database tests.
-#include "desktop/frame/execsql.h"
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/execsql.h"
+#include "desktop/data/loginstate.h"
 #include "tests/support/testdatabase.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "desktop/frame/loadreport.h"
 
-#include "desktop/frame/sqlscript.h"
+#include "desktop/data/sqlscript.h"
 #include "platform/grid/sheetfile.h"
 #include "tests/support/testdatabase.h"
 

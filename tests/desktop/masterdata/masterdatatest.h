@@ -1,8 +1,8 @@
 #pragma once
 // Shared by the master-data database tests: a logged-in user with chosen rights, records typed
 // into a sheet, and records stored straight into an editor's table.
-#include "desktop/frame/execsql.h"
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/execsql.h"
+#include "desktop/data/loginstate.h"
 #include "desktop/masterdata/editorconfig.h"
 #include "platform/grid/sheetmodel.h"
 #include "tests/support/scripteddialogs.h"

@@ -1,6 +1,6 @@
 // The weighing station window, offscreen, against a real database: choices, start and stop,
 // simulated and scale weighing (a pseudo-terminal plays the scale), labels, booking, closing.
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/loginstate.h"
 #include "desktop/frame/windowregistry.h"
 #include "desktop/stock/rkform.h"
 #include "desktop/stock/stockwindows.h"

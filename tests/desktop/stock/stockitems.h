@@ -1,6 +1,6 @@
 #pragma once
 // Items put straight into c_proc_main, the way earlier weighings or other stations left them.
-#include "desktop/frame/execsql.h"
+#include "desktop/data/execsql.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 // The receiving side of the collection over a fake link and a fake tick count, with the real limits.
 #include "fakelink.h"
-#include "terminalframes.h"
+#include "tests/support/terminalframes.h"
 
 #include "generator/link/collect.h"
 #include "generator/link/receivedcount.h"

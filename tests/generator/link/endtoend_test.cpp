@@ -1,5 +1,5 @@
 // The generator's real port code against the simulated terminal and cradle over a pseudo-terminal.
-#include "simterminal.h"
+#include "tests/support/simterminal.h"
 
 #include "generator/link/collect.h"
 #include "generator/link/download.h"

@@ -1,7 +1,7 @@
 // The units of both protocols, byte by byte.
 #include "generator/link/downloadframes.h"
 #include "generator/link/recordline.h"
-#include "terminalframes.h"
+#include "tests/support/terminalframes.h"
 
 #include <gtest/gtest.h>
 

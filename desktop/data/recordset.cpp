@@ -1,4 +1,4 @@
-#include "desktop/frame/recordset.h"
+#include "desktop/data/recordset.h"
 
 namespace korvell {
 

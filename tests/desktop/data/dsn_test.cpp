@@ -1,6 +1,6 @@
 // "nd.dsn": which driver and which connection a file describes.
-#include "desktop/frame/dsn.h"
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/dsn.h"
+#include "desktop/data/loginstate.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
-#include "desktop/frame/databasefiles.h"
+#include "desktop/data/databasefiles.h"
 
-#include "desktop/frame/connection.h"
-#include "desktop/frame/sqlscript.h"
+#include "desktop/data/connection.h"
+#include "desktop/data/sqlscript.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "desktop/frame/connection.h"
+#include "desktop/data/connection.h"
 
-#include "desktop/frame/recordset.h"
+#include "desktop/data/recordset.h"
 
 #include <QSqlDriver>
 #include <QUrl>

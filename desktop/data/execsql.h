@@ -1,7 +1,8 @@
 #pragma once
 // ExecSQL: the only way from the windows to the database. Values are bound to "?" placeholders,
 // never written into the text. Failures are shown as toasts and reported in the result.
-#include "desktop/frame/recordset.h"
+#include "desktop/data/backend.h"
+#include "desktop/data/recordset.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -37,7 +38,6 @@ QDateTime dateTimeOf(const QVariant& stored);
 QString dayText(const QDate& date);
 
 // The backend of the current connection, for the rare statement that must differ.
-enum class Backend { SQLite, PostgreSQL, Odbc };
 Backend currentBackend();
 
 // Drops the thread's connection so the next call reads "nd.dsn" again (tests, retry after the

@@ -1,5 +1,5 @@
 // Splitting the database files into statements.
-#include "desktop/frame/sqlscript.h"
+#include "desktop/data/sqlscript.h"
 
 #include <gtest/gtest.h>
 

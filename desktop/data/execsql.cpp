@@ -1,7 +1,7 @@
-#include "desktop/frame/execsql.h"
+#include "desktop/data/execsql.h"
 
-#include "desktop/frame/connection.h"
-#include "desktop/frame/toast.h"
+#include "desktop/data/connection.h"
+#include "desktop/data/toast.h"
 
 #include <QSqlField>
 #include <QSqlRecord>

@@ -1,5 +1,5 @@
 // ExecSQL on both backends: recordsets, bound values, dates, len(), the kept connection.
-#include "desktop/frame/execsql.h"
+#include "desktop/data/execsql.h"
 #include "tests/support/testdatabase.h"
 
 #include <thread>

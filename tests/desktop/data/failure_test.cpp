@@ -1,8 +1,8 @@
 // Failures: nothing is thrown, the result says failed, and the toast tells the user what happened.
-#include "desktop/frame/databasefiles.h"
-#include "desktop/frame/dsn.h"
-#include "desktop/frame/execsql.h"
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/databasefiles.h"
+#include "desktop/data/dsn.h"
+#include "desktop/data/execsql.h"
+#include "desktop/data/loginstate.h"
 #include "tests/support/testdatabase.h"
 
 #include <QSqlDatabase>

@@ -1,11 +1,11 @@
 // korvell-initdb [--demo] [--force]: creates the database that "nd.dsn" of the program folder
 // names and loads the schema, the seeds, the report definitions and (with --demo) the demo data.
 // The program folder is $KORVELL_HOME, else the folder of this program.
-#include "desktop/frame/databasefiles.h"
-#include "desktop/frame/dsn.h"
-#include "desktop/frame/execsql.h"
-#include "desktop/frame/loginstate.h"
-#include "desktop/frame/programfolder.h"
+#include "desktop/data/databasefiles.h"
+#include "desktop/data/dsn.h"
+#include "desktop/data/execsql.h"
+#include "desktop/data/loginstate.h"
+#include "desktop/data/programfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // init-db: creates the database nd.dsn names, refuses one that holds tables, --force replaces it,
 // --demo adds the demo data.
-#include "desktop/frame/databasefiles.h"
-#include "desktop/frame/dsn.h"
-#include "desktop/frame/execsql.h"
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/databasefiles.h"
+#include "desktop/data/dsn.h"
+#include "desktop/data/execsql.h"
+#include "desktop/data/loginstate.h"
 #include "tests/support/testdatabase.h"
 
 #include <QProcess>

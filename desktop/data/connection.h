@@ -1,7 +1,7 @@
 #pragma once
 // The database connection of the calling thread: opened from "nd.dsn" on first use, kept open,
 // and dropped after a failure so that the next call opens it afresh.
-#include "desktop/frame/dsn.h"
+#include "desktop/data/dsn.h"
 
 #include <QHash>
 #include <QSqlDatabase>

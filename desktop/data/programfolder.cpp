@@ -1,4 +1,4 @@
-#include "desktop/frame/programfolder.h"
+#include "desktop/data/programfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

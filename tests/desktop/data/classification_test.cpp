@@ -1,5 +1,5 @@
 // Command or query: the first word of the trimmed text, as a whole word.
-#include "desktop/frame/execsql.h"
+#include "desktop/data/execsql.h"
 #include "tests/support/testdatabase.h"
 
 using korvell::ExecSQL;

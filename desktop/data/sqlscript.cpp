@@ -1,4 +1,4 @@
-#include "desktop/frame/sqlscript.h"
+#include "desktop/data/sqlscript.h"
 
 namespace korvell {
 

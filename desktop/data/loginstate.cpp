@@ -1,4 +1,4 @@
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/loginstate.h"
 
 namespace korvell {
 

@@ -1,6 +1,6 @@
 // The database every backend gets: tables, column order (windows read "select *" by position),
 // the item view and the seeded rows.
-#include "desktop/frame/execsql.h"
+#include "desktop/data/execsql.h"
 #include "tests/support/testdatabase.h"
 
 #include <sodium.h>

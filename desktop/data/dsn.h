@@ -4,7 +4,7 @@
 //   DRIVER=PostgreSQL  SERVER, PORT, DATABASE, UID, PWD               -> a PostgreSQL server
 //   any other DRIVER   every key of the section as an ODBC connection string
 // Credentials come only from this file.
-#include "desktop/frame/execsql.h"
+#include "desktop/data/execsql.h"
 
 #include <QList>
 #include <QPair>

@@ -2,7 +2,7 @@
 // The database files: database/<backend>/schema.sql, then the rows every backend shares,
 // database/seed.sql, reports.sql (report definitions) and demo.sql. init-db and the test
 // databases load them the same way.
-#include "desktop/frame/dsn.h"
+#include "desktop/data/dsn.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "simterminal.h"
+#include "tests/support/simterminal.h"
 
-#include "terminalframes.h"
+#include "tests/support/terminalframes.h"
 
 #include <chrono>
 #include <cstring>

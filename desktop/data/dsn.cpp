@@ -1,6 +1,6 @@
-#include "desktop/frame/dsn.h"
+#include "desktop/data/dsn.h"
 
-#include "desktop/frame/loginstate.h"
+#include "desktop/data/loginstate.h"
 
 #include <QDir>
 #include <QFile>

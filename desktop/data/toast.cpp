@@ -1,4 +1,4 @@
-#include "desktop/frame/toast.h"
+#include "desktop/data/toast.h"
 
 #include <cstdio>
 
