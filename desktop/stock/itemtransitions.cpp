@@ -74,11 +74,11 @@ Changed undoStockOutOrder(const QString& order)
         { order });
 }
 
-Changed undoStockOutLine(const QString& serial)
+Changed undoStockOutLine(const QString& serial, const QString& order)
 {
-    return run(
-        "update c_proc_main  set proc_sts='00',ck_groupno='' where serialno=? and proc_sts in ('31','10')",
-        { serial });
+    return run("update c_proc_main  set proc_sts='00',ck_groupno='' where serialno=? and ck_groupno=? and "
+               "proc_sts in ('31','10')",
+        { serial, order });
 }
 
 Changed stageForReturn(const QString& serial, const QDate& day, const QString& order, const QString& station,
@@ -103,11 +103,11 @@ Changed undoReturnOrder(const QString& order)
         { order });
 }
 
-Changed undoReturnLine(const QString& serial)
+Changed undoReturnLine(const QString& serial, const QString& order)
 {
-    return run(
-        "update c_proc_main  set proc_sts='10',tk_groupno='' where serialno=? and proc_sts in ('32','01')",
-        { serial });
+    return run("update c_proc_main  set proc_sts='10',tk_groupno='' where serialno=? and tk_groupno=? and "
+               "proc_sts in ('32','01')",
+        { serial, order });
 }
 
 } // namespace korvell

@@ -22,19 +22,20 @@ Changed restoreStockInOrder(const QString& order);
 Changed deleteStockInItem(const QString& serial);
 Changed restoreStockInItem(const QString& serial);
 
-// Stock-out: "00" or "01" -> "31" staged on order; "31" -> "10" booked; undo "31" or "10" -> "00".
+// Stock-out: "00" or "01" -> "31" staged on order; "31" -> "10" booked; undo "31" or "10" of the
+// order -> "00" (an item since staged for return or returned is left alone).
 Changed stageForStockOut(const QString& serial, const QDate& day, const QString& order,
     const QString& station, const QString& user);
 Changed bookStockOutItem(
     const QString& serial, const QString& order, const QString& customer, const QString& approver);
 Changed undoStockOutOrder(const QString& order);
-Changed undoStockOutLine(const QString& serial);
+Changed undoStockOutLine(const QString& serial, const QString& order);
 
-// Returns: "10" -> "32" staged on order; "32" -> "01" booked; undo "32" or "01" -> "10".
+// Returns: "10" -> "32" staged on order; "32" -> "01" booked; undo "32" or "01" of the order -> "10".
 Changed stageForReturn(const QString& serial, const QDate& day, const QString& order, const QString& station,
     const QString& user);
 Changed bookReturnItem(const QString& serial, const QString& order, const QString& approver);
 Changed undoReturnOrder(const QString& order);
-Changed undoReturnLine(const QString& serial);
+Changed undoReturnLine(const QString& serial, const QString& order);
 
 } // namespace korvell

@@ -1,10 +1,10 @@
 #include "generator/link/collect.h"
 
-#include "generator/link/collecteddatafile.h"
 #include "generator/link/openlink.h"
 #include "generator/link/receivedcount.h"
 #include "generator/link/recordline.h"
 
+#include "platform/ui/collecteddatafile.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/processes.h"
 
@@ -159,7 +159,7 @@ Received ReceiveRecords(LinkContext& link, QFile& out)
 
 QString ChooseDataFile()
 {
-    return platform::dialogs().saveFileName(QString(), QFileInfo(collectedDataFilePath()).path(),
+    return platform::dialogs().saveFileName(QString(), QFileInfo(platform::collectedDataFilePath()).path(),
         QStringLiteral("数据文件 {*.TXT} (*.TXT *.txt);;All files {*.*} (*)"), QStringLiteral("txt"));
 }
 

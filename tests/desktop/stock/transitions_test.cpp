@@ -37,12 +37,12 @@ const std::vector<Transition> transitions {
     { "book stock-out", [](const QString& s) { return bookStockOutItem(s, "CK", "客户", "王五"); }, { "31" },
         "10" },
     { "undo stock-out order", [](const QString&) { return undoStockOutOrder("CK"); }, { "31", "10" }, "00" },
-    { "undo stock-out line", [](const QString& s) { return undoStockOutLine(s); }, { "31", "10" }, "00" },
+    { "undo stock-out line", [](const QString& s) { return undoStockOutLine(s, "CK"); }, { "31", "10" }, "00" },
     { "stage return", [](const QString& s) { return stageForReturn(s, day, "TK2", "2", "李四"); }, { "10" },
         "32" },
     { "book return", [](const QString& s) { return bookReturnItem(s, "TK", "王五"); }, { "32" }, "01" },
     { "undo return order", [](const QString&) { return undoReturnOrder("TK"); }, { "32", "01" }, "10" },
-    { "undo return line", [](const QString& s) { return undoReturnLine(s); }, { "32", "01" }, "10" },
+    { "undo return line", [](const QString& s) { return undoReturnLine(s, "TK"); }, { "32", "01" }, "10" },
 };
 
 } // namespace

@@ -1,0 +1,25 @@
+#pragma once
+// The collected-data file: one record per line, lines ending CR LF. A line is an item serial
+// number when its first two characters are "20"; every line counts, the last one without CR LF
+// included, and its trailing blanks are not part of the number.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace korvell {
+
+QStringList collectedSerials(const QByteArray& content);
+
+struct CollectedFile {
+    enum class State { Read, Empty, Unreadable } state;
+    QStringList serials;
+};
+
+CollectedFile readCollectedFile(const QString& path);
+
+// Starts the generator from the program folder and waits until it has ended (it may not start at
+// all); then gives the collected-data file, or the one the user picks under pickTitle when that
+// is missing. Empty when the user cancelled the pick.
+QString FetchCollectedFile(const QString& programFolder, const QString& pickTitle);
+
+} // namespace korvell

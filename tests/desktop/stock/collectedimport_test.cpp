@@ -1,0 +1,66 @@
+// The import starts the generator from the program folder and reads what it saved; a missing
+// file is picked by the user. A script stands in for the generator.
+#include "desktop/stock/collectedserials.h"
+#include "desktop/stock/orderkind.h"
+#include "platform/ui/collecteddatafile.h"
+#include "tests/support/files.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/testdatabase.h"
+
+#include <QFile>
+
+using namespace korvell;
+
+class CollectedImport : public testsupport::DatabaseTest {
+protected:
+    void prepare() override
+    {
+        ASSERT_TRUE(home.isValid());
+        previousHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toUtf8());
+    }
+    void TearDown() override
+    {
+        qputenv("HOME", previousHome);
+        DatabaseTest::TearDown();
+    }
+
+    // A generator that saves content as the collected-data file when it runs.
+    void fakeGenerator(const QByteArray& content)
+    {
+        const QString data = testsupport::writeFile(home.path() + "/saved.bin", content);
+        const QString program = testsupport::writeFile(db->programFolder() + "vosket",
+            "#!/bin/sh\ncp \"" + data.toUtf8() + "\" \"$HOME/采集文本.txt\"\n");
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QTemporaryDir home;
+    QByteArray previousHome;
+    testsupport::ScriptedDialogs dialogs;
+};
+
+TEST_P(CollectedImport, ReadsWhatTheGeneratorSaved)
+{
+    fakeGenerator("20A\r\nnoise\r\n20B");
+    const QString path = FetchCollectedFile(db->programFolder(), StockOutOrders.pickTitle);
+    EXPECT_EQ(path, platform::collectedDataFilePath());
+    const CollectedFile file = readCollectedFile(path);
+    EXPECT_EQ(file.state, CollectedFile::State::Read);
+    EXPECT_EQ(file.serials, (QStringList { "20A", "20B" }));
+    EXPECT_TRUE(dialogs.fileDialogs.isEmpty());
+}
+
+TEST_P(CollectedImport, MissingFileIsPickedOrCancelled)
+{
+    // No generator in the folder: the import goes on to the file.
+    const QString picked = testsupport::writeFile(home.path() + "/picked.txt", "");
+    dialogs.fileNames = { picked };
+    EXPECT_EQ(FetchCollectedFile(db->programFolder(), ReturnOrders.pickTitle), picked);
+    EXPECT_EQ(readCollectedFile(picked).state, CollectedFile::State::Empty);
+    EXPECT_EQ(FetchCollectedFile(db->programFolder(), StockOutOrders.pickTitle), "");
+    EXPECT_EQ(dialogs.fileDialogs,
+        (QStringList { "在指定的位置没有发现文件用户自己打开文件", "打开文件" }));
+    EXPECT_EQ(readCollectedFile(home.path() + "/none.txt").state, CollectedFile::State::Unreadable);
+}
+
+INSTANTIATE_BACKENDS(CollectedImport);

@@ -1,0 +1,271 @@
+// Stock-out and return orders on both backends: staging with its reasons, the whole-order
+// take-back, booking with its checks and log line, browsing and undo with their guards.
+#include "desktop/data/loginstate.h"
+#include "desktop/stock/orderbooking.h"
+#include "desktop/stock/orderbrowsing.h"
+#include "desktop/stock/orderstaging.h"
+#include "stockitems.h"
+#include "tests/support/fixedclock.h"
+#include "tests/support/testdatabase.h"
+
+using namespace korvell;
+using stocktest::insertItem;
+using stocktest::statusOf;
+
+namespace {
+
+const QDate day(2006, 8, 10);
+const QString ckOrder = "2006081010001";
+const QString tkOrder = "2006081010002";
+const StagingTarget stockOut { ckOrder, day, "1", "李四" };
+const StagingTarget returns { tkOrder, day, "1", "李四" };
+
+qint64 nextCount = 10001;
+
+bool item(const QString& serial, const QString& status, const QString& ck = {}, const QString& tk = {})
+{
+    return insertItem({ .serialno = serial, .groupno = "2006081010001", .status = status,
+        .count_num = nextCount++, .ck_groupno = ck, .tk_groupno = tk });
+}
+
+QString column(const QString& col, const QString& serial)
+{
+    return testsupport::scalar("select " + col + " from c_proc_main where serialno=?", { serial }).toString();
+}
+
+} // namespace
+
+class Orders : public testsupport::DatabaseTest {
+protected:
+    void prepare() override { loginState().gyname = "系统管理员"; }
+};
+
+TEST_P(Orders, StagingAcceptsItsStatusesAndNamesTheOthers)
+{
+    const struct {
+        const OrderKind* kind;
+        QString status;
+        QString reason; // empty: staged
+    } cases[] {
+        { &StockOutOrders, "00", "" },
+        { &StockOutOrders, "01", "" },
+        { &StockOutOrders, "30", "已经是已称重未入库" },
+        { &StockOutOrders, "20", "已经是已删除" },
+        { &StockOutOrders, "31", "已经是待出库" },
+        { &StockOutOrders, "10", "已经是已出库" },
+        { &ReturnOrders, "10", "" },
+        { &ReturnOrders, "00", "已经是在库" },
+        { &ReturnOrders, "30", "已经是已称重未入库" },
+        { &ReturnOrders, "20", "已经是已删除" },
+        { &ReturnOrders, "32", "已经是待退库" },
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(ExecSQL("delete from c_proc_main").ok);
+        ASSERT_TRUE(item("20A", c.status));
+        const StagingTarget& target = c.kind == &StockOutOrders ? stockOut : returns;
+        const Staging s = c.kind == &StockOutOrders ? StageStockOutBarcode("20A", target)
+                                                    : StageReturnBarcode("20A", target);
+        const std::string what = c.kind->windowName.toStdString() + " from " + c.status.toStdString();
+        if (c.reason.isEmpty()) {
+            EXPECT_EQ(s.result, Staging::Result::Staged) << what;
+            EXPECT_EQ(statusOf("20A"), c.kind->staged) << what;
+            EXPECT_EQ(column(c.kind->orderColumn, "20A"), target.order) << what;
+        } else {
+            EXPECT_EQ(s.result, Staging::Result::Rejected) << what;
+            EXPECT_EQ(s.rejection.reason, c.reason) << what;
+            EXPECT_EQ(s.rejection.model, "A1") << what;
+            EXPECT_EQ(s.rejection.net, "11.84") << what;
+            EXPECT_EQ(statusOf("20A"), c.status) << what;
+        }
+    }
+    const Staging missing = StageStockOutBarcode("20NOTHERE", stockOut);
+    EXPECT_EQ(missing.result, Staging::Result::Rejected);
+    EXPECT_EQ(missing.rejection.reason, "该产品不在库中");
+    EXPECT_EQ(missing.rejection.serial, "20NOTHERE");
+}
+
+TEST_P(Orders, StagingWritesTheOrderColumns)
+{
+    ASSERT_TRUE(item("20A", "00"));
+    ASSERT_EQ(StageStockOutBarcode("20A", { ckOrder, day, "4", "李四" }).result, Staging::Result::Staged);
+    EXPECT_EQ(column("ck_station_no", "20A"), "4");
+    EXPECT_EQ(column("ck_op_emp", "20A"), "李四");
+    EXPECT_EQ(dateOf(testsupport::scalar("select ck_date from c_proc_main")), day);
+}
+
+TEST_P(Orders, DuplicateLinesAndTheQuoteLine)
+{
+    ASSERT_TRUE(item("20A", "00"));
+    ASSERT_TRUE(item("20B", "00"));
+    const ImportOutcome o = stageSerials(StockOutOrders, { "20A", "20' or '1'='1", "20A" }, stockOut);
+    EXPECT_EQ(o.staged, 1);
+    ASSERT_EQ(o.rejections.size(), 2);
+    EXPECT_EQ(o.rejections[0].reason, "该产品不在库中");
+    EXPECT_EQ(o.rejections[1].reason, "已经是待出库");
+    EXPECT_EQ(statusOf("20B"), "00");
+    EXPECT_TRUE(*hasStagedItems(StockOutOrders, ckOrder));
+}
+
+TEST_P(Orders, TakeBackOfAPartlyReturnedOrder)
+{
+    ASSERT_TRUE(item("20A", "10", ckOrder));
+    ASSERT_TRUE(item("20B", "32", ckOrder, "2006081010009"));
+    ASSERT_TRUE(item("20C", "01", ckOrder, "2006081010009"));
+    ASSERT_TRUE(item("20D", "10", "2006081010005"));
+    const auto serials = serialsOfStockOutOrder(ckOrder);
+    ASSERT_TRUE(serials);
+    const ImportOutcome o = stageSerials(ReturnOrders, *serials, returns);
+    EXPECT_EQ(o.staged, 1);
+    EXPECT_EQ(o.rejections.size(), 2);
+    EXPECT_EQ(statusOf("20A"), "32");
+    EXPECT_EQ(column("tk_groupno", "20B"), "2006081010009");
+    EXPECT_EQ(statusOf("20D"), "10");
+    EXPECT_EQ(serialsOfStockOutOrder("no such order")->size(), 0);
+}
+
+TEST_P(Orders, FailedLookupStopsTheImport)
+{
+    ASSERT_TRUE(ExecSQL("alter table c_proc_main rename to c_proc_main_away").ok);
+    const ImportOutcome o = stageSerials(StockOutOrders, { "20A", "20B" }, stockOut);
+    EXPECT_TRUE(o.stopped);
+    EXPECT_EQ(toasts.lines.size(), 1);
+}
+
+TEST_P(Orders, BookingChecksItsFields)
+{
+    ASSERT_TRUE(item("20A", "31", ckOrder));
+    const QList<OrderLine> lines { { "20A", "31" } };
+    const struct {
+        const OrderKind* kind;
+        BookingRequest request;
+        QString toast;
+    } refusals[] {
+        { &StockOutOrders, { ckOrder, "", "客户" }, "请选择出库审核员||1" },
+        { &StockOutOrders, { ckOrder, "王五", " " }, "请选择客户名称||1" },
+        { &StockOutOrders, { "", "王五", "客户" }, "没有货物数据可以出库！||1" },
+        { &ReturnOrders, { tkOrder, "", "" }, "请选择退库审核员||1" },
+    };
+    for (const auto& r : refusals) {
+        EXPECT_TRUE(bookOrder(*r.kind, r.request, lines).refused) << r.toast.toStdString();
+        EXPECT_EQ(toasts.last(), r.toast);
+    }
+    EXPECT_EQ(statusOf("20A"), "31");
+    EXPECT_EQ(testsupport::rowCount("c_log"), 0);
+}
+
+TEST_P(Orders, BookingMovesOnlyTheOrdersStagedItemsAndLogsOnce)
+{
+    ASSERT_TRUE(item("20A", "31", ckOrder));
+    ASSERT_TRUE(item("20B", "31", ckOrder));
+    ASSERT_TRUE(item("20C", "31", "2006081010003")); // shown here, since moved to another order
+    ASSERT_TRUE(item("20D", "00"));
+    const QList<OrderLine> lines { { "20A", "31" }, { "20B", "31" }, { "20C", "31" }, { "20D", "00" } };
+    const BookingOutcome o = bookOrder(StockOutOrders, { ckOrder, "王五", "客户甲" }, lines);
+    EXPECT_EQ(o.booked, (QList<int> { 0, 1 }));
+    EXPECT_FALSE(o.pending);
+    EXPECT_EQ(toasts.last(), "本单数据已经全部出库！||1");
+    EXPECT_EQ(statusOf("20A"), "10");
+    EXPECT_EQ(column("ck_comp", "20B"), "客户甲");
+    EXPECT_EQ(column("ck_sh_emp", "20B"), "王五");
+    EXPECT_EQ(statusOf("20C"), "31");
+    EXPECT_EQ(statusOf("20D"), "00");
+    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { "将出库单号为" + ckOrder + "的产品出库" }), 1);
+
+    // Nothing left to book: no second log line.
+    EXPECT_TRUE(bookOrder(StockOutOrders, { ckOrder, "王五", "客户甲" }, lines).booked.isEmpty());
+    EXPECT_EQ(toasts.last(), "没有货物数据可以出库！||1");
+    EXPECT_EQ(testsupport::rowCount("c_log"), 1);
+
+    ASSERT_TRUE(item("20E", "32", ckOrder, tkOrder));
+    const BookingOutcome r = bookOrder(ReturnOrders, { tkOrder, "王五", "" }, { { "20E", "32" } });
+    EXPECT_EQ(r.booked.size(), 1);
+    EXPECT_EQ(statusOf("20E"), "01");
+    EXPECT_EQ(column("tk_sh_emp", "20E"), "王五");
+    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { "将退库单号为" + tkOrder + "的产品退回仓库" }), 1);
+}
+
+TEST_P(Orders, FailedBookingKeepsTheOrderPending)
+{
+    ASSERT_TRUE(item("20A", "31", ckOrder));
+    ASSERT_TRUE(ExecSQL("alter table c_proc_main rename to c_proc_main_away").ok);
+    const BookingOutcome o = bookOrder(StockOutOrders, { ckOrder, "王五", "客户" }, { { "20A", "31" } });
+    EXPECT_TRUE(o.booked.isEmpty());
+    EXPECT_EQ(o.failed, 1);
+    EXPECT_TRUE(o.pending);
+    EXPECT_TRUE(toasts.lines.contains("货物出库没有全部完成！|1笔货物未能出库，请稍后再点击货物出库|1"));
+    EXPECT_EQ(testsupport::rowCount("c_log"), 0);
+}
+
+TEST_P(Orders, BrowsingStopsAtGaps)
+{
+    ASSERT_TRUE(item("20A", "10", "2006081010001"));
+    ASSERT_TRUE(item("20B", "31", "2006081010002"));
+    ASSERT_TRUE(item("20C", "10", "2006081010004"));
+    const struct {
+        QString shown;
+        int step;
+        bool pending;
+        std::optional<QString> shows;
+        QString toast;
+    } cases[] {
+        { "2006081010002", -1, false, "2006081010001", "" },
+        { "2006081010001", -1, false, std::nullopt, "本单是当日第一张出库单！|前面没有其他出库单！！|1" },
+        { "2006081010001", 1, false, "2006081010002", "" },
+        { "2006081010002", 1, false, std::nullopt, "本单是当日最后的出库单！|后面没有其他出库单！！|1" },
+        { "2006081010002", -1, true, std::nullopt, "本出库单有货物待出库！|请出库后再查其他出库单！！|1" },
+    };
+    for (const auto& c : cases) {
+        toasts.clear();
+        EXPECT_EQ(browseOrder(StockOutOrders, c.shown, c.step, c.pending), c.shows) << c.toast.toStdString();
+        EXPECT_EQ(toasts.last(), c.toast);
+    }
+    EXPECT_EQ(browseOrder(ReturnOrders, "2006081010002", -1, false), std::nullopt);
+    EXPECT_EQ(toasts.last(), "本单是当日第一张退库单！|前面没有其他退库单！！|1");
+    EXPECT_EQ(neighbourOrderNumber("20060810", 1), "");
+}
+
+TEST_P(Orders, UndoGuards)
+{
+    ASSERT_TRUE(item("20A", "31", ckOrder));
+    ASSERT_TRUE(item("20B", "10", ckOrder));
+    ASSERT_TRUE(item("20C", "32", ckOrder, tkOrder)); // booked out, now on a return order
+    ASSERT_TRUE(item("20D", "10", "2006081010003"));
+
+    EXPECT_FALSE(undoWholeOrder(StockOutOrders, ckOrder, "别人", "李四"));
+    EXPECT_EQ(toasts.last(), "该单货物不是您出库的！|您无权删除！|1");
+    EXPECT_FALSE(undoOrderLine(StockOutOrders, ckOrder, "20A", "别人", "李四"));
+    EXPECT_EQ(toasts.last(), "该笔货物不是您出库的！|您无权删除！|1");
+    EXPECT_FALSE(undoWholeOrder(StockOutOrders, "", "李四", "李四"));
+    EXPECT_EQ(statusOf("20A"), "31");
+
+    // A line of another order is not touched through this one.
+    EXPECT_TRUE(undoOrderLine(StockOutOrders, ckOrder, "20D", "李四", "李四"));
+    EXPECT_EQ(statusOf("20D"), "10");
+    EXPECT_TRUE(undoOrderLine(StockOutOrders, ckOrder, "20A", "李四", "李四"));
+    EXPECT_EQ(toasts.last(), "该笔货物数据已经删除！|变为正常库存|1");
+    EXPECT_EQ(statusOf("20A"), "00");
+
+    EXPECT_TRUE(undoWholeOrder(StockOutOrders, ckOrder, "李四", "李四"));
+    EXPECT_EQ(toasts.last(), "该出库单数据已经全部删除！|自动退回总库|1");
+    EXPECT_EQ(statusOf("20B"), "00");
+    EXPECT_EQ(column("ck_groupno", "20B"), "");
+    EXPECT_EQ(statusOf("20C"), "32");
+    EXPECT_EQ(column("ck_groupno", "20C"), ckOrder);
+
+    EXPECT_TRUE(undoWholeOrder(ReturnOrders, tkOrder, "李四", "李四"));
+    EXPECT_EQ(toasts.last(), "该退库单数据已经全部删除！|仍然处于已出库状态|1");
+    EXPECT_EQ(statusOf("20C"), "10");
+}
+
+TEST_P(Orders, UndoNeedsTodayAndFullRights)
+{
+    testsupport::FixedClock clock { QDateTime(day, QTime(9, 0)) };
+    EXPECT_TRUE(undoAllowed(StockOutOrders, "2006-8-10"));
+    EXPECT_FALSE(undoAllowed(StockOutOrders, "2006-8-9"));
+    clock.set(QDateTime(day.addDays(1), QTime(0, 1)));
+    EXPECT_FALSE(undoAllowed(ReturnOrders, "2006-8-10"));
+    loginState().gyname = "没有权限的人";
+    EXPECT_FALSE(undoAllowed(ReturnOrders, "2006-8-11"));
+}
+
+INSTANTIATE_BACKENDS(Orders);
