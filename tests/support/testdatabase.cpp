@@ -118,8 +118,12 @@ int rowCount(const QString& table, const QString& where, const QVariantList& par
 
 void DatabaseTest::SetUp()
 {
-    if (GetParam() == korvell::Backend::PostgreSQL && testServer().isEmpty())
+    // Where a server is required (scripts/test, CI), a missing one fails instead of skipping.
+    if (GetParam() == korvell::Backend::PostgreSQL && testServer().isEmpty()) {
+        if (qEnvironmentVariableIsSet("KORVELL_REQUIRE_PG"))
+            FAIL() << "KORVELL_REQUIRE_PG is set but KORVELL_TEST_PG names no server";
         GTEST_SKIP() << "KORVELL_TEST_PG is not set";
+    }
     db.emplace(GetParam(), withDemoData());
     ASSERT_TRUE(db->ok()) << db->error().toStdString();
     toasts.clear();

@@ -7,9 +7,9 @@
 //   INSTANTIATE_BACKENDS(MyTest);
 //
 // Every suite is instantiated for both backends; the PostgreSQL cases skip when KORVELL_TEST_PG
-// is not set. The data layer needs a QCoreApplication (it loads the SQL drivers): DatabaseTest
-// makes one when none exists, so window tests create their QApplication before SetUp runs (for
-// instance in SetUpTestSuite).
+// is not set, and fail instead when KORVELL_REQUIRE_PG is set. The data layer needs a
+// QCoreApplication (it loads the SQL drivers): DatabaseTest makes one when none exists, so window
+// tests create their QApplication before SetUp runs (for instance in SetUpTestSuite).
 #include "desktop/data/execsql.h"
 #include "desktop/data/toast.h"
 

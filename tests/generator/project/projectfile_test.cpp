@@ -289,23 +289,14 @@ TEST_F(ProjectFile, ASaveWhereNothingCanBeCreatedFails)
 
 TEST_F(ProjectFile, AReadOnlyFolderOrFileKeepsTheOldFile)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
-    const QString folder = path("ro");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString target = folder + QStringLiteral("/old.VSK");
-    const QByteArray old = RandomBytes(100, 5);
-    testsupport::writeFile(target, old);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    // /proc/version can be neither replaced nor written, not even by root.
+    const QString target = QStringLiteral("/proc/version");
+    const QByteArray old = testsupport::readFile(target);
+    ASSERT_FALSE(old.isEmpty());
     project.path = target;
     project.modified = true;
     EXPECT_FALSE(WriteProjectFile(project));
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(project.modified);
     EXPECT_EQ(testsupport::readFile(target), old);
-
-    QFile::setPermissions(target, QFile::ReadOwner);
-    EXPECT_FALSE(WriteProjectFile(project));
-    EXPECT_EQ(testsupport::readFile(target), old);
-    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages.size(), 1);
 }
