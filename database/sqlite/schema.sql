@@ -11,8 +11,8 @@ create table c_proc_main (
     groupno       varchar(20),
     proc_mod      varchar(50),
     proc_mod1     varchar(50),
-    proc_weight   numeric(12,3),
-    proc_net_wt   numeric(12,3),
+    proc_weight   numeric,
+    proc_net_wt   numeric,
     proc_emp      varchar(20),
     proc_bz       varchar(20),
     proc_jz       varchar(20),
@@ -54,7 +54,7 @@ create table c_procname (
     procid     varchar(50) not null primary key,
     procname   varchar(50),
     procmsg    varchar(100),
-    nullweight numeric(12,3)
+    nullweight numeric
 );
 create table c_bzname (
     bzid   varchar(20) not null primary key,

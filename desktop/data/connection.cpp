@@ -2,6 +2,7 @@
 
 #include "desktop/data/recordset.h"
 
+#include <QFile>
 #include <QSqlDriver>
 #include <QUrl>
 #include <sqlite3.h>
@@ -119,7 +120,12 @@ bool Connection::open(QString& error)
     drop();
     settings = GetConnString();
     settingsRead = true;
-    if (!settings.usable()) {
+    settingsFailure = !settings.usable();
+    if (settings.backend == Backend::SQLite && !settingsFailure && !QFile::exists(settings.databaseName)) {
+        settings.problem = "连接文件 nd.dsn 中 DATABASE= 所指的文件 " + settings.databaseName + " 不存在";
+        settingsFailure = true;
+    }
+    if (settingsFailure) {
         error = settings.problem;
         return false;
     }
@@ -133,7 +139,7 @@ bool Connection::open(QString& error)
         // empty one. Several stations may share one file: wait for a writer instead of failing.
         db.setDatabaseName(
             QUrl::fromLocalFile(settings.databaseName).toString(QUrl::FullyEncoded) + "?mode=rw");
-        db.setConnectOptions("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000");
+        db.setConnectOptions(QString("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(lockWaitMilliseconds));
     }
     if (!db.open()) {
         error = db.lastError().text().trimmed();
@@ -144,6 +150,8 @@ bool Connection::open(QString& error)
     }
     if (settings.backend == Backend::SQLite)
         configureSqlite();
+    if (settings.backend == Backend::PostgreSQL)
+        QSqlQuery(db).exec(QString("set lock_timeout = %1").arg(lockWaitMilliseconds));
     return true;
 }
 
@@ -196,6 +204,37 @@ QList<int> Connection::declaredTypes(const QString& sql)
         declared.clear();
     declared.insert(sql, types);
     return types;
+}
+
+bool Connection::beginReadOnly(QSqlError& error)
+{
+    QSqlQuery query(db);
+    if (settings.backend == Backend::SQLite) {
+        if (query.exec("PRAGMA query_only=ON"))
+            return true;
+        error = query.lastError();
+        return false;
+    }
+    if (!db.transaction()) {
+        error = db.lastError();
+        return false;
+    }
+    if (settings.backend == Backend::PostgreSQL && !query.exec("set transaction read only")) {
+        error = query.lastError();
+        db.rollback();
+        return false;
+    }
+    return true;
+}
+
+void Connection::endReadOnly()
+{
+    if (!db.isValid() || !db.isOpen())
+        return;
+    if (settings.backend == Backend::SQLite)
+        QSqlQuery(db).exec("PRAGMA query_only=OFF");
+    else
+        db.rollback();
 }
 
 bool Connection::stillAlive()

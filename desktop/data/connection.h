@@ -13,6 +13,10 @@
 
 namespace korvell {
 
+// How long a statement waits for a lock that another session holds before it fails: a station
+// must not freeze for as long as someone else keeps a table locked.
+inline constexpr int lockWaitMilliseconds = 3000;
+
 // Puts the server, port and login of settings on a PostgreSQL connection, with a connect
 // time-out: a server that does not answer must not hang the window for minutes.
 void applyServerLogin(QSqlDatabase& db, const ConnectionSettings& settings);
@@ -24,8 +28,12 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Opens the connection unless it is open. On failure error holds the driver's text.
+    // Opens the connection unless it is open. On failure error holds the driver's text, or what is
+    // wrong with nd.dsn when failedOnSettings() tells so.
     bool open(QString& error);
+    // Whether the last open failed because of nd.dsn (a missing or garbled file, a DATABASE= file
+    // that is not there) rather than a database that does not answer.
+    bool failedOnSettings() const { return settingsFailure; }
     QSqlDatabase& database() { return db; }
     // The backend nd.dsn names (read without opening when nothing is open yet).
     Backend backend();
@@ -49,6 +57,11 @@ public:
 
     void drop();
 
+    // Makes what runs until endReadOnly() unable to write: a read-only transaction on a server,
+    // a query-only connection on SQLite.
+    bool beginReadOnly(QSqlError& error);
+    void endReadOnly();
+
 private:
     Connection();
     void configureSqlite();
@@ -57,6 +70,7 @@ private:
     QSqlDatabase db;
     ConnectionSettings settings;
     bool settingsRead = false;
+    bool settingsFailure = false;
     std::unordered_map<QString, std::unique_ptr<Statement>> statements;
     QHash<QString, QList<int>> declared;
 };

@@ -70,9 +70,10 @@ bool writeDsnKeys(const QString& dsnFile, const DsnKeys& keys)
 ConnectionSettings connectionFromKeys(const DsnKeys& keys, const QString& programFolder)
 {
     ConnectionSettings settings;
+    const QString dsnFile = QDir(programFolder).filePath("nd.dsn");
     const QString driver = valueOf(keys, "DRIVER");
     if (driver.isEmpty()) {
-        settings.problem = "nd.dsn: no DRIVER in [ODBC]";
+        settings.problem = "连接文件 " + dsnFile + " 的 [ODBC] 节中没有 DRIVER=";
         return settings;
     }
     if (driver.compare("SQLite3", Qt::CaseInsensitive) == 0) {
@@ -80,7 +81,7 @@ ConnectionSettings connectionFromKeys(const DsnKeys& keys, const QString& progra
         settings.qtDriver = "QSQLITE";
         const QString file = valueOf(keys, "DATABASE");
         if (file.isEmpty())
-            settings.problem = "nd.dsn: no DATABASE for SQLite3";
+            settings.problem = "连接文件 " + dsnFile + " 中没有 DATABASE=";
         settings.databaseName = QDir::cleanPath(QDir(programFolder).absoluteFilePath(file));
         return settings;
     }
@@ -90,11 +91,14 @@ ConnectionSettings connectionFromKeys(const DsnKeys& keys, const QString& progra
         settings.databaseName = valueOf(keys, "DATABASE");
         settings.host = valueOf(keys, "SERVER");
         const QString port = valueOf(keys, "PORT");
-        settings.port = port.isEmpty() ? -1 : port.toInt();
+        bool number = true;
+        settings.port = port.isEmpty() ? -1 : port.toInt(&number);
+        if (!number || settings.port == 0 || settings.port > 65535)
+            settings.problem = "连接文件 " + dsnFile + " 中的 PORT=" + port + " 不是端口号";
         settings.user = valueOf(keys, "UID");
         settings.password = valueOf(keys, "PWD");
         if (settings.databaseName.isEmpty())
-            settings.problem = "nd.dsn: no DATABASE for PostgreSQL";
+            settings.problem = "连接文件 " + dsnFile + " 中没有 DATABASE=";
         return settings;
     }
     settings.backend = Backend::Odbc;
@@ -114,9 +118,13 @@ ConnectionSettings GetConnString()
 {
     const QString folder = loginState().myapppath;
     const QString file = folder + "nd.dsn";
+    ConnectionSettings settings;
     if (!QFile::exists(file)) {
-        ConnectionSettings settings;
-        settings.problem = "nd.dsn not found in " + folder;
+        settings.problem = "找不到连接文件 " + file;
+        return settings;
+    }
+    if (!QFile(file).open(QIODevice::ReadOnly)) {
+        settings.problem = "连接文件 " + file + " 无法读取";
         return settings;
     }
     return connectionFromKeys(readDsnKeys(file), folder);

@@ -9,8 +9,6 @@
 
 namespace korvell {
 
-RecordsetPtr RS, RS2, RS3, RS4;
-
 namespace {
 
     constexpr int postgresNumericOid = 1700;
@@ -158,55 +156,93 @@ bool isCommandText(const QString& sql)
     return false;
 }
 
+namespace {
+
+    // Runs text on the open connection into result; the error when it fails.
+    std::optional<QSqlError> execute(
+        Connection& connection, const QString& text, const QVariantList& params, SqlResult& result)
+    {
+        std::optional<QSqlQuery> adHoc;
+        QSqlQuery* query = nullptr;
+        Connection::Statement* statement = nullptr;
+        if (params.isEmpty()) {
+            // Statements without values run unprepared: PostgreSQL prepares no DDL.
+            query = &adHoc.emplace(connection.database());
+            query->setForwardOnly(true);
+            if (!query->exec(text))
+                return query->lastError();
+        } else {
+            QSqlError error;
+            statement = connection.prepared(text, error);
+            if (!statement)
+                return error;
+            query = &statement->query;
+            for (qsizetype i = 0; i < params.size(); ++i)
+                query->bindValue(int(i), params[i]);
+            if (!query->exec()) {
+                const QSqlError failed = query->lastError();
+                query->finish();
+                return failed;
+            }
+        }
+
+        result.ok = true;
+        if (isCommandText(text)) {
+            result.rowsAffected = query->numRowsAffected();
+        } else if (!query->isSelect()) {
+            result.rs = std::make_shared<Recordset>(QStringList(), QList<int>(), QList<QList<QVariant>>());
+        } else if (statement) {
+            if (!statement->columns)
+                statement->columns = describeColumns(*query, connection.declaredTypes(text));
+            result.rs = snapshot(*query, *statement->columns);
+        } else {
+            result.rs = snapshot(*query, describeColumns(*query, connection.declaredTypes(text)));
+        }
+        query->finish();
+        return std::nullopt;
+    }
+
+    SqlResult openFailure(const Connection& connection, const QString& why)
+    {
+        if (!connection.failedOnSettings())
+            return connectionFailure(why);
+        // A fault of the connection file is no network fault: say what is wrong with it.
+        ShowToast("数据库发生错误: " + why, "", ToastRed);
+        SqlResult result;
+        result.error = why;
+        return result;
+    }
+
+} // namespace
+
 SqlResult ExecSQL(const QString& sql, const QVariantList& params)
 {
     Connection& connection = Connection::current();
     QString why;
     if (!connection.open(why))
-        return connectionFailure(why);
-
-    const QString text = sql.trimmed();
-    std::optional<QSqlQuery> adHoc;
-    QSqlQuery* query = nullptr;
-    Connection::Statement* statement = nullptr;
-    if (params.isEmpty()) {
-        // Statements without values run unprepared: PostgreSQL prepares no DDL.
-        query = &adHoc.emplace(connection.database());
-        query->setForwardOnly(true);
-        if (!query->exec(text)) {
-            const QSqlError failed = query->lastError();
-            adHoc.reset();
-            return statementFailure(connection, failed);
-        }
-    } else {
-        QSqlError error;
-        statement = connection.prepared(text, error);
-        if (!statement)
-            return statementFailure(connection, error);
-        query = &statement->query;
-        for (qsizetype i = 0; i < params.size(); ++i)
-            query->bindValue(int(i), params[i]);
-        if (!query->exec()) {
-            const QSqlError failed = query->lastError();
-            query->finish();
-            return statementFailure(connection, failed);
-        }
-    }
-
+        return openFailure(connection, why);
     SqlResult result;
-    result.ok = true;
-    if (isCommandText(text)) {
-        result.rowsAffected = query->numRowsAffected();
-    } else if (!query->isSelect()) {
-        result.rs = std::make_shared<Recordset>(QStringList(), QList<int>(), QList<QList<QVariant>>());
-    } else if (statement) {
-        if (!statement->columns)
-            statement->columns = describeColumns(*query, connection.declaredTypes(text));
-        result.rs = snapshot(*query, *statement->columns);
-    } else {
-        result.rs = snapshot(*query, describeColumns(*query, connection.declaredTypes(text)));
-    }
-    query->finish();
+    if (const auto failed = execute(connection, sql.trimmed(), params, result))
+        return statementFailure(connection, *failed);
+    return result;
+}
+
+SqlResult ExecReadOnlySQL(const QString& sql, const QVariantList& params)
+{
+    Connection& connection = Connection::current();
+    QString why;
+    if (!connection.open(why))
+        return openFailure(connection, why);
+    QSqlError refused;
+    if (!connection.beginReadOnly(refused))
+        return statementFailure(connection, refused);
+    SqlResult result;
+    const auto failed = execute(connection, sql.trimmed(), params, result);
+    // Ended before a failure is looked at: an aborted transaction answers nothing, not even the
+    // probe that tells a lost server from a refused statement.
+    connection.endReadOnly();
+    if (failed)
+        return statementFailure(connection, *failed);
     return result;
 }
 

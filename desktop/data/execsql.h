@@ -20,13 +20,16 @@ struct SqlResult {
 
 // A text whose first word (after trimming) is INSERT, DELETE, UPDATE, EXEC, EXECUTE, CREATE or
 // DROP is a command; anything else is a query. On failure: the toast "数据库连接发生错误" /
-// "请检查网络或数据库服务器" for a lost connection, else "数据库发生错误: " + the driver's text.
+// "请检查网络或数据库服务器" for a lost connection, else "数据库发生错误: " + the driver's text
+// (or what is wrong with nd.dsn). A statement waits for another session's lock a few seconds at
+// most (lockWaitMilliseconds), then fails like any other.
 SqlResult ExecSQL(const QString& sql, const QVariantList& params = {});
 
-bool isCommandText(const QString& sql);
+// ExecSQL for texts that come from the database or the user (report queries): whatever the text
+// holds ("select ...; delete ..." included) runs where nothing can be written, and is undone.
+SqlResult ExecReadOnlySQL(const QString& sql, const QVariantList& params = {});
 
-// The shared recordset variables of the windows.
-extern RecordsetPtr RS, RS2, RS3, RS4;
+bool isCommandText(const QString& sql);
 
 // Dates and date-times as each backend stores them; bind through these, never as text.
 QVariant sqlDate(const QDate& date);

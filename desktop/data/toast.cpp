@@ -1,17 +1,27 @@
 #include "desktop/data/toast.h"
 
+#include <QCoreApplication>
+#include <QThread>
+#include <atomic>
 #include <cstdio>
 
 namespace korvell {
 
 namespace {
-    ToastSink* installedSink = nullptr;
+    std::atomic<ToastSink*> installedSink = nullptr;
 }
 
 void ShowToast(const QString& mainLine, const QString& hint, int kind)
 {
-    if (installedSink) {
-        installedSink->show(mainLine, hint, kind);
+    // Sinks show windows: a toast from a worker thread is shown by the program's own thread.
+    QCoreApplication* application = QCoreApplication::instance();
+    if (application && QThread::currentThread() != application->thread()) {
+        QMetaObject::invokeMethod(
+            application, [mainLine, hint, kind] { ShowToast(mainLine, hint, kind); }, Qt::QueuedConnection);
+        return;
+    }
+    if (ToastSink* sink = installedSink.load()) {
+        sink->show(mainLine, hint, kind);
         return;
     }
     if (!mainLine.isEmpty())
@@ -20,9 +30,7 @@ void ShowToast(const QString& mainLine, const QString& hint, int kind)
 
 ToastSink* setToastSink(ToastSink* sink)
 {
-    ToastSink* previous = installedSink;
-    installedSink = sink;
-    return previous;
+    return installedSink.exchange(sink);
 }
 
 } // namespace korvell

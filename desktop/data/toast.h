@@ -16,7 +16,8 @@ public:
 // An empty main line takes the toast away.
 void ShowToast(const QString& mainLine, const QString& hint, int kind);
 
-// Installs sink (not owned; nullptr: toasts go to stderr). Returns the previous one.
+// Installs sink (not owned; nullptr: toasts go to stderr). Returns the previous one. A sink is
+// always called on the thread of the QCoreApplication, whichever thread shows the toast.
 ToastSink* setToastSink(ToastSink* sink);
 
 } // namespace korvell

@@ -33,6 +33,13 @@ namespace {
         }
     }
 
+    // A binding that names a column the query lacks: the report cannot be filled as designed.
+    ReportFill missingColumn(const QString& column)
+    {
+        ShowToast("报表数据查询结果中没有字段 " + column, "请检查该报表的设置", ToastRed);
+        return ReportFill::NotFilled;
+    }
+
     QString templatePath(const QString& reportName)
     {
         QString folder = loginState().myapppath;
@@ -62,10 +69,8 @@ ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName)
         ShowToast("没有定义该报表数据查询语句", "", ToastRed);
         return ReportFill::NoQuery;
     }
-    // The definition is a query; a stored command text is never run from here.
-    if (isCommandText(reportSql))
-        return ReportFill::NotFilled;
-    const SqlResult data = ExecSQL(reportSql);
+    // A stored text is run where it cannot write, whatever it holds.
+    const SqlResult data = ExecReadOnlySQL(reportSql);
     if (!data || !data.rs)
         return ReportFill::NotFilled;
     Recordset& records = *data.rs;
@@ -96,7 +101,7 @@ ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName)
         records.MoveFirst();
         for (const Binding& b : singles) {
             if (!records.hasField(b.column))
-                return ReportFill::NotFilled;
+                return missingColumn(b.column);
             grid.setCellText(b.row, b.col, textOf(records.value(b.column)));
         }
     }
@@ -109,7 +114,7 @@ ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName)
     for (records.MoveFirst(); !records.eof(); records.MoveNext(), ++row) {
         for (const Binding& b : band) {
             if (!records.hasField(b.column))
-                return ReportFill::NotFilled;
+                return missingColumn(b.column);
             const QVariant value = records.value(b.column);
             if (!value.isNull())
                 grid.setCellText(row, b.col, textOf(value));

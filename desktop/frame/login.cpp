@@ -10,12 +10,11 @@ namespace korvell {
 std::optional<QStringList> loginUserNames()
 {
     const SqlResult result = ExecSQL(QStringLiteral("select * from c_user_table"));
-    RS = result.rs;
     if (!result)
         return std::nullopt;
     QStringList names;
-    for (; !RS->eof(); RS->MoveNext())
-        names << RS->value(QStringLiteral("username")).toString();
+    for (Recordset& users = *result.rs; !users.eof(); users.MoveNext())
+        names << users.value(QStringLiteral("username")).toString();
     return names;
 }
 
@@ -29,23 +28,21 @@ LoginOutcome attemptLogin(const QString& userName, const QString& password)
 
     const SqlResult result
         = ExecSQL(QStringLiteral("select * from c_user_table  where username =?"), { userName });
-    RS = result.rs;
     if (!result)
         return LoginOutcome::DatabaseDown;
-    if (RS->eof()) {
-        RS = nullptr;
+    const Recordset& user = *result.rs;
+    if (user.eof())
         return LoginOutcome::UnknownUser;
-    }
-    const QVariant stored = RS->value(QStringLiteral("userpasswd"));
-    const QString name = RS->value(QStringLiteral("username")).toString();
-    const QString group = RS->value(QStringLiteral("userlevel")).toString();
-    RS = nullptr;
-    if (!passwordMatches(stored, password))
+    const QVariant stored = user.value(QStringLiteral("userpasswd"));
+    const QString name = user.value(QStringLiteral("username")).toString();
+    const QString group = user.value(QStringLiteral("userlevel")).toString();
+    const PasswordCheck check = checkPassword(stored, password);
+    if (check == PasswordCheck::Wrong)
         return LoginOutcome::WrongPassword;
 
-    if (!isPasswordHash(stored.toString())) {
-        // The clear text was right this once; from now on only its hash is kept. When the update
-        // fails the login still stands and the next one tries again.
+    if (check == PasswordCheck::RightStoredOldStyle) {
+        // The old form was right this once; from now on only the hash of the trimmed text is kept.
+        // When the update fails the login still stands and the next one tries again.
         const QString hashed = hashPassword(password);
         if (!hashed.isEmpty())
             ExecSQL(

@@ -173,11 +173,11 @@ void mainfrm::MDIForm_Load()
     WriteLog(QStringLiteral("进入系统"));
 
     const SqlResult company = ExecSQL(QStringLiteral("select * from c_compmsg"));
-    RS = company.rs;
-    if (company && !RS->eof()) {
-        setProgramTitle(systemName + QStringLiteral("—") + RS->value(QStringLiteral("compname")).toString());
+    if (company && !company.rs->eof()) {
+        setProgramTitle(
+            systemName + QStringLiteral("—") + company.rs->value(QStringLiteral("compname")).toString());
         setWindowTitle(programTitle());
-        state.compphone = RS->value(QStringLiteral("compphone")).toString();
+        state.compphone = company.rs->value(QStringLiteral("compphone")).toString();
     }
 
     const QDate today = platform::clock().now().date();

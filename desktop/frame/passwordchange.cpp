@@ -6,36 +6,19 @@
 #include "desktop/frame/procedures.h"
 
 namespace korvell {
-namespace {
-
-    // The stored password against the old one as typed, blanks around either ignored.
-    bool oldPasswordMatches(const QVariant& stored, const QString& typed)
-    {
-        if (stored.isNull())
-            return false;
-        if (!isPasswordHash(stored.toString()))
-            return stored.toString().trimmed() == typed.trimmed();
-        return passwordMatches(stored, typed) || passwordMatches(stored, typed.trimmed());
-    }
-
-} // namespace
 
 PasswordChange changePassword(const QString& oldPassword, const QString& newPassword, const QString& again)
 {
     const QString user = loginState().gyname;
     const SqlResult current
         = ExecSQL(QStringLiteral("select * from c_user_table  where username=?"), { user });
-    RS = current.rs;
     if (!current)
         return PasswordChange::NotStored;
-    if (RS->eof()) {
-        RS = nullptr;
+    if (current.rs->eof())
         return PasswordChange::UserMissing;
-    }
-    const QVariant stored = RS->value(QStringLiteral("userpasswd"));
-    RS = nullptr;
+    const QVariant stored = current.rs->value(QStringLiteral("userpasswd"));
 
-    if (!oldPasswordMatches(stored, oldPassword))
+    if (!passwordMatches(stored, oldPassword))
         return PasswordChange::OldWrong;
     if (newPassword.trimmed() == oldPassword.trimmed())
         return PasswordChange::SameAsOld;

@@ -1,6 +1,7 @@
 #pragma once
 // The logged-in user changes their own password: the old one, the new one twice. Comparisons are
-// on trimmed texts; the new password is stored as typed, as a hash.
+// on trimmed texts, and the new password is stored trimmed, as a hash, so that the login and the
+// next change take it with or without the blanks typed around it.
 #include <QString>
 
 namespace korvell {

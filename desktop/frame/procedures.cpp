@@ -23,21 +23,19 @@ namespace {
 QString GetRights(const QString& windowName)
 {
     const QString none = QStringLiteral("10");
-    SqlResult program = ExecSQL(
+    const SqlResult program = ExecSQL(
         QStringLiteral("select programchname from c_programgroup where programname=?"), { windowName });
-    RS = program.rs;
-    if (!program || RS->eof())
+    if (!program || program.rs->eof())
         return none;
-    SqlResult group
+    const SqlResult group
         = ExecSQL(QStringLiteral("select * from c_user_table  a,c_usergroup b where a.username=? and "
                                  "a.userlevel=b.groupname and b.progname=?"),
-            { loginState().gyname, RS->value(0) });
-    RS3 = group.rs;
-    if (!group || RS3->eof())
+            { loginState().gyname, program.rs->value(0) });
+    if (!group || group.rs->eof())
         return none;
     // A Null right adds nothing to the code.
-    return RS3->value(QStringLiteral("groupauth1")).toString()
-        + RS3->value(QStringLiteral("groupauth2")).toString();
+    return group.rs->value(QStringLiteral("groupauth1")).toString()
+        + group.rs->value(QStringLiteral("groupauth2")).toString();
 }
 
 bool WriteLog(const QString& text)
@@ -45,7 +43,6 @@ bool WriteLog(const QString& text)
     const SqlResult result
         = ExecSQL(QStringLiteral("insert into c_log (logdate,username,logmsg) values (?,?,?)"),
             { sqlDateTime(platform::clock().now()), loginState().gyname, text });
-    RS = nullptr;
     return result.ok;
 }
 

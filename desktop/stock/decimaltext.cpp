@@ -137,6 +137,19 @@ std::optional<Decimal> Decimal::plus(const Decimal& other) const
     return Decimal(sum, s);
 }
 
+std::optional<Decimal> Decimal::minus(const Decimal& other) const
+{
+    return plus(Decimal(-other.units, other.scale));
+}
+
+int Decimal::digits() const
+{
+    int count = 1;
+    for (__int128 u = units < 0 ? -units : units; u >= 10; u /= 10)
+        ++count;
+    return count;
+}
+
 QString Decimal::text() const
 {
     __int128 u = units < 0 ? -units : units;
@@ -158,6 +171,19 @@ QString numberText(double v, int significant)
     if (const auto d = Decimal::fromDouble(v, significant))
         return d->text();
     return QString::number(v, 'g', significant);
+}
+
+bool isStorableWeight(const Decimal& weight)
+{
+    return weight.digits() <= weightDigits;
+}
+
+std::optional<Decimal> weightOf(const QString& text)
+{
+    const auto weight = Decimal::parse(text);
+    if (!weight || !isStorableWeight(*weight))
+        return std::nullopt;
+    return weight;
 }
 
 bool DecimalSum::add(const QVariant& stored)

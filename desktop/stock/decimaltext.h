@@ -27,7 +27,10 @@ public:
 
     // nullopt on overflow
     std::optional<Decimal> plus(const Decimal& other) const;
+    std::optional<Decimal> minus(const Decimal& other) const;
     QString text() const;
+    // Significant digits: 1 for 0 and 0.05, 4 for 12.34 and 1200.
+    int digits() const;
 
 private:
     Decimal(__int128 u, int s);
@@ -35,6 +38,13 @@ private:
     __int128 units = 0;
     int scale = 0;
 };
+
+// Weights are kept only where every backend holds them exactly (a REAL of SQLite keeps 15
+// significant digits): a weight is a plain decimal, no exponent, of at most this many digits.
+inline constexpr int weightDigits = 15;
+// The weight that text is ("12.34", " 9.80", "-2.7"); nullopt for anything else.
+std::optional<Decimal> weightOf(const QString& text);
+bool isStorableWeight(const Decimal& weight);
 
 // A running total that starts at "0".
 class DecimalSum {

@@ -23,11 +23,12 @@ struct WeighingEntry {
 struct WeighedItem {
     QString serialno;
     qint64 count_num = 0;
-    QString net; // gross - tare as the shortest text with at most 15 significant digits
+    QString net; // gross - tare, exact, as plain decimal text
 };
 
-// Stores the item. Nothing is stored (and a toast says why) when the gross weight, tare or
-// specification is not a number, when no number can be made, or when the insert fails.
+// Stores the item. Nothing is stored (and a toast says why) when the gross weight or tare is no
+// weight (weightOf) or the net weight leaves the weights' range, when the specification is not a
+// number, when no number can be made, or when the insert fails.
 std::optional<WeighedItem> SaveWeighingRecord(const WeighingEntry& entry);
 
 } // namespace korvell

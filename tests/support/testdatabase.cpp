@@ -132,7 +132,6 @@ void DatabaseTest::SetUp()
 
 void DatabaseTest::TearDown()
 {
-    korvell::RS = korvell::RS2 = korvell::RS3 = korvell::RS4 = nullptr;
     db.reset();
 }
 

@@ -270,18 +270,6 @@ TEST_P(KeptConnection, OneConnectionServesEveryCallUntilReset)
     EXPECT_NE(scalar("select pg_backend_pid()").toInt(), first);
 }
 
-TEST_P(KeptConnection, SharedRecordsetsStayUntilReplaced)
-{
-    RS = ExecSQL("select * from c_main_sts").rs;
-    RS2 = ExecSQL("select * from c_compmsg").rs;
-    ASSERT_TRUE(RS && RS2);
-    RS = ExecSQL("insert into c_log (logdate,username,logmsg) values (?,?,?)",
-        { sqlDateTime(QDateTime::currentDateTime()), "a", "b" })
-             .rs;
-    EXPECT_FALSE(RS);
-    EXPECT_EQ(RS2->RecordCount(), 1);
-}
-
 TEST_P(KeptConnection, EachThreadHasItsOwnConnection)
 {
     const QVariant mine = scalar("select count(*) from c_main_sts");

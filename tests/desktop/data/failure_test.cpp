@@ -1,12 +1,20 @@
 // Failures: nothing is thrown, the result says failed, and the toast tells the user what happened.
+#include "desktop/data/connection.h"
 #include "desktop/data/databasefiles.h"
 #include "desktop/data/dsn.h"
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
 #include "tests/support/testdatabase.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QThread>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -32,13 +40,11 @@ int closedPort()
     return ntohs(address.sin_port);
 }
 
-// Points nd.dsn of the current program folder at a database that cannot be reached.
-void pointAtNothing(Backend backend)
+// Points nd.dsn of the current program folder at a server that does not answer.
+void pointAtNothing()
 {
-    DsnKeys keys = { { "DRIVER", "SQLite3" }, { "DATABASE", "/nonexistent-folder/korvell.db" } };
-    if (backend == Backend::PostgreSQL)
-        keys = { { "DRIVER", "PostgreSQL" }, { "SERVER", "127.0.0.1" },
-            { "PORT", QString::number(closedPort()) }, { "DATABASE", "korvell" }, { "UID", "postgres" } };
+    const DsnKeys keys = { { "DRIVER", "PostgreSQL" }, { "SERVER", "127.0.0.1" },
+        { "PORT", QString::number(closedPort()) }, { "DATABASE", "korvell" }, { "UID", "postgres" } };
     ASSERT_TRUE(writeDsnKeys(loginState().myapppath + "nd.dsn", keys));
     resetConnection();
 }
@@ -77,7 +83,9 @@ TEST_P(Failures, SyntaxErrorsAndUnknownTablesAreDatabaseErrors)
 
 TEST_P(Failures, UnreachableDatabaseShowsTheConnectionToast)
 {
-    pointAtNothing(GetParam());
+    if (GetParam() == Backend::SQLite)
+        GTEST_SKIP() << "an embedded database always answers; a missing file is a fault of nd.dsn";
+    pointAtNothing();
     for (const QString& sql :
         { QString("select * from c_compmsg"), QString("update c_compmsg set compphone='1'") }) {
         toasts.clear();
@@ -88,16 +96,34 @@ TEST_P(Failures, UnreachableDatabaseShowsTheConnectionToast)
     }
 }
 
-TEST_P(Failures, MissingDatabaseIsNotCreatedEmpty)
+TEST_P(Failures, FaultsOfTheConnectionFileNameTheFile)
 {
-    if (GetParam() != Backend::SQLite)
-        GTEST_SKIP() << "a server database is named, not a file";
-    ASSERT_TRUE(writeDsnKeys(
-        loginState().myapppath + "nd.dsn", { { "DRIVER", "SQLite3" }, { "DATABASE", "gone.db" } }));
-    resetConnection();
-    EXPECT_FALSE(ExecSQL("select * from c_compmsg").ok);
-    EXPECT_EQ(toasts.lines, QStringList { connectionToast });
-    EXPECT_FALSE(QFile::exists(loginState().myapppath + "gone.db"));
+    const QString folder = loginState().myapppath;
+    const QString dsn = folder + "nd.dsn";
+    const struct {
+        QByteArray file; // nd.dsn as written; empty: no file
+        QString toast;
+    } cases[] = {
+        { "", "数据库发生错误: 找不到连接文件 " + dsn + "||1" },
+        { "DRIVER=SQLite3 (no section)\n\x01\x02", "数据库发生错误: 连接文件 " + dsn + " 的 [ODBC] 节中没有 DRIVER=||1" },
+        { "[ODBC]\nDRIVER=SQLite3\nDATABASE=gone.db\n",
+            "数据库发生错误: 连接文件 nd.dsn 中 DATABASE= 所指的文件 " + folder + "gone.db 不存在||1" },
+        { "[ODBC]\nDRIVER=PostgreSQL\nSERVER=127.0.0.1\nPORT=5432x\nDATABASE=k\n",
+            "数据库发生错误: 连接文件 " + dsn + " 中的 PORT=5432x 不是端口号||1" },
+    };
+    for (const auto& c : cases) {
+        QFile::remove(dsn);
+        if (!c.file.isEmpty()) {
+            QFile file(dsn);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.file);
+        }
+        resetConnection();
+        toasts.clear();
+        EXPECT_FALSE(ExecSQL("select * from c_compmsg").ok);
+        EXPECT_EQ(toasts.lines, QStringList { c.toast });
+    }
+    EXPECT_FALSE(QFile::exists(folder + "gone.db")) << "a missing database is not created empty";
 }
 
 TEST_P(Failures, UnknownDriverGoesThroughOdbc)
@@ -111,14 +137,6 @@ TEST_P(Failures, UnknownDriverGoesThroughOdbc)
     const SqlResult result = ExecSQL("select * from c_compmsg");
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.isEmpty());
-    EXPECT_EQ(toasts.lines, QStringList { connectionToast });
-}
-
-TEST_P(Failures, MissingConnectionFileShowsTheConnectionToast)
-{
-    ASSERT_TRUE(QFile::remove(loginState().myapppath + "nd.dsn"));
-    resetConnection();
-    EXPECT_FALSE(ExecSQL("select * from c_compmsg").ok);
     EXPECT_EQ(toasts.lines, QStringList { connectionToast });
 }
 
@@ -151,6 +169,123 @@ TEST_P(Failures, ServerThatGoesAwayIsAConnectionFailureAndTheNextCallReconnects)
     EXPECT_TRUE(again.ok);
     ASSERT_TRUE(again.rs);
     EXPECT_EQ(again.rs->RecordCount(), 1);
+}
+
+// Another session keeps a table locked, from its own connection on its own thread, until it is
+// told to let go or 8 s have passed.
+class LockHolder {
+public:
+    explicit LockHolder(const ConnectionSettings& settings)
+        : worker([this, settings] { hold(settings); })
+    {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [this] { return state != Starting; });
+    }
+    ~LockHolder()
+    {
+        {
+            std::lock_guard lock(mutex);
+            state = Released;
+        }
+        changed.notify_all();
+        worker.join();
+    }
+    bool holding()
+    {
+        std::lock_guard lock(mutex);
+        return state == Holding;
+    }
+
+private:
+    void hold(const ConnectionSettings& settings)
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(settings.qtDriver, "lock-holder");
+            db.setDatabaseName(settings.databaseName);
+            if (settings.backend == Backend::PostgreSQL)
+                applyServerLogin(db, settings);
+            QSqlQuery query(db);
+            const bool held = db.open()
+                && (settings.backend == Backend::SQLite
+                        ? query.exec("begin immediate") && query.exec("update c_bzname set bzmsg='x'")
+                        : query.exec("begin") && query.exec("lock table c_bzname in access exclusive mode"));
+            {
+                std::unique_lock lock(mutex);
+                state = held ? Holding : Failed;
+                changed.notify_all();
+                changed.wait_for(lock, std::chrono::seconds(8), [this] { return state == Released; });
+            }
+            query.exec("rollback");
+            query.clear();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("lock-holder");
+    }
+
+    enum State { Starting, Holding, Failed, Released };
+    std::mutex mutex;
+    std::condition_variable changed;
+    State state = Starting;
+    std::thread worker;
+};
+
+TEST_P(Failures, ALockedTableIsWaitedForAFewSecondsOnly)
+{
+    ASSERT_TRUE(ExecSQL("insert into c_bzname (bzid,bzname,bzmsg,bzdesc) values (?,?,?,?)",
+        { "1001", "检验组", "", "" }));
+    LockHolder holder(GetConnString());
+    ASSERT_TRUE(holder.holding());
+    toasts.clear();
+    QElapsedTimer waited;
+    waited.start();
+    const SqlResult result = ExecSQL("update c_bzname set bzname=? where bzid=?", { "又一个", "1001" });
+    const qint64 elapsed = waited.elapsed();
+    EXPECT_FALSE(result.ok);
+    EXPECT_GE(elapsed, lockWaitMilliseconds - 500);
+    EXPECT_LT(elapsed, lockWaitMilliseconds + 1500);
+    ASSERT_EQ(toasts.lines.size(), 1);
+    EXPECT_TRUE(toasts.last().startsWith("数据库发生错误: ")) << toasts.last().toStdString();
+}
+
+TEST_P(Failures, ReadOnlyTextsWriteNothingAndLeaveTheConnectionWritable)
+{
+    ASSERT_TRUE(ExecSQL("insert into c_log (logdate,username,logmsg) values (?,?,?)",
+        { sqlDateTime(QDateTime::currentDateTime()), "a", "b" }));
+    for (const QString& sql : { QString("delete from c_log"), QString("select count(*) from c_log; delete from c_log"),
+             QString("update c_log set logmsg='x'") }) {
+        ExecReadOnlySQL(sql);
+        EXPECT_EQ(testsupport::scalar("select logmsg from c_log").toString(), "b") << sql.toStdString();
+    }
+    const SqlResult read = ExecReadOnlySQL("select logmsg from c_log where username=?", { "a" });
+    ASSERT_TRUE(read.ok);
+    EXPECT_EQ(read.rs->value(0).toString(), "b");
+    EXPECT_TRUE(ExecSQL("delete from c_log").ok);
+    EXPECT_EQ(testsupport::rowCount("c_log"), 0);
+}
+
+TEST(Toasts, AToastFromAWorkerThreadIsShownOnTheProgramsThread)
+{
+    int argc = 0;
+    std::optional<QCoreApplication> application;
+    if (!QCoreApplication::instance())
+        application.emplace(argc, nullptr);
+    struct ThreadRecorder final : ToastSink {
+        void show(const QString& mainLine, const QString&, int) override
+        {
+            lines << mainLine;
+            threads << QThread::currentThread();
+        }
+        QStringList lines;
+        QList<QThread*> threads;
+    } recorder;
+    ToastSink* previous = setToastSink(&recorder);
+    std::thread([] { ShowToast("数据库发生错误: x", "", ToastRed); }).join();
+    QDeadlineTimer deadline(10000);
+    while (recorder.lines.isEmpty() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    setToastSink(previous);
+    EXPECT_EQ(recorder.lines, QStringList { "数据库发生错误: x" });
+    EXPECT_EQ(recorder.threads, QList<QThread*> { QCoreApplication::instance()->thread() });
 }
 
 INSTANTIATE_BACKENDS(Failures);

@@ -39,14 +39,17 @@ TEST_P(PasswordChangeTest, ChecksComeInOrder)
     EXPECT_TRUE(logLines().isEmpty());
 }
 
-TEST_P(PasswordChangeTest, NewPasswordIsStoredAsTypedAsAHashAndLogged)
+TEST_P(PasswordChangeTest, NewPasswordIsStoredTrimmedAsAHashAndLogged)
 {
     EXPECT_EQ(changePassword(" old1 ", " new1", "new1 "), PasswordChange::Changed);
     const QString hashed = storedPassword(QStringLiteral("张三")).toString();
     EXPECT_TRUE(isPasswordHash(hashed));
-    EXPECT_TRUE(stored(" new1"));
-    EXPECT_FALSE(stored("new1"));
     EXPECT_EQ(logLines(), QStringList { QStringLiteral("张三|修改操作员密码") });
+    // Given with or without its blanks, as the old password and at the login alike.
+    EXPECT_TRUE(stored(" new1 "));
+    EXPECT_TRUE(stored("new1"));
+    EXPECT_EQ(changePassword("new1", "new2", "new2"), PasswordChange::Changed);
+    EXPECT_TRUE(stored("new2"));
 }
 
 TEST_P(PasswordChangeTest, EmptyNewPasswordIsAccepted)

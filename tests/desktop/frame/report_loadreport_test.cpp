@@ -235,6 +235,7 @@ TEST_P(LoadReportTest, FailuresStopTheFillAndKeepWhatWasWritten)
     EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::NotFilled);
     EXPECT_EQ(grid.cellText(2, 2), "2026120910001") << "written before the failure";
     EXPECT_EQ(grid.cellText(5, 1), "");
+    EXPECT_EQ(toasts.last(), "报表数据查询结果中没有字段 no_such_column|请检查该报表的设置|1");
 
     // A query the database rejects: ExecSQL's toast, no fill.
     report("ckreport", "select nothing from no_such_table");
@@ -244,12 +245,18 @@ TEST_P(LoadReportTest, FailuresStopTheFillAndKeepWhatWasWritten)
     EXPECT_TRUE(toasts.lines[0].startsWith("数据库发生错误"));
 }
 
-TEST_P(LoadReportTest, AStoredCommandIsNeverRun)
+TEST_P(LoadReportTest, AStoredQueryCannotWrite)
 {
-    report("rkreport", "delete from c_proc_main");
     item("2026120903500001", 1);
-    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::NotFilled);
-    EXPECT_EQ(testsupport::rowCount("c_proc_main"), 1);
+    for (const QString& sql : { QString("delete from c_proc_main"),
+             QString("select serialno from c_proc_main; delete from c_proc_main"),
+             QString("with gone as (delete from c_proc_main returning serialno) select * from gone") }) {
+        report("rkreport", sql, { { "serialno", 5, 1, 1 } });
+        LoadReport(grid, "rkreport");
+        EXPECT_EQ(testsupport::rowCount("c_proc_main"), 1) << sql.toStdString();
+        ExecSQL("delete from c_report_setup");
+        ExecSQL("delete from c_reportname");
+    }
 }
 
 TEST_P(LoadReportTest, ReportNamesAreBoundNotJoined)

@@ -5,6 +5,8 @@
 #include "tests/support/fixedclock.h"
 #include "tests/support/testdatabase.h"
 
+#include <array>
+
 using namespace korvell;
 using stocktest::insertItem;
 using stocktest::Item;
@@ -98,6 +100,36 @@ TEST_P(WeighingRecord, TextsThatAreNoNumberStoreNothing)
     EXPECT_EQ(testsupport::rowCount("c_proc_main"), 0);
     // The window can go on weighing.
     EXPECT_TRUE(SaveWeighingRecord(entry("12.34")));
+}
+
+TEST_P(WeighingRecord, WeightsAreStoredExactlyAndTheSlipAgrees)
+{
+    for (const auto& [gross, tare, net] : std::vector<std::array<QString, 3>> {
+             { "12.3456", "0.5", "11.8456" },
+             { "0.1", "0.0001", "0.0999" },
+             { "99999999999.9999", "0", "99999999999.9999" } }) {
+        const auto item = SaveWeighingRecord(entry(gross, tare));
+        ASSERT_TRUE(item) << gross.toStdString();
+        EXPECT_EQ(item->net, net);
+        const auto slip = loadStockInSlip("2006081010001", "1");
+        ASSERT_TRUE(slip);
+        EXPECT_EQ(slip->rows[0].gross, gross);
+        EXPECT_EQ(slip->rows[0].net, net);
+        EXPECT_EQ(slip->gross, gross);
+        ASSERT_TRUE(ExecSQL("delete from c_proc_main"));
+    }
+}
+
+TEST_P(WeighingRecord, WeightsNoColumnHoldsExactlyAreRefused)
+{
+    for (const auto& [gross, tare] : std::vector<std::pair<QString, QString>> { { "12.3e300", "0.5" },
+             { "1e3", "0.5" }, { "inf", "0.5" }, { "1234567890123456", "0" }, { "12.34", "0.1234567890123456" },
+             { "99999999999999.9", "0.05" } }) {
+        toasts.clear();
+        EXPECT_FALSE(SaveWeighingRecord(entry(gross, tare))) << gross.toStdString();
+        EXPECT_TRUE(toasts.last().contains("本次称重未保存")) << toasts.last().toStdString();
+    }
+    EXPECT_EQ(testsupport::rowCount("c_proc_main"), 0);
 }
 
 TEST_P(WeighingRecord, QuotesAreStoredAsTyped)
