@@ -9,6 +9,7 @@
 #include "desktop/frame/windowregistry.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/translations.h"
 #include "platform/ui/widgetdialogs.h"
 
 #include "desktop/masterdata/masterdatawindows.h"
@@ -36,6 +37,7 @@ int main(int argc, char* argv[])
     // The program ends only through ExitSystem, never because its last window was hidden.
     app.setQuitOnLastWindowClosed(false);
     platform::installChineseFontSubstitutes();
+    platform::installChineseQtTranslations();
     QFont font(QStringLiteral("Noto Sans CJK SC"));
     font.setPointSize(10);
     QApplication::setFont(font);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -54,11 +55,23 @@ namespace {
         }
     }
 
+    // A box sizes itself to its text alone, so a short text leaves its title to be cut to "…" by
+    // the window's frame: keep room for the title, the frame's icon and its buttons.
+    void keepTitleVisible(QMessageBox& box)
+    {
+        constexpr int frameAllowance = 160;
+        const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + frameAllowance;
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+            grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
+                1, grid->columnCount());
+    }
+
 } // namespace
 
 Answer WidgetDialogs::message(const QString& text, const QString& title, Buttons buttons, Icon icon)
 {
     QMessageBox box(messageIcon(icon), title, text, standardButtons(buttons), QApplication::activeWindow());
+    keepTitleVisible(box);
     return answerOf(box.exec());
 }
 
