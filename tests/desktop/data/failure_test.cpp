@@ -4,6 +4,8 @@
 #include "desktop/data/dsn.h"
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
+#include "tests/support/application.h"
+#include "tests/support/lockholder.h"
 #include "tests/support/testdatabase.h"
 
 #include <QCoreApplication>
@@ -12,8 +14,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QThread>
-#include <condition_variable>
-#include <mutex>
 #include <thread>
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -171,69 +171,11 @@ TEST_P(Failures, ServerThatGoesAwayIsAConnectionFailureAndTheNextCallReconnects)
     EXPECT_EQ(again.rs->RecordCount(), 1);
 }
 
-// Another session keeps a table locked, from its own connection on its own thread, until it is
-// told to let go or 8 s have passed.
-class LockHolder {
-public:
-    explicit LockHolder(const ConnectionSettings& settings)
-        : worker([this, settings] { hold(settings); })
-    {
-        std::unique_lock lock(mutex);
-        changed.wait(lock, [this] { return state != Starting; });
-    }
-    ~LockHolder()
-    {
-        {
-            std::lock_guard lock(mutex);
-            state = Released;
-        }
-        changed.notify_all();
-        worker.join();
-    }
-    bool holding()
-    {
-        std::lock_guard lock(mutex);
-        return state == Holding;
-    }
-
-private:
-    void hold(const ConnectionSettings& settings)
-    {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(settings.qtDriver, "lock-holder");
-            db.setDatabaseName(settings.databaseName);
-            if (settings.backend == Backend::PostgreSQL)
-                applyServerLogin(db, settings);
-            QSqlQuery query(db);
-            const bool held = db.open()
-                && (settings.backend == Backend::SQLite
-                        ? query.exec("begin immediate") && query.exec("update c_bzname set bzmsg='x'")
-                        : query.exec("begin") && query.exec("lock table c_bzname in access exclusive mode"));
-            {
-                std::unique_lock lock(mutex);
-                state = held ? Holding : Failed;
-                changed.notify_all();
-                changed.wait_for(lock, std::chrono::seconds(8), [this] { return state == Released; });
-            }
-            query.exec("rollback");
-            query.clear();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase("lock-holder");
-    }
-
-    enum State { Starting, Holding, Failed, Released };
-    std::mutex mutex;
-    std::condition_variable changed;
-    State state = Starting;
-    std::thread worker;
-};
-
 TEST_P(Failures, ALockedTableIsWaitedForAFewSecondsOnly)
 {
     ASSERT_TRUE(ExecSQL("insert into c_bzname (bzid,bzname,bzmsg,bzdesc) values (?,?,?,?)",
         { "1001", "检验组", "", "" }));
-    LockHolder holder(GetConnString());
+    testsupport::LockHolder holder(GetConnString(), "c_bzname");
     ASSERT_TRUE(holder.holding());
     toasts.clear();
     QElapsedTimer waited;
@@ -265,10 +207,7 @@ TEST_P(Failures, ReadOnlyTextsWriteNothingAndLeaveTheConnectionWritable)
 
 TEST(Toasts, AToastFromAWorkerThreadIsShownOnTheProgramsThread)
 {
-    int argc = 0;
-    std::optional<QCoreApplication> application;
-    if (!QCoreApplication::instance())
-        application.emplace(argc, nullptr);
+    testsupport::ensureApp<QCoreApplication>();
     struct ThreadRecorder final : ToastSink {
         void show(const QString& mainLine, const QString&, int) override
         {

@@ -1,10 +1,13 @@
 // One weight becomes one stored item; anything that is no number stores nothing.
+#include "desktop/data/connection.h"
 #include "desktop/stock/stockinslip.h"
 #include "desktop/stock/weighingrecord.h"
 #include "stockitems.h"
 #include "tests/support/fixedclock.h"
+#include "tests/support/lockholder.h"
 #include "tests/support/testdatabase.h"
 
+#include <QElapsedTimer>
 #include <array>
 
 using namespace korvell;
@@ -139,6 +142,17 @@ TEST_P(WeighingRecord, QuotesAreStoredAsTyped)
     e.model = "A'1";
     ASSERT_TRUE(SaveWeighingRecord(e));
     EXPECT_EQ(testsupport::scalar("select op_emp from c_proc_main").toString(), "O'Brien");
+}
+
+TEST_P(WeighingRecord, ALockedItemTableFailsTheSaveWithinAFewSeconds)
+{
+    testsupport::LockHolder holder(GetConnString(), "c_proc_main");
+    ASSERT_TRUE(holder.holding());
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_FALSE(SaveWeighingRecord(entry("12.34")));
+    EXPECT_LT(waited.elapsed(), lockWaitMilliseconds + 1500);
+    EXPECT_TRUE(toasts.last().startsWith("数据库发生错误")) << toasts.last().toStdString();
 }
 
 TEST_P(WeighingRecord, FailedInsertIsReported)
