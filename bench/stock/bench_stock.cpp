@@ -1,20 +1,25 @@
-// Next serial number and next order number with 1,000,000 items in the table, and one scale line
-// to a stored item with its label rendered (median and 95th percentile), on SQLite and (when
-// KORVELL_TEST_PG names a server) PostgreSQL.
+// Next serial number and next order number with 1,000,000 items in the table, one scale line
+// to a stored item with its label rendered (median and 95th percentile), and the import of 5,000
+// collected serial numbers onto a stock-out order with the order grid's reload, on SQLite and
+// (when KORVELL_TEST_PG names a server) PostgreSQL.
 #include "desktop/data/connection.h"
 #include "desktop/data/databasefiles.h"
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
 #include "desktop/data/toast.h"
+#include "desktop/stock/collectedserials.h"
 #include "desktop/stock/numbering.h"
+#include "desktop/stock/orderstaging.h"
 #include "desktop/stock/printlabel.h"
 #include "desktop/stock/stockinslip.h"
 #include "desktop/stock/weighingrecord.h"
 #include "desktop/stock/weightframe.h"
+#include "platform/grid/sheetmodel.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QUuid>
@@ -197,6 +202,57 @@ void scaleLineToLabel(benchmark::State& state, Backend backend)
     }
 }
 
+// The order grid's reload after an import: the staged items of the order, newest first, one row
+// each with its status name, into a sheet.
+bool reloadOrderGrid(platform::SheetModel& grid, const QString& order)
+{
+    const SqlResult names = ExecSQL("select sts_id,sts_name from c_main_sts");
+    const SqlResult r = ExecSQL("select serialno,proc_mod,proc_mod1,proc_weight,proc_net_wt,proc_sts,ck_date,"
+                                "jy_emp,sh_emp,ck_groupno,ck_op_emp from c_proc_main where proc_sts='31' and "
+                                "ck_groupno=? order by enter_date desc",
+        { order });
+    if (!names || !r)
+        return false;
+    QHash<QString, QString> name;
+    for (auto& rs = *names.rs; !rs.eof(); rs.MoveNext())
+        name.insert(rs.value(0).toString(), rs.value(1).toString());
+    grid.setRows(r.rs->RecordCount() + 1);
+    int row = 1;
+    for (auto& rs = *r.rs; !rs.eof(); rs.MoveNext(), ++row) {
+        for (int f = 0; f < 11; ++f)
+            grid.setCellText(row, f + 1, rs.value(f).toString());
+        grid.setCellText(row, 6, name.value(rs.value(5).toString()));
+    }
+    return true;
+}
+
+// The 5,000 items of five stations on one day, collected as a file and imported onto one
+// stock-out order; each repetition first puts them back into stock.
+void importCollected(benchmark::State& state, Backend backend)
+{
+    if (!ready(backend, state))
+        return;
+    QByteArray file;
+    for (int station = 1; station <= 5; ++station)
+        for (int k = 0; k < 1000; ++k)
+            file += benchDay.toString("yyyyMMdd").toLatin1() + "035" + QByteArray::number(station * 10000 + 1 + k)
+                + "\r\n";
+    const QString order = benchDay.toString("yyyyMMdd") + "10001";
+    platform::SheetModel grid;
+    grid.setCols(13);
+    for (auto _ : state) {
+        state.PauseTiming();
+        ExecSQL("update c_proc_main set proc_sts='00',ck_groupno='' where ck_groupno=?", { order });
+        state.ResumeTiming();
+        const ImportOutcome outcome = stageSerials(
+            StockOutOrders, collectedSerials(file), { order, benchDay, "1", "bench" });
+        if (outcome.staged != 5000 || !reloadOrderGrid(grid, order) || grid.rows() != 5001) {
+            state.SkipWithError("not all staged");
+            break;
+        }
+    }
+}
+
 double percentile95(const std::vector<double>& v)
 {
     std::vector<double> s = v;
@@ -229,6 +285,12 @@ int main(int argc, char** argv)
             ->Iterations(1)
             ->Repetitions(300)
             ->ComputeStatistics("p95", percentile95)
+            ->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark((std::string(name) + "/import_5000_collected_serial_numbers").c_str(),
+            [b](benchmark::State& s) { importCollected(s, b); })
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->Repetitions(3)
             ->ReportAggregatesOnly(true);
     }
     benchmark::Initialize(&argc, argv);
