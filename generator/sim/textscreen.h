@@ -1,11 +1,14 @@
 #pragma once
-// The simulated terminal's screen: eight text lines, the highlighted line, the line pitch, the
-// cursor cell, the input mode and the clock line. The simulator fills it and asks for repaints;
-// the terminal face paints from it and nothing else.
+// The simulated terminal's screen as the terminal holds it: eight lines of CP936 bytes, the
+// highlighted line, the line pitch, the cursor cell, the input mode, the pending multi-tap
+// character and the clock line. The simulator fills it and asks for repaints; the terminal face
+// decodes the bytes when it paints and reads nothing else.
+#include <QByteArray>
 #include <QObject>
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <vector>
 
 namespace vosket {
 
@@ -16,12 +19,23 @@ struct ScreenArea {
     int line = 0; // 0-based line for Kind::Line
 };
 
+// One character of a screen line as painted: its text, its first byte column and how many
+// columns (bytes) it covers.
+struct ScreenGlyph {
+    QString text;
+    int column = 0;
+    int cells = 1;
+};
+
+// Decodes a line of CP936 bytes cell by cell: a double-byte character covers two cells, every
+// other byte one; a byte that starts no valid character shows as U+FFFD in its one cell.
+std::vector<ScreenGlyph> ScreenGlyphs(QByteArrayView bytes);
+
 class TextScreen final : public QObject {
     Q_OBJECT
 public:
     static constexpr int LineCount = 8;
-    // Character cells per line. The terminal counts bytes of CP936 text, so a character outside
-    // ASCII takes two cells.
+    // Bytes per line (a 25-byte slot with its NUL on the terminal).
     static constexpr int LineCells = 24;
 
     enum class Pitch { Small, Large };
@@ -38,12 +52,9 @@ public:
 
     using QObject::QObject;
 
-    static int cellsOf(QChar c) { return c.unicode() < 0x80 ? 1 : 2; }
-    static int cellsOf(const QString& text);
-
-    // Lines by 0-based index; text beyond LineCells cells is cut off.
-    QString line(int index) const { return lines.at(static_cast<size_t>(index)); }
-    void setLine(int index, const QString& text);
+    // Lines by 0-based index; bytes beyond LineCells are cut off.
+    QByteArray line(int index) const { return lines.at(static_cast<size_t>(index)); }
+    void setLine(int index, QByteArrayView bytes);
     void clearLines();
 
     // 0 for none, else the line number 1-8.
@@ -62,16 +73,17 @@ public:
     void setAlphaMode(bool on) { alpha = on; }
 
     // The cursor cell (column, line) of the field being typed; drawn in the form-input state.
+    // The column stays on the screen.
     QPoint cursor() const { return cursorCell; }
-    void setCursor(QPoint cell) { cursorCell = cell; }
+    void setCursor(QPoint cell);
 
-    // The multi-tap character waiting in the cursor cell; null when none.
-    QChar pendingCharacter() const { return pending; }
-    void setPendingCharacter(QChar c) { pending = c; }
+    // The multi-tap character waiting in the cursor cell; 0 when none.
+    char pendingCharacter() const { return pending; }
+    void setPendingCharacter(char c) { pending = c; }
 
-    // The clock line under the main menu; empty when not shown.
-    QString clockLine() const { return clock; }
-    void setClockLine(const QString& text) { clock = text; }
+    // The clock line under the main menu; painted only in the main-menu state.
+    QByteArray clockLine() const { return clock; }
+    void setClockLine(QByteArrayView bytes);
 
     void requestRepaint(ScreenArea area) { emit repaintRequested(area); }
 
@@ -79,14 +91,14 @@ signals:
     void repaintRequested(vosket::ScreenArea area);
 
 private:
-    std::array<QString, LineCount> lines;
+    std::array<QByteArray, LineCount> lines;
     int highlight = 0;
     Pitch linePitch = Pitch::Large;
     int screenState = MainMenu;
     bool alpha = false;
     QPoint cursorCell;
-    QChar pending;
-    QString clock;
+    char pending = 0;
+    QByteArray clock;
 };
 
 } // namespace vosket

@@ -19,19 +19,28 @@ MainWindow::MainWindow(QWidget* parent)
     , progress(std::make_unique<DownloadProgressDlg>())
     , receivedCount(std::make_unique<ReceivedCountBox>())
     , commands(ShellHooks {
-          // The editor sheet and the simulator's record counter plug in here; until they
-          // exist, command 2000 opens nothing and new and open reset nothing more.
+          // The editor sheet plugs in here; until it exists, command 2000 opens nothing.
           .openEditor = {},
-          .resetRecordCounter = {},
+          .resetSimulator = [this] { terminal.reset(); },
+          .transferRunning = [this](bool running) { terminal.setTransferRunning(running); },
           .comSettings = [this] { ComSettingDlg(commands.project().comm, this).exec(); },
           .aboutBox = [this] { AboutBox(this).exec(); },
           .close = [this] { close(); },
       })
+    , terminal(commands.project())
 {
     setWindowTitle(QStringLiteral("应用程序产生器"));
     setFixedSize(face::Size);
     move(300, 50);
-    picture = new TerminalFace(this);
+    picture = new TerminalFace(terminal.screen(), this);
+    connect(picture, &TerminalFace::keyPressed, &terminal, &Simulator::SimulatorKey);
+    connect(picture, &TerminalFace::ticked, &terminal, &Simulator::tick);
+    // Nothing to run: the key and the mouse are let go and a new project starts once the
+    // warning is closed.
+    connect(&terminal, &Simulator::noProgram, this, [this] {
+        picture->endPress();
+        QMetaObject::invokeMethod(this, [this] { dispatch(CmdNew); }, Qt::QueuedConnection);
+    });
     setMask(QRegion(TerminalArt::outline().toFillPolygon().toPolygon()));
     setWindowIcon(QIcon(picture->art().body()));
 

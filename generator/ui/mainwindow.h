@@ -2,6 +2,7 @@
 // The main window of Vosket: borderless, exactly the terminal picture, which covers it. It owns
 // the shell, the popup menu and the accelerators, asks the save question before it closes and
 // opens the modal windows that the commands need.
+#include "generator/sim/simulator.h"
 #include "generator/ui/shell.h"
 
 #include <QWidget>
@@ -22,6 +23,7 @@ public:
     ~MainWindow() override;
 
     Shell& shell() { return commands; }
+    Simulator& simulator() { return terminal; }
     TerminalFace& face() { return *picture; }
     QMenu& popupMenu() { return *menu; }
 
@@ -35,6 +37,7 @@ private:
     std::unique_ptr<DownloadProgressDlg> progress;
     std::unique_ptr<ReceivedCountBox> receivedCount;
     Shell commands;
+    Simulator terminal;
     TerminalFace* picture = nullptr;
     QMenu* menu = nullptr;
 };

@@ -20,6 +20,16 @@ void Shell::run(const std::function<void()>& hook)
         hook();
 }
 
+// The link pumps events while it waits; the simulator's timer must leave everything alone.
+void Shell::transfer(const std::function<void()>& link)
+{
+    if (hooks.transferRunning)
+        hooks.transferRunning(true);
+    link();
+    if (hooks.transferRunning)
+        hooks.transferRunning(false);
+}
+
 bool Shell::mayDropProject()
 {
     if (!current.modified)
@@ -41,7 +51,6 @@ bool Shell::mayDropProject()
 // The state shared by new and open: a fresh project with nothing to save.
 void Shell::startNewProject()
 {
-    run(hooks.resetRecordCounter);
     current.modified = false;
     ResetBarcodeSettings(current.barcode);
     NewProject(current);
@@ -55,15 +64,19 @@ void Shell::dispatch(int command)
             return;
         current.path.clear();
         startNewProject();
+        run(hooks.resetSimulator);
         run(hooks.openEditor);
         return;
-    case CmdOpen:
+    case CmdOpen: {
         if (!mayDropProject())
             return;
         startNewProject();
-        if (OpenProject(current))
+        const bool opened = OpenProject(current);
+        run(hooks.resetSimulator);
+        if (opened)
             run(hooks.openEditor);
         return;
+    }
     case CmdSave:
         if (SaveProject(current))
             current.modified = false;
@@ -83,15 +96,15 @@ void Shell::dispatch(int command)
         return;
     case CmdDownloadProgramIrda:
     case CmdDownloadProgramCradle:
-        DownloadToTerminal(current, command - CmdDownloadProgramIrda, 0);
+        transfer([&] { DownloadToTerminal(current, command - CmdDownloadProgramIrda, 0); });
         return;
     case CmdDownloadLookupIrda:
     case CmdDownloadLookupCradle:
-        DownloadToTerminal(current, command - CmdDownloadLookupIrda, 1);
+        transfer([&] { DownloadToTerminal(current, command - CmdDownloadLookupIrda, 1); });
         return;
     case CmdCollectIrda:
     case CmdCollectCradle:
-        CollectData(current, command - CmdCollectIrda);
+        transfer([&] { CollectData(current, command - CmdCollectIrda); });
         return;
     case CmdAbout:
         run(hooks.aboutBox);

@@ -11,7 +11,10 @@ namespace vosket {
 
 struct ShellHooks {
     std::function<void()> openEditor; // the editor sheet, modal: command 2000, the end of new and open
-    std::function<void()> resetRecordCounter; // the simulator's record counter
+    // The simulator's record counter and screen, once new or open has put its project in place.
+    std::function<void()> resetSimulator;
+    // True while a download or a collection holds the event loop, false after.
+    std::function<void(bool)> transferRunning;
     std::function<void()> comSettings; // the COM settings dialog
     std::function<void()> aboutBox;
     std::function<void()> close; // close the main window (which asks the save question)
@@ -32,6 +35,7 @@ public:
 private:
     void startNewProject();
     void run(const std::function<void()>& hook);
+    void transfer(const std::function<void()>& link);
 
     ShellHooks hooks;
     Project current;

@@ -7,8 +7,9 @@
 
 namespace vosket {
 
-TerminalFace::TerminalFace(QWidget* parent)
+TerminalFace::TerminalFace(TextScreen& screen, QWidget* parent)
     : QWidget(parent)
+    , model(screen)
 {
     setFixedSize(face::Size);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -55,32 +56,30 @@ void TerminalFace::paintScreen(QPainter& p) const
         p.setPen(highlighted ? Qt::white : Qt::black);
         drawCells(p, QPoint(face::TextLeft, y), model.line(i));
     }
-    if (!model.clockLine().isEmpty()) {
+    if (model.state() == TextScreen::MainMenu && !model.clockLine().isEmpty()) {
         p.drawPixmap(face::ClockOrigin, images.clockBackground());
         p.setPen(Qt::black);
         drawCells(p, face::ClockOrigin, model.clockLine());
     }
-    if (!model.pendingCharacter().isNull()) {
+    if (const char pending = model.pendingCharacter(); pending != 0) {
         const QRect cell = face::cursorRect(model.cursor());
         p.drawPixmap(cell.topLeft(), images.cursorCell());
         p.setPen(Qt::black);
-        drawCells(p, QPoint(cell.left(), cell.top() - 1), QString(model.pendingCharacter()));
+        drawCells(p, QPoint(cell.left(), cell.top() - 1), QByteArrayView(&pending, 1));
     }
     p.restore();
 }
 
-// Each character in its own cell (two cells outside ASCII), whatever the font's own advance,
-// so that columns line up as on the terminal.
-void TerminalFace::drawCells(QPainter& p, QPoint topLeft, const QString& text) const
+// The screen's bytes decoded now, each character centred in its cells (two for a double-byte
+// character), whatever the font's own advance, so that columns line up as on the terminal.
+void TerminalFace::drawCells(QPainter& p, QPoint topLeft, QByteArrayView bytes) const
 {
     const QFontMetrics metrics(screenFont);
-    int x = topLeft.x();
-    for (QChar c : text) {
-        const int width = face::CellWidth * TextScreen::cellsOf(c);
-        const QString glyph(c);
-        const int inset = (width - metrics.horizontalAdvance(glyph)) / 2;
-        p.drawText(QPoint(x + inset, topLeft.y() + face::TextBaseline), glyph);
-        x += width;
+    for (const ScreenGlyph& glyph : ScreenGlyphs(bytes)) {
+        const int width = face::CellWidth * glyph.cells;
+        const int inset = (width - metrics.horizontalAdvance(glyph.text)) / 2;
+        p.drawText(QPoint(topLeft.x() + face::CellWidth * glyph.column + inset, topLeft.y() + face::TextBaseline),
+            glyph.text);
     }
 }
 
@@ -97,9 +96,7 @@ void TerminalFace::pressKey(int number)
     emit keyPressed(number);
 }
 
-// Ends a press whose release never came (a popup menu took it): the key comes up and the
-// drag outline goes without moving the window.
-void TerminalFace::abandonPress()
+void TerminalFace::endPress()
 {
     if (keyHeld != 0)
         update(face::key(keyHeld).image);
@@ -107,19 +104,21 @@ void TerminalFace::abandonPress()
     if (isDragging)
         outline->hide();
     isDragging = false;
+    if (mouseGrabber() == this)
+        releaseMouse();
 }
 
 void TerminalFace::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
         // The popup menu takes the left release of a press still in progress.
-        abandonPress();
+        endPress();
         emit popupRequested(event->globalPosition().toPoint());
         return;
     }
     if (event->button() != Qt::LeftButton)
         return;
-    abandonPress();
+    endPress();
     if (const int number = face::KeyAtPoint(event->position().toPoint()); number != 0) {
         pressKey(number);
         return;

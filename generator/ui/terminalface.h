@@ -2,7 +2,7 @@
 // The live picture of the terminal that fills the main window: its keys press under the mouse
 // and go to the simulator as key numbers, dragging off the keys moves the whole window, a right
 // click or key 12 asks for the popup menu, and the simulated screen is painted from the
-// TextScreen model. Its 100 ms timer drives the simulator's clock.
+// simulator's TextScreen. Its 100 ms timer drives the simulator's clock.
 #include "generator/sim/textscreen.h"
 #include "generator/ui/terminalart.h"
 
@@ -19,7 +19,7 @@ class TerminalFace final : public QWidget {
 public:
     static constexpr int TimerInterval = 100; // ms
 
-    explicit TerminalFace(QWidget* parent = nullptr);
+    explicit TerminalFace(TextScreen& screen, QWidget* parent = nullptr);
     ~TerminalFace() override;
 
     TextScreen& screen() { return model; }
@@ -27,6 +27,9 @@ public:
     const QTimer& simulatorTimer() const { return timer; }
 
     int heldKey() const { return keyHeld; }
+    // Ends a press whose release will not come here (a popup menu or a message box took it):
+    // the key comes up, the drag outline goes and the mouse is released.
+    void endPress();
     bool dragging() const { return isDragging; }
     // The outline of the window's new place while dragging, in screen coordinates.
     QRect dragOutline() const { return outlineRect; }
@@ -48,11 +51,10 @@ protected:
 
 private:
     void paintScreen(QPainter& p) const;
-    void drawCells(QPainter& p, QPoint topLeft, const QString& text) const;
+    void drawCells(QPainter& p, QPoint topLeft, QByteArrayView bytes) const;
     void pressKey(int number);
-    void abandonPress();
 
-    TextScreen model;
+    TextScreen& model;
     TerminalArt images;
     QFont screenFont = TerminalArt::screenFont();
     QTimer timer;

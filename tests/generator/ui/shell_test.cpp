@@ -22,7 +22,8 @@ class VosketShell : public ::testing::Test {
 protected:
     Shell shell { ShellHooks {
         .openEditor = [this] { ++editorOpened; },
-        .resetRecordCounter = [this] { ++counterResets; },
+        .resetSimulator = [this] { ++counterResets; },
+        .transferRunning = [this](bool running) { transfers.push_back(running); },
         .comSettings = [this] { ++comSettingsShown; },
         .aboutBox = [this] { ++aboutShown; },
         .close = [this] { ++closed; },
@@ -32,6 +33,7 @@ protected:
     QTemporaryDir folder;
     int editorOpened = 0;
     int counterResets = 0;
+    std::vector<bool> transfers;
     int comSettingsShown = 0;
     int aboutShown = 0;
     int closed = 0;
@@ -297,6 +299,8 @@ TEST_F(VosketShell, DownloadsAndCollectionsUseTheirAdapterOnTheChosenPort)
     }
     EXPECT_EQ(messagesOf(CmdCollectIrda).value(0), QStringLiteral("错误|超时!"));
     EXPECT_TRUE(project.modified) << "the link leaves the modified flag alone";
+    const std::vector<bool> bracketed { true, false, true, false, true, false, true, false, true, false, true, false };
+    EXPECT_EQ(transfers, bracketed) << "the simulator is told of every transfer, start and end";
 
     link.timing = normal;
     qunsetenv("VOSKET_COM2");

@@ -43,7 +43,8 @@ protected:
         return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
     }
 
-    TerminalFace picture;
+    TextScreen model;
+    TerminalFace picture { model };
 };
 
 } // namespace
@@ -244,18 +245,19 @@ TEST_F(VosketTerminalFace, TheScreenIsPaintedFromTheModel)
 
 TEST_F(VosketTerminalFace, PaintingStaysInsideTheScreenArea)
 {
-    TerminalFace empty;
+    TextScreen blank;
+    TerminalFace empty { blank };
     const QImage before = empty.grab().toImage().convertToFormat(QImage::Format_RGB32);
 
     TextScreen& screen = picture.screen();
     // Large pitch puts lines 6-8 below the screen; full-width lines reach past its right edge.
     for (int i = 0; i < TextScreen::LineCount; ++i)
-        screen.setLine(i, QString(TextScreen::LineCells, 'W'));
+        screen.setLine(i, QByteArray(TextScreen::LineCells, 'W'));
     screen.setHighlightedLine(8);
     screen.setState(TextScreen::FormInput);
     screen.setCursor(QPoint(23, 9));
     screen.setPendingCharacter('M');
-    screen.setClockLine(QString(24, '8'));
+    screen.setClockLine(QByteArray(24, '8'));
     const QImage after = shown(QRect(QPoint(0, 0), face::Size));
 
     int changedInside = 0;
