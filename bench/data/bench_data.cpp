@@ -1,15 +1,9 @@
 // 10,000 key lookups and 10,000 inserts through ExecSQL, and the same work through a QSqlQuery
 // prepared once, on SQLite and (when KORVELL_TEST_PG names a server) PostgreSQL.
-#include "desktop/data/connection.h"
-#include "desktop/data/databasefiles.h"
-#include "desktop/data/execsql.h"
-#include "desktop/data/loginstate.h"
+#include "bench/support/benchdatabase.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QSqlRecord>
-#include <QTemporaryDir>
-#include <QUuid>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <list>
@@ -36,43 +30,7 @@ QVariantList itemValues(int i)
         "DLX-035", "0.35", 21.5, 20.3, sqlDate(QDate(2026, 9, 30)), "1" };
 }
 
-// A fresh database for one backend in a temporary program folder.
-class BenchDatabase {
-public:
-    explicit BenchDatabase(Backend backend)
-        : kind(backend)
-    {
-        loginState().myapppath = folder.path() + "/";
-        resetConnection();
-        DsnKeys keys = { { "DRIVER", "SQLite3" }, { "DATABASE", "bench.db" } };
-        if (backend == Backend::PostgreSQL)
-            keys = serverDsnKeys(qEnvironmentVariable("KORVELL_TEST_PG"),
-                "korvell_bench_" + QUuid::createUuid().toString(QUuid::Id128).left(12));
-        QString source = qEnvironmentVariable("KORVELL_SOURCE_DIR");
-        if (source.isEmpty())
-            source = KORVELL_SOURCE_TREE;
-        ready = writeDsnKeys(folder.filePath("nd.dsn"), keys)
-            && createDatabase(databaseFiles(QDir(source).filePath("database"), backend, false), problem);
-    }
-    ~BenchDatabase()
-    {
-        use();
-        if (kind == Backend::PostgreSQL)
-            dropServerDatabase(GetConnString(), problem);
-    }
-    // Points this thread's connection at this database.
-    void use() const
-    {
-        loginState().myapppath = folder.path() + "/";
-        resetConnection();
-    }
-    bool ready = false;
-    QString problem;
-
-private:
-    Backend kind;
-    QTemporaryDir folder;
-};
+using benchsupport::BenchDatabase;
 
 void clearItems()
 {

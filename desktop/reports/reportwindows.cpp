@@ -1,11 +1,14 @@
 #include "desktop/reports/reportwindows.h"
 
 #include "desktop/frame/windowregistry.h"
+#include "desktop/reports/querywindow.h"
 
 namespace korvell {
 
 void registerReportWindows()
 {
+    for (const QueryConfig* config : queryConfigs())
+        registerWindow(config->name, Placement::Modeless, [config] { return new QueryWindow(*config); });
 }
 
 } // namespace korvell

@@ -1,0 +1,122 @@
+// The query windows over 1,000,000 items, from the run to a shown grid with its totals row, on
+// SQLite and (when KORVELL_TEST_PG names a server) PostgreSQL. 15% of the items are in stock
+// (150,000 rows in the detail), 80% booked out, 5% weighed and not yet booked.
+#include "bench/support/benchdatabase.h"
+#include "bench/support/stderrtoasts.h"
+#include "desktop/reports/queryrun.h"
+#include "platform/grid/grid.h"
+
+#include <QApplication>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+using namespace korvell;
+
+namespace {
+
+constexpr int itemCount = 1'000'000;
+
+// Item i: day i/10000 from 2026-01-01, model M(i%50), team T(i%8), status by i%20.
+const QString itemColumns
+    = "insert into c_proc_main (serialno,count_num,enter_date,groupno,proc_mod,proc_mod1,"
+      "proc_weight,proc_net_wt,proc_emp,proc_bz,proc_jz,op_emp,rk_date,station_no,proc_sts) ";
+const QString status = "case when i%20=0 then '01' when i%20<3 then '00' when i%20=3 then '30' else '10' end";
+
+const QString sqliteItems = itemColumns
+    + "with recursive n(i) as (select 0 union all select i+1 from n where i<" + QString::number(itemCount - 1)
+    + ") select 'S'||i, i, d||' 08:00:00', 'G'||(i/20), 'M'||(i%50), '0.'||(i%50), 10+(i%7), 9+(i%7), "
+      "'E'||(i%100), 'T'||(i%8), 'J'||(i%4), 'bench', d, '1', "
+    + status + " from (select i, date('2026-01-01','+'||(i/10000)||' days') as d from n) s";
+
+const QString postgresItems = itemColumns
+    + "select 'S'||i, i, d+time '08:00', 'G'||(i/20), 'M'||(i%50), '0.'||(i%50), 10+(i%7), 9+(i%7), "
+      "'E'||(i%100), 'T'||(i%8), 'J'||(i%4), 'bench', d, '1', "
+    + status + " from (select i, date '2026-01-01'+(i/10000) as d from generate_series(0,"
+    + QString::number(itemCount - 1) + ") i) s";
+
+// A database of one backend with the million items.
+class ItemDatabase : public benchsupport::BenchDatabase {
+public:
+    explicit ItemDatabase(Backend backend)
+        : BenchDatabase(backend)
+    {
+        ready = ready && fill();
+    }
+
+private:
+    bool fill()
+    {
+        QSqlDatabase& db = Connection::current().database();
+        QSqlQuery query(db);
+        const bool ok = db.transaction()
+            && query.exec(backend() == Backend::SQLite ? sqliteItems : postgresItems) && db.commit()
+            && query.exec("analyze");
+        if (!ok)
+            problem = query.lastError().text();
+        return ok;
+    }
+};
+
+std::unique_ptr<ItemDatabase>& database(Backend backend)
+{
+    static std::unique_ptr<ItemDatabase> sqlite, postgres;
+    return backend == Backend::SQLite ? sqlite : postgres;
+}
+
+// One run of the window's query into a shown grid, painted with its totals row.
+void runToShownGrid(benchmark::State& state, Backend backend, const QueryConfig& config)
+{
+    auto& db = database(backend);
+    if (!db)
+        db = std::make_unique<ItemDatabase>(backend);
+    db->use();
+    if (!db->ready) {
+        state.SkipWithError(qPrintable("no database: " + db->problem));
+        return;
+    }
+    platform::Grid grid;
+    grid.resize(1200, 800);
+    grid.show();
+    for (auto _ : state) {
+        const QueryOutcome outcome = runQuery(config, {}, grid.sheet());
+        grid.setPinLastRow(outcome.totalsRow);
+        grid.refresh();
+        if (!outcome.totalsRow) {
+            state.SkipWithError("no result");
+            break;
+        }
+        state.counters["rows"] = grid.sheet().rows() - 2;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchsupport::StderrToasts toasts;
+    std::vector<std::pair<Backend, std::string>> backends { { Backend::SQLite, "SQLite" } };
+    if (!qEnvironmentVariable("KORVELL_TEST_PG").isEmpty())
+        backends.push_back({ Backend::PostgreSQL, "PostgreSQL" });
+    for (const auto& [backend, name] : backends) {
+        for (const auto& [config, what] : { std::pair { &kcstatformConfig(), "/in_stock_summary" },
+                 std::pair { &kcdetailformConfig(), "/in_stock_detail" } }) {
+            const Backend b = backend;
+            const QueryConfig* c = config;
+            benchmark::RegisterBenchmark(
+                (name + what).c_str(), [b, c](benchmark::State& s) { runToShownGrid(s, b, *c); })
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(1)
+                ->Repetitions(3);
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    for (const auto& [backend, name] : backends)
+        database(backend).reset();
+    return 0;
+}

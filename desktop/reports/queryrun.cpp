@@ -1,0 +1,49 @@
+#include "desktop/reports/queryrun.h"
+
+#include "desktop/data/execsql.h"
+#include "desktop/masterdata/idnamecomboitem.h"
+#include "desktop/reports/querysheet.h"
+
+namespace korvell {
+
+QueryOutcome runQuery(const QueryConfig& config, const FilterValues& values, platform::SheetModel& sheet)
+{
+    QueryOutcome outcome;
+    sheet.setRows(1);
+    const Statement statement = config.query(values);
+    const SqlResult result = ExecSQL(statement.sql, statement.params);
+    if (!result || !result.rs)
+        return outcome;
+    outcome.ran = true;
+    fillResult(sheet, *result.rs, config);
+    if (!config.totals)
+        return outcome;
+    const Statement totals = config.totals(values);
+    const SqlResult sums = ExecSQL(totals.sql, totals.params);
+    outcome.totalsRow = true;
+    const bool read = sums && sums.rs && !sums.rs->eof();
+    appendTotals(sheet, config.countLabel, read ? sums.rs.get() : nullptr);
+    return outcome;
+}
+
+QStringList filterListItems(const FilterList& list)
+{
+    QStringList items;
+    const SqlResult result = ExecSQL(list.sql, list.params);
+    if (!result || !result.rs)
+        return items;
+    for (Recordset& rs = *result.rs; !rs.eof(); rs.MoveNext()) {
+        const QString code = rs.value(list.codeField).toString();
+        items << (list.nameField.isEmpty()
+                ? code
+                : IdNameComboItem(code, rs.value(list.nameField).toString(), list.width));
+    }
+    return items;
+}
+
+QString pickedCode(const FilterList& list, const QString& item)
+{
+    return list.nameField.isEmpty() ? item : comboItemCode(item, list.width);
+}
+
+} // namespace korvell

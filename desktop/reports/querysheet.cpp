@@ -1,0 +1,109 @@
+#include "desktop/reports/querysheet.h"
+
+#include "desktop/data/execsql.h"
+
+#include <QDateTime>
+#include <algorithm>
+
+namespace korvell {
+
+namespace {
+
+    constexpr platform::BgrColor white = 0xFFFFFF;
+    constexpr int totalsColumns = 5; // column 0 and "总计" with three figures
+
+    QString labelled(const QString& label, const Recordset& totals, int position)
+    {
+        return label + cellText(totals.value(position));
+    }
+
+} // namespace
+
+QString cellText(const QVariant& value)
+{
+    if (value.isNull())
+        return {};
+    switch (value.metaType().id()) {
+    case QMetaType::QDate:
+        return dayText(value.toDate());
+    case QMetaType::QDateTime: {
+        const QDateTime moment = value.toDateTime();
+        return dayText(moment.date()) + ' ' + moment.time().toString(QStringLiteral("HH:mm:ss"));
+    }
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return QString::number(value.toDouble(), 'g', 15);
+    default:
+        return value.toString();
+    }
+}
+
+void fillResult(platform::SheetModel& sheet, Recordset& rs, const QueryConfig& config)
+{
+    const platform::SheetModel::Batch batch(sheet);
+    const int fields = rs.fieldCount();
+    sheet.setRows(1);
+    sheet.setCols(1); // drops the previous run's column settings
+    sheet.setCols(fields + 1);
+    sheet.setRows(rs.RecordCount() + 1);
+    sheet.setColumnWidth(0, 0);
+    const ColumnStyle& style = config.style;
+    for (int i = 1; i <= fields; ++i) {
+        if (const int width = config.widths.value(i - 1, style.width))
+            sheet.setColumnWidth(i, width);
+        if (style.alignment)
+            sheet.setColumnAlignment(i, style.alignment);
+        if (style.option)
+            sheet.setColumnOption(i, style.option);
+        sheet.setCellText(0, i, config.captions.value(i - 1, rs.field(i - 1).name));
+    }
+    rs.MoveFirst();
+    for (int row = 1; !rs.eof(); ++row, rs.MoveNext())
+        for (int i = 0; i < fields; ++i)
+            if (const QVariant value = rs.value(i); !value.isNull())
+                sheet.setCellText(row, i + 1, cellText(value));
+    shadeResult(sheet);
+}
+
+void appendTotals(platform::SheetModel& sheet, const QString& countLabel, Recordset* totals)
+{
+    const platform::SheetModel::Batch batch(sheet);
+    if (totals)
+        totals->MoveFirst();
+    sheet.setCols(std::max(sheet.cols(), totalsColumns));
+    const int row = sheet.rows();
+    sheet.setRows(row + 1);
+    sheet.setCellText(row, 1, QStringLiteral("总计"));
+    if (!totals)
+        return;
+    sheet.setCellText(row, 2, labelled(countLabel, *totals, 0));
+    sheet.setCellText(row, 3, labelled(QStringLiteral("毛重:"), *totals, 1));
+    sheet.setCellText(row, 4, labelled(QStringLiteral("净重:"), *totals, 2));
+}
+
+void shadeResult(platform::SheetModel& sheet)
+{
+    sheet.setShadingColor2(platform::bgrFromColor(QColor(231, 235, 247)));
+    sheet.setShadingColor1(platform::bgrFromColor(QColor(239, 243, 255)));
+}
+
+QString printFooter(const QDate& today, const QString& user)
+{
+    return QStringLiteral("打印日期：") + today.toString(QStringLiteral("yyyy年MM月dd日"))
+        + QStringLiteral("         制表人:") + user + QStringLiteral("            第 &P 页 共&N页");
+}
+
+void preparePrint(platform::SheetModel& sheet, const QString& title, const QDate& today, const QString& user)
+{
+    platform::PageSetup& page = sheet.pageSetup();
+    page.printCaptionRow = true;
+    page.printGridLines = true;
+    page.header = title;
+    page.footer = printFooter(today, user);
+    page.headerAlignment = 1;
+    page.footerAlignment = 2;
+    sheet.setShadingColor1(white);
+    sheet.setShadingColor2(white);
+}
+
+} // namespace korvell
