@@ -11,6 +11,7 @@ TerminalFace::TerminalFace(TextScreen& screen, QWidget* parent)
     : QWidget(parent)
     , model(screen)
 {
+    compactFont.setPixelSize(11);
     setFixedSize(face::Size);
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&model, &TextScreen::repaintRequested, this, [this](ScreenArea area) {
@@ -74,10 +75,12 @@ void TerminalFace::paintScreen(QPainter& p) const
 // character), whatever the font's own advance, so that columns line up as on the terminal.
 void TerminalFace::drawCells(QPainter& p, QPoint topLeft, QByteArrayView bytes) const
 {
-    const QFontMetrics metrics(screenFont);
+    // On the small pitch a Chinese character in the full font would reach into the next line.
+    const bool compact = model.pitch() == TextScreen::Pitch::Small;
     for (const ScreenGlyph& glyph : ScreenGlyphs(bytes)) {
+        p.setFont(compact && glyph.cells == 2 ? compactFont : screenFont);
         const int width = face::CellWidth * glyph.cells;
-        const int inset = (width - metrics.horizontalAdvance(glyph.text)) / 2;
+        const int inset = (width - p.fontMetrics().horizontalAdvance(glyph.text)) / 2;
         p.drawText(QPoint(topLeft.x() + face::CellWidth * glyph.column + inset, topLeft.y() + face::TextBaseline),
             glyph.text);
     }

@@ -57,6 +57,7 @@ private:
     TextScreen& model;
     TerminalArt images;
     QFont screenFont = TerminalArt::screenFont();
+    QFont compactFont = TerminalArt::screenFont();
     QTimer timer;
     // The alpha mark shows while alpha mode is on; the digit mark only from switching back to
     // digits until the screen under it is repainted.

@@ -2,7 +2,10 @@
 // application start and the restart from the editor.
 #include "tests/generator/sim/simfixture.h"
 
+#include "generator/project/projectfile.h"
+
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 using namespace vosket;
 using simtest::SimulatorTest;
@@ -189,4 +192,17 @@ TEST_F(VosketSystemScreens, ConnectingWaitsForEscapeOnly)
     keys({ 17 });
     EXPECT_EQ(screen().state(), TextScreen::MainMenu);
     EXPECT_EQ(screen().highlightedLine(), 2);
+}
+
+TEST_F(VosketMainMenu, TheDemoApplicationRunsFromItsProjectFile)
+{
+    QTemporaryDir folder;
+    Project made;
+    testsupport::MakeDemoProject(made);
+    ASSERT_TRUE(SaveProjectAsFile(made, folder.filePath("demo.VSK")));
+    ASSERT_EQ(LoadProjectFile(folder.filePath("demo.VSK"), project), FileLoad::Complete);
+    sim->reset();
+    keys({ 1, 1, 7, 19 });
+    EXPECT_EQ(text(1), "批号:______");
+    EXPECT_EQ(screen().cursor(), QPoint(5, 1));
 }

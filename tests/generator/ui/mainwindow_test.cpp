@@ -4,8 +4,10 @@
 #include "generator/ui/comsettingdlg.h"
 #include "generator/ui/mainwindow.h"
 #include "generator/ui/popupmenu.h"
+#include "generator/ui/facegeometry.h"
 #include "generator/ui/terminalface.h"
 #include "tests/generator/ui/widgetapp.h"
+#include "tests/support/demoproject.h"
 #include "tests/support/scripteddialogs.h"
 
 #include <QComboBox>
@@ -215,4 +217,30 @@ TEST_F(VosketMainWindow, TheComSettingsDialogChangesThePortWithoutMarkingTheProj
     window.dispatch(CmdComSettings);
     EXPECT_EQ(comm.portIndex(), 3) << "cancel keeps both settings";
     EXPECT_EQ(comm.baudIndex(), 4);
+}
+
+TEST_F(VosketMainWindow, TheFacesKeysAndTicksDriveTheSimulator)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!window.simulator().screen().clockLine().isEmpty(), 5000);
+
+    Project& project = window.shell().project();
+    testsupport::MakeDemoProject(project);
+    for (int key : { 1, 1, 4 })
+        clickFace(face::key(key).hit.center(), Qt::LeftButton);
+    EXPECT_EQ(window.simulator().screen().state(), TextScreen::FormInput);
+    EXPECT_EQ(window.simulator().lineInput(0), "4");
+}
+
+TEST_F(VosketMainWindow, NothingToRunLetsTheKeyGoAndStartsANewProject)
+{
+    Project& project = window.shell().project();
+    project.path = QStringLiteral("/somewhere/old.VSK");
+    const QPoint key1 = face::key(1).hit.center();
+    QMouseEvent press(QEvent::MouseButtonPress, key1, window.face().mapToGlobal(key1), Qt::LeftButton,
+        Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window.face(), &press);
+    EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("没有可执行程序|请定义您的程序!") });
+    EXPECT_EQ(window.face().heldKey(), 0) << "the key came up with the warning";
+    EXPECT_EQ(project.path, QStringLiteral("/somewhere/old.VSK")) << "the new project waits for the event loop";
+    QTRY_VERIFY_WITH_TIMEOUT(project.path.isEmpty(), 5000);
 }

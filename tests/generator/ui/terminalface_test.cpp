@@ -243,6 +243,21 @@ TEST_F(VosketTerminalFace, TheScreenIsPaintedFromTheModel)
     EXPECT_EQ(shown(cell), plain(picture.art().cursorCell()));
 }
 
+TEST_F(VosketTerminalFace, TheClockLineIsPaintedOnTheMainMenuOnly)
+{
+    TextScreen& screen = picture.screen();
+    screen.setPitch(TextScreen::Pitch::Small);
+    screen.setClockLine("MAR08 09:05 0000");
+    const QRect clockArea(face::ClockOrigin, face::BarSize);
+    screen.requestRepaint({ vosket::ScreenArea::Whole });
+    EXPECT_NE(shown(clockArea), shown(QRect(clockArea.topLeft() - QPoint(0, 36), face::BarSize)));
+    for (int state : { TextScreen::SystemTools, TextScreen::FormInput, TextScreen::UserMenu }) {
+        screen.setState(state);
+        screen.requestRepaint({ vosket::ScreenArea::Whole });
+        EXPECT_EQ(shown(clockArea), shown(QRect(clockArea.topLeft() - QPoint(0, 36), face::BarSize))) << state;
+    }
+}
+
 TEST_F(VosketTerminalFace, PaintingStaysInsideTheScreenArea)
 {
     TextScreen blank;

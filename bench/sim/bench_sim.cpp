@@ -1,0 +1,66 @@
+// A scripted run of 100,000 key presses through the simulator (no widgets), on the demo
+// application: menus, a form with digits, multi-tap letters, a continuation line, a composed
+// record passed to the next form, and back. Reports the time per key and how much the heap grew
+// between the first pass of the script and the end of the run.
+#include "generator/sim/simulator.h"
+#include "tests/support/demoproject.h"
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <vector>
+
+using namespace vosket;
+
+namespace {
+
+constexpr int kKeys = 100000;
+
+// One trip from the main menu through both forms and back; keys 10 switch letters on and off.
+const std::vector<int> kScript = {
+    1, 1, // menu 1, form 1
+    4, 2, 18, 2, 19, // quantity
+    10, 2, 2, 3, 7, 7, 7, 7, 7, 8, 10, 19, // batch by multi-tap
+    1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 4, 14, 19, 19, 19, // remark over its continuation line
+    16, 19, 5, // a refused character and the error screen
+    10, 9, 9, 9, 19, // confirm on form 2, back to menu 1
+    15, 14, 17, // main menu
+};
+
+std::size_t HeapInUse()
+{
+    return mallinfo2().uordblks;
+}
+
+void BM_SimulatorKeys(benchmark::State& state)
+{
+    Project project;
+    testsupport::MakeDemoProject(project);
+    Simulator sim(project);
+    std::size_t step = 0;
+    auto press = [&] {
+        const int key = kScript[step++ % kScript.size()];
+        if ((key == 10 || key == 17) && sim.screen().state() == TextScreen::FormInput)
+            sim.screen().setAlphaMode(!sim.screen().alphaMode());
+        sim.SimulatorKey(key);
+        if (step % 3 == 0)
+            sim.tick();
+    };
+    for (std::size_t i = 0; i < kScript.size(); ++i)
+        press();
+    const std::size_t heapBefore = HeapInUse();
+    for (auto _ : state) {
+        for (int i = 0; i < kKeys; ++i)
+            press();
+    }
+    const std::size_t heapAfter = HeapInUse();
+    state.SetItemsProcessed(state.iterations() * kKeys);
+    state.counters["ns_per_key"] = benchmark::Counter(double(state.iterations()) * kKeys,
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::OneK::kIs1000);
+    state.counters["heap_growth_bytes"] = double(heapAfter) - double(heapBefore);
+    state.counters["records"] = sim.recordCounter();
+}
+BENCHMARK(BM_SimulatorKeys)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
