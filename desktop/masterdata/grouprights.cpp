@@ -67,6 +67,7 @@ bool GroupRightsEditor::loadGroups()
 {
     const SqlResult result = ExecSQL(QStringLiteral("select groupname from c_usergroup  group by groupname"));
     platform::SheetModel::Batch batch(groups);
+    shownRow = -1; // the rows may now hold other groups
     groups.setRows(1);
     groups.setRows(groupListRowCount(result ? result.rs->RecordCount() : 0));
     if (!result)
@@ -83,6 +84,7 @@ bool GroupRightsEditor::showRights(int groupRow)
     const QString group = groupAt(groupRow);
     if (group.isEmpty())
         return false;
+    shownRow = groupRow;
     const SqlResult programs
         = ExecSQL(QStringLiteral("select programname,programchname from c_programgroup "));
 
@@ -118,6 +120,12 @@ SaveOutcome GroupRightsEditor::save(int groupRow)
     const QString group = groupAt(groupRow);
     if (group.isEmpty())
         return outcome;
+    if (groupRow != shownRow) {
+        showRights(groupRow);
+        ShowToast(QStringLiteral("用户组%1的权限没有保存！").arg(group), QStringLiteral("请核对显示的权限后再保存"),
+            ToastRed);
+        return outcome;
+    }
     QString firstFailure;
     const int rows = rights.rows();
     for (int row = 1; row < rows; ++row) {
@@ -145,8 +153,10 @@ SaveOutcome GroupRightsEditor::save(int groupRow)
             firstFailure = QStringLiteral("%1：%2").arg(program, written.error);
         }
     }
-    if (outcome.failed == 0)
+    if (outcome.failed == 0 && outcome.saved > 0)
         ShowToast(QStringLiteral("用户组") + group, QStringLiteral("权限成功保存！"), ToastRed);
+    else if (outcome.failed == 0)
+        ShowToast(QStringLiteral("用户组%1没有可以保存的权限！").arg(group), QString(), ToastRed);
     else
         ShowToast(QStringLiteral("用户组%1有%2项权限没有保存！").arg(group).arg(outcome.failed), firstFailure,
             ToastRed);
@@ -166,6 +176,8 @@ bool GroupRightsEditor::deleteOnMouseButton(int button, int row)
     if (!ExecSQL(QStringLiteral("delete from c_usergroup where groupname=?"), { typed.trimmed() }))
         return false; // the row stays; the toast shows the database's reason
     groups.removeRow(row);
+    if (shownRow >= row)
+        shownRow = shownRow == row ? -1 : shownRow - 1;
     ShowToast(QStringLiteral("数据成功删除！"), QString(), ToastRed);
     return true;
 }

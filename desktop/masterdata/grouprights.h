@@ -28,7 +28,9 @@ public:
     // it was, when that row holds no name.
     bool showRights(int groupRow);
     // Writes the flags shown, one row per window, for the group in groupRow (which may carry a
-    // new or edited name). Nothing happens when that row holds no name.
+    // new or edited name since its flags were shown). Nothing happens when that row holds no
+    // name; when the flags shown are another row's, or none are, that row's are shown instead
+    // and nothing is written.
     SaveOutcome save(int groupRow);
     // The right-button handler of the group list: deletes the group in row after the question.
     bool deleteOnMouseButton(int button, int row);
@@ -39,6 +41,7 @@ private:
 
     platform::SheetModel& groups;
     platform::SheetModel& rights;
+    int shownRow = -1; // the row of the group list whose flags the rights sheet shows
 };
 
 } // namespace korvell

@@ -334,7 +334,7 @@ void Grid::setSelection(const CellRange& range)
     moveActive(range.bottom, range.right, true);
 }
 
-void Grid::moveActive(int row, int col, bool extend)
+void Grid::moveActive(int row, int col, bool extend, bool click)
 {
     row = std::clamp(row, 0, std::max(model.rows() - 1, 0));
     col = std::clamp(col, 0, std::max(model.cols() - 1, 0));
@@ -350,7 +350,7 @@ void Grid::moveActive(int row, int col, bool extend)
     viewport()->update();
     if (moved)
         emit currentCellChanged(row, col);
-    if (moved || before != selection())
+    if (moved || click || before != selection())
         emit clicked();
 }
 
@@ -401,7 +401,7 @@ void Grid::mousePressEvent(QMouseEvent* event)
     }
     if (hit.row >= 0 && hit.col >= 0) {
         const bool extend = (event->modifiers() & Qt::ShiftModifier) && event->button() == Qt::LeftButton;
-        moveActive(hit.row, hit.col, extend);
+        moveActive(hit.row, hit.col, extend, true);
         dragging = event->button() == Qt::LeftButton && hit.row > 0;
     }
     emit mouseDown(buttonCode(event->button()), shiftBits(event->modifiers()), int(event->position().x()),
@@ -417,7 +417,7 @@ void Grid::mousePressEvent(QMouseEvent* event)
         case CellType::List:
         case CellType::Date:
             if (!model.isLocked(hit.row, hit.col))
-                startEdit();
+                startEdit({}, true);
             break;
         case CellType::Plain:
             break;

@@ -57,7 +57,7 @@ public:
     bool directPrint();
 
 signals:
-    void clicked(); // a click or a change of the selection
+    void clicked(); // every click on a cell (the active one too) and every change of the selection
     // button 1 left, 2 right, 4 middle; shift bits 1 Shift, 2 Ctrl, 4 Alt; x, y in pixels
     void mouseDown(int button, int shift, int x, int y);
     void buttonClicked(int row, int col);
@@ -87,13 +87,15 @@ private:
     int topRow() const;
     int leftCol() const;
     void updateScrollBars();
-    void moveActive(int row, int col, bool extend);
+    // Moves the active cell; clicked is raised when it or the selection changes, or always for a click.
+    void moveActive(int row, int col, bool extend, bool click = false);
     // The nearest shown column from col on in direction step (+1 or -1); the active one when none is.
     int shownColumn(int col, int step) const;
     void ensureVisible(int row, int col);
     void sortByCaption(int col);
     // Editing (gridediting.cpp).
-    void startEdit(const QString& typed = {});
+    // A list cell opened by a click shows its list at once.
+    void startEdit(const QString& typed = {}, bool showList = false);
     void commitEdit();
     void cancelEdit();
     void toggleCheckBox(int row, int col);

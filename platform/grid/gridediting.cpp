@@ -15,9 +15,18 @@ namespace platform {
 
 namespace {
     const QString dateFormat = QStringLiteral("yyyy-M-d");
+
+    // Whether focus went to w or to one of its parts, its list popup (a window of its own) included.
+    bool holdsFocus(const QWidget* w, const QWidget* focus)
+    {
+        for (; focus; focus = focus->parentWidget())
+            if (focus == w)
+                return true;
+        return false;
+    }
 } // namespace
 
-void Grid::startEdit(const QString& typed)
+void Grid::startEdit(const QString& typed, bool showList)
 {
     commitEdit();
     const int row = curRow, col = curCol;
@@ -67,6 +76,8 @@ void Grid::startEdit(const QString& typed)
     w->setGeometry(cellRect(row, col));
     w->show();
     w->setFocus();
+    if (auto* combo = qobject_cast<QComboBox*>(w); combo && showList)
+        combo->showPopup();
 }
 
 void Grid::commitEdit()
@@ -129,9 +140,13 @@ bool Grid::eventFilter(QObject* watched, QEvent* event)
                 moveActive(curRow, shownColumn(curCol + 1, 1), false);
                 return true;
             }
+        } else if (event->type() == QEvent::MouseButtonPress && qobject_cast<QLineEdit*>(editor)) {
+            // A click into the text being typed is a click on its cell: handlers read the cell.
+            model.editCell(editRow, editCol, static_cast<QLineEdit*>(editor.data())->text());
+            emit clicked();
         } else if (event->type() == QEvent::FocusOut
             && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason
-            && !editor->isAncestorOf(QApplication::focusWidget())) {
+            && !QApplication::activePopupWidget() && !holdsFocus(editor, QApplication::focusWidget())) {
             commitEdit();
         }
     }

@@ -1,4 +1,5 @@
 // The editor windows, opened by name as the main window's menus open them, driven offscreen.
+#include "desktop/data/toast.h"
 #include "desktop/frame/paintgradient.h"
 #include "desktop/frame/windowregistry.h"
 #include "desktop/masterdata/editorwindow.h"
@@ -11,7 +12,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace korvell;
@@ -25,6 +28,13 @@ const QStringList editorNames { "jzform", "khform", "procform", "bzform", "emplo
 EditorWindow* openEditor(const QString& name)
 {
     return qobject_cast<EditorWindow*>(showWindow(name));
+}
+
+// Clicks column 1 of row as the user would (column 0 is hidden, rows keep the default height).
+void clickRow(platform::Grid* grid, int row)
+{
+    QTest::mouseClick(
+        grid->viewport(), Qt::LeftButton, {}, QPoint(5, platform::SheetModel::defaultRowHeight * row + 5));
 }
 
 } // namespace
@@ -151,6 +161,63 @@ TEST_P(MasterDataWindows, ButtonsAndGridEventsReachTheEditor)
     EXPECT_EQ(rights->Grid2->sheet().cellText(0, 1), QString("功能模块"));
     rights->Command1->click();
     EXPECT_EQ(toasts.last(), QString("用户组管理员|权限成功保存！|1"));
+}
+
+TEST_P(MasterDataWindows, AClickOnTheActiveCellTakesTheToastAway)
+{
+    for (const char* name : { "jzform", "useraddmdo" }) {
+        EditorWindow* w = openEditor(name);
+        clickRow(w->Grid1, 1);
+        ShowToast("数据已经成功保存！", "", ToastRed);
+        clickRow(w->Grid1, 1);
+        EXPECT_EQ(toasts.last(), QString("||0")) << name;
+    }
+}
+
+TEST_P(MasterDataWindows, GroupRightsFollowEveryClickAndASaveWritesWhatIsShownForTheRow)
+{
+    grant("usergroup", "1", "1");
+    const int programs = rowCount("c_programgroup");
+    auto* w = qobject_cast<usergroup*>(showWindow("usergroup"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w)) << "focus moves only in the active window";
+    platform::Grid* groups = w->Grid1;
+    const int admin = masterdatatest::rowOf(groups->sheet(), "管理员");
+    const int blank = admin + 1;
+    ASSERT_TRUE(groups->sheet().cellText(blank, 1).isEmpty());
+    // Types name into the blank row; the first key opens the cell's editor.
+    auto typeGroup = [&](const QString& name) {
+        groups->setActiveCell(blank, 1);
+        QTest::keyClicks(groups, name.left(1));
+        QLineEdit* editor = nullptr;
+        for (QLineEdit* e : groups->viewport()->findChildren<QLineEdit*>())
+            editor = e->isVisible() ? e : editor;
+        ASSERT_NE(editor, nullptr);
+        QTest::keyClicks(editor, name.mid(1));
+    };
+
+    // A new name saved before any rights were shown for it: nothing is written, its rights show.
+    typeGroup("QA");
+    QTest::mouseClick(w->Command1, Qt::LeftButton);
+    EXPECT_EQ(rowCount("c_usergroup", "groupname='QA'"), 0);
+    EXPECT_EQ(toasts.last(), QString("用户组QA的权限没有保存！|请核对显示的权限后再保存|1"));
+    EXPECT_EQ(w->Grid2->sheet().cellText(1, 2), QString("0"));
+
+    // 管理员 viewed, a new name typed and its row clicked while typing: the new group's own
+    // rights (none) are shown and saved.
+    clickRow(groups, admin);
+    EXPECT_EQ(w->Grid2->sheet().cellText(1, 2), QString("1"));
+    typeGroup("QB");
+    clickRow(groups, blank);
+    EXPECT_EQ(w->Grid2->sheet().cellText(1, 2), QString("0"));
+    QTest::mouseClick(w->Command1, Qt::LeftButton);
+    EXPECT_EQ(rowCount("c_usergroup", "groupname='QB'"), programs);
+    EXPECT_EQ(rowCount("c_usergroup", "groupname='QB' and (groupauth1<>'0' or groupauth2<>'0')"), 0);
+    EXPECT_EQ(toasts.last(), QString("用户组QB|权限成功保存！|1"));
+
+    // Clicking the shown group again reads its rights afresh.
+    ASSERT_TRUE(ExecSQL("update c_usergroup set groupauth1='1' where groupname='QB'"));
+    clickRow(groups, blank);
+    EXPECT_EQ(w->Grid2->sheet().cellText(1, 2), QString("1"));
 }
 
 // Every window draws its grid with the captions; KORVELL_SCREENSHOTS names a folder for the

@@ -8,11 +8,13 @@
 #include "tests/support/scripteddialogs.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -112,6 +114,54 @@ TEST_F(GridTest, ClicksMoveTheActiveCellAndRaiseTheEvents)
     EXPECT_EQ(grid.selection(), (CellRange { 1, 1, 3, 2 }));
     grid.setSelection({ 2, 1, 4, 3 });
     EXPECT_EQ(grid.selection(), (CellRange { 2, 1, 4, 3 }));
+}
+
+TEST_F(GridTest, EveryClickRaisesTheClickEventOnTheActiveCellAndItsTextToo)
+{
+    QSignalSpy clicked(&grid, &Grid::clicked);
+    click(2, 1);
+    click(2, 1);
+    EXPECT_EQ(clicked.count(), 2);
+
+    // A click into the text being typed gives the handlers the cell with that text; typing goes on.
+    QString seen;
+    QObject::connect(&grid, &Grid::clicked, [&] { seen = grid.sheet().cellText(2, 1); });
+    QTest::keyClick(&grid, Qt::Key_N);
+    auto* editor = shownEditor<QLineEdit>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "ew");
+    QTest::mouseClick(editor, Qt::LeftButton);
+    EXPECT_EQ(clicked.count(), 3);
+    EXPECT_EQ(seen, "new");
+    EXPECT_EQ(shownEditor<QLineEdit>(), editor);
+}
+
+TEST_F(GridTest, AClickOnAListCellOrOnItsArrowShowsTheList)
+{
+    SheetModel& s = grid.sheet();
+    for (const int col : { 3, 4 }) {
+        s.setColumnCellType(col, CellType::List);
+        s.addColumnListItem(col, "1001—检验员");
+        s.addColumnListItem(col, "1002—称重组");
+    }
+    s.setColumnListOnly(4, true);
+    for (const int col : { 3, 4 }) {
+        click(2, col);
+        auto* combo = shownEditor<QComboBox>();
+        ASSERT_NE(combo, nullptr);
+        EXPECT_TRUE(combo->view()->isVisible()) << col;
+        combo->hidePopup();
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        const QRect arrow
+            = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
+        QTest::mouseClick(combo, Qt::LeftButton, {}, arrow.center());
+        EXPECT_TRUE(combo->view()->isVisible()) << col;
+        EXPECT_EQ(shownEditor<QComboBox>(), combo);
+        ASSERT_NO_FATAL_FAILURE(pickListItem(1));
+        EXPECT_EQ(s.cellText(2, col), "1002—称重组");
+    }
 }
 
 TEST_F(GridTest, CheckBoxesToggleAndButtonsReportTheirCell)
