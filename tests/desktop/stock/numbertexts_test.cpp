@@ -4,6 +4,7 @@
 #include "desktop/stock/numbering.h"
 #include "desktop/stock/simulatedweight.h"
 #include "desktop/stock/weightframe.h"
+#include "tests/support/fixedclock.h"
 
 #include <gtest/gtest.h>
 
@@ -191,6 +192,29 @@ TEST(ScaleLineAssembler, CrAtTheEndOfTrimmedNoiseStillEndsTheLine)
     ScaleLineAssembler assembler;
     assembler.feed(QByteArray(ScaleLineAssembler::maxPending + 10, 'x') + "\r");
     EXPECT_EQ(assembler.feed("\n").size(), 1);
+}
+
+// A fragment waits half a second for its rest; after that the next line stands alone.
+TEST(ScaleLineAssembler, AFragmentLeftUnfinishedForHalfASecondIsDropped)
+{
+    const QDateTime start(QDate(2006, 8, 10), QTime(9, 0));
+    testsupport::FixedClock clock(start);
+    ScaleLineAssembler assembler;
+    const auto feedAt = [&](int ms, const QByteArray& chunk) {
+        clock.set(start.addMSecs(ms));
+        return assembler.feed(chunk);
+    };
+    EXPECT_TRUE(feedAt(0, "xx").isEmpty());
+    EXPECT_EQ(feedAt(1000, "14.00\r\n"), QList<QByteArray> { "14.00" });
+    EXPECT_TRUE(feedAt(2000, "25.5").isEmpty());
+    EXPECT_EQ(feedAt(2500, "0\r\n"), QList<QByteArray> { "25.50" }) << "joined at the limit";
+    // The time counts from the fragment's first byte, not from its latest piece.
+    feedAt(3000, "1");
+    feedAt(3400, "2.");
+    EXPECT_EQ(feedAt(3501, "34\r\n"), QList<QByteArray> { "34" });
+    // What a line leaves over starts its own half second.
+    EXPECT_EQ(feedAt(4000, "56.00\r\n7"), QList<QByteArray> { "56.00" });
+    EXPECT_EQ(feedAt(4400, "8.90\r\n"), QList<QByteArray> { "78.90" });
 }
 
 TEST(WeightSimulator, FixedSequenceFromEveryStart)
