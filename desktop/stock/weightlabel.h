@@ -24,10 +24,12 @@ struct WeightLabel {
 
 inline constexpr int labelWidthTwips = 4935;
 inline constexpr int labelHeightTwips = 6150;
-// The barcode's box at (1920, 2760). It ends at the label's right edge (a 3495 wide box would hang
+// The barcode's box at (1920, 2880). It ends at the label's right edge (a 3495 wide box would hang
 // 480 twips over the edge and lose the stop pattern) and above the serial number's text at 3480
-// (a 975 high box would cover it). The symbol keeps a quiet zone of ten modules on both sides.
-inline constexpr QRectF labelBarcodeBox { 1920, 2760, labelWidthTwips - 1920, 3480 - 2760 - 30 };
+// (a 975 high box would cover it). It starts below the phone line at 2520, whose text reaches
+// down to about 2780, so the two never touch. The symbol keeps a quiet zone of ten modules on
+// both sides.
+inline constexpr QRectF labelBarcodeBox { 1920, 2880, labelWidthTwips - 1920, 3480 - 2880 - 30 };
 
 // Draws the label into target (device units of painter); the label keeps its proportions when
 // target has the label's aspect ratio.

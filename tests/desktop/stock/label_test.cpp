@@ -85,6 +85,30 @@ TEST_F(Label, BarcodeStaysInsideTheLabelWithQuietZones)
         ASSERT_GT(qGray(image.pixel(x, textTop - 2)), 128) << x;
 }
 
+TEST_F(Label, PhoneLineAndBarcodeStayApart)
+{
+    // Rows of the label (in twips) that hold ink.
+    const auto inkRows = [](const WeightLabel& l) {
+        const QImage image = printlabel::render(l, 300);
+        QList<int> rows;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 128) {
+                    rows << int(y * 1440 / 300.0);
+                    break;
+                }
+        return rows;
+    };
+    WeightLabel phoneOnly;
+    phoneOnly.phone = sample("").phone;
+    WeightLabel barcodeOnly;
+    barcodeOnly.serialno = "2006081003510001";
+    const QList<int> phone = inkRows(phoneOnly), bars = inkRows(barcodeOnly);
+    ASSERT_FALSE(phone.isEmpty());
+    ASSERT_FALSE(bars.isEmpty());
+    EXPECT_GE(bars.first() - phone.last(), 60) << "twips of white between them";
+}
+
 TEST_F(Label, PrintedPageDecodesAndCarriesItsTexts)
 {
     testsupport::PdfPrinters printers(dir.path());
