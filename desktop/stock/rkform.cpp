@@ -239,8 +239,9 @@ rkform::rkform(QWidget* parent)
     connect(&Timer1, &QTimer::timeout, this, &rkform::Timer1_Timer);
     connect(&MSComm1, &ScaleLink::lineReceived, this, &rkform::scaleLine);
     connect(&MSComm1, &ScaleLink::lost, this, [this](const QString& message) { stopWeighing(message); });
-
-    Form_Load();
+    for (int i = 0; i < 5; ++i)
+        connect(Combo1[i], &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
+    connect(Combo2, &QComboBox::activated, this, &rkform::Combo2_Click);
 }
 
 rkform::~rkform()
@@ -249,11 +250,12 @@ rkform::~rkform()
     disconnect(calendarFocus);
 }
 
+// Runs at every opening: another user may have logged in and the lists may have grown meanwhile.
 void rkform::Form_Load()
 {
-    if (!maySave())
-        for (QWidget* w : std::initializer_list<QWidget*> { Command1[0], Command2[2], Command2[3] })
-            w->setEnabled(false);
+    const bool rights = maySave();
+    for (QWidget* w : std::initializer_list<QWidget*> { Command1[0], Command2[2], Command2[3] })
+        w->setEnabled(rights);
     Text6->setText(loginState().gyname);
     Label9 = labelPhoneSetting();
     ShowToast("", "", ToastBlack);
@@ -264,9 +266,6 @@ void rkform::Form_Load()
     fillList(Combo1[2], "select * from c_jzname", "jzid", "jzname");
     fillList(Combo1[3], "select * from c_employee where bz_id='1001'", "emp_id", "emp_name");
     fillList(Combo1[4], "select * from c_employee where bz_id='1002'", "emp_id", "emp_name");
-    for (int i = 0; i < 5; ++i)
-        connect(Combo1[i], &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
-    connect(Combo2, &QComboBox::activated, this, &rkform::Combo2_Click);
 
     // The order grid: captions, widths and shading; W from the designed width of 14895 twips.
     platform::SheetModel& sheet = Grid1->sheet();
@@ -308,13 +307,14 @@ void rkform::showEvent(QShowEvent* event)
     if (!freshOpen)
         return;
     freshOpen = false;
+    Form_Load();
     day = platform::clock().now().date();
     Text3->setText(dayText(day));
     clearGrid();
     NextStockInSlipNo();
-    // A window opened again starts idle, with the rights of now.
-    Command1[0]->setEnabled(maySave());
+    // A window opened again starts idle.
     Command1[1]->setEnabled(false);
+    markUnstored(false);
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
         frame && frame->mdiArea() && !clientArea) {
         clientArea = frame->mdiArea()->viewport();
@@ -586,6 +586,7 @@ void rkform::weigh()
     entry.weigher = Text6->text();
     entry.station = login.station_no;
     const auto item = SaveWeighingRecord(entry);
+    markUnstored(!item);
     if (!item) {
         hxsrk = hasPendingItems(Text1->text(), login.station_no).value_or(hxsrk) ? 1 : 0;
         return;
@@ -606,6 +607,17 @@ void rkform::weigh()
     l.inspector = Combo1[3]->currentText();
     l.compphone = login.compphone;
     label->printLabel(l);
+}
+
+// The weight box marks a weight whose item could not be stored until the next stored item, so
+// the operator weighs that package again.
+void rkform::markUnstored(bool on)
+{
+    Text2->setStyleSheet(on ? QStringLiteral("color: white; background: #c00000;") : QString());
+    QFont f = Text2->font();
+    f.setStrikeOut(on);
+    Text2->setFont(f);
+    Text2->setToolTip(on ? QStringLiteral("此重量的货物没有保存，请重新称重！") : QString());
 }
 
 bool rkform::OpenScalePort(int flag)

@@ -64,6 +64,7 @@ private:
     void Timer1_Timer();
     void scaleLine(const QByteArray& line);
     void weigh();
+    void markUnstored(bool on);
     float SimulatedWeight() { return simulator.next(); }
     bool OpenScalePort(int flag);
     bool NextStockInSlipNo();

@@ -155,6 +155,12 @@ protected:
         QTest::mouseClick(child<QLineEdit>(form, "Text7"), Qt::LeftButton);
     }
     static int items() { return testsupport::rowCount("c_proc_main"); }
+    // The weight box shows the mark of a weight whose item was not stored.
+    static bool markedUnstored(QWidget* form)
+    {
+        const QImage shot = child<QLineEdit>(form, "Text2")->grab().toImage();
+        return shot.pixelColor(shot.width() - 6, shot.height() / 2) == QColor(0xc0, 0, 0);
+    }
 
     // Weighs n simulated items and stops.
     static void weighSimulated(rkform* form, int n)
@@ -435,6 +441,30 @@ TEST_P(RkForm, ReopenedWindowStartsIdle)
     EXPECT_EQ(child<platform::Grid>(form.get(), "Grid1")->sheet().rows(), 1);
 }
 
+TEST_P(RkForm, EveryOpeningReadsTheUserTheListsAndTheRightsAgain)
+{
+    loginState().gyname = "没有权限的人";
+    auto form = open();
+    EXPECT_FALSE(enabled(form.get(), "Command1_0"));
+    click(form.get(), "Command1_2");
+    ASSERT_FALSE(form->isVisible());
+
+    // Another user logged in and a product was added while the window was closed.
+    loginState().gyname = "系统管理员";
+    ASSERT_TRUE(ExecSQL("insert into c_procname (procid,procname,procmsg,nullweight) values "
+                        "('C3','0.5','电缆C',0.2)")
+                    .ok);
+    form->show();
+    EXPECT_EQ(text(form.get(), "Text6"), "系统管理员");
+    EXPECT_TRUE(enabled(form.get(), "Command1_0"));
+    for (const char* name : { "Command2_2", "Command2_3" })
+        EXPECT_TRUE(child<QToolButton>(form.get(), name)->isEnabled()) << name;
+    choose(form.get(), "Combo1_0", "C3");
+    EXPECT_EQ(text(form.get(), "Text4"), "0.5");
+    ASSERT_NO_FATAL_FAILURE(weighSimulated(form.get(), 1));
+    EXPECT_EQ(testsupport::scalar("select op_emp from c_proc_main").toString(), "系统管理员");
+}
+
 TEST_P(RkForm, ResizeKeepsDayAndOrder)
 {
     auto form = open();
@@ -578,6 +608,11 @@ TEST_P(RkForm, OrderButtonModesFollowTheRows)
     grid->setActiveCell(0, 1);
     emit grid->clicked();
     EXPECT_EQ(single->toolTip(), "单笔删除入库货物");
+    // A click on the row already active reads its status again.
+    grid->setActiveCell(1, 1);
+    grid->sheet().setCellText(1, 11, "20");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(5, platform::SheetModel::defaultRowHeight + 5));
+    EXPECT_EQ(single->toolTip(), "单笔恢复删除的入库货物");
 
     // Only a later item deleted: the whole order offers deleting again.
     ASSERT_TRUE(ExecSQL("update c_proc_main set proc_sts='30' where serialno='first'").ok);
@@ -636,11 +671,16 @@ TEST_P(RkForm, FailedInsertPrintsNoLabelAndWeighingGoesOn)
     EXPECT_EQ(printers.files.size(), 0);
     EXPECT_EQ(form->hxsrk, 0);
     EXPECT_TRUE(form->isWeighing());
+    EXPECT_TRUE(markedUnstored(form.get()));
+    scale.send("123.4\r\n");
+    ASSERT_TRUE(waitFor([this, &form] { return text(form.get(), "Text2") == "123.4"; }));
+    EXPECT_TRUE(markedUnstored(form.get())) << "until the next stored item";
     ASSERT_TRUE(ExecSQL("delete from c_proc_main").ok);
     scale.send("12.35\r\n");
     ASSERT_TRUE(waitFor([] { return items() == 1; }));
     EXPECT_EQ(printers.files.size(), 1);
     EXPECT_EQ(form->hxsrk, 1);
+    EXPECT_FALSE(markedUnstored(form.get()));
     click(form.get(), "Command1_0");
 }
 
