@@ -7,12 +7,14 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/printers.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <utility>
 
 namespace platform {
 
@@ -437,6 +439,9 @@ void Grid::mouseMoveEvent(QMouseEvent* event)
 void Grid::mouseReleaseEvent(QMouseEvent*)
 {
     dragging = false;
+    // Shown any earlier, the list would take the release as a click outside it and close.
+    if (auto* combo = qobject_cast<QComboBox*>(editor); combo && std::exchange(listOnRelease, false))
+        combo->showPopup();
 }
 
 void Grid::mouseDoubleClickEvent(QMouseEvent* event)

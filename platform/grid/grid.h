@@ -94,7 +94,7 @@ private:
     void ensureVisible(int row, int col);
     void sortByCaption(int col);
     // Editing (gridediting.cpp).
-    // A list cell opened by a click shows its list at once.
+    // A list cell opened by a click shows its list when the click's button is released.
     void startEdit(const QString& typed = {}, bool showList = false);
     void commitEdit();
     void cancelEdit();
@@ -118,6 +118,7 @@ private:
     Qt::SortOrder sortOrder = Qt::AscendingOrder;
     QPointer<QWidget> editor;
     int editRow = -1, editCol = -1;
+    bool listOnRelease = false;
 };
 
 } // namespace platform

@@ -76,8 +76,7 @@ void Grid::startEdit(const QString& typed, bool showList)
     w->setGeometry(cellRect(row, col));
     w->show();
     w->setFocus();
-    if (auto* combo = qobject_cast<QComboBox*>(w); combo && showList)
-        combo->showPopup();
+    listOnRelease = showList && type == CellType::List;
 }
 
 void Grid::commitEdit()
