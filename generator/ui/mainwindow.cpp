@@ -4,6 +4,7 @@
 #include "generator/ui/commands.h"
 #include "generator/ui/comsettingdlg.h"
 #include "generator/ui/downloadprogressdlg.h"
+#include "generator/ui/editorsheet.h"
 #include "generator/ui/popupmenu.h"
 #include "generator/ui/receivedcountbox.h"
 #include "generator/ui/terminalface.h"
@@ -19,8 +20,12 @@ MainWindow::MainWindow(QWidget* parent)
     , progress(std::make_unique<DownloadProgressDlg>())
     , receivedCount(std::make_unique<ReceivedCountBox>())
     , commands(ShellHooks {
-          // The editor sheet plugs in here; until it exists, command 2000 opens nothing.
-          .openEditor = {},
+          .openEditor = [this] {
+              OpenEditorSheet(this, commands.project(), [this] {
+                  terminal.LayoutFormLines();
+                  terminal.SimulatorKey(Simulator::RestartKey);
+              });
+          },
           .resetSimulator = [this] { terminal.reset(); },
           .transferRunning = [this](bool running) { terminal.setTransferRunning(running); },
           .comSettings = [this] { ComSettingDlg(commands.project().comm, this).exec(); },
