@@ -29,26 +29,31 @@ Changed removeDeletedItem(const QString& serial, const QString& order, const QSt
         { serial, order, station });
 }
 
-Changed deleteStockInOrder(const QString& order)
+Changed deleteStockInOrder(const QString& order, const QString& station)
 {
-    return run(
-        "update c_proc_main  set proc_sts='20' where groupno=? and proc_sts in ('30','00')", { order });
+    return run("update c_proc_main  set proc_sts='20' where groupno=? and station_no=? and "
+               "proc_sts in ('30','00','01')",
+        { order, station });
 }
 
-Changed restoreStockInOrder(const QString& order)
+Changed restoreStockInOrder(const QString& order, const QString& station)
 {
-    return run("update c_proc_main  set proc_sts='00' where groupno=? and proc_sts='20'", { order });
+    return run("update c_proc_main  set proc_sts='00' where groupno=? and station_no=? and proc_sts='20'",
+        { order, station });
 }
 
-Changed deleteStockInItem(const QString& serial)
+Changed deleteStockInItem(const QString& serial, const QString& order, const QString& station)
 {
-    return run(
-        "update c_proc_main  set proc_sts='20' where serialno=? and proc_sts in ('30','00')", { serial });
+    return run("update c_proc_main  set proc_sts='20' where serialno=? and groupno=? and station_no=? and "
+               "proc_sts in ('30','00','01')",
+        { serial, order, station });
 }
 
-Changed restoreStockInItem(const QString& serial)
+Changed restoreStockInItem(const QString& serial, const QString& order, const QString& station)
 {
-    return run("update c_proc_main  set proc_sts='00' where serialno=? and proc_sts='20'", { serial });
+    return run("update c_proc_main  set proc_sts='00' where serialno=? and groupno=? and station_no=? and "
+               "proc_sts='20'",
+        { serial, order, station });
 }
 
 Changed stageForStockOut(const QString& serial, const QDate& day, const QString& order,

@@ -16,11 +16,12 @@ using Changed = std::optional<int>;
 Changed bookStockInItem(const QString& serial, const QString& order, const QString& station);
 Changed removeDeletedItem(const QString& serial, const QString& order, const QString& station);
 
-// Delete and restore on the stock-in side: "30" or "00" -> "20", and "20" -> "00".
-Changed deleteStockInOrder(const QString& order);
-Changed restoreStockInOrder(const QString& order);
-Changed deleteStockInItem(const QString& serial);
-Changed restoreStockInItem(const QString& serial);
+// Delete and restore on a stock-in order at its station: "30", "00" or "01" -> "20" (an item
+// staged or booked out stays as it is), and "20" -> "00".
+Changed deleteStockInOrder(const QString& order, const QString& station);
+Changed restoreStockInOrder(const QString& order, const QString& station);
+Changed deleteStockInItem(const QString& serial, const QString& order, const QString& station);
+Changed restoreStockInItem(const QString& serial, const QString& order, const QString& station);
 
 // Stock-out: "00" or "01" -> "31" staged on order; "31" -> "10" booked; undo "31" or "10" of the
 // order -> "00" (an item since staged for return or returned is left alone).

@@ -2,17 +2,20 @@
 
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
+#include "desktop/data/toast.h"
+#include "desktop/frame/loadreport.h"
 #include "desktop/frame/paintgradient.h"
 #include "desktop/frame/procedures.h"
-#include "desktop/data/toast.h"
 #include "desktop/masterdata/idnamecomboitem.h"
 #include "desktop/stock/decimaltext.h"
 #include "desktop/stock/itemstatus.h"
 #include "desktop/stock/itemtransitions.h"
 #include "desktop/stock/numbering.h"
+#include "desktop/stock/ordersheet.h"
 #include "desktop/stock/printlabel.h"
 #include "desktop/stock/stationsettings.h"
 #include "desktop/stock/stockinslip.h"
+#include "desktop/stock/stockinslipedit.h"
 #include "desktop/stock/weighingrecord.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/clock.h"
@@ -98,6 +101,35 @@ namespace {
         return box;
     }
 
+    const QString cannotDeleteHint = QStringLiteral("已出库或在出库单、退库单上的货物不能删除");
+
+    struct SlipEditTexts {
+        QString notOwner, notOwnerHint, changed, changedHint, unchanged, unchangedHint, noItem;
+    };
+
+    // Says what came of a delete or restore (a failed statement has been reported by ExecSQL);
+    // true when the order's rows may have changed and the grid is to be refilled.
+    bool reportSlipEdit(const SlipEdit& edit, const SlipEditTexts& t)
+    {
+        switch (edit.result) {
+        case SlipEditResult::NotOwner:
+            ShowToast(t.notOwner, t.notOwnerHint, ToastRed);
+            return false;
+        case SlipEditResult::NoOrder:
+            ShowToast(t.noItem, "", ToastRed);
+            return false;
+        case SlipEditResult::Failed:
+            return false;
+        case SlipEditResult::Changed:
+            ShowToast(t.changed, t.changedHint, ToastRed);
+            return true;
+        case SlipEditResult::NothingChanged:
+            ShowToast(t.unchanged, t.unchangedHint, ToastRed);
+            return true;
+        }
+        return false;
+    }
+
 } // namespace
 
 rkform::rkform(QWidget* parent)
@@ -148,6 +180,7 @@ rkform::rkform(QWidget* parent)
         Command2[i]->setToolTip(tips[i]);
         Command2[i]->setIcon(style()->standardIcon(icons[i]));
         Command2[i]->setAutoRaise(true);
+        connect(Command2[i], &QToolButton::clicked, this, [this, i] { Command2_Click(i); });
     }
 
     Imageonoff[0] = new QLabel;
@@ -161,6 +194,10 @@ rkform::rkform(QWidget* parent)
     Grid1 = new platform::Grid;
     Grid1->setObjectName("Grid1");
     connect(Grid1, &platform::Grid::clicked, this, &rkform::Grid1_Click);
+    Grid2 = new platform::Grid(this);
+    Grid2->setObjectName("Grid2");
+    Grid2->hide();
+    connect(Grid2, &platform::Grid::afterSort, this, &rkform::Grid2_AfterSort);
 
     MonthView1 = new QCalendarWidget(this);
     MonthView1->setObjectName("MonthView1");
@@ -644,9 +681,20 @@ bool rkform::NextStockInSlipNo()
 
 void rkform::LoadStockInSlipGrid()
 {
+    if (!ReloadStockInSlipGrid() || !hasItemRows())
+        return;
+    // The whole-order button follows the item weighed first (the last row).
+    const platform::SheetModel& sheet = Grid1->sheet();
+    setDeleteMode(Command2[2], sheet.cellText(sheet.rows() - 1, ColStatus) == StatusDeleted);
+}
+
+// Fills the grid and the totals without touching the whole-order button; false when the order
+// could not be read (ExecSQL has said why) and the grid keeps its last fill.
+bool rkform::ReloadStockInSlipGrid()
+{
     const auto slip = loadStockInSlip(Text1->text(), loginState().station_no);
     if (!slip)
-        return; // ExecSQL has said why; the grid keeps its last fill
+        return false;
     platform::SheetModel& sheet = Grid1->sheet();
     {
         platform::SheetModel::Batch batch(sheet);
@@ -670,12 +718,10 @@ void rkform::LoadStockInSlipGrid()
             ++i;
         }
     }
-    // The whole-order button follows the item weighed first (the last row).
-    if (!slip->rows.isEmpty())
-        setDeleteMode(Command2[2], slip->rows.last().status == StatusDeleted);
     Text8[0]->setText(slip->count);
     Text8[1]->setText(slip->gross);
     Text8[2]->setText(slip->net);
+    return true;
 }
 
 // Items are stored but a failed refill left the grid without them: show them again, so the order
@@ -713,6 +759,144 @@ void rkform::clearGrid()
 bool rkform::hasItemRows() const
 {
     return Grid1->sheet().rows() > 1;
+}
+
+// The five buttons of the order: previous, next, whole order, single item, print.
+void rkform::Command2_Click(int index)
+{
+    const bool mayDelete = deletesAllowed();
+    ShowToast("", "", ToastBlack);
+    switch (index) {
+    case 0:
+    case 1:
+        browse(index);
+        break;
+    case 2:
+    case 3:
+        if (!mayDelete) {
+            if (day != platform::clock().now().date())
+                ShowToast("只能删除或恢复当天的入库货物！", "请把入库日期改回今天", ToastRed);
+            else
+                ShowToast("您没有删除入库货物的权限！", "请与管理员联系", ToastRed);
+        } else if (index == 2) {
+            editWholeSlip();
+        } else {
+            editSlipItem();
+        }
+        break;
+    case 4:
+        FillStockInPrintGrid();
+        Grid2->printPreview(100);
+        break;
+    }
+}
+
+// Deletes and restores only today's orders, and only with both rights; checked at every click,
+// so a day chosen meanwhile or rights changed meanwhile hold for this click already.
+bool rkform::deletesAllowed()
+{
+    const bool allowed = day == platform::clock().now().date() && GetRights("rkform") == "11";
+    Command2[2]->setEnabled(allowed);
+    Command2[3]->setEnabled(allowed);
+    return allowed;
+}
+
+void rkform::browse(int index)
+{
+    if (weighing || hxsrk == 1) {
+        ShowToast("本入库单有货物待入库！", "请入库后再查其他入库单！！", ToastRed);
+        return;
+    }
+    const bool previous = index == 0;
+    const auto number = previous ? previousOrderNo(Text1->text()) : nextOrderNo(Text1->text());
+    if (!number)
+        return;
+    const auto exists = stockInSlipExists(*number, loginState().station_no);
+    if (!exists)
+        return;
+    if (!*exists) {
+        if (previous)
+            ShowToast("本单是当日第一张入库单！", "前面没有其他入库单！！", ToastRed);
+        else
+            ShowToast("本单是当日最后的入库单！", "后面没有其他入库单！！", ToastRed);
+        return;
+    }
+    Text1->setText(*number);
+    LoadStockInSlipGrid();
+}
+
+void rkform::editWholeSlip()
+{
+    if (!hasItemRows())
+        return;
+    const QString order = Text1->text();
+    if (order.isEmpty()) {
+        ShowToast("没有入库单号！", "不能删除或恢复", ToastRed);
+        return;
+    }
+    const QString station = loginState().station_no;
+    const bool restore = Command2[2]->toolTip() != wholeDeleteTip;
+    if (restore)
+        Command2[2]->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
+    const SlipEdit edit = restore ? restoreStockInSlip(order, station, Text6->text())
+                                  : deleteStockInSlip(order, station, Text6->text());
+    const QString noItems = "入库单" + order + "没有货物！";
+    const SlipEditTexts restored { "该单货物不是您入库的！", "您无权进行删除恢复！",
+        "该入库单数据已经全部恢复！", QString("恢复%1笔，变为正常库存！").arg(edit.changed),
+        "该入库单没有删除的货物可以恢复！", "", noItems };
+    const SlipEditTexts deleted { "该单货物不是您入库的！", "您无权删除！", "该入库单数据已经全部删除！",
+        QString("删除%1笔").arg(edit.changed), "该入库单没有可以删除的货物！", cannotDeleteHint, noItems };
+    const bool refill = reportSlipEdit(edit, restore ? restored : deleted);
+    if (refill)
+        LoadStockInSlipGrid();
+    if (!restore && (refill || edit.result == SlipEditResult::NotOwner))
+        Command2[2]->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+}
+
+void rkform::editSlipItem()
+{
+    if (!hasItemRows())
+        return;
+    const int r = Grid1->activeRow();
+    const QString serial = Grid1->sheet().cellText(r, ColSerial);
+    const QString order = Text1->text();
+    const QString station = loginState().station_no;
+    const bool restore = Command2[3]->toolTip() != itemDeleteTip;
+    // The button turns at once, even when the action is refused.
+    setDeleteMode(Command2[3], !restore);
+    const SlipEdit edit = restore ? restoreStockInSlipItem(serial, order, station, Text6->text())
+                                  : deleteStockInSlipItem(serial, order, station, Text6->text());
+    const QString notOnOrder = "请选择入库单" + order + "的货物！";
+    const SlipEditTexts restored { "该笔货物不是您入库的！", "您无权进行删除恢复！", "该笔货物数据已经恢复！",
+        "变为正常库存！", "该笔货物没有删除，不需要恢复！", "", notOnOrder };
+    const SlipEditTexts deleted { "该笔货物不是您入库的！", "您无权删除！", "该笔货物数据已经删除！", "",
+        "该笔货物不能删除！", cannotDeleteHint, notOnOrder };
+    const bool refill = reportSlipEdit(edit, restore ? restored : deleted);
+    if (!refill)
+        return;
+    const int col = Grid1->activeCol();
+    ReloadStockInSlipGrid();
+    Grid1->setActiveCell(r, col);
+    Grid1_Click(); // the button follows the row as it now is
+}
+
+void rkform::FillStockInPrintGrid()
+{
+    OrderSheetLayout layout;
+    layout.title = "产品入库单";
+    layout.titlePointSize = 20;
+    layout.columns = { { ColSerial, 120 }, { ColModel, 50 }, { ColSpec, 50 }, { ColGross, 50, 14 },
+        { ColNet, 50, 14 }, { ColStatusName, 50 }, { ColDay, 50 }, { ColInspector, 50 } };
+    layout.totals = { { ColSerial, "合  计: " }, { ColModel, "总" + Text8[0]->text() },
+        { ColGross, Text8[1]->text() }, { ColNet, Text8[2]->text() } };
+    buildOrderSheet(
+        Grid2->sheet(), Grid1->sheet(), layout, platform::clock().now().date(), loginState().gyname);
+}
+
+// The print grid's event fills the order grid from the stock-in order's report template.
+void rkform::Grid2_AfterSort(int)
+{
+    LoadReport(Grid1->sheet(), "rkreport");
 }
 
 } // namespace korvell

@@ -69,6 +69,14 @@ private:
     bool OpenScalePort(int flag);
     bool NextStockInSlipNo();
     void LoadStockInSlipGrid();
+    bool ReloadStockInSlipGrid();
+    void Command2_Click(int index);
+    bool deletesAllowed();
+    void browse(int index);
+    void editWholeSlip();
+    void editSlipItem();
+    void FillStockInPrintGrid();
+    void Grid2_AfterSort(int col);
     void catchUpGrid();
     void Grid1_Click();
     void setDeleteMode(QToolButton* button, bool restore);
@@ -85,6 +93,7 @@ private:
     std::array<QToolButton*, 5> Command2 {};
     std::array<QLabel*, 2> Imageonoff {};
     platform::Grid* Grid1 = nullptr;
+    platform::Grid* Grid2 = nullptr; // the print copy of the order, never shown
     QCalendarWidget* MonthView1 = nullptr;
     QMetaObject::Connection calendarFocus;
     QPointer<QWidget> clientArea; // the main window's client area, which the window fills

@@ -27,6 +27,14 @@ namespace {
         return d ? d->text() : stored.toString();
     }
 
+    std::optional<bool> anyItem(const QString& condition, const QVariantList& params)
+    {
+        const SqlResult r = ExecSQL("select count(*) from c_proc_main where " + condition, params);
+        if (!r || !r.rs || r.rs->eof())
+            return std::nullopt;
+        return r.rs->value(0).toLongLong() > 0;
+    }
+
 } // namespace
 
 std::optional<StockInSlip> loadStockInSlip(const QString& order, const QString& station)
@@ -68,14 +76,14 @@ std::optional<StockInSlip> loadStockInSlip(const QString& order, const QString& 
     return slip;
 }
 
+std::optional<bool> stockInSlipExists(const QString& order, const QString& station)
+{
+    return anyItem("groupno=? and station_no=?", { order, station });
+}
+
 std::optional<bool> hasPendingItems(const QString& order, const QString& station)
 {
-    const SqlResult r
-        = ExecSQL("select count(*) from c_proc_main where groupno=? and station_no=? and proc_sts=?",
-            { order, station, StatusWeighed });
-    if (!r || !r.rs || r.rs->eof())
-        return std::nullopt;
-    return r.rs->value(0).toLongLong() > 0;
+    return anyItem("groupno=? and station_no=? and proc_sts=?", { order, station, StatusWeighed });
 }
 
 } // namespace korvell

@@ -24,6 +24,9 @@ struct StockInSlip {
 // Nothing when a query failed (ExecSQL has shown why).
 std::optional<StockInSlip> loadStockInSlip(const QString& order, const QString& station);
 
+// Whether the order has items at this station; nothing when the query failed.
+std::optional<bool> stockInSlipExists(const QString& order, const QString& station);
+
 // Whether the order holds weighed items ("30") at this station; nothing when the query failed.
 std::optional<bool> hasPendingItems(const QString& order, const QString& station);
 

@@ -28,10 +28,12 @@ struct Transition {
 const std::vector<Transition> transitions {
     { "book stock-in", [](const QString& s) { return bookStockInItem(s, order, "1"); }, { "30" }, "00" },
     { "remove deleted", [](const QString& s) { return removeDeletedItem(s, order, "1"); }, { "20" }, "gone" },
-    { "delete order", [](const QString&) { return deleteStockInOrder(order); }, { "30", "00" }, "20" },
-    { "restore order", [](const QString&) { return restoreStockInOrder(order); }, { "20" }, "00" },
-    { "delete item", [](const QString& s) { return deleteStockInItem(s); }, { "30", "00" }, "20" },
-    { "restore item", [](const QString& s) { return restoreStockInItem(s); }, { "20" }, "00" },
+    { "delete order", [](const QString&) { return deleteStockInOrder(order, "1"); }, { "30", "00", "01" },
+        "20" },
+    { "restore order", [](const QString&) { return restoreStockInOrder(order, "1"); }, { "20" }, "00" },
+    { "delete item", [](const QString& s) { return deleteStockInItem(s, order, "1"); }, { "30", "00", "01" },
+        "20" },
+    { "restore item", [](const QString& s) { return restoreStockInItem(s, order, "1"); }, { "20" }, "00" },
     { "stage stock-out", [](const QString& s) { return stageForStockOut(s, day, "CK2", "2", "李四"); },
         { "00", "01" }, "31" },
     { "book stock-out", [](const QString& s) { return bookStockOutItem(s, "CK", "客户", "王五"); }, { "31" },
@@ -83,17 +85,33 @@ TEST_P(Transitions, StagingAndUndoWriteTheirOrderColumns)
     EXPECT_EQ(testsupport::scalar("select ck_comp from c_proc_main").toString(), "客户甲");
 }
 
-TEST_P(Transitions, BookingActsOnlyOnItsOwnOrderAndStation)
+TEST_P(Transitions, StockInActionsActOnlyOnTheirOwnOrderAndStation)
 {
-    ASSERT_TRUE(insertItem({ .serialno = "mine", .groupno = order }));
-    ASSERT_TRUE(insertItem({ .serialno = "other order", .groupno = "2006081010002", .count_num = 10002 }));
-    ASSERT_TRUE(
-        insertItem({ .serialno = "other station", .groupno = order, .station = "2", .count_num = 20001 }));
-    for (const QString serial : { "mine", "other order", "other station" })
-        bookStockInItem(serial, order, "1");
-    EXPECT_EQ(statusOf("mine"), "00");
-    EXPECT_EQ(statusOf("other order"), "30");
-    EXPECT_EQ(statusOf("other station"), "30");
+    const std::vector<Transition> ownOrder {
+        { "book", [](const QString& s) { return bookStockInItem(s, order, "1"); }, { "30" }, "00" },
+        { "delete order", [](const QString&) { return deleteStockInOrder(order, "1"); }, { "30" }, "20" },
+        { "delete item", [](const QString& s) { return deleteStockInItem(s, order, "1"); }, { "30" }, "20" },
+        { "restore order", [](const QString&) { return restoreStockInOrder(order, "1"); }, { "20" }, "00" },
+        { "restore item", [](const QString& s) { return restoreStockInItem(s, order, "1"); }, { "20" },
+            "00" },
+    };
+    for (const Transition& t : ownOrder) {
+        ASSERT_TRUE(ExecSQL("delete from c_proc_main").ok);
+        const QString from = t.from.first();
+        ASSERT_TRUE(insertItem({ .serialno = "mine", .groupno = order, .status = from }));
+        ASSERT_TRUE(insertItem(
+            { .serialno = "other order", .groupno = "2006081010002", .status = from, .count_num = 10002 }));
+        ASSERT_TRUE(insertItem({ .serialno = "other station",
+            .groupno = order,
+            .station = "2",
+            .status = from,
+            .count_num = 20001 }));
+        for (const QString serial : { "mine", "other order", "other station" })
+            t.apply(serial);
+        EXPECT_EQ(statusOf("mine"), t.to) << t.name;
+        EXPECT_EQ(statusOf("other order"), from) << t.name;
+        EXPECT_EQ(statusOf("other station"), from) << t.name;
+    }
 
     ASSERT_TRUE(insertItem({ .serialno = "deleted elsewhere",
         .groupno = order,
@@ -117,13 +135,13 @@ TEST_P(Transitions, SecondStationLosesTheRace)
 
     // A row shown as deleted is restored by another station before this one books: kept.
     ASSERT_TRUE(insertItem({ .serialno = "restored", .groupno = order, .status = "20", .count_num = 10002 }));
-    EXPECT_EQ(restoreStockInItem("restored"), 1);
+    EXPECT_EQ(restoreStockInItem("restored", order, "1"), 1);
     EXPECT_EQ(removeDeletedItem("restored", order, "1"), 0);
     EXPECT_EQ(statusOf("restored"), "00");
 
     // A row shown as weighed is deleted by another station before this one books: stays deleted.
     ASSERT_TRUE(insertItem({ .serialno = "deleted", .groupno = order, .count_num = 10003 }));
-    EXPECT_EQ(deleteStockInItem("deleted"), 1);
+    EXPECT_EQ(deleteStockInItem("deleted", order, "1"), 1);
     EXPECT_EQ(bookStockInItem("deleted", order, "1"), 0);
     EXPECT_EQ(statusOf("deleted"), "20");
 }
