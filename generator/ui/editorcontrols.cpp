@@ -34,6 +34,16 @@ QCheckBox* IdCheck(QWidget* parent, int id, const QString& text)
     return Named(new QCheckBox(text, parent), "check", id);
 }
 
+QStringList TargetNames()
+{
+    QStringList names { QStringLiteral("主菜单") };
+    for (const QString& kind : { QStringLiteral("窗体  "), QStringLiteral("菜单  ") }) {
+        for (int n = 1; n <= 10; ++n)
+            names << kind + QString::number(n);
+    }
+    return names;
+}
+
 void SetIndex(QComboBox* combo, uint8_t value)
 {
     combo->setCurrentIndex(value < combo->count() ? value : -1);

@@ -16,6 +16,9 @@ QLineEdit* IdEdit(QWidget* parent, int id);
 QPushButton* IdButton(QWidget* parent, int id, const QString& text);
 QCheckBox* IdCheck(QWidget* parent, int id, const QString& text);
 
+// The targets a form or menu leads to, by target code: "主菜单", "窗体  1" ..., "菜单  1" ...
+QStringList TargetNames();
+
 // Shows a stored byte as the list's entry; a value past the list (a damaged file) selects none.
 void SetIndex(QComboBox* combo, uint8_t value);
 // Stores the entry the user picks into the field field() names at that moment, unless *showing

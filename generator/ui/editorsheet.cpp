@@ -1,6 +1,9 @@
 #include "generator/ui/editorsheet.h"
 
+#include "generator/ui/barcodepage.h"
 #include "generator/ui/formpage.h"
+#include "generator/ui/lookuppage.h"
+#include "generator/ui/menupage.h"
 #include "generator/ui/okcancel.h"
 #include "platform/ui/modal.h"
 
@@ -12,7 +15,10 @@ namespace vosket {
 const std::vector<EditorPageKind>& EditorPageKinds()
 {
     static const std::vector<EditorPageKind> kinds = {
-        { QStringLiteral("窗体"), [](EditorWorkCopy& work, Project& project) { return new FormPage(work, project); } },
+        { QStringLiteral("窗体"), [](EditorWorkCopy& w, Project& p) -> EditorPage* { return new FormPage(w, p); } },
+        { QStringLiteral("菜单"), [](EditorWorkCopy& w, Project& p) -> EditorPage* { return new MenuPage(w, p); } },
+        { QStringLiteral("索引"), [](EditorWorkCopy& w, Project& p) -> EditorPage* { return new LookupPage(w, p); } },
+        { QStringLiteral("条码"), [](EditorWorkCopy& w, Project& p) -> EditorPage* { return new BarcodePage(w, p); } },
     };
     return kinds;
 }

@@ -18,16 +18,6 @@ namespace vosket {
 
 namespace {
 
-QStringList TargetNames()
-{
-    QStringList names { QStringLiteral("主菜单") };
-    for (int n = 1; n <= 10; ++n)
-        names << QStringLiteral("窗体  ") + QString::number(n);
-    for (int n = 1; n <= 10; ++n)
-        names << QStringLiteral("菜单  ") + QString::number(n);
-    return names;
-}
-
 QStringList LookupCodeNames()
 {
     QStringList names { QStringLiteral("空") };

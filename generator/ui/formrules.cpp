@@ -7,9 +7,6 @@
 
 namespace vosket {
 
-namespace {
-
-// Decimal digits only; a number too long for 64 bits counts as very large.
 std::optional<unsigned long long> DecimalNumber(const QString& text)
 {
     if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= '0' && c <= '9'; }))
@@ -31,8 +28,6 @@ EditOutcome NumberEdit(const QString& text, unsigned long long limit, const QStr
     return { static_cast<uint8_t>(*number), std::nullopt };
 }
 
-} // namespace
-
 EditOutcome LengthEdit(const QString& text, uint8_t lineType)
 {
     EditOutcome outcome = NumberEdit(text, FormRecord::kMaxDataLength, QStringLiteral("0"));
@@ -40,11 +35,6 @@ EditOutcome LengthEdit(const QString& text, uint8_t lineType)
     if (outcome.store && lineType == kLineBoolean && !text.isEmpty())
         outcome.store = 1;
     return outcome;
-}
-
-EditOutcome ByteNumberEdit(const QString& text, const QString& fallback)
-{
-    return NumberEdit(text, 255, fallback);
 }
 
 EditOutcome SingleCharEdit(const QString& text)

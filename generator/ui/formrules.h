@@ -17,9 +17,13 @@ struct EditOutcome {
 
 // Minimum and maximum length (0 to 50). A boolean line stores 1 for any accepted number.
 EditOutcome LengthEdit(const QString& text, uint8_t lineType);
-// A one-byte number of the attribute dialogs; text that is no number becomes fallback. A number
-// above 255 is not stored: the field keeps its previous value instead of wrapping.
-EditOutcome ByteNumberEdit(const QString& text, const QString& fallback);
+// The number of a text of decimal digits only (a number too long for 64 bits counts as very
+// large); none for an empty or any other text.
+std::optional<unsigned long long> DecimalNumber(const QString& text);
+
+// A number of at most limit; text that is no number becomes fallback, an empty edit stores 0. A
+// number above the limit is not stored: the field keeps its previous value (a byte never wraps).
+EditOutcome NumberEdit(const QString& text, unsigned long long limit, const QString& fallback);
 // A one-character edit (separators, input mark): the first character, 0 when empty. A character
 // that needs two bytes does not fit the byte: the edit is emptied and 0 stored.
 EditOutcome SingleCharEdit(const QString& text);

@@ -50,7 +50,7 @@ QLineEdit* LineAttributesDlg::numberEdit(int id, uint8_t& (FormRecord::*field)(i
     QLineEdit* edit = IdEdit(this, id);
     edit->setText(QString::number((form().*field)(line())));
     connect(edit, &QLineEdit::textChanged, this, [this, edit, field, fallback] {
-        const EditOutcome outcome = ByteNumberEdit(edit->text(), fallback);
+        const EditOutcome outcome = NumberEdit(edit->text(), 255, fallback);
         if (outcome.store)
             (form().*field)(line()) = *outcome.store;
         if (outcome.replaceText)

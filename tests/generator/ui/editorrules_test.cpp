@@ -3,6 +3,7 @@
 #include "generator/project/gbk.h"
 #include "generator/ui/codepicks.h"
 #include "generator/ui/formrules.h"
+#include "generator/ui/pagerules.h"
 
 #include <gtest/gtest.h>
 
@@ -45,10 +46,10 @@ TEST(FormRules, NumberEditsStoreWithinTheirRangeAndNeverWrap)
         EXPECT_EQ(s.value, c.stored) << c.text;
         EXPECT_EQ(s.shown, c.shown) << c.text;
     }
-    EXPECT_EQ(Of(ByteNumberEdit("255", "1")).value, 255);
-    EXPECT_EQ(Of(ByteNumberEdit("256", "1")).value, std::nullopt);
-    EXPECT_EQ(Of(ByteNumberEdit("q", "1")).shown, QStringLiteral("1"));
-    EXPECT_EQ(Of(ByteNumberEdit("q", "0")).value, 0);
+    EXPECT_EQ(Of(NumberEdit("255", 255, "1")).value, 255);
+    EXPECT_EQ(Of(NumberEdit("256", 255, "1")).value, std::nullopt);
+    EXPECT_EQ(Of(NumberEdit("q", 255, "1")).shown, QStringLiteral("1"));
+    EXPECT_EQ(Of(NumberEdit("q", 255, "0")).value, 0);
 }
 
 TEST(FormRules, SingleCharactersAndByteCutsKeepWholeCharacters)
@@ -132,4 +133,59 @@ TEST(CodePicks, ATenCodeSlotHasNoTerminatorAndStaysInside)
     EXPECT_EQ(FormatCodeList(CodesOf(form.prefix(0))).count('['), 10);
     StoreCodes(CodeBuffer { 'B' }, form.prefix(0));
     EXPECT_EQ(SlotBytes(form.prefix(0)), QByteArray("B"));
+}
+
+TEST(PageRules, TransferFollowsTheSaveOptions)
+{
+    MenuRecord menu;
+    ResetMenu(menu);
+    menu.passOn() = 1;
+    EXPECT_EQ(UpdateTransferCheck(menu, false).value, 0); // nothing saved: cleared and greyed
+    EXPECT_FALSE(UpdateTransferCheck(menu, false).enabled);
+    menu.saveSelectedItem() = 1;
+    EXPECT_TRUE(UpdateTransferCheck(menu, false).enabled);
+    EXPECT_EQ(UpdateTransferCheck(menu, false).value, 1);
+    menu.passOn() = 0;
+    EXPECT_EQ(UpdateTransferCheck(menu, true).value, 1); // forced on a per-form file
+    EXPECT_FALSE(UpdateTransferCheck(menu, true).enabled);
+}
+
+TEST(PageRules, SeparatedFieldsAreLaidOutWithoutWrapping)
+{
+    LookupRecord lookup;
+    ResetLookup(lookup);
+    lookup.separator() = ',';
+    lookup.fieldCount() = 3;
+    lookup.fieldLength(0) = 5;
+    lookup.fieldLength(1) = 10;
+    lookup.fieldLength(2) = 2;
+    lookup.fieldOffset(3) = 99;
+    LayOutSeparatedFields(lookup);
+    EXPECT_EQ(lookup.recordLength(), 19);
+    EXPECT_EQ((std::array { lookup.fieldOffset(0), lookup.fieldOffset(1), lookup.fieldOffset(2) }),
+        (std::array<uint8_t, 3> { 1, 7, 18 }));
+    EXPECT_EQ(lookup.fieldOffset(3), 99); // rows past the count stay as they are
+    lookup.fieldCount() = 0;
+    LayOutSeparatedFields(lookup);
+    EXPECT_EQ(lookup.recordLength(), 0);
+    lookup.fieldCount() = 8;
+    for (int i = 0; i < 8; ++i)
+        lookup.fieldLength(i) = 250;
+    LayOutSeparatedFields(lookup);
+    EXPECT_EQ(lookup.recordLength(), 250);
+}
+
+TEST(PageRules, LengthPairsStayWithinTheirBytes)
+{
+    EXPECT_EQ(FirstLength("200").value, 127);
+    EXPECT_EQ(FirstLength("200").replaceText, std::nullopt); // the edit keeps what was typed
+    EXPECT_EQ(FirstLength("").value, 127);
+    EXPECT_EQ(FirstLength("x").replaceText, QStringLiteral("127"));
+    EXPECT_EQ(SecondLength("").value, 1);
+    EXPECT_EQ(SecondLength("y").replaceText, QStringLiteral("1"));
+    const LengthPair swapped = FinishLengthPair(true, 20, 30);
+    EXPECT_EQ(swapped.second, 20);
+    EXPECT_EQ(FinishLengthPair(false, 0, 0).first, 1);
+    EXPECT_EQ(FinishLengthPair(false, 0, 0).second, 1);
+    EXPECT_EQ(FinishLengthPair(false, 127, 1).second, 1);
 }

@@ -1,0 +1,196 @@
+#include "generator/ui/symbologydlg.h"
+
+#include "generator/ui/editorcontrols.h"
+#include "generator/ui/okcancel.h"
+#include "generator/ui/pagerules.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace vosket {
+
+namespace {
+
+// A group stored as a plain number in bits low .. low + count - 1 of one byte.
+SymbologyRadioGroup Bits(const char* title, std::vector<SymbologyRadio> radios, std::size_t byte, unsigned low,
+    unsigned count = 2)
+{
+    return { title, std::move(radios), [=](const BarcodeSettings& s) { return static_cast<int>(s.bits(byte, low, count)); },
+        [=](BarcodeSettings& s, int v) { s.setBits(byte, low, count, static_cast<unsigned>(v)); } };
+}
+
+const std::vector<SymbologyRadio> kStartStop { { 301, "Industrial 25" }, { 302, "Interleave 25" }, { 303, "Matrix 25" } };
+
+SymbologyKind TwoOfFive(const char* dialog, const char* caption, std::size_t startByte, unsigned startLow,
+    std::vector<SymbologyCheck> checks, std::size_t lengthOffset)
+{
+    return { dialog, caption, std::move(checks), { Bits("起始/停止选择", kStartStop, startByte, startLow) },
+        SymbologyLengths { lengthOffset, 304, 305 } };
+}
+
+} // namespace
+
+const std::vector<std::pair<int, SymbologyKind>>& SymbologyKinds()
+{
+    using S = BarcodeSettings;
+    static const std::vector<std::pair<int, SymbologyKind>> kinds = {
+        { 201, { "Code39Dlg", "Code 39 参数",
+                   { { 101, "传输起始/停止", S::kOptions39, 7 }, { 102, "检验校验和", S::kOptions39, 6 },
+                       { 103, "传输校验和", S::kOptions39, 5 }, { 104, "Code 39 全字符", S::kOptions39, 4 } },
+                   {}, std::nullopt } },
+        { 202, { "ItalyPharmaDlg", "Italian Pharmacode 参数", { { 101, "传输校验和", S::kOptions39, 3 } }, {}, std::nullopt } },
+        { 203, { "FrenchPharmaDlg", "French Pharmacode 参数", { { 101, "传输校验和", S::kOptions39, 2 } }, {}, std::nullopt } },
+        { 204, TwoOfFive("Industrial25Dlg", "Industrial 25 参数", S::kOptions25, 0,
+                   { { 101, "检验校验和", S::kOptions25, 7 }, { 102, "传输校验和", S::kOptions25, 6 } },
+                   S::kIndustrial25Length) },
+        { 205, TwoOfFive("Interleave25Dlg", "Interleave 25 参数", S::kOptions25, 2,
+                   { { 101, "检验校验和", S::kOptions39, 1 }, { 102, "传输校验和", S::kOptions39, 0 } },
+                   S::kInterleave25Length) },
+        { 206, TwoOfFive("Matrix25Dlg", "Matrix 25 参数", S::kOptionsMatrixCodabar, 6,
+                   { { 101, "检验校验和", S::kOptions25, 5 }, { 102, "传输校验和", S::kOptions25, 4 } },
+                   S::kMatrix25Length) },
+        { 207, { "CodabarDlg", "Codabar 参数", {},
+                   { { "起始/停止字符",
+                       { { 301, "无" }, { 302, "abcd / abcd" }, { 303, "abcd / tn*e" }, { 304, "ABCD / ABCD" },
+                           { 305, "ABCD / TN*E" } },
+                       // Bit 3 says whether start and stop characters are sent, bits 4-5 their form.
+                       [](const S& s) { return s.bits(S::kOptionsMatrixCodabar, 3) == 0
+                                                   ? 0
+                                                   : 1 + static_cast<int>(s.bits(S::kOptionsMatrixCodabar, 4, 2)); },
+                       [](S& s, int v) {
+                           s.setBits(S::kOptionsMatrixCodabar, 3, 1, v == 0 ? 0 : 1);
+                           s.setBits(S::kOptionsMatrixCodabar, 4, 2, v == 0 ? 0 : static_cast<unsigned>(v - 1));
+                       } } },
+                   std::nullopt } },
+        { 208, { "MSIDlg", "MSI 参数", {},
+                   { Bits("检验校验和", { { 301, "单模 10" }, { 302, "双模 10" }, { 303, "模 11 & 10" } },
+                         S::kOptionsUpcMsiPlessey, 6),
+                       Bits("传输校验和", { { 304, "最后1位不传" }, { 305, "传输" }, { 306, "最后2位不传" } },
+                           S::kOptionsUpcMsiPlessey, 4) },
+                   SymbologyLengths { S::kMsiLength, 307, 308 } } },
+        { 209, { "PlesseyDlg", "Plessey 参数",
+                   { { 101, "转换为 UK Plessey", S::kOptionsUpcMsiPlessey, 2 },
+                       { 102, "传输校验和", S::kOptionsUpcMsiPlessey, 3 } },
+                   {}, std::nullopt } },
+        { 213, { "UPCEDlg", "UPCE 参数",
+                   { { 101, "转换为 UPCA", S::kOptionsUpcMsiPlessey, 1 }, { 102, "传输系统号", S::kOptionsEan, 1 },
+                       { 103, "传输校验和", S::kOptionsEan, 5 } },
+                   {}, std::nullopt } },
+        { 216, { "EAN8Dlg", "EAN 8 参数",
+                   { { 101, "转换为 EAN13", S::kOptionsMisc, 7 }, { 102, "传输校验和", S::kOptionsEan, 3 } }, {},
+                   std::nullopt } },
+        { 219, { "EAN13Dlg", "EAN 13 and UPCA 参数",
+                   { { 101, "ISBN 转换", S::kOptionsEan, 7 }, { 102, "ISSN 转换", S::kOptionsEan, 6 },
+                       { 103, "传输校验和", S::kOptionsEan, 2 }, { 104, "传输UPCA系统号", S::kOptionsEan, 0 },
+                       { 105, "传输UPCA校验和", S::kOptionsEan, 4 },
+                       { 106, "将UPCA转换为EAN 13", S::kOptionsUpcMsiPlessey, 0 } },
+                   {}, std::nullopt } },
+        { 223, { "TelepenDlg", "Telepen 参数", {},
+                   { { "Telepen", { { 301, "Original Telepen(数字)" }, { 302, "AIM Telepen  (全字符)" } },
+                       [](const S& s) { return s.telepenOriginal() != 0 ? 0 : 1; },
+                       [](S& s, int v) { s.setTelepenOriginal(v == 0 ? 1 : 0); } } },
+                   std::nullopt } },
+    };
+    return kinds;
+}
+
+SymbologyDlg::SymbologyDlg(const SymbologyKind& kind, BarcodeSettings& settings, QWidget* parent)
+    : QDialog(parent)
+    , kind(kind)
+    , settings(settings)
+{
+    setWindowTitle(QString::fromUtf8(kind.caption));
+    setObjectName(QString::fromLatin1(kind.dialog));
+    auto* layout = new QVBoxLayout(this);
+    for (const SymbologyRadioGroup& group : kind.groups) {
+        auto* box = new QGroupBox(QString::fromUtf8(group.title), this);
+        auto* boxLayout = new QVBoxLayout(box);
+        auto* buttons = new QButtonGroup(this);
+        int choice = 0;
+        for (const SymbologyRadio& radio : group.radios) {
+            auto* button = new QRadioButton(QString::fromUtf8(radio.text), box);
+            button->setObjectName(QStringLiteral("radio") + QString::number(radio.id));
+            buttons->addButton(button, choice++);
+            boxLayout->addWidget(button);
+        }
+        if (QAbstractButton* shown = buttons->button(group.read(settings)))
+            shown->setChecked(true);
+        groups.push_back(buttons);
+        layout->addWidget(box);
+    }
+    for (const SymbologyCheck& check : kind.checks) {
+        QCheckBox* box = IdCheck(this, check.id, QString::fromUtf8(check.text));
+        box->setChecked(settings.bits(check.byte, check.bit) != 0);
+        checks.push_back(box);
+        layout->addWidget(box);
+    }
+    if (kind.lengths) {
+        const LengthPair pair = settings.lengthPair(kind.lengths->offset);
+        auto* box = new QGroupBox(QStringLiteral("长度限定"), this);
+        auto* grid = new QGridLayout(box);
+        lengthMode = new QButtonGroup(this);
+        auto* fixedRadio = new QRadioButton(QStringLiteral("固定长度"), box);
+        auto* maxMinRadio = new QRadioButton(QStringLiteral("最大/最小长度"), box);
+        fixedRadio->setObjectName(QStringLiteral("radio") + QString::number(kind.lengths->fixedRadio));
+        maxMinRadio->setObjectName(QStringLiteral("radio") + QString::number(kind.lengths->maxMinRadio));
+        lengthMode->addButton(fixedRadio, 0);
+        lengthMode->addButton(maxMinRadio, 1);
+        (pair.maxMin ? maxMinRadio : fixedRadio)->setChecked(true);
+        firstLabel = new QLabel(box);
+        secondLabel = new QLabel(box);
+        firstLabel->setObjectName(QStringLiteral("static401"));
+        secondLabel->setObjectName(QStringLiteral("static402"));
+        first = IdEdit(box, 501);
+        second = IdEdit(box, 502);
+        firstValue = pair.first;
+        secondValue = pair.second;
+        first->setText(QString::number(pair.first));
+        second->setText(QString::number(pair.second));
+        grid->addWidget(fixedRadio, 0, 0);
+        grid->addWidget(maxMinRadio, 0, 1);
+        grid->addWidget(firstLabel, 1, 0);
+        grid->addWidget(first, 1, 1);
+        grid->addWidget(secondLabel, 2, 0);
+        grid->addWidget(second, 2, 1);
+        showLengthLabels(pair.maxMin);
+        connect(lengthMode, &QButtonGroup::idClicked, this, [this](int id) { showLengthLabels(id == 1); });
+        const auto follow = [this](QLineEdit* edit, int& value, LengthInput (*rule)(const QString&)) {
+            connect(edit, &QLineEdit::textChanged, this, [edit, &value, rule] {
+                const LengthInput input = rule(edit->text());
+                if (input.replaceText)
+                    edit->setText(*input.replaceText);
+                else
+                    value = input.value;
+            });
+        };
+        follow(first, firstValue, &FirstLength);
+        follow(second, secondValue, &SecondLength);
+        layout->addWidget(box);
+    }
+    layout->addWidget(OkCancelButtons(this));
+}
+
+void SymbologyDlg::showLengthLabels(bool maxMin)
+{
+    firstLabel->setText(maxMin ? QStringLiteral("最大长度 :") : QStringLiteral("固定长度 1:"));
+    secondLabel->setText(maxMin ? QStringLiteral("最小长度 :") : QStringLiteral("固定长度 2:"));
+}
+
+void SymbologyDlg::accept()
+{
+    for (std::size_t i = 0; i < kind.groups.size(); ++i) {
+        if (groups[i]->checkedId() >= 0)
+            kind.groups[i].write(settings, groups[i]->checkedId());
+    }
+    for (std::size_t i = 0; i < kind.checks.size(); ++i)
+        settings.setBits(kind.checks[i].byte, kind.checks[i].bit, 1, checks[i]->isChecked() ? 1 : 0);
+    if (kind.lengths)
+        settings.setLengthPair(kind.lengths->offset, FinishLengthPair(lengthMode->checkedId() == 1, firstValue, secondValue));
+    QDialog::accept();
+}
+
+} // namespace vosket
