@@ -8,6 +8,7 @@
 #include "generator/ui/formpage.h"
 #include "generator/ui/griddlg.h"
 #include "generator/ui/lookupadvancedlg.h"
+#include "tests/generator/ui/findcontrol.h"
 #include "tests/generator/ui/widgetapp.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/scriptedmodal.h"
@@ -24,13 +25,7 @@ using namespace vosket;
 
 namespace {
 
-template <typename T> T* Control(QWidget* parent, const QString& name)
-{
-    T* found = parent->findChild<T*>(name);
-    if (!found)
-        ADD_FAILURE() << "no control " << name.toStdString();
-    return found;
-}
+using testsupport::Control;
 
 class Editor : public ::testing::Test {
 protected:

@@ -4,6 +4,7 @@
 #include "generator/ui/lookuppage.h"
 #include "generator/ui/menupage.h"
 #include "generator/ui/symbologydlg.h"
+#include "tests/generator/ui/findcontrol.h"
 #include "tests/generator/ui/widgetapp.h"
 #include "tests/support/scriptedmodal.h"
 
@@ -20,13 +21,7 @@ using namespace vosket;
 
 namespace {
 
-template <typename T> T* Control(QWidget* parent, const QString& name)
-{
-    T* found = parent->findChild<T*>(name);
-    if (!found)
-        ADD_FAILURE() << "no control " << name.toStdString();
-    return found;
-}
+using testsupport::Control;
 
 class EditorPages : public ::testing::Test {
 protected:
