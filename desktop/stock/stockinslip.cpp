@@ -3,29 +3,11 @@
 #include "desktop/data/execsql.h"
 #include "desktop/stock/decimaltext.h"
 #include "desktop/stock/itemstatus.h"
-
-#include <QHash>
+#include "desktop/stock/itemtexts.h"
 
 namespace korvell {
 
 namespace {
-
-    std::optional<QHash<QString, QString>> statusNames()
-    {
-        const SqlResult r = ExecSQL("select sts_id,sts_name from c_main_sts");
-        if (!r || !r.rs)
-            return std::nullopt;
-        QHash<QString, QString> names;
-        for (auto& rs = *r.rs; !rs.eof(); rs.MoveNext())
-            names.insert(rs.value(0).toString().trimmed(), rs.value(1).toString());
-        return names;
-    }
-
-    QString weightText(const QVariant& stored)
-    {
-        const auto d = Decimal::fromStored(stored);
-        return d ? d->text() : stored.toString();
-    }
 
     std::optional<bool> anyItem(const QString& condition, const QVariantList& params)
     {

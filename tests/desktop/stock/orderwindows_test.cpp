@@ -1,0 +1,253 @@
+// The stock-out and returns windows, offscreen, against a real database with the demo data:
+// opening, rights, approver and customer lists, the order grid, the error list and the picker.
+#include "desktop/data/loginstate.h"
+#include "desktop/frame/windowregistry.h"
+#include "desktop/stock/ckform.h"
+#include "desktop/stock/stockwindows.h"
+#include "desktop/stock/tkform.h"
+#include "platform/grid/grid.h"
+#include "stockitems.h"
+#include "tests/support/application.h"
+#include "tests/support/fixedclock.h"
+#include "tests/support/testdatabase.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+using namespace korvell;
+using stocktest::insertItem;
+
+namespace {
+
+template <typename T> T* child(QWidget* form, const QString& name)
+{
+    T* w = form->findChild<T*>(name);
+    EXPECT_TRUE(w) << name.toStdString();
+    return w;
+}
+
+QString text(QWidget* form, const QString& name)
+{
+    return child<QLineEdit>(form, name)->text();
+}
+
+QStringList items(QComboBox* box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts;
+}
+
+} // namespace
+
+class OrderWindows : public testsupport::DatabaseTest {
+protected:
+    static void SetUpTestSuite() { testsupport::ensureApp<QApplication>(); }
+    bool withDemoData() const override { return true; }
+
+    void prepare() override
+    {
+        LoginState& login = loginState();
+        login.gyname = "系统管理员";
+        login.station_no = "1";
+    }
+
+    template <typename Form> std::unique_ptr<Form> open()
+    {
+        auto form = std::make_unique<Form>();
+        form->resize(1200, 760);
+        form->show();
+        return form;
+    }
+
+    // The logged-in user's group gets exactly the rights code (no row for "10").
+    void grantOnly(const QString& code)
+    {
+        ExecSQL("delete from c_usergroup where groupname='仓管'");
+        ExecSQL("delete from c_user_table where username='仓管员'");
+        ASSERT_TRUE(ExecSQL("insert into c_user_table (username,userpasswd,userlevel) values ('仓管员','x','仓管')").ok);
+        loginState().gyname = "仓管员";
+        if (code == "10")
+            return;
+        for (const char* window : { "ckform", "tkform" })
+            ASSERT_TRUE(ExecSQL("insert into c_usergroup (groupname,progname,groupauth1,groupauth2) "
+                                "select '仓管', programchname, ?, ? from c_programgroup where programname=?",
+                { code.left(1), code.size() > 1 ? QVariant(code.mid(1)) : QVariant(), QString(window) })
+                    .ok);
+    }
+
+    testsupport::FixedClock clock { QDateTime(QDate(2006, 8, 10), QTime(9, 0)) };
+};
+
+TEST_P(OrderWindows, RightsGateCoversExactlyFourButtons)
+{
+    for (const QString& rights : { QString("0"), QString("10"), QString("00"), QString("01"), QString("11") }) {
+        SCOPED_TRACE(rights.toStdString());
+        grantOnly(rights);
+        const bool gated = rights == "0" || rights == "10";
+        for (QWidget* form : std::initializer_list<QWidget*> { open<ckform>().release(), open<tkform>().release() }) {
+            const std::unique_ptr<QWidget> owner(form);
+            for (const char* name : { "Command1_0", "Command1_3", "Command2_2", "Command2_3" })
+                EXPECT_EQ(child<QAbstractButton>(form, name)->isEnabled(), !gated) << name;
+            for (const char* name : { "Command1_2", "Command2_0", "Command2_1", "Command2_4" })
+                EXPECT_TRUE(child<QAbstractButton>(form, name)->isEnabled()) << name;
+            EXPECT_FALSE(child<QAbstractButton>(form, "Command1_1")->isEnabled());
+        }
+    }
+}
+
+TEST_P(OrderWindows, OpensOnTodayWithTheListsAndCutsTheApproverToTheName)
+{
+    auto form = open<ckform>();
+    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-10");
+    EXPECT_EQ(text(form.get(), "Text1"), "2006081010001");
+    EXPECT_EQ(text(form.get(), "Text6"), "系统管理员");
+    EXPECT_EQ(items(child<QComboBox>(form.get(), "Combo2")).size(),
+        testsupport::rowCount("c_custom"));
+    auto* approver = child<QComboBox>(form.get(), "Combo1_4");
+    EXPECT_EQ(items(approver), QStringList({ "0201    |吴刚", "0202    |钱芳" }));
+    EXPECT_EQ(approver->currentText(), "请选择审核工号");
+    EXPECT_EQ(form->approverName(), ""); // the prompt is no approver
+    approver->setCurrentIndex(1);
+    emit approver->activated(1);
+    EXPECT_EQ(approver->currentText(), "钱芳");
+    EXPECT_EQ(form->approverName(), "钱芳");
+
+    // A resize lays out only: the number stays although the database has moved on.
+    ASSERT_TRUE(insertItem({ .serialno = "s1", .groupno = "2006081010001", .status = "31",
+        .ck_groupno = "2006081010001", .ck_station = "1" }));
+    clock.set(QDateTime(QDate(2006, 8, 11), QTime(9, 0)));
+    form->resize(900, 600);
+    form->showMinimized();
+    form->showNormal();
+    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-10");
+    EXPECT_EQ(text(form.get(), "Text1"), "2006081010001");
+
+    form->LoadStockOutOrderGrid("31");
+    const platform::SheetModel& grid = form->Grid1->sheet();
+    ASSERT_EQ(grid.rows(), 2);
+    EXPECT_EQ(grid.cellText(1, 1), "s1");
+    EXPECT_EQ(grid.cellText(1, 6), "待出库");
+    EXPECT_EQ(form->totals(), QStringList({ "1", "12.34", "11.84" }));
+    EXPECT_EQ(form->orderLines().size(), 1);
+    form->LoadStockOutOrderGrid("10");
+    EXPECT_EQ(grid.rows(), 1);
+    EXPECT_EQ(form->totals(), QStringList({ "0", "0", "0" }));
+}
+
+TEST_P(OrderWindows, EnterSearchesCustomersForTheTypedTextLiterally)
+{
+    ASSERT_TRUE(ExecSQL("insert into c_custom (cust_name) values ('百分之100%公司')").ok);
+    ASSERT_TRUE(ExecSQL("insert into c_custom (cust_name) values ('老王''s')").ok);
+    auto form = open<ckform>();
+    auto* box = child<QComboBox>(form.get(), "Combo2");
+    for (const auto& [typed, found] : { std::pair { QString("%"), QStringList { "百分之100%公司" } },
+             std::pair { QString("'"), QStringList { "老王's" } }, std::pair { QString("无此客户"), QStringList {} } }) {
+        box->setEditText(typed);
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(items(box), found) << typed.toStdString();
+        EXPECT_EQ(box->currentText(), typed);
+        EXPECT_EQ(form->customerName(), typed);
+    }
+    EXPECT_TRUE(toasts.lines.filter("数据库").isEmpty());
+}
+
+TEST_P(OrderWindows, PrintMarkAndErrorListEnlargeAndRestore)
+{
+    auto form = open<ckform>();
+    auto* mark = child<QLineEdit>(form.get(), "printflg");
+    EXPECT_FALSE(form->printAtOnce());
+    QTest::mouseClick(mark, Qt::LeftButton);
+    EXPECT_EQ(mark->text(), "★");
+    QTest::mouseClick(mark, Qt::LeftButton);
+    EXPECT_EQ(mark->text(), "");
+
+    form->setErrorList({ { "20060810x", "A1", "0.35", "11.84", "已经是已出库" }, { "bad", "", "", "", "" } });
+    const platform::SheetModel& errors = form->Grid3->sheet();
+    ASSERT_EQ(errors.rows(), 3);
+    EXPECT_EQ(errors.cellText(2, 0), "2");
+    EXPECT_EQ(errors.cellText(1, 5), "已经是已出库");
+
+    const int normal = form->Grid3->height();
+    child<QScrollBar>(form.get(), "FlatScrollBar1")->setValue(1);
+    EXPECT_TRUE(form->errorListEnlarged());
+    QTRY_VERIFY_WITH_TIMEOUT(form->Grid3->height() > normal * 2, 20000);
+    EXPECT_FALSE(form->Grid1->isVisible());
+    child<QScrollBar>(form.get(), "FlatScrollBar2")->setValue(1);
+    QTRY_COMPARE_WITH_TIMEOUT(form->Grid3->height(), normal, 20000);
+    EXPECT_TRUE(form->Grid1->isVisible());
+}
+
+TEST_P(OrderWindows, PickerTakesAStockOutOrderAndSwitchesTheImportCaption)
+{
+    for (const auto& [serial, order, customer] :
+        { std::tuple { "a1", "2006081010001", "华东电缆" }, std::tuple { "b1", "2006081010002", "南方线材" },
+            std::tuple { "c1", "20060810100001", "华东电缆" } }) {
+        ASSERT_TRUE(insertItem({ .serialno = serial, .groupno = "2006081010001", .status = "10",
+            .ck_groupno = order, .ck_station = "1" }));
+        ASSERT_TRUE(ExecSQL("update c_proc_main set ck_comp=? where serialno=?", { QString(customer), QString(serial) }));
+    }
+    auto form = open<tkform>();
+    auto* importButton = child<QPushButton>(form.get(), "Command1_0");
+    EXPECT_EQ(importButton->text(), "导入退库");
+    auto* picker = child<QWidget>(form.get(), "Frame2");
+    EXPECT_FALSE(picker->isVisible());
+    child<QToolButton>(form.get(), "Command3")->click();
+    EXPECT_TRUE(picker->isVisible());
+    auto* list = child<QListWidget>(form.get(), "List1");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), "2006081010002\t  2006-8-10\t南方线材");
+    EXPECT_EQ(child<QDateEdit>(form.get(), "DTPicker1")->date(), QDate(2006, 8, 9));
+
+    child<QLineEdit>(form.get(), "Text4")->setText("华东");
+    child<QPushButton>(form.get(), "Command4")->click();
+    ASSERT_EQ(list->count(), 1);
+    emit list->itemClicked(list->item(0));
+    EXPECT_EQ(form->sourceOrder(), "2006081010001");
+    EXPECT_EQ(importButton->text(), "整单退库");
+    EXPECT_TRUE(picker->isVisible());
+    emit list->itemDoubleClicked(list->item(0));
+    EXPECT_FALSE(picker->isVisible());
+
+    auto* source = child<QLineEdit>(form.get(), "Text2");
+    source->setText("1234567890");
+    EXPECT_EQ(importButton->text(), "导入退库");
+    source->setText(" 12345678901 ");
+    EXPECT_EQ(importButton->text(), "整单退库");
+    source->clear();
+    EXPECT_EQ(importButton->text(), "导入退库");
+}
+
+TEST_P(OrderWindows, BothWindowsFillTheMainWindowsClientArea)
+{
+    QMdiArea area;
+    area.resize(1100, 760);
+    area.show();
+    setMdiArea(&area);
+    registerStockWindows();
+    for (const char* name : { "ckform", "tkform" }) {
+        QWidget* window = showWindow(name);
+        ASSERT_TRUE(window) << name;
+        EXPECT_EQ(window->objectName(), name);
+        auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+        ASSERT_TRUE(frame);
+        EXPECT_EQ(frame->geometry(), QRect(QPoint(0, 0), area.viewport()->size()));
+        area.resize(1200, 800);
+        QTRY_COMPARE_WITH_TIMEOUT(frame->geometry(), QRect(QPoint(0, 0), area.viewport()->size()), 20000);
+        area.resize(1100, 760);
+        delete frame;
+    }
+    setMdiArea(nullptr);
+}
+
+INSTANTIATE_BACKENDS(OrderWindows);
