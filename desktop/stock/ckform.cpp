@@ -69,8 +69,13 @@ ckform::ckform(QWidget* parent)
     headerRow()->insertWidget(2, Command3);
     footerRow()->insertWidget(0, printflg);
     footerRow()->insertWidget(1, new QLabel("出库时立即打印出库单"));
+}
 
+void ckform::openOwnControls()
+{
+    Combo2->setEditText(QString());
     Combo2_Search();
+    printflg->clear();
 }
 
 QString ckform::customerName() const

@@ -20,6 +20,7 @@ public:
     void ReloadStockOutOrderGrid(const QString& status = {}) { reloadOrderGrid(status); }
 
 protected:
+    void openOwnControls() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

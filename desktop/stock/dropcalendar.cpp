@@ -1,6 +1,7 @@
 #include "desktop/stock/dropcalendar.h"
 
 #include <QApplication>
+#include <QEvent>
 
 namespace korvell {
 
@@ -14,6 +15,7 @@ DropCalendar::DropCalendar(QWidget* window)
     };
     connect(this, &QCalendarWidget::clicked, this, choose);
     connect(this, &QCalendarWidget::activated, this, choose);
+    window->installEventFilter(this);
     focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (isVisible() && now != this && (!now || !isAncestorOf(now)))
             hide();
@@ -24,6 +26,13 @@ DropCalendar::~DropCalendar()
 {
     // Focus moves while the window's children are destroyed.
     disconnect(focusWatch);
+}
+
+bool DropCalendar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::MouseButtonPress)
+        hide();
+    return QCalendarWidget::eventFilter(watched, event);
 }
 
 void DropCalendar::dropBelow(QWidget* box, const QDate& day)

@@ -7,7 +7,9 @@
 #include "desktop/frame/paintgradient.h"
 #include "desktop/frame/procedures.h"
 #include "desktop/masterdata/idnamecomboitem.h"
+#include "desktop/stock/clientareafit.h"
 #include "desktop/stock/decimaltext.h"
+#include "desktop/stock/dropcalendar.h"
 #include "desktop/stock/itemstatus.h"
 #include "desktop/stock/itemtransitions.h"
 #include "desktop/stock/numbering.h"
@@ -21,8 +23,6 @@
 #include "platform/ui/clock.h"
 #include "platform/ui/dialogs.h"
 
-#include <QApplication>
-#include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -30,7 +30,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
@@ -199,15 +198,10 @@ rkform::rkform(QWidget* parent)
     Grid2->hide();
     connect(Grid2, &platform::Grid::afterSort, this, &rkform::Grid2_AfterSort);
 
-    MonthView1 = new QCalendarWidget(this);
+    MonthView1 = new DropCalendar(this);
     MonthView1->setObjectName("MonthView1");
-    MonthView1->hide();
-    connect(MonthView1, &QCalendarWidget::clicked, this, &rkform::calendarChosen);
-    connect(MonthView1, &QCalendarWidget::activated, this, &rkform::calendarChosen);
-    calendarFocus = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (MonthView1->isVisible() && (!now || !MonthView1->isAncestorOf(now)) && now != MonthView1)
-            MonthView1->hide();
-    });
+    connect(MonthView1, &DropCalendar::chosen, this, &rkform::calendarChosen);
+    fitter = new ClientAreaFit(this);
     Text3->installEventFilter(this);
     Text7->installEventFilter(this);
 
@@ -281,11 +275,7 @@ rkform::rkform(QWidget* parent)
     connect(Combo2, &QComboBox::activated, this, &rkform::Combo2_Click);
 }
 
-rkform::~rkform()
-{
-    // Focus moves while the children are destroyed; the calendar is gone by then.
-    disconnect(calendarFocus);
-}
+rkform::~rkform() = default;
 
 // Runs at every opening: another user may have logged in and the lists may have grown meanwhile.
 void rkform::Form_Load()
@@ -340,7 +330,7 @@ bool rkform::maySave() const
 void rkform::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    fillMainArea();
+    fitter->fit();
     if (!freshOpen)
         return;
     freshOpen = false;
@@ -352,20 +342,6 @@ void rkform::showEvent(QShowEvent* event)
     // A window opened again starts idle.
     Command1[1]->setEnabled(false);
     markUnstored(false);
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
-        frame && frame->mdiArea() && !clientArea) {
-        clientArea = frame->mdiArea()->viewport();
-        clientArea->installEventFilter(this);
-    }
-}
-
-// The window fills the main window's client area from its top left corner.
-void rkform::fillMainArea()
-{
-    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (!frame || !frame->mdiArea() || frame->isMinimized())
-        return;
-    frame->setGeometry(QRect(QPoint(0, 0), frame->mdiArea()->viewport()->size()));
 }
 
 void rkform::resizeEvent(QResizeEvent* event)
@@ -389,12 +365,6 @@ void rkform::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void rkform::mousePressEvent(QMouseEvent* event)
-{
-    MonthView1->hide();
-    QWidget::mousePressEvent(event);
-}
-
 bool rkform::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
@@ -402,8 +372,6 @@ bool rkform::eventFilter(QObject* watched, QEvent* event)
             Text3_Click();
         else if (watched == Text7)
             Text7_Click();
-    } else if (event->type() == QEvent::Resize && watched == clientArea) {
-        fillMainArea();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -560,19 +528,11 @@ void rkform::bookOrder()
 
 void rkform::Text3_Click()
 {
-    const QRect box = Text3->geometry();
-    const QPoint below = Text3->mapTo(this, QPoint(box.width() / 2, box.height()));
-    MonthView1->adjustSize();
-    MonthView1->move(below.x() - MonthView1->width() / 2, below.y());
-    MonthView1->setSelectedDate(day);
-    MonthView1->show();
-    MonthView1->raise();
-    MonthView1->setFocus();
+    MonthView1->dropBelow(Text3, day);
 }
 
 void rkform::calendarChosen(const QDate& date)
 {
-    MonthView1->hide();
     // A new day means a new order; items still waiting for booking would lose their order.
     if (weighing || hxsrk == 1) {
         ShowToast("本入库单有货物待入库！", "请入库后再更改入库日期！", ToastRed);

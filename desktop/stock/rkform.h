@@ -6,12 +6,10 @@
 #include "desktop/stock/simulatedweight.h"
 
 #include <QDate>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 
-class QCalendarWidget;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -24,6 +22,8 @@ class Grid;
 
 namespace korvell {
 
+class ClientAreaFit;
+class DropCalendar;
 class printlabel;
 
 class rkform : public QWidget {
@@ -45,13 +45,11 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
     void fillList(QComboBox* box, const QString& sql, const QString& code, const QString& name);
-    void fillMainArea();
     void Combo1_Click(int index);
     void Combo2_Click();
     void Command1_Click(int index);
@@ -94,9 +92,8 @@ private:
     std::array<QLabel*, 2> Imageonoff {};
     platform::Grid* Grid1 = nullptr;
     platform::Grid* Grid2 = nullptr; // the print copy of the order, never shown
-    QCalendarWidget* MonthView1 = nullptr;
-    QMetaObject::Connection calendarFocus;
-    QPointer<QWidget> clientArea; // the main window's client area, which the window fills
+    DropCalendar* MonthView1 = nullptr;
+    ClientAreaFit* fitter = nullptr;
     printlabel* label = nullptr;
     QString Label9; // phone text printed on the upper label
     QString Label10; // serial number of the last saved item

@@ -6,6 +6,7 @@
 #include "desktop/frame/paintgradient.h"
 #include "desktop/frame/procedures.h"
 #include "desktop/masterdata/idnamecomboitem.h"
+#include "desktop/stock/clientareafit.h"
 #include "desktop/stock/dropcalendar.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/clock.h"
@@ -16,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
@@ -77,7 +77,7 @@ StockOrderWindow::StockOrderWindow(const OrderWindowConfig& config, QWidget* par
     setWindowTitle(config.caption);
     setAutoFillBackground(true);
     layOut();
-    Form_Load();
+    layOutGrids();
 }
 
 StockOrderWindow::~StockOrderWindow() = default;
@@ -142,6 +142,7 @@ void StockOrderWindow::layOut()
     MonthView1 = new DropCalendar(this);
     MonthView1->setObjectName("MonthView1");
     connect(MonthView1, &DropCalendar::chosen, this, &StockOrderWindow::calendarChosen);
+    fitter = new ClientAreaFit(this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel("条码接收状态:"));
@@ -213,15 +214,17 @@ void StockOrderWindow::layOut()
     page->addLayout(footer);
 }
 
+// Runs at every opening: another user may have logged in and the lists may have grown meanwhile.
 void StockOrderWindow::Form_Load()
 {
-    if (!maySave())
-        for (QWidget* w : std::initializer_list<QWidget*> { Command1[0], Command1[3], Command2[2], Command2[3] })
-            w->setEnabled(false);
+    const bool may = maySave();
+    for (QWidget* w : std::initializer_list<QWidget*> { Command1[0], Command1[3], Command2[2], Command2[3] })
+        w->setEnabled(may);
+    Command1[1]->setEnabled(false);
     Text6->setText(loginState().gyname);
     ShowToast("", "", ToastBlack);
     fillApprovers();
-    layOutGrids();
+    openOwnControls();
 }
 
 bool StockOrderWindow::maySave() const
@@ -255,9 +258,6 @@ void StockOrderWindow::layOutGrids()
         sheet.setColumnLocked(c, true);
     }
     sheet.setShadingColor1(platform::bgrFromColor(QColor(239, 243, 255)));
-    for (QLineEdit* t : Text8)
-        t->setText("0");
-
     platform::SheetModel& errors = Grid3->sheet();
     errors.setCols(6);
     errors.setRows(1);
@@ -400,30 +400,23 @@ void StockOrderWindow::setErrorListEnlarged(bool on)
     page->setStretchFactor(errorArea, on ? 1 : 0);
 }
 
+// Date and order number are set when the window opens, never by a resize: staged items keep
+// the order they were staged on.
 void StockOrderWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    fillMainArea();
+    fitter->fit();
     if (!freshOpen)
         return;
     freshOpen = false;
+    Form_Load();
     day = platform::clock().now().date();
     Text3->setText(dayText(day));
     drawOrderNumber();
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
-        frame && frame->mdiArea() && !clientArea) {
-        clientArea = frame->mdiArea()->viewport();
-        clientArea->installEventFilter(this);
-    }
-}
-
-// The window fills the main window's client area from its top left corner.
-void StockOrderWindow::fillMainArea()
-{
-    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (!frame || !frame->mdiArea() || frame->isMinimized())
-        return;
-    frame->setGeometry(QRect(QPoint(0, 0), frame->mdiArea()->viewport()->size()));
+    Grid1->sheet().setRows(1);
+    Grid3->sheet().setRows(1);
+    for (QLineEdit* t : Text8)
+        t->setText("0");
 }
 
 void StockOrderWindow::resizeEvent(QResizeEvent* event)
@@ -445,18 +438,10 @@ void StockOrderWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void StockOrderWindow::mousePressEvent(QMouseEvent* event)
-{
-    MonthView1->hide();
-    QWidget::mousePressEvent(event);
-}
-
 bool StockOrderWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress && watched == Text3)
         MonthView1->dropBelow(Text3, day);
-    else if (event->type() == QEvent::Resize && watched == clientArea)
-        fillMainArea();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -9,7 +9,6 @@
 #include "desktop/stock/orderstaging.h"
 
 #include <QDate>
-#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -30,6 +29,7 @@ class Grid;
 
 namespace korvell {
 
+class ClientAreaFit;
 class DropCalendar;
 
 struct OrderWindowConfig {
@@ -81,6 +81,9 @@ protected:
     QHBoxLayout* headerRow() const { return header; }
     QHBoxLayout* footerRow() const { return footer; }
 
+    // The window's own controls as an opening leaves them (after the shared ones).
+    virtual void openOwnControls() { }
+
     // Button clicks; exit closes, the rest is the order work of each window.
     virtual void Command1_Click(int index);
     virtual void Command2_Click(int index);
@@ -88,7 +91,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     const OrderWindowConfig& config;
@@ -104,7 +106,6 @@ private:
     void fillApprovers();
     void Combo1_Click();
     void calendarChosen(const QDate& chosen);
-    void fillMainArea();
     void setErrorListEnlarged(bool on);
     bool maySave() const;
 
@@ -112,7 +113,7 @@ private:
     QGroupBox* Frame1 = nullptr;
     QHBoxLayout *header = nullptr, *footer = nullptr, *errorArea = nullptr;
     QVBoxLayout* page = nullptr;
-    QPointer<QWidget> clientArea;
+    ClientAreaFit* fitter = nullptr;
     QDate day;
     bool freshOpen = true; // the next showing is an opening: today's date and a new order number
     bool enlarged = false;

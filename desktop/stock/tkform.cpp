@@ -106,6 +106,12 @@ tkform::tkform(QWidget* parent)
     Frame2->hide();
 }
 
+void tkform::openOwnControls()
+{
+    Text2->clear();
+    Frame2->hide();
+}
+
 QString tkform::sourceOrder() const
 {
     return Text2->text().trimmed();

@@ -21,6 +21,7 @@ public:
     void ReloadReturnOrderGrid(const QString& status = {}) { reloadOrderGrid(status); }
 
 protected:
+    void openOwnControls() override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

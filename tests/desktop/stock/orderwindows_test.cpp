@@ -12,6 +12,7 @@
 #include "tests/support/testdatabase.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -188,6 +189,22 @@ TEST_P(OrderWindows, PrintMarkAndErrorListEnlargeAndRestore)
     EXPECT_TRUE(form->Grid1->isVisible());
 }
 
+TEST_P(OrderWindows, CalendarDrawsTheNumberOfTheChosenDay)
+{
+    auto form = open<tkform>();
+    auto* calendar = child<QCalendarWidget>(form.get(), "MonthView1");
+    QTest::mouseClick(child<QLineEdit>(form.get(), "Text3"), Qt::LeftButton);
+    EXPECT_TRUE(calendar->isVisible());
+    QTest::mouseClick(form.get(), Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(calendar->isVisible());
+    QTest::mouseClick(child<QLineEdit>(form.get(), "Text3"), Qt::LeftButton);
+    emit calendar->clicked(QDate(2006, 8, 12));
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_EQ(form->orderDay(), QDate(2006, 8, 12));
+    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-12");
+    EXPECT_EQ(text(form.get(), "Text1"), "2006081210001");
+}
+
 TEST_P(OrderWindows, PickerTakesAStockOutOrderAndSwitchesTheImportCaption)
 {
     for (const auto& [serial, order, customer] :
@@ -245,6 +262,17 @@ TEST_P(OrderWindows, BothWindowsFillTheMainWindowsClientArea)
         area.resize(1200, 800);
         QTRY_COMPARE_WITH_TIMEOUT(frame->geometry(), QRect(QPoint(0, 0), area.viewport()->size()), 20000);
         area.resize(1100, 760);
+        // Closed and opened again by another user the next day: today, a new number, that user.
+        child<QPushButton>(window, "Command1_2")->click();
+        EXPECT_FALSE(frame->isVisible());
+        clock.set(QDateTime(QDate(2006, 8, 11), QTime(7, 0)));
+        loginState().gyname = "钱芳";
+        EXPECT_EQ(showWindow(name), window);
+        EXPECT_EQ(text(window, "Text3"), "2006-8-11");
+        EXPECT_EQ(text(window, "Text1"), "2006081110001");
+        EXPECT_EQ(text(window, "Text6"), "钱芳");
+        clock.set(QDateTime(QDate(2006, 8, 10), QTime(9, 0)));
+        loginState().gyname = "系统管理员";
         delete frame;
     }
     setMdiArea(nullptr);
