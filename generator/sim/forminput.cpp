@@ -5,6 +5,7 @@
 #include "platform/ui/clock.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vosket {
 namespace {
@@ -97,16 +98,19 @@ namespace {
 
 } // namespace
 
-FormRecord& Simulator::form()
+const FormRecord& Simulator::form() const
 {
     return project.forms[static_cast<size_t>(std::clamp(target - 1, 0, Project::kForms - 1))];
 }
 
+FormRecord& Simulator::form()
+{
+    return const_cast<FormRecord&>(std::as_const(*this).form());
+}
+
 int Simulator::formLines() const
 {
-    return project.forms[static_cast<size_t>(std::clamp(target - 1, 0, Project::kForms - 1))].largeFont() != 0
-        ? FormRecord::kLines / 2
-        : FormRecord::kLines;
+    return form().largeFont() != 0 ? FormRecord::kLines / 2 : FormRecord::kLines;
 }
 
 int Simulator::formWidth() const

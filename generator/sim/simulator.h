@@ -83,6 +83,7 @@ private:
 
     // Form input.
     FormRecord& form();
+    const FormRecord& form() const;
     int formLines() const;
     int formWidth() const;
     int currentLine();
