@@ -9,6 +9,7 @@
 #include "tests/generator/ui/widgetapp.h"
 #include "tests/support/demoproject.h"
 #include "tests/support/scripteddialogs.h"
+#include "tests/support/scriptedmodal.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -41,6 +42,7 @@ protected:
     }
 
     testsupport::ScriptedDialogs dialogs;
+    testsupport::ScriptedModal modal;
     MainWindow window;
 };
 
@@ -243,4 +245,5 @@ TEST_F(VosketMainWindow, NothingToRunLetsTheKeyGoAndStartsANewProject)
     EXPECT_EQ(window.face().heldKey(), 0) << "the key came up with the warning";
     EXPECT_EQ(project.path, QStringLiteral("/somewhere/old.VSK")) << "the new project waits for the event loop";
     QTRY_VERIFY_WITH_TIMEOUT(project.path.isEmpty(), 5000);
+    EXPECT_EQ(modal.shown, 1) << "the new project opens in the editor";
 }
