@@ -845,8 +845,10 @@ void rkform::FillStockInPrintGrid()
     OrderSheetLayout layout;
     layout.title = "产品入库单";
     layout.titlePointSize = 20;
+    // The status, day, auditor and order columns are as wide as their texts, so paper cuts none.
     layout.columns = { { ColSerial, 120 }, { ColModel, 50 }, { ColSpec, 50 }, { ColGross, 50, 14 },
-        { ColNet, 50, 14 }, { ColStatusName, 50 }, { ColDay, 50 }, { ColInspector, 50 } };
+        { ColNet, 50, 14 }, { ColStatusName, 80 }, { ColDay, 70 }, { ColInspector, 50 }, { ColAuditor, 60 },
+        { ColOrder, 110 } };
     layout.totals = { { ColSerial, "合  计: " }, { ColModel, "总" + Text8[0]->text() },
         { ColGross, Text8[1]->text() }, { ColNet, Text8[2]->text() } };
     buildOrderSheet(
