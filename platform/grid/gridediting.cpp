@@ -43,9 +43,12 @@ void Grid::startEdit(const QString& typed, bool showList)
         auto* combo = new QComboBox(viewport());
         combo->setEditable(!model.column(col).listOnly);
         combo->addItems(model.columnListChoices(col));
-        if (combo->isEditable())
-            combo->setCurrentText(typed.isEmpty() ? current : typed);
-        else // no item chosen while the cell holds none; leaving it then keeps the cell
+        if (combo->isEditable()) {
+            // The list opens on the item the cell names (a code keeps only its start); the text
+            // stays as it was until an item is picked.
+            combo->setCurrentIndex(current.isEmpty() ? -1 : combo->findText(current, Qt::MatchStartsWith));
+            combo->setEditText(typed.isEmpty() ? current : typed);
+        } else // no item chosen while the cell holds none; leaving it then keeps the cell
             combo->setCurrentIndex(combo->findText(current));
         connect(combo, &QComboBox::activated, this, [this] { commitEdit(); });
         w = combo;

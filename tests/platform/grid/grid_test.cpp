@@ -145,11 +145,15 @@ TEST_F(GridTest, AClickOnAListCellOrOnItsArrowShowsTheList)
         s.addColumnListItem(col, "1002—称重组");
     }
     s.setColumnListOnly(4, true);
+    s.setCellText(2, 3, "1002");
     for (const int col : { 3, 4 }) {
         click(2, col);
         auto* combo = shownEditor<QComboBox>();
         ASSERT_NE(combo, nullptr);
         EXPECT_TRUE(combo->view()->isVisible()) << col;
+        if (col == 3) {
+            EXPECT_EQ(combo->view()->currentIndex().row(), 1) << "the cell's own item";
+        }
         combo->hidePopup();
         QStyleOptionComboBox option;
         option.initFrom(combo);
