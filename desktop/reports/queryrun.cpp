@@ -6,20 +6,27 @@
 
 namespace korvell {
 
-QueryOutcome runQuery(const QueryConfig& config, const FilterValues& values, platform::SheetModel& sheet)
+QueryStatements queryStatements(const QueryConfig& config, const FilterValues& values)
+{
+    QueryStatements s { config.query(values), std::nullopt };
+    if (config.totals)
+        s.totals = config.totals(values);
+    return s;
+}
+
+QueryOutcome runStatements(
+    const QueryConfig& config, const QueryStatements& statements, platform::SheetModel& sheet)
 {
     QueryOutcome outcome;
     sheet.setRows(1);
-    const Statement statement = config.query(values);
-    const SqlResult result = ExecSQL(statement.sql, statement.params);
+    const SqlResult result = ExecSQL(statements.rows.sql, statements.rows.params);
     if (!result || !result.rs)
         return outcome;
     outcome.ran = true;
     fillResult(sheet, *result.rs, config);
-    if (!config.totals)
+    if (!statements.totals)
         return outcome;
-    const Statement totals = config.totals(values);
-    const SqlResult sums = ExecSQL(totals.sql, totals.params);
+    const SqlResult sums = ExecSQL(statements.totals->sql, statements.totals->params);
     outcome.totalsRow = true;
     const bool read = sums && sums.rs && !sums.rs->eof();
     appendTotals(sheet, config.countLabel, read ? sums.rs.get() : nullptr);

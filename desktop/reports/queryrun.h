@@ -4,6 +4,8 @@
 #include "desktop/reports/queryconfig.h"
 #include "platform/grid/sheetmodel.h"
 
+#include <optional>
+
 namespace korvell {
 
 struct QueryOutcome {
@@ -11,9 +13,23 @@ struct QueryOutcome {
     bool totalsRow = false; // the sheet ends in a totals row
 };
 
+struct QueryStatements {
+    Statement rows;
+    std::optional<Statement> totals;
+};
+
+// The window's statements for the filter values.
+QueryStatements queryStatements(const QueryConfig& config, const FilterValues& values);
+
 // Clears the previous result, runs the statement and fills the sheet, then the totals row.
 // A failed statement (ExecSQL has shown why) leaves the caption row alone.
-QueryOutcome runQuery(const QueryConfig& config, const FilterValues& values, platform::SheetModel& sheet);
+QueryOutcome runStatements(
+    const QueryConfig& config, const QueryStatements& statements, platform::SheetModel& sheet);
+inline QueryOutcome runQuery(
+    const QueryConfig& config, const FilterValues& values, platform::SheetModel& sheet)
+{
+    return runStatements(config, queryStatements(config, values), sheet);
+}
 
 // The list's items in the order the database delivers its rows; none when the query fails.
 QStringList filterListItems(const FilterList& list);

@@ -31,7 +31,7 @@ QueryWindow::QueryWindow(const QueryConfig& config, QWidget* parent)
     Grid1 = new platform::Grid;
     Grid1->setObjectName(QStringLiteral("Grid1"));
 
-    auto* controls = new QHBoxLayout;
+    controls = new QHBoxLayout;
     for (const QueryFilter& filter : config.filters) {
         auto* label = new QLabel(filter.label);
         controls->addWidget(label);
@@ -132,7 +132,13 @@ void QueryWindow::Form_Load()
     }
     exportAndPrintEnabled = !config.exportAndPrintStartDisabled;
     setButtonsIdle();
+    loaded();
     Grid1->refresh();
+}
+
+std::optional<QueryStatements> QueryWindow::statements()
+{
+    return queryStatements(config, filterValues());
 }
 
 FilterValues QueryWindow::filterValues() const
@@ -163,7 +169,12 @@ void QueryWindow::runClick()
     for (QPushButton* b : { runButton, exportButton, printButton, exitButton })
         if (b)
             b->setEnabled(false);
-    const QueryOutcome outcome = runQuery(config, filterValues(), Grid1->sheet());
+    const std::optional<QueryStatements> run = statements();
+    if (!run) {
+        setButtonsIdle();
+        return;
+    }
+    const QueryOutcome outcome = runStatements(config, *run, Grid1->sheet());
     Grid1->setUserSort(config.userSort && outcome.ran);
     Grid1->setPinLastRow(outcome.totalsRow);
     if (outcome.totalsRow)

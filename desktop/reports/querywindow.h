@@ -2,9 +2,11 @@
 // A query or statistics window: the result grid, a row of filters and the run, export, print
 // and exit buttons, as its configuration says. One window class serves all of them.
 #include "desktop/reports/queryconfig.h"
+#include "desktop/reports/queryrun.h"
 
 #include <QWidget>
 
+class QHBoxLayout;
 class QPushButton;
 
 namespace platform {
@@ -13,7 +15,7 @@ class Grid;
 
 namespace korvell {
 
-class QueryWindow final : public QWidget {
+class QueryWindow : public QWidget {
     Q_OBJECT
 public:
     explicit QueryWindow(const QueryConfig& config, QWidget* parent = nullptr);
@@ -24,6 +26,14 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The statements of a run from the filters; nothing when the run must not start.
+    virtual std::optional<QueryStatements> statements();
+    // The window's own filling at the end of every opening.
+    virtual void loaded() { }
+    static QPushButton* addButton(const QueryButton& button);
+
+    const QueryConfig& config;
+    QHBoxLayout* controls = nullptr; // the filters and the buttons under the grid
 
 private:
     void Form_Load();
@@ -32,9 +42,7 @@ private:
     void printClick();
     FilterValues filterValues() const;
     void setButtonsIdle();
-    QPushButton* addButton(const QueryButton& button);
 
-    const QueryConfig& config;
     QList<QWidget*> filterControls; // in the order of the filters
     QPushButton *runButton = nullptr, *exportButton = nullptr, *printButton = nullptr, *exitButton = nullptr;
     bool exportAndPrintEnabled = false;

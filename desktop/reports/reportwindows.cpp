@@ -1,6 +1,7 @@
 #include "desktop/reports/reportwindows.h"
 
 #include "desktop/frame/windowregistry.h"
+#include "desktop/reports/kcqueryform.h"
 #include "desktop/reports/querywindow.h"
 
 namespace korvell {
@@ -9,6 +10,7 @@ void registerReportWindows()
 {
     for (const QueryConfig* config : queryConfigs())
         registerWindow(config->name, Placement::Modeless, [config] { return new QueryWindow(*config); });
+    registerWindow("kcqueryform", Placement::Modeless, [] { return new kcqueryform; });
 }
 
 } // namespace korvell

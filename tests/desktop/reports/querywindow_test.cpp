@@ -3,6 +3,7 @@
 #include "desktop/data/loginstate.h"
 #include "desktop/frame/mainfrm.h"
 #include "desktop/frame/windowregistry.h"
+#include "desktop/reports/kcqueryform.h"
 #include "desktop/reports/querywindow.h"
 #include "desktop/reports/reportwindows.h"
 #include "platform/grid/grid.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFrame>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -45,6 +47,7 @@ const MenuWindow menuWindows[] = {
     { "rccpcx", "rkqueryform", false },
     { "ckcpcx", "ckqueryform", false },
     { "tkcpcx", "tkqueryform", false },
+    { "cpzhcx", "kcqueryform", true },
     { "yckcmx", "kcabnormalform", true },
     { "czrz", "logqueryform", false },
 };
@@ -229,6 +232,40 @@ TEST_P(QueryWindowTest, APickedItemKeepsItsCodeAndEveryOpeningStartsOver)
     EXPECT_EQ(child<QComboBox>(w, "Combo3")->currentText(), "");
     EXPECT_EQ(child<QDateEdit>(w, "DTPicker2")->date(), sep30);
     click(w, "Command1");
+}
+
+TEST_P(QueryWindowTest, CombinedQueryFromItsSetUpPanel)
+{
+    auto* w = qobject_cast<kcqueryform*>(showWindow("kcqueryform"));
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(w->Frame1->isVisible());
+    click(w, "Command3");
+    EXPECT_TRUE(w->Frame1->isVisible());
+    platform::SheetModel& conditions = w->Grid2->sheet();
+    int day = 1;
+    while (conditions.cellText(day, 1) != "入库日期")
+        ++day;
+    emit w->Grid2->buttonClicked(day, 4);
+    conditions.setCellText(day, 2, ">=");
+    conditions.setCellText(day, 3, "2026-9-30");
+    conditions.setCellText(day + 1, 2, "<=");
+    conditions.setCellText(day + 1, 3, "2026-10-1");
+    click(w, "Command1");
+    EXPECT_FALSE(w->Frame1->isVisible());
+    const platform::SheetModel& s = w->Grid1->sheet();
+    ASSERT_EQ(s.rows(), 8);
+    const QStringList totals = row(s, 7);
+    EXPECT_EQ(totals.mid(0, 4), (QStringList { "总计", "产品数量:6", "毛重:67.75", "净重:72.25" }));
+    sortBy(w, 7);
+    EXPECT_EQ(row(s, 7), totals);
+    EXPECT_TRUE(child<QPushButton>(w, "Command4")->isEnabled());
+
+    testsupport::ScriptedDialogs dialogs;
+    for (int r = 1; r < w->Grid3->sheet().rows(); ++r)
+        w->Grid3->sheet().setCellText(r, 2, "0");
+    click(w, "Command1");
+    EXPECT_EQ(dialogs.messages, QStringList { "提示|请至少选择一项输出内容！" });
+    EXPECT_EQ(s.rows(), 8) << "no run";
 }
 
 INSTANTIATE_BACKENDS(QueryWindowTest);
