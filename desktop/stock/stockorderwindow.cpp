@@ -97,7 +97,7 @@ void StockOrderWindow::layOut()
     Combo1_4->setObjectName("Combo1_4");
     Combo1_4->setEditable(true);
     Combo1_4->setInsertPolicy(QComboBox::NoInsert);
-    Combo1_4->setMinimumContentsLength(12);
+    Combo1_4->setMinimumWidth(Combo1_4->fontMetrics().horizontalAdvance(approverPrompt) + 48);
     connect(Combo1_4, &QComboBox::activated, this, &StockOrderWindow::Combo1_Click);
 
     for (int i = 0; i < 4; ++i) {

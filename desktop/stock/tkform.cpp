@@ -160,8 +160,8 @@ void tkform::resizeEvent(QResizeEvent* event)
 void tkform::placePicker()
 {
     const QRect grid(Grid1->mapTo(this, QPoint(0, 0)), Grid1->size());
-    const QSize size(qMin(560, width() - 20), qMin(420, height() - 20));
-    Frame2->setGeometry(QRect(QPoint(grid.center().x() - size.width() / 2, qMax(10, grid.top() - 60)), size));
+    const QSize size(qMin(560, width() - 20), qBound(160, height() - grid.top() - 10, 420));
+    Frame2->setGeometry(QRect(QPoint(grid.center().x() - size.width() / 2, grid.top()), size));
 }
 
 } // namespace korvell
