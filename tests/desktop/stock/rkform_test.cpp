@@ -66,6 +66,10 @@ private:
     int master = -1;
 };
 
+// The simulated scale's step in tests: long enough that a loaded machine still sees each item
+// before the next one, so a stop right after the n-th item finds exactly n.
+constexpr int simulationStepMs = 250;
+
 // Runs events until done() holds or twenty seconds have passed (a loaded machine is slow).
 template <typename F> bool waitFor(F done)
 {
@@ -165,7 +169,7 @@ protected:
     // Weighs n simulated items and stops.
     static void weighSimulated(rkform* form, int n)
     {
-        form->setSimulationInterval(20);
+        form->setSimulationInterval(simulationStepMs);
         chooseAll(form);
         if (text(form, "Text7").isEmpty())
             toggleSimulation(form);
@@ -263,7 +267,7 @@ TEST_P(RkForm, RightsTenDisableStartAndAreCheckedAtTheClick)
 TEST_P(RkForm, SimulationWeighsTheKnownSequenceAndPrintsEachLabel)
 {
     auto form = open();
-    form->setSimulationInterval(20);
+    form->setSimulationInterval(simulationStepMs);
     chooseAll(form.get());
     toggleSimulation(form.get());
     EXPECT_EQ(text(form.get(), "Text7"), "★");
@@ -382,7 +386,7 @@ TEST_P(RkForm, ClosingIsRefusedWhileItemsWait)
 TEST_P(RkForm, ItemsAGridRefillMissedCanStillBeBooked)
 {
     auto form = open();
-    form->setSimulationInterval(20);
+    form->setSimulationInterval(simulationStepMs);
     chooseAll(form.get());
     toggleSimulation(form.get());
     // The item is stored but the order grid cannot be refilled after it.
