@@ -4,6 +4,7 @@
 #include "desktop/frame/windowregistry.h"
 #include "desktop/masterdata/editorwindow.h"
 #include "desktop/stock/customersearch.h"
+#include "desktop/stock/itemstatus.h"
 #include "desktop/stock/numbering.h"
 #include "platform/grid/grid.h"
 
@@ -106,6 +107,21 @@ void ckform::Command3_Click()
 {
     if (auto* editor = qobject_cast<EditorWindow*>(showWindow("khform")))
         editor->Grid1->sheet().addRow();
+}
+
+void ckform::clearCustomer()
+{
+    Combo2->setCurrentIndex(-1);
+    Combo2->setEditText(QString());
+}
+
+// The note is printed as the grid stands, marked booked; then the grid shows the booked lines,
+// or the staged ones while some could not be booked.
+void ckform::afterBooking(const BookingOutcome& outcome)
+{
+    if (!outcome.booked.isEmpty() && printAtOnce())
+        Command2_Click(4);
+    LoadStockOutOrderGrid(outcome.pending ? StatusStagedForStockOut : StatusBookedOut);
 }
 
 void ckform::printflg_Click()

@@ -22,6 +22,9 @@ public:
 protected:
     void openOwnControls() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    QString customer() const override { return customerName(); }
+    void clearCustomer() override;
+    void afterBooking(const BookingOutcome& outcome) override;
 
 private:
     void Combo2_Search();

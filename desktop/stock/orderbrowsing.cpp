@@ -3,13 +3,12 @@
 #include "desktop/data/execsql.h"
 #include "desktop/data/toast.h"
 #include "desktop/frame/procedures.h"
+#include "desktop/stock/numbering.h"
 #include "platform/ui/clock.h"
 
 namespace korvell {
 
 namespace {
-
-    constexpr int datePart = 8;
 
     std::optional<bool> orderExists(const OrderKind& kind, const QString& order)
     {
@@ -22,25 +21,16 @@ namespace {
 
 } // namespace
 
-QString neighbourOrderNumber(const QString& order, int step)
-{
-    bool ok = false;
-    const qlonglong counted = order.mid(datePart).toLongLong(&ok);
-    if (order.size() <= datePart || !ok)
-        return {};
-    return order.left(datePart) + QString::number(counted + step);
-}
-
 std::optional<QString> browseOrder(const OrderKind& kind, const QString& shown, int step, bool pending)
 {
     if (pending) {
         ShowToast(kind.pending, kind.pendingBrowse, ToastRed);
         return std::nullopt;
     }
-    const QString next = neighbourOrderNumber(shown, step);
-    if (next.isEmpty())
+    const std::optional<QString> next = step < 0 ? previousOrderNo(shown) : nextOrderNo(shown);
+    if (!next)
         return std::nullopt;
-    const std::optional<bool> exists = orderExists(kind, next);
+    const std::optional<bool> exists = orderExists(kind, *next);
     if (!exists)
         return std::nullopt;
     if (!*exists) {

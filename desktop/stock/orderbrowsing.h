@@ -7,10 +7,6 @@
 
 namespace korvell {
 
-// The order number one step away: the date part kept, the rest counted. Empty when the number
-// has no counted part.
-QString neighbourOrderNumber(const QString& order, int step);
-
 // The order one step before (-1) or after (+1) the shown one. Nothing, after the toast, while the
 // shown order holds staged items or when no item carries the neighbouring number.
 std::optional<QString> browseOrder(const OrderKind& kind, const QString& shown, int step, bool pending);

@@ -7,7 +7,9 @@
 #include "desktop/frame/procedures.h"
 #include "desktop/masterdata/idnamecomboitem.h"
 #include "desktop/stock/clientareafit.h"
+#include "desktop/stock/collectedserials.h"
 #include "desktop/stock/dropcalendar.h"
+#include "desktop/stock/orderbrowsing.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/clock.h"
 
@@ -355,17 +357,175 @@ void StockOrderWindow::setErrorList(const QList<ImportRejection>& rejections)
 void StockOrderWindow::Command1_Click(int index)
 {
     ShowToast("", "", ToastBlack);
-    if (index != 2)
-        return;
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        frame->close();
-    else
-        close();
+    switch (index) {
+    case 0:
+        if (!refusedWithoutRights())
+            importOrder(serialsToImport());
+        break;
+    case 1:
+        bookCurrentOrder();
+        break;
+    case 2:
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            frame->close();
+        else
+            close();
+        break;
+    case 3:
+        if (!refusedWithoutRights())
+            startNewOrder();
+        break;
+    }
 }
 
-void StockOrderWindow::Command2_Click(int)
+// Import and new order need the maintenance right at the click, not only at the opening.
+bool StockOrderWindow::refusedWithoutRights()
+{
+    if (maySave())
+        return false;
+    Command1[0]->setEnabled(false);
+    Command1[3]->setEnabled(false);
+    return true;
+}
+
+std::optional<QStringList> StockOrderWindow::serialsToImport()
+{
+    const QString path = FetchCollectedFile(loginState().myapppath, config.kind.pickTitle);
+    if (path.isEmpty()) {
+        ShowToast("用户取消，没有选择导入文本！", "", ToastRed);
+        return std::nullopt;
+    }
+    setErrorList({});
+    const CollectedFile file = readCollectedFile(path);
+    switch (file.state) {
+    case CollectedFile::State::Empty:
+        ShowToast("采集文本是空的", "", ToastRed);
+        return std::nullopt;
+    case CollectedFile::State::Unreadable:
+        ShowToast("采集文本无法打开", path, ToastRed);
+        return std::nullopt;
+    case CollectedFile::State::Read:
+        break;
+    }
+    return file.serials;
+}
+
+void StockOrderWindow::importOrder(const std::optional<QStringList>& serials)
+{
+    if (!serials || orderNumber().isEmpty())
+        return;
+    const ImportOutcome outcome
+        = stageSerials(config.kind, *serials, { orderNumber(), day, loginState().station_no, Text6->text() });
+    setErrorList(outcome.rejections);
+    hxsrk = 1;
+    reloadOrderGrid(config.kind.staged);
+    if (orderLines().isEmpty()) {
+        hxsrk = 0;
+        ShowToast(config.kind.noGoods, "", ToastRed);
+        return;
+    }
+    ShowToast("数据已经导入！", "", ToastRed);
+    Command1[1]->setEnabled(true);
+    Command1[0]->setEnabled(false);
+}
+
+void StockOrderWindow::bookCurrentOrder()
+{
+    const BookingOutcome outcome
+        = bookOrder(config.kind, { orderNumber(), approverName(), customer() }, orderLines());
+    if (outcome.refused)
+        return;
+    for (const int i : outcome.booked)
+        Grid1->sheet().setCellText(i + 1, OrderColStatusName, config.kind.bookedMark);
+    // Lines that could not be booked stay staged, and the order stays open for another try.
+    Command1[1]->setEnabled(outcome.pending);
+    hxsrk = outcome.pending ? 1 : 0;
+    afterBooking(outcome);
+}
+
+void StockOrderWindow::startNewOrder()
+{
+    if (hxsrk == 1) {
+        ShowToast(config.kind.pending, config.kind.pendingNewOrder, ToastRed);
+        return;
+    }
+    drawOrderNumber();
+    Command1[0]->setEnabled(true);
+    Grid1->sheet().setRows(1);
+    setErrorList({});
+    Combo1_4->setCurrentIndex(-1);
+    Combo1_4->setEditText(QString());
+    clearCustomer();
+    for (QLineEdit* t : Text8)
+        t->setText("0");
+}
+
+void StockOrderWindow::Command2_Click(int index)
 {
     ShowToast("", "", ToastBlack);
+    // Undo needs today's date and full rights at this very click.
+    const bool mayUndo = undoAllowed(config.kind, Text3->text());
+    Command2[2]->setEnabled(mayUndo);
+    Command2[3]->setEnabled(mayUndo);
+    switch (index) {
+    case 0:
+    case 1:
+        browse(index == 0 ? -1 : 1);
+        break;
+    case 2:
+        if (mayUndo)
+            undoOrder();
+        break;
+    case 3:
+        if (mayUndo)
+            undoLine();
+        break;
+    case 4:
+        break;
+    }
+}
+
+void StockOrderWindow::browse(int step)
+{
+    if (const auto shown = browseOrder(config.kind, orderNumber(), step, hxsrk == 1)) {
+        setOrderNumber(*shown);
+        reloadOrderGrid();
+    }
+}
+
+void StockOrderWindow::undoOrder()
+{
+    if (orderLines().isEmpty())
+        return;
+    if (!undoWholeOrder(
+            config.kind, orderNumber(), Grid1->sheet().cellText(1, OrderColClerk), Text6->text()))
+        return;
+    reloadOrderGrid();
+    const bool staged = holdsStagedLines();
+    Command1[1]->setEnabled(staged);
+    Command1[0]->setEnabled(maySave());
+    hxsrk = staged ? 1 : 0;
+}
+
+void StockOrderWindow::undoLine()
+{
+    const int r = Grid1->activeRow();
+    if (!orderLines().isEmpty() && r >= 1) {
+        const platform::SheetModel& sheet = Grid1->sheet();
+        if (!undoOrderLine(config.kind, orderNumber(), sheet.cellText(r, OrderColSerial),
+                sheet.cellText(r, OrderColClerk), Text6->text()))
+            return;
+        reloadOrderGrid();
+    }
+    if (!holdsStagedLines())
+        hxsrk = 0;
+}
+
+bool StockOrderWindow::holdsStagedLines() const
+{
+    const QList<OrderLine> lines = orderLines();
+    return std::any_of(
+        lines.begin(), lines.end(), [this](const OrderLine& l) { return l.status == config.kind.staged; });
 }
 
 void StockOrderWindow::Combo1_Click()

@@ -84,9 +84,18 @@ protected:
     // The window's own controls as an opening leaves them (after the shared ones).
     virtual void openOwnControls() { }
 
-    // Button clicks; exit closes, the rest is the order work of each window.
-    virtual void Command1_Click(int index);
-    virtual void Command2_Click(int index);
+    // Button clicks: import, book, exit, new order; previous, next, undo order, undo line, print.
+    void Command1_Click(int index);
+    void Command2_Click(int index);
+
+    // The serial numbers an import stages: the collected-data file's, after the generator ran.
+    // Nothing, after the toast, when there is nothing to stage.
+    virtual std::optional<QStringList> serialsToImport();
+    // The customer booked with the order (stock-out only).
+    virtual QString customer() const { return {}; }
+    virtual void clearCustomer() { }
+    // What follows a booking (stock-out: the note printed at once, the booked lines shown).
+    virtual void afterBooking(const BookingOutcome&) { }
 
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -108,6 +117,14 @@ private:
     void calendarChosen(const QDate& chosen);
     void setErrorListEnlarged(bool on);
     bool maySave() const;
+    bool refusedWithoutRights();
+    void importOrder(const std::optional<QStringList>& serials);
+    void bookCurrentOrder();
+    void startNewOrder();
+    void browse(int step);
+    void undoOrder();
+    void undoLine();
+    bool holdsStagedLines() const;
 
     QScrollBar *FlatScrollBar1 = nullptr, *FlatScrollBar2 = nullptr;
     QGroupBox* Frame1 = nullptr;

@@ -117,6 +117,15 @@ QString tkform::sourceOrder() const
     return Text2->text().trimmed();
 }
 
+// A source order takes that whole stock-out order back instead of reading the collected file.
+std::optional<QStringList> tkform::serialsToImport()
+{
+    if (!isWholeOrderReturn(Text2->text()))
+        return StockOrderWindow::serialsToImport();
+    setErrorList({});
+    return serialsOfStockOutOrder(sourceOrder());
+}
+
 void tkform::Command3_Click()
 {
     ShowToast("", "", ToastBlack);

@@ -23,6 +23,7 @@ public:
 protected:
     void openOwnControls() override;
     void resizeEvent(QResizeEvent* event) override;
+    std::optional<QStringList> serialsToImport() override;
 
 private:
     void Command3_Click();
