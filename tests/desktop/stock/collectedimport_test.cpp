@@ -4,6 +4,7 @@
 #include "desktop/stock/orderkind.h"
 #include "platform/ui/collecteddatafile.h"
 #include "tests/support/files.h"
+#include "tests/support/fakegenerator.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testdatabase.h"
 
@@ -13,35 +14,14 @@ using namespace korvell;
 
 class CollectedImport : public testsupport::DatabaseTest {
 protected:
-    void prepare() override
-    {
-        ASSERT_TRUE(home.isValid());
-        previousHome = qgetenv("HOME");
-        qputenv("HOME", home.path().toUtf8());
-    }
-    void TearDown() override
-    {
-        qputenv("HOME", previousHome);
-        DatabaseTest::TearDown();
-    }
 
-    // A generator that saves content as the collected-data file when it runs.
-    void fakeGenerator(const QByteArray& content)
-    {
-        const QString data = testsupport::writeFile(home.path() + "/saved.bin", content);
-        const QString program = testsupport::writeFile(db->programFolder() + "vosket",
-            "#!/bin/sh\ncp \"" + data.toUtf8() + "\" \"$HOME/采集文本.txt\"\n");
-        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    QTemporaryDir home;
-    QByteArray previousHome;
+    testsupport::HomeFolder home;
     testsupport::ScriptedDialogs dialogs;
 };
 
 TEST_P(CollectedImport, ReadsWhatTheGeneratorSaved)
 {
-    fakeGenerator("20A\r\nnoise\r\n20B");
+    testsupport::installFakeGenerator(db->programFolder(), home, "20A\r\nnoise\r\n20B");
     const QString path = FetchCollectedFile(db->programFolder(), StockOutOrders.pickTitle);
     EXPECT_EQ(path, platform::collectedDataFilePath());
     const CollectedFile file = readCollectedFile(path);

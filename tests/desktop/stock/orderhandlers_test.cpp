@@ -8,6 +8,7 @@
 #include "stockitems.h"
 #include "tests/support/application.h"
 #include "tests/support/files.h"
+#include "tests/support/fakegenerator.h"
 #include "tests/support/fixedclock.h"
 #include "tests/support/pdfprinters.h"
 #include "tests/support/scripteddialogs.h"
@@ -67,14 +68,6 @@ protected:
     {
         loginState().gyname = "系统管理员";
         loginState().station_no = "1";
-        ASSERT_TRUE(home.isValid());
-        previousHome = qgetenv("HOME");
-        qputenv("HOME", home.path().toUtf8());
-    }
-    void TearDown() override
-    {
-        qputenv("HOME", previousHome);
-        DatabaseTest::TearDown();
     }
 
     template <typename Form> std::unique_ptr<Form> open()
@@ -85,15 +78,6 @@ protected:
         return form;
     }
 
-    // The generator stand-in: saves content as the collected-data file.
-    void fakeGenerator(const QByteArray& content)
-    {
-        const QString data = testsupport::writeFile(home.path() + "/collected.bin", content);
-        const QString program = testsupport::writeFile(loginState().myapppath + "vosket",
-            "#!/bin/sh\ncp \"" + data.toUtf8() + "\" \"$HOME/采集文本.txt\"\n");
-        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QFile::remove(platform::collectedDataFilePath());
-    }
 
     static void chooseApprover(QWidget* form)
     {
@@ -109,9 +93,9 @@ protected:
 
     testsupport::FixedClock clock { QDateTime(QDate(2006, 8, 10), QTime(9, 0)) };
     testsupport::ScriptedDialogs dialogs;
-    QTemporaryDir home, printouts;
+    testsupport::HomeFolder home;
+    QTemporaryDir printouts;
     testsupport::PdfPrinters printers { printouts.path() };
-    QByteArray previousHome;
 };
 
 TEST_P(OrderHandlers, StockOutImportsBooksAndStartsANewOrder)
@@ -119,7 +103,7 @@ TEST_P(OrderHandlers, StockOutImportsBooksAndStartsANewOrder)
     ASSERT_TRUE(item("20A", "00", {}, {}, 10001));
     ASSERT_TRUE(item("20B", "01", {}, {}, 10002));
     ASSERT_TRUE(item("20C", "30", {}, {}, 10003));
-    fakeGenerator("20A\r\n20C\r\nREADY\r\n20X\r\n20B");
+    testsupport::installFakeGenerator(loginState().myapppath, home, "20A\r\n20C\r\nREADY\r\n20X\r\n20B");
     auto form = open<ckform>();
     click(form.get(), "Command1_0");
     EXPECT_EQ(toasts.last(), "数据已经导入！||1");
@@ -172,7 +156,7 @@ TEST_P(OrderHandlers, ImportWithoutAFileOrWithoutGoods)
     click(form.get(), "Command1_0");
     EXPECT_EQ(toasts.last(), "采集文本是空的||1");
 
-    fakeGenerator("READY\r\n19\r\n");
+    testsupport::installFakeGenerator(loginState().myapppath, home, "READY\r\n19\r\n");
     click(form.get(), "Command1_0");
     EXPECT_EQ(toasts.last(), "没有符合条件的出库货物！||1");
     EXPECT_EQ(form->hxsrk, 0);
@@ -237,7 +221,7 @@ TEST_P(OrderHandlers, BrowsingAndUndoWithTheOwnerTestAndTheDayGate)
 
 TEST_P(OrderHandlers, UndoLineClearsThePendingFlagWithTheLastLine)
 {
-    fakeGenerator("20A\r\n");
+    testsupport::installFakeGenerator(loginState().myapppath, home, "20A\r\n");
     ASSERT_TRUE(item("20A", "00"));
     auto form = open<tkform>();
     ExecSQL("update c_proc_main set proc_sts='10' where serialno='20A'");

@@ -11,6 +11,7 @@
 #include "generator/link/collect.h"
 #include "platform/ui/collecteddatafile.h"
 #include "stockitems.h"
+#include "tests/support/fakegenerator.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/simterminal.h"
 #include "tests/support/testdatabase.h"
@@ -43,14 +44,10 @@ protected:
     {
         loginState().gyname = clerk;
         loginState().station_no = "1";
-        ASSERT_TRUE(home.isValid());
-        previousHome = qgetenv("HOME");
-        qputenv("HOME", home.path().toUtf8());
         qputenv("VOSKET_COM1", terminalLine.slavePath.toLocal8Bit());
     }
     void TearDown() override
     {
-        qputenv("HOME", previousHome);
         qunsetenv("VOSKET_COM1");
         DatabaseTest::TearDown();
     }
@@ -80,8 +77,7 @@ protected:
         return lines;
     }
 
-    QTemporaryDir home;
-    QByteArray previousHome;
+    testsupport::HomeFolder home;
     linktest::PtyPair terminalLine;
     testsupport::ScriptedDialogs dialogs;
 };
