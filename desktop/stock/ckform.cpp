@@ -5,6 +5,7 @@
 #include "desktop/masterdata/editorwindow.h"
 #include "desktop/stock/customersearch.h"
 #include "desktop/stock/itemstatus.h"
+#include "desktop/stock/movementsheets.h"
 #include "desktop/stock/numbering.h"
 #include "platform/grid/grid.h"
 
@@ -35,6 +36,8 @@ namespace {
         .commands = { "导入", "货物出库", "退出", "新出库单" },
         .totalLabels = { "总数量:", "总毛量:", "总净量:" },
         .nextNumber = NextStockOutOrderNo,
+        .sheet = stockOutSheetLayout,
+        .reportCode = "ckreport",
     };
 
 } // namespace

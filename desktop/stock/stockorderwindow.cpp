@@ -5,6 +5,7 @@
 #include "desktop/data/toast.h"
 #include "desktop/frame/paintgradient.h"
 #include "desktop/frame/procedures.h"
+#include "desktop/frame/loadreport.h"
 #include "desktop/masterdata/idnamecomboitem.h"
 #include "desktop/stock/clientareafit.h"
 #include "desktop/stock/collectedserials.h"
@@ -80,6 +81,7 @@ StockOrderWindow::StockOrderWindow(const OrderWindowConfig& config, QWidget* par
     setAutoFillBackground(true);
     layOut();
     layOutGrids();
+    makePrintGrid();
 }
 
 StockOrderWindow::~StockOrderWindow() = default;
@@ -481,8 +483,34 @@ void StockOrderWindow::Command2_Click(int index)
             undoLine();
         break;
     case 4:
+        printOrder();
         break;
     }
+}
+
+// The print grid as designed: five columns, thirty rows; each print rebuilds it from Grid1.
+void StockOrderWindow::makePrintGrid()
+{
+    Grid2 = new platform::Grid(this);
+    Grid2->setObjectName("Grid2");
+    Grid2->sheet().setCols(5);
+    Grid2->sheet().setRows(30);
+    Grid2->hide();
+    connect(Grid2, &platform::Grid::afterSort, this, &StockOrderWindow::Grid2_AfterSort);
+}
+
+// Printing tests neither the pending flag nor the rights; the user prints from the preview.
+void StockOrderWindow::printOrder()
+{
+    buildOrderSheet(Grid2->sheet(), Grid1->sheet(), config.sheet(totals()), platform::clock().now().date(),
+        loginState().gyname);
+    Grid2->printPreview(100);
+}
+
+// The print grid's event fills the order grid from the order's report template.
+void StockOrderWindow::Grid2_AfterSort(int)
+{
+    LoadReport(Grid1->sheet(), config.reportCode);
 }
 
 void StockOrderWindow::browse(int step)

@@ -7,6 +7,7 @@
 #include "desktop/stock/orderkind.h"
 #include "desktop/stock/ordergrid.h"
 #include "desktop/stock/orderstaging.h"
+#include "desktop/stock/ordersheet.h"
 
 #include <QDate>
 #include <QWidget>
@@ -41,6 +42,8 @@ struct OrderWindowConfig {
     QStringList commands; // Command1(0) to (3): import, book, exit, new order
     QStringList totalLabels; // one per totals box
     std::optional<QString> (*nextNumber)(const QDate& day, const QString& station);
+    OrderSheetLayout (*sheet)(const QStringList& totals); // the printed note
+    QString reportCode; // the order's report template
 };
 
 class StockOrderWindow : public QWidget {
@@ -73,6 +76,7 @@ public:
     std::array<QToolButton*, 5> Command2 {}; // previous, next, undo order, undo line, print
     platform::Grid* Grid1 = nullptr; // order lines
     platform::Grid* Grid3 = nullptr; // import errors
+    platform::Grid* Grid2 = nullptr; // the print copy, never shown
 
 protected:
     explicit StockOrderWindow(const OrderWindowConfig& config, QWidget* parent = nullptr);
@@ -125,6 +129,9 @@ private:
     void undoOrder();
     void undoLine();
     bool holdsStagedLines() const;
+    void makePrintGrid();
+    void printOrder();
+    void Grid2_AfterSort(int);
 
     QScrollBar *FlatScrollBar1 = nullptr, *FlatScrollBar2 = nullptr;
     QGroupBox* Frame1 = nullptr;

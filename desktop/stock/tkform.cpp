@@ -1,6 +1,7 @@
 #include "desktop/stock/tkform.h"
 
 #include "desktop/data/toast.h"
+#include "desktop/stock/movementsheets.h"
 #include "desktop/stock/numbering.h"
 #include "desktop/stock/returnsource.h"
 #include "platform/grid/grid.h"
@@ -37,6 +38,8 @@ namespace {
         .commands = { importCaption, "货物退库", "退出", "新退库单" },
         .totalLabels = { "总数量:", "总净量:" },
         .nextNumber = NextReturnOrderNo,
+        .sheet = returnSheetLayout,
+        .reportCode = "tkreport",
     };
 
     QDateEdit* datePicker(const QString& name, const QDate& day)

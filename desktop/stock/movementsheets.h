@@ -1,0 +1,15 @@
+#pragma once
+// The printed notes of the stock-out and returns windows: "产品出库单" and "产品退库单", their column
+// widths and alignments and their totals rows, taken from the order's totals boxes as they stand.
+#include "desktop/stock/ordersheet.h"
+
+#include <QStringList>
+
+namespace korvell {
+
+// totals: count, gross, net.
+OrderSheetLayout stockOutSheetLayout(const QStringList& totals);
+// totals: count, net.
+OrderSheetLayout returnSheetLayout(const QStringList& totals);
+
+} // namespace korvell
