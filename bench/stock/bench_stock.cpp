@@ -8,7 +8,9 @@
 #include "desktop/data/loginstate.h"
 #include "desktop/data/toast.h"
 #include "desktop/stock/collectedserials.h"
+#include "desktop/stock/itemstatus.h"
 #include "desktop/stock/numbering.h"
+#include "desktop/stock/ordergrid.h"
 #include "desktop/stock/orderstaging.h"
 #include "desktop/stock/printlabel.h"
 #include "desktop/stock/stockinslip.h"
@@ -19,7 +21,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QHash>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QUuid>
@@ -202,27 +203,16 @@ void scaleLineToLabel(benchmark::State& state, Backend backend)
     }
 }
 
-// The order grid's reload after an import: the staged items of the order, newest first, one row
-// each with its status name, into a sheet.
+// The order grid's reload after an import: the staged items of the order into a sheet.
 bool reloadOrderGrid(platform::SheetModel& grid, const QString& order)
 {
-    const SqlResult names = ExecSQL("select sts_id,sts_name from c_main_sts");
-    const SqlResult r = ExecSQL("select serialno,proc_mod,proc_mod1,proc_weight,proc_net_wt,proc_sts,ck_date,"
-                                "jy_emp,sh_emp,ck_groupno,ck_op_emp from c_proc_main where proc_sts='31' and "
-                                "ck_groupno=? order by enter_date desc",
-        { order });
-    if (!names || !r)
+    const auto fill = loadOrderGrid(StockOutGrid, order, "1", StatusStagedForStockOut);
+    if (!fill)
         return false;
-    QHash<QString, QString> name;
-    for (auto& rs = *names.rs; !rs.eof(); rs.MoveNext())
-        name.insert(rs.value(0).toString(), rs.value(1).toString());
-    grid.setRows(r.rs->RecordCount() + 1);
-    int row = 1;
-    for (auto& rs = *r.rs; !rs.eof(); rs.MoveNext(), ++row) {
-        for (int f = 0; f < 11; ++f)
-            grid.setCellText(row, f + 1, rs.value(f).toString());
-        grid.setCellText(row, 6, name.value(rs.value(5).toString()));
-    }
+    grid.setRows(int(fill->rows.size()) + 1);
+    for (int r = 0; r < fill->rows.size(); ++r)
+        for (int c = 1; c < OrderColCount; ++c)
+            grid.setCellText(r + 1, c, fill->rows[r][c]);
     return true;
 }
 

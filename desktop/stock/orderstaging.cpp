@@ -1,17 +1,11 @@
 #include "desktop/stock/orderstaging.h"
 
 #include "desktop/data/execsql.h"
-#include "desktop/stock/decimaltext.h"
+#include "desktop/stock/itemtexts.h"
 
 namespace korvell {
 
 namespace {
-
-    QString numberTextOf(const QVariant& stored)
-    {
-        const auto d = Decimal::fromStored(stored);
-        return d ? d->text() : stored.toString();
-    }
 
     // "已经是" + the status name; empty when the status has no name or the look-up fails.
     QString statusReason(const QString& status)
@@ -35,7 +29,7 @@ Staging stageBarcode(const OrderKind& kind, const QString& serial, const Staging
     const QString status = r.rs->value(0).toString().trimmed();
     if (!kind.accepted.contains(status)) {
         return { Staging::Result::Rejected,
-            { serial, r.rs->value(1).toString(), r.rs->value(2).toString(), numberTextOf(r.rs->value(3)),
+            { serial, r.rs->value(1).toString(), r.rs->value(2).toString(), weightText(r.rs->value(3)),
                 statusReason(status) } };
     }
     const Changed c = kind.stage(serial, target);

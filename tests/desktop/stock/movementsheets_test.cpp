@@ -8,14 +8,12 @@ using platform::SheetModel;
 
 namespace {
 
-SheetModel order(int items)
+void fillOrder(SheetModel& grid, int items)
 {
-    SheetModel grid;
     grid.setCols(13);
     grid.setRows(items + 1);
     for (int r = 1; r <= items; ++r)
         grid.setCellText(r, 1, QString("20%1").arg(r));
-    return grid;
 }
 
 QStringList totalsRow(const SheetModel& sheet)
@@ -49,8 +47,8 @@ TEST(MovementSheets, TotalsRowsAndLayouts)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        SheetModel sheet;
-        const SheetModel grid = order(c.items);
+        SheetModel sheet, grid;
+        fillOrder(grid, c.items);
         buildOrderSheet(sheet, grid, c.layout, QDate(2007, 3, 5), "张三");
         buildOrderSheet(sheet, grid, c.layout, QDate(2007, 3, 5), "张三"); // printed twice
         EXPECT_EQ(sheet.rows(), c.items + 2);

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 
@@ -233,6 +234,35 @@ TEST_P(OrderHandlers, UndoLineClearsThePendingFlagWithTheLastLine)
     EXPECT_EQ(statusOf("20A"), "10");
     EXPECT_EQ(form->hxsrk, 0);
     EXPECT_TRUE(form->close());
+}
+
+TEST_P(OrderHandlers, PrintAtOnceAfterBookingAndPrintedTwiceOneTotalsRow)
+{
+    ASSERT_TRUE(item("20A", "00", {}, {}, 10001));
+    ASSERT_TRUE(item("20B", "00", {}, {}, 10002));
+    testsupport::installFakeGenerator(loginState().myapppath, home, "20A\r\n20B\r\n");
+    auto form = open<ckform>();
+    click(form.get(), "Command1_0");
+    QTest::mouseClick(child<QLineEdit>(form.get(), "printflg"), Qt::LeftButton);
+    ASSERT_TRUE(form->printAtOnce());
+    chooseApprover(form.get());
+    child<QComboBox>(form.get(), "Combo2")->setEditText("客户甲");
+    click(form.get(), "Command1_1");
+    ASSERT_EQ(printers.files.size(), 1);
+    EXPECT_GT(QFileInfo(printers.files[0]).size(), 0);
+    const platform::SheetModel& sheet = child<platform::Grid>(form.get(), "Grid2")->sheet();
+    EXPECT_EQ(sheet.rows(), 4);
+    EXPECT_EQ(sheet.cellText(1, 6), "已经出库"); // printed as the grid stood, before the reload
+    EXPECT_EQ(sheet.cellText(3, 2), "总数：2");
+    EXPECT_EQ(sheet.pageSetup().header, "产品出库单");
+    EXPECT_EQ(sheet.pageSetup().footer, "打印日期：2006年08月10日         制表人:系统管理员            第 &P 页 共&N页");
+
+    click(form.get(), "Command2_4");
+    click(form.get(), "Command2_4");
+    EXPECT_EQ(printers.files.size(), 3);
+    EXPECT_EQ(sheet.rows(), 4);
+    EXPECT_EQ(sheet.cellText(1, 6), "已出库");
+    EXPECT_EQ(printers.previewZooms, (QList<int> { 100, 100, 100 }));
 }
 
 INSTANTIATE_BACKENDS(OrderHandlers);
