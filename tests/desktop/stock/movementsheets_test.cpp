@@ -55,6 +55,7 @@ TEST(MovementSheets, TotalsRowsAndLayouts)
         EXPECT_EQ(totalsRow(sheet), c.totals);
         for (int col = 1; col <= 8; ++col)
             EXPECT_EQ(sheet.columnWidth(col), c.widths[col - 1]) << col;
+        EXPECT_EQ(sheet.columnWidth(10), 100);
         EXPECT_EQ(sheet.column(5).alignment, c.netAlignment);
         EXPECT_EQ(sheet.column(4).alignment == 14, c.column4Alignment == 14);
     }
