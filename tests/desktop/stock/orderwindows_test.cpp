@@ -2,6 +2,8 @@
 // opening, rights, approver and customer lists, the order grid, the error list and the picker.
 #include "desktop/data/loginstate.h"
 #include "desktop/frame/windowregistry.h"
+#include "desktop/masterdata/editorwindow.h"
+#include "desktop/masterdata/masterdatawindows.h"
 #include "desktop/stock/ckform.h"
 #include "desktop/stock/stockwindows.h"
 #include "desktop/stock/tkform.h"
@@ -161,6 +163,20 @@ TEST_P(OrderWindows, EnterSearchesCustomersForTheTypedTextLiterally)
         EXPECT_EQ(form->customerName(), typed);
     }
     EXPECT_TRUE(toasts.lines.filter("数据库").isEmpty());
+}
+
+TEST_P(OrderWindows, EachCustomerEditorClickAddsABlankRow)
+{
+    registerMasterDataWindows();
+    auto form = open<ckform>();
+    child<QToolButton>(form.get(), "Command3")->click();
+    auto* editor = qobject_cast<EditorWindow*>(findWindow("khform"));
+    ASSERT_TRUE(editor);
+    const int rows = editor->Grid1->sheet().rows();
+    child<QToolButton>(form.get(), "Command3")->click();
+    EXPECT_EQ(editor->Grid1->sheet().rows(), rows + 1);
+    EXPECT_TRUE(editor->Grid1->sheet().cellText(rows, 1).isEmpty());
+    delete editor;
 }
 
 TEST_P(OrderWindows, PrintMarkAndErrorListEnlargeAndRestore)
