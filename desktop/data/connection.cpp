@@ -246,6 +246,9 @@ bool Connection::stillAlive()
     QSqlQuery probe(db);
     if (probe.exec("select 1"))
         return true;
+    // A failed statement inside a transaction leaves the server refusing all but a rollback.
+    if (probe.lastError().nativeErrorCode() == QLatin1String("25P02"))
+        return true;
     drop();
     return false;
 }

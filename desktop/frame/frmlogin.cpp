@@ -25,6 +25,12 @@ namespace {
         ShowToast(QString(), QString(), ToastBlack);
     }
 
+    std::function<void()>& handover()
+    {
+        static std::function<void()> open = [] { showWindow(QStringLiteral("mainfrm")); };
+        return open;
+    }
+
 } // namespace
 
 frmLogin::frmLogin(QWidget* parent)
@@ -86,6 +92,11 @@ frmLogin::frmLogin(QWidget* parent)
     Form_Load();
 }
 
+void setLoginHandover(std::function<void()> open)
+{
+    handover() = std::move(open);
+}
+
 void frmLogin::Form_Load()
 {
     usersRead = fillUsers();
@@ -112,7 +123,7 @@ void frmLogin::cmdOK_Click()
     case LoginOutcome::LoggedIn:
         txtPassword->clear();
         hide();
-        showWindow(QStringLiteral("mainfrm"));
+        handover()();
         return;
     case LoginOutcome::UnknownUser:
         ShowToast(QStringLiteral("请选择用户名"), QString(), ToastBlack);

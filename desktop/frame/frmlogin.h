@@ -2,6 +2,7 @@
 // The login window: the first window of the program. It stays loaded, hidden, for the whole run
 // and is shown again by the main window's "换用户" to switch user.
 #include <QDialog>
+#include <functional>
 
 class QComboBox;
 class QLineEdit;
@@ -36,5 +37,8 @@ private:
 
     bool usersRead = false;
 };
+
+// What a successful login opens: the main window, unless the program was started for another.
+void setLoginHandover(std::function<void()> open);
 
 } // namespace korvell

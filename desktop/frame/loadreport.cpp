@@ -18,21 +18,6 @@ namespace {
         int col = 0;
     };
 
-    // Values as the sheet shows them; dates as the windows' day texts.
-    QString textOf(const QVariant& value)
-    {
-        switch (value.metaType().id()) {
-        case QMetaType::QDate:
-            return dayText(value.toDate());
-        case QMetaType::QDateTime: {
-            const QDateTime moment = value.toDateTime();
-            return dayText(moment.date()) + moment.time().toString(" HH:mm:ss");
-        }
-        default:
-            return value.toString();
-        }
-    }
-
     // A binding that names a column the query lacks: the report cannot be filled as designed.
     ReportFill missingColumn(const QString& column)
     {
@@ -40,22 +25,36 @@ namespace {
         return ReportFill::NotFilled;
     }
 
-    QString templatePath(const QString& reportName)
-    {
-        QString folder = loginState().myapppath;
-        if (!folder.endsWith('/'))
-            folder += '/';
-        return folder + "reportmodel/" + reportName + ".cel";
-    }
-
 } // namespace
+
+QString reportCellText(const QVariant& value)
+{
+    switch (value.metaType().id()) {
+    case QMetaType::QDate:
+        return dayText(value.toDate());
+    case QMetaType::QDateTime: {
+        const QDateTime moment = value.toDateTime();
+        return dayText(moment.date()) + moment.time().toString(" HH:mm:ss");
+    }
+    default:
+        return value.toString();
+    }
+}
+
+QString reportTemplatePath(const QString& reportName)
+{
+    QString folder = loginState().myapppath;
+    if (!folder.endsWith('/'))
+        folder += '/';
+    return folder + "reportmodel/" + reportName + ".cel";
+}
 
 ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName)
 {
     if (grid.cellText(1, 1).isEmpty())
         return ReportFill::NotFilled;
 
-    if (!platform::loadSheetFile(templatePath(reportName), grid)) {
+    if (!platform::loadSheetFile(reportTemplatePath(reportName), grid)) {
         ShowToast("该报表不存在", "请检查该报表相应的模板", ToastRed);
         return ReportFill::TemplateMissing;
     }
@@ -102,7 +101,7 @@ ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName)
         for (const Binding& b : singles) {
             if (!records.hasField(b.column))
                 return missingColumn(b.column);
-            grid.setCellText(b.row, b.col, textOf(records.value(b.column)));
+            grid.setCellText(b.row, b.col, reportCellText(records.value(b.column)));
         }
     }
     // The sheet ends one row after the band; an empty result keeps the rows down to the band,
@@ -117,7 +116,7 @@ ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName)
                 return missingColumn(b.column);
             const QVariant value = records.value(b.column);
             if (!value.isNull())
-                grid.setCellText(row, b.col, textOf(value));
+                grid.setCellText(row, b.col, reportCellText(value));
         }
     }
     return ReportFill::Filled;

@@ -5,6 +5,7 @@
 #include "platform/grid/sheetmodel.h"
 
 #include <QString>
+#include <QVariant>
 
 namespace korvell {
 
@@ -16,5 +17,11 @@ enum class ReportFill {
 };
 
 ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName);
+
+// A value as a report sheet shows it; dates as the windows' day texts.
+QString reportCellText(const QVariant& value);
+
+// The template file of a report: reportmodel/<name>.cel in the program folder.
+QString reportTemplatePath(const QString& reportName);
 
 } // namespace korvell

@@ -1,6 +1,7 @@
 #include "desktop/reports/reportwindows.h"
 
 #include "desktop/frame/windowregistry.h"
+#include "desktop/reports/frmreport.h"
 #include "desktop/reports/kcqueryform.h"
 #include "desktop/reports/querywindow.h"
 
@@ -11,6 +12,7 @@ void registerReportWindows()
     for (const QueryConfig* config : queryConfigs())
         registerWindow(config->name, Placement::Modeless, [config] { return new QueryWindow(*config); });
     registerWindow("kcqueryform", Placement::Modeless, [] { return new kcqueryform; });
+    registerWindow(QStringLiteral("frmreport"), Placement::Modeless, [] { return new frmreport; });
 }
 
 } // namespace korvell
