@@ -34,6 +34,16 @@ QCheckBox* IdCheck(QWidget* parent, int id, const QString& text)
     return Named(new QCheckBox(text, parent), "check", id);
 }
 
+QRadioButton* IdRadio(QWidget* parent, int id, const QString& text)
+{
+    return Named(new QRadioButton(text, parent), "radio", id);
+}
+
+QLabel* IdLabel(QWidget* parent, int id)
+{
+    return Named(new QLabel(parent), "static", id);
+}
+
 QStringList TargetNames()
 {
     QStringList names { QStringLiteral("主菜单") };

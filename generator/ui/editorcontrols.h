@@ -4,7 +4,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
@@ -15,6 +17,8 @@ QComboBox* IdCombo(QWidget* parent, int id, const QStringList& items);
 QLineEdit* IdEdit(QWidget* parent, int id);
 QPushButton* IdButton(QWidget* parent, int id, const QString& text);
 QCheckBox* IdCheck(QWidget* parent, int id, const QString& text);
+QRadioButton* IdRadio(QWidget* parent, int id, const QString& text);
+QLabel* IdLabel(QWidget* parent, int id); // "static411"
 
 // The targets a form or menu leads to, by target code: "主菜单", "窗体  1" ..., "菜单  1" ...
 QStringList TargetNames();

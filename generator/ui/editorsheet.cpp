@@ -5,6 +5,8 @@
 #include "generator/ui/lookuppage.h"
 #include "generator/ui/menupage.h"
 #include "generator/ui/okcancel.h"
+#include "generator/ui/settingspage.h"
+#include "generator/ui/startuppage.h"
 #include "platform/ui/modal.h"
 
 #include <QTabWidget>
@@ -19,6 +21,8 @@ const std::vector<EditorPageKind>& EditorPageKinds()
         { QStringLiteral("菜单"), [](EditorWorkCopy& w, Project& p) -> EditorPage* { return new MenuPage(w, p); } },
         { QStringLiteral("索引"), [](EditorWorkCopy& w, Project& p) -> EditorPage* { return new LookupPage(w, p); } },
         { QStringLiteral("条码"), [](EditorWorkCopy& w, Project& p) -> EditorPage* { return new BarcodePage(w, p); } },
+        { QStringLiteral("设置"), [](EditorWorkCopy&, Project& p) -> EditorPage* { return new SettingsPage(p); } },
+        { QStringLiteral("启动"), [](EditorWorkCopy&, Project& p) -> EditorPage* { return new StartupPage(p); } },
     };
     return kinds;
 }

@@ -13,13 +13,6 @@ namespace vosket {
 
 namespace {
 
-QRadioButton* IdRadio(QWidget* parent, int id, const QString& text)
-{
-    auto* radio = new QRadioButton(text, parent);
-    radio->setObjectName(QStringLiteral("radio") + QString::number(id));
-    return radio;
-}
-
 const QString kFixedHeading = QStringLiteral("   长度");
 const QString kSeparatedHeading = QStringLiteral("最大长度");
 

@@ -1,0 +1,57 @@
+#pragma once
+// The startup page's 26 groups of terminal texts (message blocks 1 to 26) without widgets: their
+// names, line counts and widths for either font, both default sets, and the copies the page edits.
+#include "generator/project/messageblocks.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+
+namespace vosket {
+
+inline constexpr int kTextGroups = 26;
+inline constexpr int kGroupLines = 8;
+inline constexpr qsizetype kGroupLineBytes = 20; // a line of the page's copy, as a 21-byte slot
+
+// Group g edits message block g + 1. The groups of 21-byte blocks change their width (16 to 12
+// characters) and some their line count with the large font.
+bool WidthChanges(int group);
+QString GroupName(int group, bool large);
+int GroupLineCount(int group, bool large);
+qsizetype GroupLineLength(int group, bool large);
+// The default text of a line for the font choice ("" where the group has fewer lines).
+QString DefaultGroupText(int group, int line, bool large);
+// The label of a line: its default text, with the few lines the page labels otherwise.
+QString GroupLineLabel(int group, int line, bool large);
+
+// The page's copies: the CP936 bytes of each line, without NUL.
+struct TerminalTexts {
+    std::array<std::array<QByteArray, kGroupLines>, kTextGroups> lines;
+
+    QByteArray& line(int group, int l)
+    {
+        return lines[static_cast<std::size_t>(group)][static_cast<std::size_t>(l)];
+    }
+    const QByteArray& line(int group, int l) const
+    {
+        return lines[static_cast<std::size_t>(group)][static_cast<std::size_t>(l)];
+    }
+};
+
+TerminalTexts ReadTerminalTexts(const MessageArea& messages);
+// Each line into its slot: at most the slot's width - 1 bytes, cut between characters, and a NUL.
+// The bytes behind the NUL keep their values.
+void WriteTerminalTexts(const TerminalTexts& texts, MessageArea& messages);
+// The width-changing groups (or all groups) take the default texts of the font choice.
+void ApplyFontDefaults(TerminalTexts& texts, bool large);
+void ResetTerminalTexts(TerminalTexts& texts, bool large);
+
+// "导入提示和消息 ...": the texts and the font flag of another project file.
+enum class TextImport { Taken, CannotOpen, WrongFormat, Incomplete };
+inline constexpr char kImportIncomplete[] = "文件不完整 !!!";
+// Takes the 26 groups and allPromptsLarge from the file's bytes only when its first ten bytes
+// are the project tag and it holds all of them; otherwise texts and large are unchanged.
+TextImport ImportTerminalTexts(const QByteArray& file, TerminalTexts& texts, bool& large);
+TextImport ImportTerminalTextsFile(const QString& path, TerminalTexts& texts, bool& large);
+
+} // namespace vosket

@@ -1,0 +1,258 @@
+// The settings and startup pages and the system settings dialog, driven offscreen.
+#include "generator/project/projectfile.h"
+#include "generator/ui/editorsheet.h"
+#include "generator/ui/settingspage.h"
+#include "generator/ui/startuppage.h"
+#include "tests/generator/ui/findcontrol.h"
+#include "tests/generator/ui/widgetapp.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/scriptedmodal.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace vosket;
+
+namespace {
+
+using testsupport::Control;
+
+class EditorSettings : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { testsupport::ensureWidgetApplication(); }
+    void SetUp() override { NewProject(project); }
+
+    Project project;
+    testsupport::ScriptedModal modal;
+    testsupport::ScriptedDialogs dialogs;
+};
+
+TEST_F(EditorSettings, PasswordWarningsShowOnceAndTheCorrectedTextStands)
+{
+    const struct {
+        const char* typed;
+        bool paste;
+        const char* left;
+        const char* warning;
+    } cases[] = {
+        { "ab#c", false, "abc", "警告|无效字符!!!" },
+        { "a-b-c", true, "abc", "警告|无效字符!!!" },
+        { "abcdefghijk", false, "abcdefghij", "警告|密码过长!!!" },
+        { "abcdefghij#", true, "abcdefghij", "警告|密码过长!!!" },
+    };
+    for (const auto& c : cases) {
+        dialogs.messages.clear();
+        SettingsPage page(project);
+        auto* edit = Control<QLineEdit>(&page, "edit501");
+        if (c.paste)
+            edit->setText(QString::fromUtf8(c.typed));
+        else
+            QTest::keyClicks(edit, QString::fromUtf8(c.typed));
+        EXPECT_EQ(edit->text(), QString::fromUtf8(c.left)) << c.typed;
+        EXPECT_EQ(dialogs.messages, QStringList { QString::fromUtf8(c.warning) }) << c.typed;
+        EXPECT_EQ(SlotText(page.settingsCopy().password()), QString::fromUtf8(c.left)) << c.typed;
+    }
+}
+
+TEST_F(EditorSettings, SystemDialogEditsTheCopyAndCancelPutsItBack)
+{
+    SettingsPage page(project);
+    SystemSettings& s = page.settingsCopy();
+    const auto run = [&](std::function<void(QDialog&)> drive, bool ok) {
+        modal.steps.push_back([drive, ok](QDialog& d) {
+            drive(d);
+            ok ? d.accept() : d.reject();
+            return ok ? 1 : 0;
+        });
+        Control<QPushButton>(&page, "button201")->click();
+    };
+    run([](QDialog& d) { Control<QComboBox>(&d, "combo603")->setCurrentIndex(3); }, false);
+    EXPECT_EQ(s.linkBaud(), 0);
+    run(
+        [](QDialog& d) {
+            auto* upload = Control<QComboBox>(&d, "combo601");
+            auto* phone = Control<QLineEdit>(&d, "edit501");
+            EXPECT_FALSE(phone->isEnabled());
+            upload->setCurrentIndex(2);
+            EXPECT_TRUE(phone->isEnabled());
+            phone->setText("0123456789012345678912");
+            EXPECT_EQ(phone->text().size(), 20);
+            Control<QComboBox>(&d, "combo604")->setCurrentIndex(1);
+            auto* backlight = Control<QLineEdit>(&d, "edit504");
+            EXPECT_TRUE(backlight->isEnabled());
+            backlight->setText("5");
+            backlight->setText("12");
+            auto* prompt = Control<QLineEdit>(&d, "edit506");
+            Control<QRadioButton>(&d, "radio302")->click();
+            EXPECT_FALSE(prompt->isEnabled());
+            Control<QRadioButton>(&d, "radio301")->click();
+            EXPECT_EQ(prompt->text(), QStringLiteral("0"));
+            EXPECT_TRUE(prompt->isEnabled());
+            Control<QComboBox>(&d, "combo606")->setCurrentIndex(0);
+            EXPECT_FALSE(prompt->isEnabled());
+            EXPECT_FALSE(Control<QRadioButton>(&d, "radio301")->isEnabled());
+        },
+        true);
+    EXPECT_EQ(s.uploadPort(), 2);
+    EXPECT_EQ(SlotText(s.phoneNumber()), QStringLiteral("01234567890123456789"));
+    EXPECT_EQ(s.backlight(), 1);
+    EXPECT_EQ(s.backlightOffTime(), 5); // 12 is past the bound
+    EXPECT_EQ(s.promptDuration(), 0);
+    EXPECT_EQ(s.recordPrompt(), 0);
+    run([](QDialog& d) { Control<QLineEdit>(&d, "edit504")->setText("x"); }, true);
+    EXPECT_EQ(s.backlightOffTime(), 1);
+    EXPECT_EQ(modal.shown, 3);
+
+    auto* fn = Control<QComboBox>(&page, "combo601");
+    auto* function = Control<QComboBox>(&page, "combo602");
+    fn->setCurrentIndex(3);
+    function->setCurrentIndex(18);
+    EXPECT_EQ(s.fnKey(3), 18);
+    Control<QPushButton>(&page, "button203")->click();
+    EXPECT_EQ(s.securityFlag(11), 1);
+    Control<QPushButton>(&page, "button202")->click();
+    EXPECT_EQ(fn->currentIndex(), 0);
+    for (int k = 0; k < SystemSettings::kFnKeys; ++k) {
+        fn->setCurrentIndex(k);
+        EXPECT_EQ(function->currentText(), QStringLiteral("空")) << k;
+    }
+    EXPECT_FALSE(Control<QCheckBox>(&page, "check112")->isChecked());
+    EXPECT_EQ(s.uploadPort(), 0);
+}
+
+TEST_F(EditorSettings, EachPageWritesOnlyItsOwnBytes)
+{
+    project.system.bytes.fill(0xA5);
+    project.messages.bytes.fill(0x5A);
+    const Project before = project;
+    EditorSheet sheet(project, {});
+    ASSERT_EQ(sheet.tabs()->count(), 6);
+    EXPECT_EQ(sheet.tabs()->tabText(5), QStringLiteral("启动"));
+    sheet.tabs()->setCurrentIndex(4);
+    Control<QCheckBox>(sheet.page(4), "check101")->setChecked(false);
+    sheet.tabs()->setCurrentIndex(5);
+    sheet.accept();
+
+    SystemSettings expected = before.system;
+    expected.securityFlag(0) = 0;
+    expected.startTarget() = 1;
+    expected.allPromptsLarge() = 1;
+    EXPECT_EQ(project.system.bytes, expected.bytes);
+    EXPECT_EQ(project.messages.bytes, before.messages.bytes); // no text was changed
+}
+
+TEST_F(EditorSettings, StartupSeparatorsEchoEachOtherOnce)
+{
+    project.system.fieldSeparator(0) = 0;
+    project.system.fieldSeparator(1) = ',';
+    {
+        StartupPage page(project);
+        EXPECT_EQ(Control<QComboBox>(&page, "combo601")->currentIndex(), 0);
+        EXPECT_FALSE(Control<QLineEdit>(&page, "edit501")->isEnabled());
+        page.apply(project);
+        EXPECT_EQ(project.system.fieldSeparator(1), 0);
+    }
+    StartupPage page(project);
+    Control<QComboBox>(&page, "combo601")->setCurrentIndex(1);
+    EXPECT_TRUE(Control<QLineEdit>(&page, "edit503")->isEnabled());
+    EXPECT_FALSE(Control<QLineEdit>(&page, "edit504")->isEnabled());
+    auto* ascii = Control<QLineEdit>(&page, "edit501");
+    auto* text = Control<QLineEdit>(&page, "edit503");
+    ascii->setText("59");
+    EXPECT_EQ(text->text(), QStringLiteral(";"));
+    ascii->setText("300");
+    EXPECT_EQ(text->text(), QStringLiteral(";"));
+    ascii->setText("k");
+    EXPECT_EQ(ascii->text(), QStringLiteral("0"));
+    EXPECT_EQ(text->text(), QString());
+    text->setText("|x");
+    EXPECT_EQ(text->text(), QStringLiteral("|"));
+    EXPECT_EQ(ascii->text(), QStringLiteral("124"));
+    page.apply(project);
+    EXPECT_EQ(project.system.fieldSeparator(0), '|');
+}
+
+TEST_F(EditorSettings, StartupTextsKeepTheProjectsUntilTheFontIsToggled)
+{
+    SetSlotText(project.messages.slot(2, 0), QStringLiteral("工具一览"));
+    project.system.allPromptsLarge() = 0;
+    StartupPage page(project);
+    auto* groups = Control<QComboBox>(&page, "combo610");
+    groups->activated(1);
+    auto* line1 = Control<QLineEdit>(&page, "edit511");
+    EXPECT_EQ(line1->text(), QStringLiteral("工具一览"));
+    EXPECT_EQ(groups->currentText(), QStringLiteral("系统工具 (8x16)"));
+    line1->setText("ABCDEFGHIJKLMNOPQ");
+    EXPECT_EQ(line1->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
+    EXPECT_EQ(Control<QLabel>(&page, "static417")->text(), QStringLiteral("7. 内存 & 电池"));
+
+    auto* large = Control<QCheckBox>(&page, "check101");
+    large->setChecked(true);
+    EXPECT_EQ(groups->currentText(), QStringLiteral("系统工具 (8x12)"));
+    EXPECT_EQ(line1->text(), QStringLiteral("1.系统设置  "));
+    line1->setText("ABCDEFGHIJKLM");
+    EXPECT_EQ(line1->text(), QStringLiteral("ABCDEFGHIJKL"));
+    groups->activated(7);
+    EXPECT_FALSE(Control<QLineEdit>(&page, "edit515")->isEnabled());
+    large->setChecked(false);
+    groups->activated(1);
+    EXPECT_EQ(line1->text(), QStringLiteral("1.系统设置  ")); // the defaults, not the earlier edits
+
+    page.apply(project);
+    EXPECT_EQ(SlotText(project.messages.slot(2, 0)), QStringLiteral("1.系统设置  "));
+    EXPECT_EQ(project.system.allPromptsLarge(), 0);
+}
+
+TEST_F(EditorSettings, ResetAndImportCountAsChangesAndAWrongFileChangesNothing)
+{
+    QTemporaryDir folder;
+    Project other;
+    NewProject(other);
+    SetSlotText(other.messages.slot(22, 0), QStringLiteral("连接中"));
+    other.system.allPromptsLarge() = 0;
+    const QString good = folder.filePath("OTHER.VSK");
+    const QString wrong = folder.filePath("WRONG.VSK");
+    const QByteArray bytes = ProjectFileBytes(other);
+    const QByteArray otherTag = QByteArray("7400") + bytes.mid(4);
+    for (const auto& [name, data] : { std::pair { good, bytes }, std::pair { wrong, otherTag } }) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    }
+
+    SetSlotText(project.messages.slot(22, 0), QStringLiteral("请稍候"));
+    StartupPage page(project);
+    dialogs.fileNames = { wrong, good };
+    EXPECT_EQ(page.ImportPromptsAndMessages(), 0);
+    EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("错误|格式不匹配 !!!") });
+    EXPECT_FALSE(page.textsChanged());
+    EXPECT_TRUE(Control<QCheckBox>(&page, "check101")->isChecked());
+    EXPECT_EQ(page.ImportPromptsAndMessages(), 1);
+    EXPECT_FALSE(Control<QCheckBox>(&page, "check101")->isChecked());
+    EXPECT_EQ(Control<QComboBox>(&page, "combo610")->itemText(7), QStringLiteral("上传端口 (6x16)"));
+    EXPECT_EQ(page.ImportPromptsAndMessages(), 0); // cancelled
+    page.apply(project);
+    EXPECT_EQ(SlotText(project.messages.slot(22, 0)), QStringLiteral("连接中"));
+
+    SetSlotText(project.messages.slot(22, 0), QStringLiteral("请稍候"));
+    project.system.fieldSeparator(0) = ';';
+    project.system.startTarget() = 1;
+    StartupPage reset(project);
+    Control<QPushButton>(&reset, "button202")->click();
+    reset.apply(project);
+    EXPECT_EQ(SlotText(project.messages.slot(22, 0)), QStringLiteral("正在连接... "));
+    EXPECT_EQ(project.system.fieldSeparator(0), ',');
+    EXPECT_EQ(project.system.startTarget(), 0);
+    EXPECT_EQ(project.system.allPromptsLarge(), 0); // the font choice stays
+}
+
+} // namespace
