@@ -58,22 +58,27 @@ MenuPage::MenuPage(EditorWorkCopy& work, Project& project, QWidget* parent)
     StoreIndex(escape, [this] { return &menu().escapeTarget(); }, &showing);
     connect(title, &QLineEdit::textChanged, this,
         [this] { cutAndStore(title, static_cast<qsizetype>(MenuRecord::kSmallFontWidth), menu().title()); });
+    // 101-104 switch a byte of the menu, 105 the per-form-file option of the project.
     uint8_t& (MenuRecord::*const fields[])() = { &MenuRecord::titleOn, &MenuRecord::saveTitle,
         &MenuRecord::saveSelectedItem, &MenuRecord::passOn };
-    for (int i = 0; i < 5; ++i) {
-        connect(checks[static_cast<std::size_t>(i)], &QCheckBox::toggled, this, [this, i, fields](bool on) {
+    for (int i = 0; i < 4; ++i) {
+        uint8_t& (MenuRecord::*field)() = fields[i];
+        connect(checks[static_cast<std::size_t>(i)], &QCheckBox::toggled, this, [this, i, field](bool on) {
             if (showing)
                 return;
-            if (i == 4)
-                this->work.perFormFile = on ? 1 : 0;
-            else
-                (menu().*fields[i])() = on ? 1 : 0;
+            (menu().*field)() = on ? 1 : 0;
             if (i == 0)
                 title->setEnabled(on);
-            if (i != 3)
+            if (field != &MenuRecord::passOn)
                 UpdateTransferCheck();
         });
     }
+    connect(checks[4], &QCheckBox::toggled, this, [this](bool on) {
+        if (showing)
+            return;
+        this->work.perFormFile = on ? 1 : 0;
+        UpdateTransferCheck();
+    });
     connect(reset, &QPushButton::clicked, this, [this] {
         ResetMenus();
         ShowMenuPage();
