@@ -69,7 +69,7 @@ MenuPage::MenuPage(EditorWorkCopy& work, Project& project, QWidget* parent)
             (menu().*field)() = on ? 1 : 0;
             if (i == 0)
                 title->setEnabled(on);
-            if (field != &MenuRecord::passOn)
+            if (i != 3) // 传递 itself follows no rule
                 UpdateTransferCheck();
         });
     }
