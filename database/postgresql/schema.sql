@@ -43,8 +43,8 @@ create index ix_proc_main_groupno on c_proc_main (groupno);
 create index ix_proc_main_ck_groupno on c_proc_main (ck_groupno);
 create index ix_proc_main_tk_groupno on c_proc_main (tk_groupno);
 create index ix_proc_main_sts on c_proc_main (proc_sts);
--- The combined product query by model.
-create index ix_proc_main_mod on c_proc_main (proc_mod);
+-- The combined product query by model, and by model within a range of stock-in days.
+create index ix_proc_main_mod on c_proc_main (proc_mod, rk_date);
 create index ix_proc_main_ck_date on c_proc_main (ck_date, ck_station_no, ck_groupno);
 create index ix_proc_main_tk_date on c_proc_main (tk_date, tk_station_no, tk_groupno);
 

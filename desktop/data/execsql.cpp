@@ -5,6 +5,7 @@
 
 #include <QSqlField>
 #include <QSqlRecord>
+#include <charconv>
 #include <optional>
 
 namespace korvell {
@@ -347,7 +348,15 @@ QDateTime dateTimeOf(const QVariant& stored)
 
 QString dayText(const QDate& date)
 {
-    return QString("%1-%2-%3").arg(date.year()).arg(date.month()).arg(date.day());
+    // Written into one buffer, not through QString::arg: a large result formats a day per row.
+    constexpr int intDigits = 11; // an int's digits and sign
+    char text[3 * intDigits + 2];
+    char* p = std::to_chars(text, text + intDigits, date.year()).ptr;
+    *p++ = '-';
+    p = std::to_chars(p, p + intDigits, date.month()).ptr;
+    *p++ = '-';
+    p = std::to_chars(p, p + intDigits, date.day()).ptr;
+    return QString::fromLatin1(text, p - text);
 }
 
 Backend currentBackend()

@@ -35,4 +35,11 @@ Field Recordset::field(int position) const
     return { names[position], types[position], eof() ? QVariant() : rows[current][position] };
 }
 
+QVariant Recordset::value(int position) const
+{
+    if (eof() || position < 0 || position >= names.size())
+        return {};
+    return rows[current][position];
+}
+
 } // namespace korvell

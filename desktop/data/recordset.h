@@ -49,7 +49,7 @@ public:
     Field field(int position) const;
     // Shorthand for field(name).value.
     QVariant value(const QString& name) const { return field(name).value; }
-    QVariant value(int position) const { return field(position).value; }
+    QVariant value(int position) const; // as field(position).value, without building the field
     bool hasField(const QString& name) const;
 
 private:

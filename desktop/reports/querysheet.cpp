@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <algorithm>
+#include <cmath>
 
 namespace korvell {
 
@@ -11,6 +12,29 @@ namespace {
 
     constexpr platform::BgrColor white = 0xFFFFFF;
     constexpr int totalsColumns = 5; // column 0 and "总计" with three figures
+
+    // "hh:mm:ss" by hand (empty for an invalid time): QTime::toString parses its format per cell.
+    QString clockText(const QTime& time)
+    {
+        if (!time.isValid())
+            return {};
+        char text[] = "00:00:00";
+        const int parts[] = { time.hour(), time.minute(), time.second() };
+        for (int i = 0; i < 3; ++i) {
+            text[3 * i] = char('0' + parts[i] / 10);
+            text[3 * i + 1] = char('0' + parts[i] % 10);
+        }
+        return QString::fromLatin1(text, 8);
+    }
+
+    // Whole numbers below 1e15 print as integers (as 'g' with 15 digits prints them) without
+    // the general, much slower, digit generation.
+    QString numberText(double number)
+    {
+        if (std::abs(number) < 1e15 && std::trunc(number) == number)
+            return QString::number(qint64(number));
+        return QString::number(number, 'g', 15);
+    }
 
     QString labelled(const QString& label, const Recordset& totals, int position)
     {
@@ -28,11 +52,11 @@ QString cellText(const QVariant& value)
         return dayText(value.toDate());
     case QMetaType::QDateTime: {
         const QDateTime moment = value.toDateTime();
-        return dayText(moment.date()) + ' ' + moment.time().toString(QStringLiteral("HH:mm:ss"));
+        return dayText(moment.date()) + ' ' + clockText(moment.time());
     }
     case QMetaType::Double:
     case QMetaType::Float:
-        return QString::number(value.toDouble(), 'g', 15);
+        return numberText(value.toDouble());
     default:
         return value.toString();
     }
