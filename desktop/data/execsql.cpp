@@ -120,6 +120,7 @@ namespace {
         ShowToast("数据库连接发生错误", "请检查网络或数据库服务器", ToastRed);
         SqlResult result;
         result.error = why;
+        result.connectionLost = true;
         return result;
     }
 

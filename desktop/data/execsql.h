@@ -15,6 +15,7 @@ struct SqlResult {
     RecordsetPtr rs;       // the rows of a query (ok and a query), else null
     int rowsAffected = -1; // for a command
     QString error;         // the driver's text when !ok
+    bool connectionLost = false; // the server did not answer (its toast is shown)
     explicit operator bool() const { return ok; }
 };
 

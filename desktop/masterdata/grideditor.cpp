@@ -178,7 +178,7 @@ GridEditor::RowState GridEditor::saveRow(int row, QString& failure)
         keyParams(key));
     if (!found) {
         failure = found.error;
-        return RowState::Failed;
+        return found.connectionLost ? RowState::Lost : RowState::Failed;
     }
 
     SqlResult written;
@@ -210,7 +210,7 @@ GridEditor::RowState GridEditor::saveRow(int row, QString& failure)
     }
     if (!written) {
         failure = written.error;
-        return RowState::Failed;
+        return written.connectionLost ? RowState::Lost : RowState::Failed;
     }
     return RowState::Saved;
 }
@@ -232,6 +232,10 @@ SaveOutcome GridEditor::save()
             break;
         case RowState::Skipped:
             break;
+        case RowState::Lost:
+            // The connection toast stays: the rows keep their edits for a save once the server is back.
+            ++outcome.failed;
+            return outcome;
         }
     }
     if (outcome.failed == 0)

@@ -52,7 +52,7 @@ public:
     bool deleteOnMouseButton(int button, int row);
 
 private:
-    enum class RowState { Skipped, Saved, Failed };
+    enum class RowState { Skipped, Saved, Failed, Lost };
     RowState saveRow(int row, QString& failure);
     bool requiredFilled(int row) const;
     QString keyCondition() const;

@@ -149,6 +149,10 @@ SaveOutcome GroupRightsEditor::save(int groupRow)
                     { query, maintain, program, group });
         if (written) {
             ++outcome.saved;
+        } else if (written.connectionLost) {
+            // The connection toast stays: the shown rights are saved again once the server is back.
+            ++outcome.failed;
+            return outcome;
         } else if (outcome.failed++ == 0) {
             firstFailure = QStringLiteral("%1：%2").arg(program, written.error);
         }

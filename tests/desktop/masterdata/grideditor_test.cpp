@@ -225,6 +225,22 @@ TEST_P(GridEditorDb, DatabaseFailuresAreCountedInsteadOfReportedAsSuccess)
     EXPECT_EQ(rowCount("c_log", "logmsg=?", { "对班组信息进行修改" }), 0) << "nothing was changed";
 }
 
+TEST_P(GridEditorDb, ALostServerShowsTheConnectionMessageAndTheEditsSaveOnceItIsBack)
+{
+    LoadedEditor loaded(bzformConfig());
+    auto& [sheet, editor] = loaded;
+    type(sheet, 1, { "1001", "检验组", "", "" });
+    type(sheet, 2, { "1002", "称重组", "", "" });
+    const DsnKeys reachable = masterdatatest::loseServer();
+    toasts.clear();
+    EXPECT_EQ(editor.save().saved, 0);
+    EXPECT_EQ(toasts.last(), masterdatatest::connectionToast);
+
+    masterdatatest::bringServerBack(reachable);
+    EXPECT_EQ(editor.save().saved, 2);
+    EXPECT_EQ(rowCount("c_bzname"), 2);
+}
+
 TEST_P(GridEditorDb, DeleteNeedsRightButtonARecordRowItsRequiredCellsAndRightsEleven)
 {
     const EditorConfig& c = jzformConfig();

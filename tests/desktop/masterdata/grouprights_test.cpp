@@ -186,6 +186,22 @@ TEST_P(GroupRightsDb, DeletingNeedsRightsElevenEvenForTheSuperUser)
     EXPECT_FALSE(editor.deleteOnMouseButton(1, rowOf(masterdatatest::testGroup)));
 }
 
+TEST_P(GroupRightsDb, ALostServerShowsTheConnectionMessageAndTheRightsSaveOnceItIsBack)
+{
+    editor.loadGroups();
+    const int blank = 5;
+    groups.editCell(blank, 1, "质检组");
+    ASSERT_TRUE(editor.showRights(blank));
+    const DsnKeys reachable = masterdatatest::loseServer();
+    toasts.clear();
+    EXPECT_EQ(editor.save(blank).saved, 0);
+    EXPECT_EQ(toasts.last(), masterdatatest::connectionToast);
+
+    masterdatatest::bringServerBack(reachable);
+    EXPECT_EQ(editor.save(blank).saved, programs);
+    EXPECT_EQ(rowCount("c_usergroup", "groupname=?", { "质检组" }), programs);
+}
+
 // The database refuses to insert or delete rights rows of one group, as a constraint would.
 TEST_P(GroupRightsDb, RefusedRowsAreCountedAndARefusedDeleteKeepsTheGroup)
 {

@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the master-data database tests: a logged-in user with chosen rights, records typed
 // into a sheet, and records stored straight into an editor's table.
+#include "desktop/data/dsn.h"
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
 #include "desktop/masterdata/editorconfig.h"
@@ -24,6 +25,25 @@ inline int rowOf(const platform::SheetModel& sheet, const QString& text)
     }
     return -1;
 }
+
+// Points nd.dsn at a server that does not answer; gives back the keys that reach the real one.
+inline korvell::DsnKeys loseServer()
+{
+    const QString dsn = korvell::loginState().myapppath + "nd.dsn";
+    const korvell::DsnKeys reachable = korvell::readDsnKeys(dsn);
+    korvell::writeDsnKeys(dsn, { { "DRIVER", "PostgreSQL" }, { "SERVER", "127.0.0.1" }, { "PORT", "1" },
+        { "DATABASE", "korvell" }, { "UID", "postgres" } });
+    korvell::resetConnection();
+    return reachable;
+}
+
+inline void bringServerBack(const korvell::DsnKeys& reachable)
+{
+    korvell::writeDsnKeys(korvell::loginState().myapppath + "nd.dsn", reachable);
+    korvell::resetConnection();
+}
+
+inline const QString connectionToast = QStringLiteral("数据库连接发生错误|请检查网络或数据库服务器|1");
 
 class MasterDataTest : public testsupport::DatabaseTest {
 protected:
