@@ -1,4 +1,7 @@
 // The menu, lookup and barcode pages and the symbology dialogs, driven offscreen.
+#include "generator/link/projectlink.h"
+#include "generator/project/gbk.h"
+#include "generator/project/programimage.h"
 #include "generator/ui/barcodepage.h"
 #include "generator/ui/editorsheet.h"
 #include "generator/ui/lookuppage.h"
@@ -6,7 +9,9 @@
 #include "generator/ui/symbologydlg.h"
 #include "tests/generator/ui/findcontrol.h"
 #include "tests/generator/ui/widgetapp.h"
+#include "tests/support/scripteddialogs.h"
 #include "tests/support/scriptedmodal.h"
+#include "tests/support/simterminal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -139,6 +144,38 @@ TEST_F(EditorPages, BarcodeOkWritesOnlyThePagesBitsAndDialogsSurviveCancel)
     Control<QPushButton>(sheet.page(3), "button201")->click();
     sheet.reject();
     EXPECT_EQ(project.barcode.bits(BarcodeSettings::kOptions39, 4), 1u);
+}
+
+TEST_F(EditorPages, EditedBarcodeSettingsAndMenusReachTheTerminal)
+{
+    {
+        EditorSheet sheet(project, {});
+        sheet.tabs()->setCurrentIndex(1);
+        Control<QLineEdit>(sheet.page(1), "edit501")->setText("出库");
+        sheet.tabs()->setCurrentIndex(3);
+        Control<QCheckBox>(sheet.page(3), "check110")->setChecked(false); // Code 93
+        Control<QCheckBox>(sheet.page(3), "check108")->setChecked(true); // MSI
+        sheet.accept();
+    }
+    linktest::PtyPair pty;
+    qputenv("VOSKET_COM1", pty.slavePath.toLocal8Bit());
+    testsupport::ScriptedDialogs dialogs;
+    linktest::SimTerminal terminal(pty, linktest::SimBehaviour {});
+    project.comm.portIndex() = 0;
+    const int sent = DownloadToTerminal(project, 0, 0);
+    terminal.stop();
+    qunsetenv("VOSKET_COM1");
+    ASSERT_EQ(sent, 1) << dialogs.messages.join('|').toStdString();
+    ASSERT_GE(terminal.image.size(), kImageMenusOffset + MenuRecord::kSize);
+    const std::vector<uint8_t> barcode(terminal.image.begin(), terminal.image.begin() + BarcodeSettings::kSize);
+    EXPECT_EQ(barcode, std::vector<uint8_t>(project.barcode.bytes.begin(), project.barcode.bytes.end()));
+    BarcodeSettings received;
+    std::copy(barcode.begin(), barcode.end(), received.bytes.begin());
+    EXPECT_FALSE(received.enabled(Symbology::Code93));
+    EXPECT_TRUE(received.enabled(Symbology::Msi));
+    const QByteArray item = ToGbk(QStringLiteral("出库"));
+    const auto start = terminal.image.begin() + kImageMenusOffset + MenuRecord::kItemTexts;
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(&*start), item.size()), item);
 }
 
 TEST_F(EditorPages, EachSymbologyDialogWritesOnlyItsOwnBitsOnOk)
