@@ -64,7 +64,7 @@ namespace {
         return c;
     }
 
-    // Production over a range of stock-in dates, grouped by column g with model and specification.
+    // Production over a range of stock-in dates, grouped by column g with model and product size.
     QueryConfig statisticsWindow(const char* name, const char* caption, const char* printTitle,
         const QString& g, const QString& gCaption)
     {
@@ -143,7 +143,7 @@ QString prefixPattern(const QString& text)
     return escaped + '%';
 }
 
-// Grouped by specification first: grouped by model first, SQLite would walk the model index and
+// Grouped by product size first: grouped by model first, SQLite would walk the model index and
 // fetch every row through it, several times slower than one pass over the table.
 const QueryConfig& kcstatformConfig()
 {

@@ -11,7 +11,7 @@ namespace korvell {
 struct WeighingEntry {
     QString gross; // current weight as received, e.g. "12.34" or " 9.80"
     QString tare; // the product's tare
-    QString spec; // the product's specification, e.g. "0.35"
+    QString spec; // the product's size, e.g. "0.35"
     QDate day; // stock-in day
     QString order; // current stock-in order number
     QString model; // product code
@@ -27,7 +27,7 @@ struct WeighedItem {
 };
 
 // Stores the item. Nothing is stored (and a toast says why) when the gross weight or tare is no
-// weight (weightOf) or the net weight leaves the weights' range, when the specification is not a
+// weight (weightOf) or the net weight leaves the weights' range, when the product size is not a
 // number, when no number can be made, or when the insert fails.
 std::optional<WeighedItem> SaveWeighingRecord(const WeighingEntry& entry);
 

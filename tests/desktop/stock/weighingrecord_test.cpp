@@ -157,7 +157,7 @@ TEST_P(WeighingRecord, ALockedItemTableFailsTheSaveWithinAFewSeconds)
 
 TEST_P(WeighingRecord, FailedInsertIsReported)
 {
-    // The serial number the next item gets is taken already (an item of another specification
+    // The serial number the next item gets is taken already (an item of another product size
     // with a count below the station's range), so the insert fails.
     ASSERT_TRUE(insertItem({ .serialno = "2006081003510001", .groupno = "x", .count_num = 10000 }));
     toasts.clear();
