@@ -28,7 +28,6 @@ public:
     QTabWidget* tabs() const { return pageTabs; }
     // The page at index, or nullptr while it has not been shown.
     EditorPage* page(int index) const;
-    EditorWorkCopy& workCopy() { return work; }
 
     void accept() override;
 

@@ -23,7 +23,6 @@ public:
     void reject() override;
 
     CodeBuffer& prefixCodes() { return prefix; }
-    CodeBuffer& suffixCodes() { return suffix; }
 
 protected:
     LineAttributesDlg(EditorWorkCopy& work, QWidget* parent);
