@@ -15,15 +15,18 @@ namespace {
 
 constexpr int kKeys = 100000;
 
-// One trip from the main menu through both forms and back; keys 10 switch letters on and off.
-const std::vector<int> kScript = {
-    1, 1, // menu 1, form 1
-    4, 2, 18, 2, 19, // quantity
-    10, 2, 2, 3, 7, 7, 7, 7, 7, 8, 10, 19, // batch by multi-tap
-    1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 4, 14, 19, 19, 19, // remark over its continuation line
-    16, 19, 5, // a refused character and the error screen
-    10, 9, 9, 9, 19, // confirm on form 2, back to menu 1
-    15, 14, 17, // main menu
+using enum Key;
+
+// One trip from the main menu through both forms and back.
+const std::vector<Key> kScript = {
+    One, One, // menu 1, form 1
+    Four, Two, Delete, Two, Enter, // quantity
+    Mode, Two, Two, Three, Seven, Seven, Seven, Seven, Seven, Eight, Mode, Enter, // batch by multi-tap
+    One, Two, Three, Four, Five, Six, Seven, Eight, Nine, One, Two, Three, Four, Up, Enter, Enter,
+    Enter, // remark over its continuation line
+    Point, Enter, Five, // a refused character and the error screen
+    Mode, Nine, Nine, Nine, Enter, // confirm on form 2, back to menu 1
+    Down, Up, Escape, // main menu
 };
 
 std::size_t HeapInUse()
@@ -38,8 +41,8 @@ void BM_SimulatorKeys(benchmark::State& state)
     Simulator sim(project);
     std::size_t step = 0;
     auto press = [&] {
-        const int key = kScript[step++ % kScript.size()];
-        if ((key == 10 || key == 17) && sim.screen().state() == TextScreen::FormInput)
+        const Key key = kScript[step++ % kScript.size()];
+        if (SwitchesMode(key) && sim.screen().state() == TextScreen::FormInput)
             sim.screen().setAlphaMode(!sim.screen().alphaMode());
         sim.SimulatorKey(key);
         if (step % 3 == 0)

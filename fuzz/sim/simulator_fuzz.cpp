@@ -81,13 +81,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const int code = data[i] % 23;
         if (code == 0) {
             sim.tick();
-        } else if (code <= 20) {
-            // As the face does: keys 10 and 17 flip the mode while a field is typed.
-            if ((code == 10 || code == 17) && sim.screen().state() == TextScreen::FormInput)
+        } else if (code <= FaceKeyCount) {
+            // As the face does: it flips the mode while a field is typed.
+            const Key key = FaceKey(code);
+            if (SwitchesMode(key) && sim.screen().state() == TextScreen::FormInput)
                 sim.screen().setAlphaMode(!sim.screen().alphaMode());
-            sim.SimulatorKey(code);
-        } else if (code == 21) {
-            sim.SimulatorKey(Simulator::RestartKey);
+            sim.SimulatorKey(key);
+        } else if (code == FaceKeyCount + 1) {
+            sim.SimulatorKey(Key::Restart);
         } else {
             sim.reset();
         }

@@ -22,26 +22,26 @@ namespace {
 
     // The characters a key gives: one in digit mode, a multi-tap group in alpha mode.
     struct KeyCharacters {
-        int key;
+        Key key;
         char digit;
         const char* letters;
     };
     constexpr KeyCharacters kKeyCharacters[] = {
-        { 1, '1', " " },
-        { 2, '2', "ABC" },
-        { 3, '3', "DEF" },
-        { 4, '4', "GHI" },
-        { 5, '5', "JKL" },
-        { 6, '6', "MNO" },
-        { 7, '7', "PQRS" },
-        { 8, '8', "TUV" },
-        { 9, '9', "WXYZ" },
-        { 11, '0', "/*" },
-        { 13, '-', "+$" },
-        { 16, '.', "%#" },
+        { Key::One, '1', " " },
+        { Key::Two, '2', "ABC" },
+        { Key::Three, '3', "DEF" },
+        { Key::Four, '4', "GHI" },
+        { Key::Five, '5', "JKL" },
+        { Key::Six, '6', "MNO" },
+        { Key::Seven, '7', "PQRS" },
+        { Key::Eight, '8', "TUV" },
+        { Key::Nine, '9', "WXYZ" },
+        { Key::Zero, '0', "/*" },
+        { Key::Minus, '-', "+$" },
+        { Key::Point, '.', "%#" },
     };
 
-    const KeyCharacters* CharactersOf(int key)
+    const KeyCharacters* CharactersOf(Key key)
     {
         for (const KeyCharacters& k : kKeyCharacters) {
             if (k.key == key)
@@ -259,20 +259,20 @@ void Simulator::placeCursor()
     display.setCursor(QPoint(std::min(lines[static_cast<size_t>(line)].typingColumn, formWidth() - 1), line));
 }
 
-void Simulator::formKey(int key)
+void Simulator::formKey(Key key)
 {
     switch (key) {
-    case 14:
+    case Key::Up:
         previousLine();
         return;
-    case 17:
+    case Key::Escape:
         goTo(form().escapeTarget(), true);
         return;
-    case 18:
+    case Key::Delete:
         deleteCharacter();
         return;
-    case 19:
-    case 20:
+    case Key::Enter:
+    case Key::RightEnter:
         enter();
         return;
     default:
@@ -287,7 +287,7 @@ void Simulator::formKey(int key)
         typeCharacter(characters->digit);
 }
 
-void Simulator::multiTap(int key)
+void Simulator::multiTap(Key key)
 {
     const QByteArrayView letters(CharactersOf(key)->letters);
     if (display.pendingCharacter() != 0 && key == pendingKey)

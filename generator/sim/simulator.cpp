@@ -19,17 +19,17 @@ namespace {
     constexpr int kSettingsLines = 8;
     constexpr int kTicksPerSecond = 10;
 
-    bool IsEnter(int key)
+    bool IsEnter(Key key)
     {
-        return key == 19 || key == 20;
+        return key == Key::Enter || key == Key::RightEnter;
     }
 
-    // The number a key chooses on a menu: keys 1-9, and 11 for item 10; 0 for other keys.
-    int ChosenItem(int key)
+    // The item a key chooses on a menu: keys 1-9, and the 0 key for item 10; 0 for other keys.
+    int ChosenItem(Key key)
     {
-        if (key >= 1 && key <= 9)
-            return key;
-        return key == 11 ? 10 : 0;
+        if (key >= Key::One && key <= Key::Nine)
+            return KeyNumber(key);
+        return key == Key::Zero ? 10 : 0;
     }
 
     // Whether an item shows anything within the menu's line width.
@@ -63,12 +63,12 @@ Simulator::Simulator(Project& p, QObject* parent)
     ShowMainMenuScreen(true);
 }
 
-void Simulator::SimulatorKey(int key)
+void Simulator::SimulatorKey(Key key)
 {
     if (display.pendingCharacter() != 0 && key != previousKey)
         commitPending();
     previousKey = key;
-    if (key == RestartKey) {
+    if (key == Key::Restart) {
         display.setHighlightedLine(1);
         ShowMainMenuScreen(true);
         return;
@@ -81,7 +81,7 @@ void Simulator::SimulatorKey(int key)
         menuKey(key);
         return;
     case TextScreen::FormInput:
-        if (key != 15)
+        if (key != Key::Down)
             formKey(key);
         return;
     case TextScreen::SystemTools:
@@ -91,7 +91,7 @@ void Simulator::SimulatorKey(int key)
         settingsKey(key);
         return;
     case TextScreen::Connecting:
-        if (key == 17) {
+        if (key == Key::Escape) {
             display.setHighlightedLine(2);
             ShowMainMenuScreen(true);
         }
@@ -120,7 +120,7 @@ void Simulator::reset()
     records = 0;
     transfer.clear();
     display.setPendingCharacter(0);
-    previousKey = 0;
+    previousKey = Key::None;
     display.setHighlightedLine(1);
     ShowMainMenuScreen(true);
 }
@@ -165,31 +165,31 @@ void Simulator::showConnecting()
     display.requestRepaint({ ScreenArea::Whole });
 }
 
-void Simulator::mainMenuKey(int key)
+void Simulator::mainMenuKey(Key key)
 {
     const int highlight = display.highlightedLine();
     if (IsEnter(key)) {
         if (highlight >= 1 && highlight <= kMainMenuItems)
-            mainMenuKey(highlight);
+            mainMenuKey(FaceKey(highlight));
         return;
     }
     switch (key) {
-    case 1:
+    case Key::One:
         runApplication();
         return;
-    case 2:
+    case Key::Two:
         display.setHighlightedLine(0);
         showConnecting();
         return;
-    case 3:
+    case Key::Three:
         display.setHighlightedLine(1);
         showSystemTools();
         return;
-    case 14:
+    case Key::Up:
         display.setHighlightedLine(highlight <= 1 ? kMainMenuItems : highlight - 1);
         ShowMainMenuScreen(false);
         return;
-    case 15:
+    case Key::Down:
         display.setHighlightedLine(highlight >= kMainMenuItems ? 1 : highlight + 1);
         ShowMainMenuScreen(false);
         return;
@@ -198,34 +198,34 @@ void Simulator::mainMenuKey(int key)
     }
 }
 
-void Simulator::systemToolsKey(int key)
+void Simulator::systemToolsKey(Key key)
 {
     const int highlight = display.highlightedLine();
-    if (key == 1 || (IsEnter(key) && highlight == 1)) {
+    if (key == Key::One || (IsEnter(key) && highlight == 1)) {
         display.setHighlightedLine(2);
         showSettings();
-    } else if (key == 14) {
+    } else if (key == Key::Up) {
         display.setHighlightedLine(highlight <= 1 ? systemToolsItems : highlight - 1);
         showSystemTools();
-    } else if (key == 15) {
+    } else if (key == Key::Down) {
         display.setHighlightedLine(highlight >= systemToolsItems ? 1 : highlight + 1);
         showSystemTools();
-    } else if (key == 17) {
+    } else if (key == Key::Escape) {
         display.setHighlightedLine(3);
         ShowMainMenuScreen(true);
     }
 }
 
-void Simulator::settingsKey(int key)
+void Simulator::settingsKey(Key key)
 {
     const int highlight = display.highlightedLine();
-    if ((key >= 1 && key <= 7) || key == 17 || IsEnter(key)) {
+    if ((key >= Key::One && key <= Key::Seven) || key == Key::Escape || IsEnter(key)) {
         display.setHighlightedLine(1);
         showSystemTools();
-    } else if (key == 14) {
+    } else if (key == Key::Up) {
         display.setHighlightedLine(highlight <= 2 ? kSettingsLines : highlight - 1);
         showSettings();
-    } else if (key == 15) {
+    } else if (key == Key::Down) {
         display.setHighlightedLine(highlight < 2 || highlight >= kSettingsLines ? 2 : highlight + 1);
         showSettings();
     }
@@ -292,7 +292,7 @@ void Simulator::showMenu(int number, bool afresh)
     display.requestRepaint({ ScreenArea::Whole });
 }
 
-void Simulator::menuKey(int key)
+void Simulator::menuKey(Key key)
 {
     MenuRecord& m = menu();
     const int items = std::min<int>(m.itemCount(), MenuRecord::kItems);
@@ -305,17 +305,17 @@ void Simulator::menuKey(int key)
             m.currentItem() = static_cast<uint8_t>(chosen - 1);
             goTo(m.nextTarget(chosen - 1), false);
         }
-    } else if (key == 14) {
+    } else if (key == Key::Up) {
         if (selected > 0) {
             m.currentItem() = static_cast<uint8_t>(std::min(selected, selectable) - 1);
             showMenu(number, false);
         }
-    } else if (key == 15) {
+    } else if (key == Key::Down) {
         if (selected + 1 < selectable) {
             m.currentItem() = static_cast<uint8_t>(selected + 1);
             showMenu(number, false);
         }
-    } else if (key == 17) {
+    } else if (key == Key::Escape) {
         goTo(m.escapeTarget(), true);
     } else if (IsEnter(key) && selected < MenuRecord::kItems) {
         goTo(m.nextTarget(selected), false);

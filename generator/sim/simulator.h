@@ -5,9 +5,10 @@
 // input. The project is read at every step; the simulator writes back only its own bytes
 // (selected items, current lines, line data, item counts and last data lines).
 //
-// The editor, once its sheet closes with OK, calls LayoutFormLines() and then SimulatorKey(51)
-// to restart at the main menu; new and open call reset().
+// The editor, once its sheet closes with OK, calls LayoutFormLines() and then
+// SimulatorKey(Key::Restart) to restart at the main menu; new and open call reset().
 #include "generator/project/project.h"
+#include "generator/sim/key.h"
 #include "generator/sim/record.h"
 #include "generator/sim/textscreen.h"
 
@@ -18,15 +19,13 @@ namespace vosket {
 class Simulator final : public QObject {
     Q_OBJECT
 public:
-    // The editor's OK: back to the main menu with line 1 highlighted.
-    static constexpr int RestartKey = 51;
     // Bytes a line's input holds at most.
     static constexpr int InputCapacity = 160;
 
     explicit Simulator(Project& project, QObject* parent = nullptr);
 
-    // Keys 1-20 of the picture, or RestartKey.
-    void SimulatorKey(int key);
+    // A key of the picture, or Key::Restart.
+    void SimulatorKey(vosket::Key key);
     // Every 100 ms: the clock line on the main menu, the multi-tap time-out. Does nothing while
     // a transfer runs, so the screen and the project stay as they are.
     void tick();
@@ -67,10 +66,10 @@ private:
     };
 
     // Built-in screens and menus.
-    void mainMenuKey(int key);
-    void systemToolsKey(int key);
-    void settingsKey(int key);
-    void menuKey(int key);
+    void mainMenuKey(Key key);
+    void systemToolsKey(Key key);
+    void settingsKey(Key key);
+    void menuKey(Key key);
     void runApplication();
     void prepareProject();
     void showGroup(int state, int block, int count, TextScreen::Pitch pitch);
@@ -90,8 +89,8 @@ private:
     void openForm(int number);
     void buildFormScreen();
     void fillTransferLine(int line);
-    void formKey(int key);
-    void multiTap(int key);
+    void formKey(Key key);
+    void multiTap(Key key);
     void commitPending();
     void typeCharacter(char c);
     void clearInput(int line);
@@ -110,8 +109,8 @@ private:
     Project& project;
     TextScreen display;
     int target = 0;
-    int previousKey = 0;
-    int pendingKey = 0;
+    Key previousKey = Key::None;
+    Key pendingKey = Key::None;
     int pendingIndex = 0;
     int pendingTicks = 0;
     int clockTicks = 0;

@@ -6,12 +6,12 @@ namespace vosket::face {
 namespace {
 
     // A key's hit rectangle from inclusive bounds, its image from the corner and size.
-    constexpr Key makeKey(int number, int x0, int x1, int y0, int y1, int ix, int iy, int iw, int ih)
+    constexpr KeyPlace makeKey(int number, int x0, int x1, int y0, int y1, int ix, int iy, int iw, int ih)
     {
-        return Key { number, QRect(QPoint(x0, y0), QPoint(x1, y1)), QRect(ix, iy, iw, ih) };
+        return KeyPlace { FaceKey(number), QRect(QPoint(x0, y0), QPoint(x1, y1)), QRect(ix, iy, iw, ih) };
     }
 
-    const std::array<Key, KeyCount> keyTable = {
+    const std::array<KeyPlace, FaceKeyCount> keyTable = {
         makeKey(1, 31, 76, 311, 335, 29, 309, 50, 29),
         makeKey(2, 84, 128, 311, 335, 82, 309, 49, 29),
         makeKey(3, 134, 179, 311, 335, 132, 309, 50, 29),
@@ -38,37 +38,37 @@ namespace {
     struct Band {
         int top, bottom;
         int left = -1, right = -1; // an extra x condition when left >= 0
-        std::vector<int> keys;
+        std::vector<Key> keys;
     };
 
     const std::vector<Band>& bands()
     {
         static const std::vector<Band> table = {
-            { 201, 236, -1, -1, { 19, 20 } },
-            { 254, 303, 82, 125, { 14, 15 } },
-            { 283, 306, -1, -1, { 13, 16 } },
-            { 245, 277, -1, -1, { 17, 18 } },
-            { 311, 335, -1, -1, { 1, 2, 3 } },
-            { 342, 366, -1, -1, { 4, 5, 6 } },
-            { 373, 396, -1, -1, { 7, 8, 9 } },
-            { 404, 427, -1, -1, { 10, 11, 12 } },
+            { 201, 236, -1, -1, { Key::Enter, Key::RightEnter } },
+            { 254, 303, 82, 125, { Key::Up, Key::Down } },
+            { 283, 306, -1, -1, { Key::Minus, Key::Point } },
+            { 245, 277, -1, -1, { Key::Escape, Key::Delete } },
+            { 311, 335, -1, -1, { Key::One, Key::Two, Key::Three } },
+            { 342, 366, -1, -1, { Key::Four, Key::Five, Key::Six } },
+            { 373, 396, -1, -1, { Key::Seven, Key::Eight, Key::Nine } },
+            { 404, 427, -1, -1, { Key::Mode, Key::Zero, Key::Menu } },
         };
         return table;
     }
 
 } // namespace
 
-const std::array<Key, KeyCount>& keys()
+const std::array<KeyPlace, FaceKeyCount>& keys()
 {
     return keyTable;
 }
 
-const Key& key(int number)
+const KeyPlace& key(Key k)
 {
-    return keyTable.at(static_cast<size_t>(number - 1));
+    return keyTable.at(static_cast<size_t>(KeyNumber(k) - 1));
 }
 
-int KeyAtPoint(QPoint p)
+Key KeyAtPoint(QPoint p)
 {
     for (const Band& band : bands()) {
         if (p.y() < band.top || p.y() > band.bottom)
@@ -77,13 +77,13 @@ int KeyAtPoint(QPoint p)
             continue;
         // Inside the band the key's own rectangle decides; between the up and down keys the
         // band holds the point but no key does.
-        for (int number : band.keys) {
-            if (key(number).hit.contains(p))
-                return number;
+        for (Key k : band.keys) {
+            if (key(k).hit.contains(p))
+                return k;
         }
-        return 0;
+        return Key::None;
     }
-    return 0;
+    return Key::None;
 }
 
 QRect cursorRect(QPoint cell)

@@ -2,6 +2,7 @@
 // Where things are on the terminal picture: its size, the screen area and its cells, and the
 // 20 keys with their hit rectangles and images. No widgets here, so the hit test is checked
 // headlessly.
+#include "generator/sim/key.h"
 #include "generator/sim/textscreen.h"
 
 #include <QPoint>
@@ -21,20 +22,19 @@ constexpr int CellHeight = 13;
 constexpr QSize BarSize(144, 13); // highlight bar and clock line background
 constexpr QPoint ClockOrigin(29, 126);
 constexpr QRect ModeMarkRect(176, 117, 6, 12);
-constexpr int KeyCount = 20;
 
-struct Key {
-    int number = 0;
+struct KeyPlace {
+    Key key = Key::None;
     QRect hit; // inclusive bounds of the key's hit test
     QRect image; // where its up and down images are drawn
 };
 
-// Keys 1-20, indexed by number - 1.
-const std::array<Key, KeyCount>& keys();
-const Key& key(int number);
+// Keys 1-20 in number order.
+const std::array<KeyPlace, FaceKeyCount>& keys();
+const KeyPlace& key(Key k);
 
-// The key under a client point, 1-20, or 0 when the point is on no key.
-int KeyAtPoint(QPoint p);
+// The key under a client point, or Key::None when the point is on no key.
+Key KeyAtPoint(QPoint p);
 
 // The text cell of (column, line) on the small pitch, where the cursor cell is drawn.
 QRect cursorRect(QPoint cell);

@@ -23,7 +23,7 @@ MainWindow::MainWindow(QWidget* parent)
           .openEditor = [this] {
               OpenEditorSheet(this, commands.project(), [this] {
                   terminal.LayoutFormLines();
-                  terminal.SimulatorKey(Simulator::RestartKey);
+                  terminal.SimulatorKey(Key::Restart);
               });
           },
           .resetSimulator = [this] { terminal.reset(); },

@@ -24,9 +24,9 @@ namespace {
         QColor top, bottom, text;
     };
 
-    const std::array<KeyFace, face::KeyCount>& keyFaces()
+    const std::array<KeyFace, FaceKeyCount>& keyFaces()
     {
-        static const std::array<KeyFace, face::KeyCount> table = { {
+        static const std::array<KeyFace, FaceKeyCount> table = { {
             { "1", "SP", KeyStyle::Digit },
             { "2", "ABC", KeyStyle::Digit },
             { "3", "DEF", KeyStyle::Digit },
@@ -100,7 +100,7 @@ namespace {
 
     // One key drawn over the piece of the body it covers, so that the image sits seamlessly in
     // the picture. A pressed key sinks by a pixel and loses its shadow.
-    QPixmap drawKey(const QPixmap& body, const face::Key& key, const KeyFace& look, bool down)
+    QPixmap drawKey(const QPixmap& body, const face::KeyPlace& key, const KeyFace& look, bool down)
     {
         QPixmap image = body.copy(key.image);
         QPainter p(&image);
@@ -253,10 +253,11 @@ TerminalArt::TerminalArt()
         QPainter p(&bodyImage);
         drawBody(p);
     }
-    for (const face::Key& key : face::keys()) {
-        const KeyFace& look = keyFaces().at(static_cast<size_t>(key.number - 1));
-        upImages.at(static_cast<size_t>(key.number - 1)) = drawKey(bodyImage, key, look, false);
-        downImages.at(static_cast<size_t>(key.number - 1)) = drawKey(bodyImage, key, look, true);
+    for (const face::KeyPlace& key : face::keys()) {
+        const auto index = static_cast<size_t>(KeyNumber(key.key) - 1);
+        const KeyFace& look = keyFaces().at(index);
+        upImages.at(index) = drawKey(bodyImage, key, look, false);
+        downImages.at(index) = drawKey(bodyImage, key, look, true);
     }
     cursorImage.fill(LcdLight);
     QPainter(&cursorImage).fillRect(QRect(0, face::CellHeight - 2, face::CellWidth, 2), LcdDark);

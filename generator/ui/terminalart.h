@@ -15,8 +15,8 @@ public:
     TerminalArt();
 
     const QPixmap& body() const { return bodyImage; }
-    const QPixmap& keyUp(int number) const { return upImages.at(static_cast<size_t>(number - 1)); }
-    const QPixmap& keyDown(int number) const { return downImages.at(static_cast<size_t>(number - 1)); }
+    const QPixmap& keyUp(Key key) const { return upImages.at(static_cast<size_t>(KeyNumber(key) - 1)); }
+    const QPixmap& keyDown(Key key) const { return downImages.at(static_cast<size_t>(KeyNumber(key) - 1)); }
     const QPixmap& cursorCell() const { return cursorImage; }
     const QPixmap& highlightBar() const { return barImage; }
     const QPixmap& clockBackground() const { return clockImage; }
@@ -30,8 +30,8 @@ public:
 
 private:
     QPixmap bodyImage;
-    std::array<QPixmap, face::KeyCount> upImages;
-    std::array<QPixmap, face::KeyCount> downImages;
+    std::array<QPixmap, FaceKeyCount> upImages;
+    std::array<QPixmap, FaceKeyCount> downImages;
     QPixmap cursorImage;
     QPixmap barImage;
     QPixmap clockImage;

@@ -31,9 +31,9 @@ void TerminalFace::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, images.body());
-    for (const face::Key& key : face::keys())
-        p.drawPixmap(key.image.topLeft(),
-            key.number == keyHeld ? images.keyDown(key.number) : images.keyUp(key.number));
+    for (const face::KeyPlace& place : face::keys())
+        p.drawPixmap(place.image.topLeft(),
+            place.key == keyHeld ? images.keyDown(place.key) : images.keyUp(place.key));
     paintScreen(p);
 }
 
@@ -86,24 +86,24 @@ void TerminalFace::drawCells(QPainter& p, QPoint topLeft, QByteArrayView bytes) 
     }
 }
 
-void TerminalFace::pressKey(int number)
+void TerminalFace::pressKey(Key key)
 {
-    keyHeld = number;
-    // The face owns the mode switch of keys 10 and 17 while a field is being typed.
-    if ((number == 10 || number == 17) && model.state() == TextScreen::FormInput) {
+    keyHeld = key;
+    // The face owns the mode switch while a field is being typed.
+    if (SwitchesMode(key) && model.state() == TextScreen::FormInput) {
         model.setAlphaMode(!model.alphaMode());
         digitMarkShown = !model.alphaMode();
         update(face::ModeMarkRect);
     }
-    update(face::key(number).image);
-    emit keyPressed(number);
+    update(face::key(key).image);
+    emit keyPressed(key);
 }
 
 void TerminalFace::endPress()
 {
-    if (keyHeld != 0)
+    if (keyHeld != Key::None)
         update(face::key(keyHeld).image);
-    keyHeld = 0;
+    keyHeld = Key::None;
     if (isDragging)
         outline->hide();
     isDragging = false;
@@ -122,8 +122,8 @@ void TerminalFace::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     endPress();
-    if (const int number = face::KeyAtPoint(event->position().toPoint()); number != 0) {
-        pressKey(number);
+    if (const Key key = face::KeyAtPoint(event->position().toPoint()); key != Key::None) {
+        pressKey(key);
         return;
     }
     isDragging = true;
@@ -144,7 +144,7 @@ void TerminalFace::mouseDoubleClickEvent(QMouseEvent* event)
 
 void TerminalFace::mouseMoveEvent(QMouseEvent* event)
 {
-    if (keyHeld != 0 || !isDragging)
+    if (keyHeld != Key::None || !isDragging)
         return;
     outlineRect = startRect.translated(event->globalPosition().toPoint() - pressPoint);
     outline->setGeometry(outlineRect);
@@ -154,18 +154,18 @@ void TerminalFace::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const int released = keyHeld;
-    if (released != 0) {
+    const Key released = keyHeld;
+    if (released != Key::None) {
         update(face::key(released).image);
     } else if (isDragging) {
         outline->hide();
         window()->move(window()->pos() + (outlineRect.topLeft() - startRect.topLeft()));
         window()->show();
     }
-    keyHeld = 0;
+    keyHeld = Key::None;
     isDragging = false;
-    if (released == 12)
-        emit popupRequested(mapToGlobal(face::key(12).image.topLeft()));
+    if (released == Key::Menu)
+        emit popupRequested(mapToGlobal(face::key(Key::Menu).image.topLeft()));
 }
 
 } // namespace vosket

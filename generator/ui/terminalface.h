@@ -26,7 +26,7 @@ public:
     const TerminalArt& art() const { return images; }
     const QTimer& simulatorTimer() const { return timer; }
 
-    int heldKey() const { return keyHeld; }
+    Key heldKey() const { return keyHeld; }
     // Ends a press whose release will not come here (a popup menu or a message box took it):
     // the key comes up, the drag outline goes and the mouse is released.
     void endPress();
@@ -35,8 +35,8 @@ public:
     QRect dragOutline() const { return outlineRect; }
 
 signals:
-    // A key pressed on the picture, 1-20, for the simulator.
-    void keyPressed(int key);
+    // A key pressed on the picture, for the simulator.
+    void keyPressed(vosket::Key key);
     // Every 100 ms, for the simulator's clock line and multi-tap time-out.
     void ticked();
     // Open the program's popup menu at this screen point.
@@ -52,7 +52,7 @@ protected:
 private:
     void paintScreen(QPainter& p) const;
     void drawCells(QPainter& p, QPoint topLeft, QByteArrayView bytes) const;
-    void pressKey(int number);
+    void pressKey(Key key);
 
     TextScreen& model;
     TerminalArt images;
@@ -62,7 +62,7 @@ private:
     // The alpha mark shows while alpha mode is on; the digit mark only from switching back to
     // digits until the screen under it is repainted.
     bool digitMarkShown = false;
-    int keyHeld = 0;
+    Key keyHeld = Key::None;
     bool isDragging = false;
     QPoint pressPoint; // global pointer position at the press
     QRect startRect; // the window's screen rectangle at the press

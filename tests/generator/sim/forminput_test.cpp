@@ -3,16 +3,11 @@
 #include "tests/generator/sim/simfixture.h"
 
 using namespace vosket;
+using enum vosket::Key;
 using simtest::SimulatorTest;
 using testsupport::DefineLine;
 
 namespace {
-
-constexpr int kAlpha = 10;
-constexpr int kUp = 14;
-constexpr int kEscape = 17;
-constexpr int kDelete = 18;
-constexpr int kEnter = 19;
 
 class VosketFormInput : public SimulatorTest {
 protected:
@@ -22,7 +17,7 @@ protected:
         form(1).largeFont() = 0;
         DefineLine(form(1), 0, type, prompt, maxLength, minLength);
         startAtForm();
-        keys({ 1 });
+        keys({ One });
         ASSERT_EQ(screen().state(), TextScreen::FormInput);
     }
 };
@@ -34,7 +29,7 @@ protected:
     {
         SimulatorTest::SetUp();
         testsupport::MakeDemoProject(project);
-        keys({ 1, 1 });
+        keys({ One, One });
     }
 };
 
@@ -44,28 +39,28 @@ TEST_F(VosketFormInput, EachFieldTypeTakesItsOwnCharacters)
 {
     struct Case {
         uint8_t type;
-        std::vector<int> keys; // as pressed, alpha switch included
+        std::vector<Key> keys; // as pressed, mode switch included
         QByteArray typed; // what the line then holds; empty when the last character was refused
     };
     const Case cases[] = {
-        { kLineText, { 1, 13, 16, kAlpha, 2, 11 }, "1-.A/" },
-        { kLineInteger, { 4, 2, 11 }, "420" },
-        { kLineInteger, { 4, 16 }, "" },
-        { kLineReal, { 3, 16, 5 }, "3.5" },
-        { kLineReal, { 3, 13 }, "" },
-        { kLineAuto, { 1, 16, 2 }, "1.2" },
-        { kLineLetters, { kAlpha, 5, 5, 6 }, "KM" },
-        { kLineLetters, { 5 }, "" },
-        { kLineBoolean, { 1, 11 }, "10" },
-        { kLineBoolean, { kAlpha, 9, 9, 9, 6, 6, 3, 3, 3, 8 }, "YNFT" },
-        { kLineBoolean, { 2 }, "" },
-        { kLineBoolean, { kAlpha, 9, 9 }, "" },
+        { kLineText, { One, Minus, Point, Mode, Two, Zero }, "1-.A/" },
+        { kLineInteger, { Four, Two, Zero }, "420" },
+        { kLineInteger, { Four, Point }, "" },
+        { kLineReal, { Three, Point, Five }, "3.5" },
+        { kLineReal, { Three, Minus }, "" },
+        { kLineAuto, { One, Point, Two }, "1.2" },
+        { kLineLetters, { Mode, Five, Five, Six }, "KM" },
+        { kLineLetters, { Five }, "" },
+        { kLineBoolean, { One, Zero }, "10" },
+        { kLineBoolean, { Mode, Nine, Nine, Nine, Six, Six, Three, Three, Three, Eight }, "YNFT" },
+        { kLineBoolean, { Two }, "" },
+        { kLineBoolean, { Mode, Nine, Nine }, "" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << int(c.type) << ", " << c.keys.size() << " keys");
         SetUp();
         startWith(c.type);
-        for (int key : c.keys)
+        for (Key key : c.keys)
             keys({ key });
         ticks(7);
         if (c.typed.isEmpty()) {
@@ -81,10 +76,10 @@ TEST_F(VosketFormInput, EachFieldTypeTakesItsOwnCharacters)
 TEST_F(VosketFormInput, MultiTapCyclesAndCommitsOnAnotherKeyOrTheSeventhTick)
 {
     startWith(kLineText);
-    keys({ kAlpha, 7, 7, 7, 7, 7 });
+    keys({ Mode, Seven, Seven, Seven, Seven, Seven });
     EXPECT_EQ(screen().pendingCharacter(), 'P') << "four letters, then round again";
     EXPECT_EQ(sim->lineInput(0), "");
-    keys({ 8 });
+    keys({ Eight });
     EXPECT_EQ(sim->lineInput(0), "P");
     EXPECT_EQ(screen().pendingCharacter(), 'T');
     ticks(6);
@@ -92,12 +87,12 @@ TEST_F(VosketFormInput, MultiTapCyclesAndCommitsOnAnotherKeyOrTheSeventhTick)
     ticks(1);
     EXPECT_EQ(screen().pendingCharacter(), 0);
     EXPECT_EQ(sim->lineInput(0), "PT");
-    keys({ 8 });
+    keys({ Eight });
     EXPECT_EQ(screen().pendingCharacter(), 'T') << "after the time-out the same key starts afresh";
-    keys({ 1, 1, 1 });
+    keys({ One, One, One });
     EXPECT_EQ(sim->lineInput(0), "PTT");
     EXPECT_EQ(screen().pendingCharacter(), ' ') << "key 1 always gives a blank";
-    keys({ kAlpha, 2 });
+    keys({ Mode, Two });
     EXPECT_EQ(sim->lineInput(0), "PTT 2") << "switching to digits commits the blank";
     EXPECT_EQ(text(0), "F:PTT 2");
     EXPECT_EQ(SlotBytes(form(1).lineData(0)), "PTT 2");
@@ -106,32 +101,32 @@ TEST_F(VosketFormInput, MultiTapCyclesAndCommitsOnAnotherKeyOrTheSeventhTick)
 TEST_F(VosketFormInput, DeleteTakesBackTheLastCharacterAndShowsTheMark)
 {
     startWith(kLineText, "F:", 5);
-    keys({ 1, 2, 3, kDelete });
+    keys({ One, Two, Three, Delete });
     EXPECT_EQ(sim->lineInput(0), "12");
     EXPECT_EQ(text(0), "F:12");
     EXPECT_EQ(screen().cursor(), QPoint(4, 0));
-    keys({ kDelete, kDelete, kDelete });
+    keys({ Delete, Delete, Delete });
     EXPECT_EQ(sim->lineInput(0), "");
     EXPECT_EQ(text(0), "F:");
 
     form(1).inputMark(0) = '_';
-    keys({ kEscape, 1 });
+    keys({ Escape, One });
     EXPECT_EQ(text(0), "F:_____");
-    keys({ 4, 5 });
+    keys({ Four, Five });
     EXPECT_EQ(text(0), "F:45___");
-    keys({ kDelete });
+    keys({ Delete });
     EXPECT_EQ(text(0), "F:4____");
 }
 
 TEST_F(VosketFormInput, TypingPastTheMaximumReplacesTheLastCharacter)
 {
     startWith(kLineText, "F:", 3);
-    keys({ 1, 2, 3, 4, 5 });
+    keys({ One, Two, Three, Four, Five });
     EXPECT_EQ(sim->lineInput(0), "125");
     EXPECT_EQ(text(0), "F:125");
-    keys({ kDelete });
+    keys({ Delete });
     EXPECT_EQ(sim->lineInput(0), "12");
-    keys({ 6 });
+    keys({ Six });
     EXPECT_EQ(text(0), "F:126");
 }
 
@@ -139,18 +134,18 @@ TEST_F(VosketFormInput, ALongFieldScrollsAndTheCursorStaysOnTheLine)
 {
     startWith(kLineText, "AB:", 30);
     for (int i = 0; i < 14; ++i)
-        keys({ 1 + i % 9 });
+        keys({ FaceKey(1 + i % 9) });
     EXPECT_EQ(sim->lineInput(0), "12345678912345");
     EXPECT_EQ(text(0), "AB:" + QString("345678912345"));
     EXPECT_EQ(screen().cursor(), QPoint(15, 0));
-    keys({ kDelete });
+    keys({ Delete });
     EXPECT_EQ(text(0), "AB:" + QString("234567891234"));
 
     // A prompt of 20 bytes leaves the field beyond a 16-byte line: the cursor stays on it.
     SetUp();
     startWith(kLineText, QString(20, 'P'), 5);
     EXPECT_EQ(screen().cursor(), QPoint(15, 0));
-    keys({ 7 });
+    keys({ Seven });
     EXPECT_EQ(sim->lineInput(0), "7");
     EXPECT_EQ(screen().cursor().x(), 15);
 }
@@ -160,7 +155,7 @@ TEST_F(VosketFormInput, LineDataKeepsFortyNineBytesAndItsNul)
     startWith(kLineText, "", 50);
     form(1).lineData(1)[0] = 0;
     for (int i = 0; i < 50; ++i)
-        keys({ 1 + i % 9 });
+        keys({ FaceKey(1 + i % 9) });
     EXPECT_EQ(sim->lineInput(0).size(), 50);
     EXPECT_EQ(SlotBytes(form(1).lineData(0)), sim->lineInput(0).first(49));
     EXPECT_EQ(form(1).lineData(1)[0], 0) << "the next line's data is untouched";
@@ -176,13 +171,13 @@ TEST_F(VosketFormInput, ASignLineShowsItsSignBeforeTheField)
         SetUp();
         form(1).lineLookup(0) = c.lookup;
         startWith(kLineAuto, "N:", 3);
-        keys({ 1, 2 });
+        keys({ One, Two });
         EXPECT_EQ(text(0), c.shown) << int(c.lookup);
     }
     // Too wide for the sign column: the field follows the prompt.
     SetUp();
     startWith(kLineAuto, "N:", 8);
-    keys({ 1, 2 });
+    keys({ One, Two });
     EXPECT_EQ(text(0), "N:12");
 }
 
@@ -191,14 +186,14 @@ TEST_F(VosketFormInput, PreviousLineReturnsAndTypingReplacesTheWholeInput)
     DefineLine(form(1), 1, kLinePrompt, "--");
     DefineLine(form(1), 2, kLineText, "B:", 5);
     startWith(kLineText, "A:", 5);
-    keys({ kUp });
+    keys({ Up });
     EXPECT_EQ(screen().cursor(), QPoint(2, 0)) << "nothing above line 1";
-    keys({ 1, 2, 3, kEnter });
+    keys({ One, Two, Three, Enter });
     EXPECT_EQ(screen().cursor(), QPoint(2, 2)) << "enter skips the prompt line";
-    keys({ 4, kUp });
+    keys({ Four, Up });
     EXPECT_EQ(screen().cursor(), QPoint(2, 0));
     EXPECT_EQ(text(0), "A:123");
-    keys({ 9 });
+    keys({ Nine });
     EXPECT_EQ(sim->lineInput(0), "9");
     EXPECT_EQ(text(0), "A:9");
     EXPECT_EQ(text(2), "B:4");
@@ -207,20 +202,20 @@ TEST_F(VosketFormInput, PreviousLineReturnsAndTypingReplacesTheWholeInput)
 TEST_F(VosketFormInput, ContinuationLinesCarryALongFieldOnAndBack)
 {
     testsupport::MakeDemoProject(project);
-    keys({ 1, 1, 5, kEnter, kEnter });
+    keys({ One, One, Five, Enter, Enter });
     ASSERT_EQ(screen().cursor(), QPoint(5, 2));
     for (int i = 0; i < 12; ++i)
-        keys({ 1 + i % 9 });
+        keys({ FaceKey(1 + i % 9) });
     EXPECT_EQ(sim->lineInput(2), "12345678912");
     EXPECT_EQ(sim->lineInput(3), "3");
     EXPECT_EQ(text(2), "备注:12345678912");
     EXPECT_EQ(text(3), "3");
     EXPECT_EQ(screen().cursor(), QPoint(1, 3));
-    keys({ kDelete, kDelete });
+    keys({ Delete, Delete });
     EXPECT_EQ(sim->lineInput(3), "");
     EXPECT_EQ(sim->lineInput(2), "1234567891");
     EXPECT_EQ(screen().cursor(), QPoint(15, 2));
-    keys({ kUp, 7 });
+    keys({ Up, Seven });
     EXPECT_EQ(sim->lineInput(1), "") << "up from the continuation goes above its head line";
 }
 
@@ -228,15 +223,15 @@ TEST_F(VosketErrorScreen, AShortLineShowsTheSecondErrorAndAnyKeyReturns)
 {
     DefineLine(form(1), 1, kLineText, "B:", 5, 0);
     startWith(kLineInteger, "N:", 5, 2);
-    keys({ 7, kEnter });
+    keys({ Seven, Enter });
     EXPECT_EQ(screen().state(), TextScreen::ErrorScreen);
     EXPECT_EQ(lines(),
         QStringList({ "N:7", "B:", "", "", "****************", "Data too short!!", "Data not found!!",
             "****************" }));
-    keys({ 3 });
+    keys({ Three });
     EXPECT_EQ(screen().state(), TextScreen::FormInput);
     EXPECT_EQ(sim->lineInput(0), "7") << "the key only returns to the form";
-    keys({ 8, kEnter, kEnter });
+    keys({ Eight, Enter, Enter });
     EXPECT_NE(screen().state(), TextScreen::ErrorScreen) << "a minimum of 0 lets an empty line pass";
 }
 
@@ -247,18 +242,18 @@ TEST_F(VosketErrorScreen, AFormWithoutFieldsAcceptsNothing)
     menu(1).nextTarget(0) = TargetCode::form(3).value;
     DefineLine(form(3), 0, kLinePrompt, "HELLO");
     DefineLine(form(3), 1, 13, "ODD");
-    keys({ 1, 1 });
+    keys({ One, One });
     ASSERT_EQ(screen().state(), TextScreen::FormInput);
-    keys({ 5 });
+    keys({ Five });
     EXPECT_EQ(text(5), "Wrong data type!");
 }
 
 TEST_F(VosketFormEnd, TheRecordIsCountedComposedAndPassedToTheNextForm)
 {
-    keys({ 4, 2, kEnter, kAlpha, 2, 2, 3, kEnter, kAlpha });
+    keys({ Four, Two, Enter, Mode, Two, Two, Three, Enter, Mode });
     for (int i = 0; i < 12; ++i)
-        keys({ 1 + i % 9 });
-    keys({ kEnter });
+        keys({ FaceKey(1 + i % 9) });
+    keys({ Enter });
     EXPECT_EQ(sim->recordCounter(), 1);
     EXPECT_EQ(sim->transferText(), "42,BD,123456789123");
     EXPECT_EQ(sim->currentTarget(), 2);
@@ -266,19 +261,19 @@ TEST_F(VosketFormEnd, TheRecordIsCountedComposedAndPassedToTheNextForm)
         QStringList({ "上一笔:", "42,BD,123456789123", "", "确认(Y/N):", "", "", "", "" }));
     EXPECT_EQ(screen().cursor(), QPoint(10, 3));
 
-    keys({ kAlpha, 9, 9, 9, kEnter });
+    keys({ Mode, Nine, Nine, Nine, Enter });
     EXPECT_EQ(sim->currentTarget(), TargetCode::menu(1).value);
     EXPECT_EQ(sim->recordCounter(), 2) << "every finished form counts";
-    keys({ 1 });
+    keys({ One });
     EXPECT_EQ(text(4), "记录:0002");
     EXPECT_EQ(text(0), "数量:") << "the form opens afresh";
 }
 
 TEST_F(VosketFormEnd, EscapeShowsTheMenuAsItWasLeft)
 {
-    keys({ kEscape });
+    keys({ Escape });
     EXPECT_EQ(sim->currentTarget(), TargetCode::menu(1).value);
     EXPECT_EQ(screen().highlightedLine(), 2);
-    keys({ 15, 19 });
+    keys({ Down, Enter });
     EXPECT_EQ(screen().state(), TextScreen::MainMenu);
 }

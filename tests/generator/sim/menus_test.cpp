@@ -3,6 +3,7 @@
 #include "tests/generator/sim/simfixture.h"
 
 using namespace vosket;
+using enum vosket::Key;
 using simtest::SimulatorTest;
 
 namespace {
@@ -22,7 +23,7 @@ protected:
     void start()
     {
         project.system.startTarget() = 1;
-        keys({ 1 });
+        keys({ One });
     }
 };
 
@@ -46,14 +47,14 @@ TEST_F(VosketUserMenu, ShowsAsManyItemSlotsAsItHasItemsGapsIncluded)
     EXPECT_EQ(screen().pitchPixels(), 12);
     EXPECT_EQ(lines(), QStringList({ "A.ONE", "     ", "", "", "", "", "", "" }));
     EXPECT_EQ(screen().highlightedLine(), 1);
-    keys({ 15, 15 });
+    keys({ Down, Down });
     EXPECT_EQ(screen().highlightedLine(), 2) << "the highlight stops at the last counted item";
-    keys({ 3 });
+    keys({ Three });
     EXPECT_EQ(screen().state(), TextScreen::UserMenu) << "key 3 is beyond the item count";
 
     menu(1).largeFont() = 1;
     SetSlotText(menu(1).item(3), QString(11, ' ') + "X");
-    keys({ 17, 1 });
+    keys({ Escape, One });
     EXPECT_EQ(menu(1).itemCount(), 3) << "a large font counts 12 bytes";
 }
 
@@ -69,22 +70,22 @@ TEST_F(VosketUserMenu, ATitledMenuOfTenShowsSevenAndChoosesAllByNumber)
     EXPECT_EQ(text(7), "7.ITEM");
     EXPECT_EQ(screen().highlightedLine(), 2);
     for (int i = 0; i < 8; ++i)
-        keys({ 15 });
+        keys({ Down });
     EXPECT_EQ(screen().highlightedLine(), 8) << "the highlight stays on the last item shown";
     EXPECT_EQ(menu(1).currentItem(), 6);
 
     struct Choice {
-        int key;
+        Key key;
         int item;
     };
-    for (const Choice c : { Choice { 8, 7 }, Choice { 9, 8 }, Choice { 11, 9 } }) {
+    for (const Choice c : { Choice { Eight, 7 }, Choice { Nine, 8 }, Choice { Zero, 9 } }) {
         keys({ c.key });
-        EXPECT_EQ(sim->currentTarget(), TargetCode::menu(2).value) << c.key;
-        keys({ 17 });
+        EXPECT_EQ(sim->currentTarget(), TargetCode::menu(2).value) << KeyNumber(c.key);
+        keys({ Escape });
         EXPECT_EQ(menu(1).currentItem(), c.item) << "escape shows menu 1 as it was left";
         EXPECT_EQ(screen().highlightedLine(), 0) << "item " << c.item + 1 << " is off the screen";
     }
-    keys({ 14 });
+    keys({ Up });
     EXPECT_EQ(screen().highlightedLine(), 8) << "up comes back onto the screen";
 }
 
@@ -97,15 +98,15 @@ TEST_F(VosketUserMenu, EnterOpensAfreshAndEscapeKeepsTheSelection)
     menu(2).nextTarget(1) = TargetCode::menu(1).value;
     menu(2).escapeTarget() = TargetCode::menu(1).value;
     start();
-    keys({ 15, 15, 19 });
+    keys({ Down, Down, Enter });
     EXPECT_EQ(sim->currentTarget(), 12);
     EXPECT_EQ(screen().highlightedLine(), 1);
-    keys({ 17 });
+    keys({ Escape });
     EXPECT_EQ(screen().highlightedLine(), 3) << "escape keeps the highlighted item";
-    keys({ 3, 2 });
+    keys({ Three, Two });
     EXPECT_EQ(sim->currentTarget(), 11);
     EXPECT_EQ(screen().highlightedLine(), 1) << "a next target starts at the first item";
-    keys({ 14 });
+    keys({ Up });
     EXPECT_EQ(screen().highlightedLine(), 1);
 }
 
@@ -115,16 +116,16 @@ TEST_F(VosketUserMenu, TargetsThatNameNoScreenGoToTheMainMenu)
     menu(1).nextTarget(0) = 21;
     menu(1).nextTarget(1) = 255;
     menu(1).escapeTarget() = 0;
-    for (int key : { 1, 2, 17 }) {
+    for (Key key : { One, Two, Escape }) {
         start();
         ASSERT_EQ(screen().state(), TextScreen::UserMenu);
         keys({ key });
-        EXPECT_EQ(screen().state(), TextScreen::MainMenu) << key;
+        EXPECT_EQ(screen().state(), TextScreen::MainMenu) << KeyNumber(key);
         EXPECT_EQ(screen().highlightedLine(), 1);
     }
     // A selection byte from a file beyond the items chooses nothing on enter.
     start();
     menu(1).currentItem() = 200;
-    keys({ 19 });
+    keys({ Enter });
     EXPECT_EQ(screen().state(), TextScreen::UserMenu);
 }

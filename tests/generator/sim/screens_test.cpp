@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 using namespace vosket;
+using enum vosket::Key;
 using simtest::SimulatorTest;
 
 namespace {
@@ -30,20 +31,21 @@ TEST_F(VosketMainMenu, StartsOnTheMainMenuWithLargeLines)
 TEST_F(VosketMainMenu, UpAndDownWrapOverTheThreeItemsAndEnterActsOnTheHighlight)
 {
     struct Step {
-        int key;
+        Key key;
         int highlight;
     };
     screen().setHighlightedLine(0);
-    const Step steps[] = { { 14, 3 }, { 14, 2 }, { 14, 1 }, { 14, 3 }, { 15, 1 }, { 15, 2 }, { 15, 3 }, { 15, 1 } };
+    const Step steps[]
+        = { { Up, 3 }, { Up, 2 }, { Up, 1 }, { Up, 3 }, { Down, 1 }, { Down, 2 }, { Down, 3 }, { Down, 1 } };
     for (const Step& s : steps) {
         keys({ s.key });
-        EXPECT_EQ(screen().highlightedLine(), s.highlight) << "key " << s.key;
+        EXPECT_EQ(screen().highlightedLine(), s.highlight) << "key " << KeyNumber(s.key);
     }
-    keys({ 15, 15, 19 });
+    keys({ Down, Down, Enter });
     EXPECT_EQ(screen().state(), TextScreen::SystemTools);
-    keys({ 17 });
+    keys({ Escape });
     EXPECT_EQ(screen().highlightedLine(), 3) << "escape returns to the system-tools item";
-    keys({ 14, 20 });
+    keys({ Up, RightEnter });
     EXPECT_EQ(screen().state(), TextScreen::Connecting);
     EXPECT_EQ(screen().highlightedLine(), 0);
 }
@@ -51,32 +53,32 @@ TEST_F(VosketMainMenu, UpAndDownWrapOverTheThreeItemsAndEnterActsOnTheHighlight)
 TEST_F(VosketMainMenu, WithNothingToRunTheUserIsToldAndANewProjectIsAsked)
 {
     QSignalSpy noProgram(sim.get(), &Simulator::noProgram);
-    keys({ 1 });
+    keys({ One });
     EXPECT_EQ(dialogs.messages, QStringList { "没有可执行程序|请定义您的程序!" });
     EXPECT_EQ(noProgram.size(), 1);
     EXPECT_EQ(screen().state(), TextScreen::MainMenu);
 
     // A menu start with an empty menu 1, and a form start whose form 1 has lines but no field.
     project.system.startTarget() = 7;
-    keys({ 1 });
+    keys({ One });
     startAtForm();
     testsupport::DefineLine(form(1), 0, kLinePrompt, "HELLO");
-    keys({ 19 });
+    keys({ Enter });
     EXPECT_EQ(noProgram.size(), 3);
 }
 
 TEST_F(VosketMainMenu, TheEditorsRestartAndNewProjectsReturnToTheMainMenu)
 {
     testsupport::MakeDemoProject(project);
-    keys({ 1, 1, 2, 2 });
+    keys({ One, One, Two, Two });
     ASSERT_EQ(screen().state(), TextScreen::FormInput);
     ASSERT_EQ(text(0), "数量:22");
-    keys({ Simulator::RestartKey });
+    keys({ Restart });
     EXPECT_EQ(screen().state(), TextScreen::MainMenu);
     EXPECT_EQ(screen().highlightedLine(), 1);
     EXPECT_EQ(text(0), "1.收集数据  ");
 
-    keys({ 1, 1, 5, 19, 19, 19, 19 });
+    keys({ One, One, Five, Enter, Enter, Enter, Enter });
     ASSERT_EQ(sim->recordCounter(), 1);
     SetSlotText(project.messages.slot(1, 0), "1.NEW TEXT");
     sim->reset();
@@ -111,11 +113,11 @@ TEST_F(VosketClockLine, CountsRecordsModuloTenThousandAndStaysOffOtherScreens)
     testsupport::DefineLine(form(1), 0, kLineText, "A:", 5);
     form(1).nextTarget() = 0;
     for (int i = 0; i < 10001; ++i)
-        keys({ 1, 19 });
+        keys({ One, Enter });
     ticks(1);
     EXPECT_EQ(screen().clockLine(), "MAR08 09:05 0001");
 
-    keys({ 3 });
+    keys({ Three });
     const QByteArray before = screen().clockLine();
     clock.set(QDateTime(QDate(2013, 3, 8), QTime(10, 0)));
     ticks(1);
@@ -126,7 +128,7 @@ TEST_F(VosketClockLine, ATransferFreezesTheTick)
 {
     startAtForm();
     testsupport::DefineLine(form(1), 0, kLineLetters, "A:", 5);
-    keys({ 1, 10, 2 });
+    keys({ One, Mode, Two });
     ASSERT_EQ(screen().pendingCharacter(), 'A');
     sim->setTransferRunning(true);
     ticks(20);
@@ -139,57 +141,57 @@ TEST_F(VosketClockLine, ATransferFreezesTheTick)
 
 TEST_F(VosketSystemScreens, SystemToolsShowSevenItemsUntilLookupFileOneIsDefined)
 {
-    keys({ 3 });
+    keys({ Three });
     EXPECT_EQ(screen().state(), TextScreen::SystemTools);
     EXPECT_EQ(screen().pitchPixels(), 12);
     EXPECT_EQ(text(6), "7.内存电池  ");
     EXPECT_EQ(text(7), "");
-    keys({ 14 });
+    keys({ Up });
     EXPECT_EQ(screen().highlightedLine(), 7);
-    keys({ 15 });
+    keys({ Down });
     EXPECT_EQ(screen().highlightedLine(), 1);
 
     project.lookups[0].recordLength() = 20;
     project.lookups[0].fieldCount() = 2;
-    keys({ 17, 3 });
+    keys({ Escape, Three });
     EXPECT_EQ(text(7), "") << "counted again only when the editor closes with OK";
     sim->LayoutFormLines();
-    keys({ 17, 3, 14 });
+    keys({ Escape, Three, Up });
     EXPECT_EQ(text(7), "8.下载索引  ");
     EXPECT_EQ(screen().highlightedLine(), 8);
 }
 
 TEST_F(VosketSystemScreens, SettingsMoveWithinTheirItemsAndEveryChoiceReturns)
 {
-    keys({ 3, 1 });
+    keys({ Three, One });
     EXPECT_EQ(screen().state(), TextScreen::SystemSettings);
     EXPECT_EQ(text(0), " [系统设置] ");
     EXPECT_EQ(screen().highlightedLine(), 2);
-    keys({ 14 });
+    keys({ Up });
     EXPECT_EQ(screen().highlightedLine(), 8);
-    keys({ 15 });
+    keys({ Down });
     EXPECT_EQ(screen().highlightedLine(), 2);
-    keys({ 15, 15 });
+    keys({ Down, Down });
     EXPECT_EQ(screen().highlightedLine(), 4);
-    for (int key : { 1, 7, 17, 19, 20 }) {
-        keys({ 3, 1, key });
-        EXPECT_EQ(screen().state(), TextScreen::SystemTools) << key;
+    for (Key key : { One, Seven, Escape, Enter, RightEnter }) {
+        keys({ Three, One, key });
+        EXPECT_EQ(screen().state(), TextScreen::SystemTools) << KeyNumber(key);
         EXPECT_EQ(screen().highlightedLine(), 1);
-        keys({ 17 });
+        keys({ Escape });
     }
-    keys({ 3, 1, 9 });
+    keys({ Three, One, Nine });
     EXPECT_EQ(screen().state(), TextScreen::SystemSettings) << "key 9 is no setting";
 }
 
 TEST_F(VosketSystemScreens, ConnectingWaitsForEscapeOnly)
 {
-    keys({ 2 });
+    keys({ Two });
     EXPECT_EQ(lines(),
         QStringList({ "正在连接... ", "            ", "按 ESC 取消 ", "            ", "", "", "", "" }));
     EXPECT_EQ(screen().pitchPixels(), 17);
-    keys({ 1, 3, 19, 14 });
+    keys({ One, Three, Enter, Up });
     EXPECT_EQ(screen().state(), TextScreen::Connecting);
-    keys({ 17 });
+    keys({ Escape });
     EXPECT_EQ(screen().state(), TextScreen::MainMenu);
     EXPECT_EQ(screen().highlightedLine(), 2);
 }
@@ -202,7 +204,7 @@ TEST_F(VosketMainMenu, TheDemoApplicationRunsFromItsProjectFile)
     ASSERT_TRUE(SaveProjectAsFile(made, folder.filePath("demo.VSK")));
     ASSERT_EQ(LoadProjectFile(folder.filePath("demo.VSK"), project), FileLoad::Complete);
     sim->reset();
-    keys({ 1, 1, 7, 19 });
+    keys({ One, One, Seven, Enter });
     EXPECT_EQ(text(1), "批号:______");
     EXPECT_EQ(screen().cursor(), QPoint(5, 1));
 }

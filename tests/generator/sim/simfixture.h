@@ -1,6 +1,6 @@
 #pragma once
 // A simulator on a new project with a fixed clock and scripted dialogs; keys go in as the face
-// sends them (keys 10 and 17 flip the mode while a field is typed).
+// sends them (the face flips the mode while a field is typed).
 #include "generator/project/gbk.h"
 #include "generator/sim/simulator.h"
 #include "tests/support/demoproject.h"
@@ -23,10 +23,10 @@ protected:
 
     vosket::TextScreen& screen() { return sim->screen(); }
 
-    void keys(std::initializer_list<int> numbers)
+    void keys(std::initializer_list<vosket::Key> pressed)
     {
-        for (int key : numbers) {
-            if ((key == 10 || key == 17) && screen().state() == vosket::TextScreen::FormInput)
+        for (vosket::Key key : pressed) {
+            if (vosket::SwitchesMode(key) && screen().state() == vosket::TextScreen::FormInput)
                 screen().setAlphaMode(!screen().alphaMode());
             sim->SimulatorKey(key);
         }

@@ -4,37 +4,39 @@
 #include <gtest/gtest.h>
 
 namespace face = vosket::face;
+using vosket::Key;
+using vosket::KeyNumber;
 
 namespace {
 
 struct ExpectedKey {
-    int number;
+    Key key;
     int x0, x1, y0, y1; // inclusive hit bounds
     int imageX, imageY;
 };
 
 // The terminal's keys as the picture has them.
 const ExpectedKey expectedKeys[] = {
-    { 19, 24, 65, 201, 236, 22, 200 },
-    { 20, 145, 187, 201, 236, 144, 200 },
-    { 14, 82, 125, 254, 273, 80, 251 },
-    { 15, 82, 125, 284, 303, 80, 282 },
-    { 13, 28, 73, 283, 306, 27, 281 },
-    { 16, 137, 182, 283, 306, 136, 281 },
-    { 17, 26, 78, 245, 277, 24, 243 },
-    { 18, 137, 189, 245, 277, 135, 243 },
-    { 1, 31, 76, 311, 335, 29, 309 },
-    { 2, 84, 128, 311, 335, 82, 309 },
-    { 3, 134, 179, 311, 335, 132, 309 },
-    { 4, 33, 77, 342, 366, 31, 339 },
-    { 5, 84, 128, 342, 366, 82, 339 },
-    { 6, 133, 177, 342, 366, 131, 339 },
-    { 7, 36, 78, 373, 396, 34, 370 },
-    { 8, 85, 127, 373, 396, 83, 370 },
-    { 9, 133, 175, 373, 396, 131, 370 },
-    { 10, 40, 79, 404, 427, 37, 401 },
-    { 11, 87, 126, 404, 427, 84, 401 },
-    { 12, 132, 171, 404, 427, 129, 401 },
+    { Key::Enter, 24, 65, 201, 236, 22, 200 },
+    { Key::RightEnter, 145, 187, 201, 236, 144, 200 },
+    { Key::Up, 82, 125, 254, 273, 80, 251 },
+    { Key::Down, 82, 125, 284, 303, 80, 282 },
+    { Key::Minus, 28, 73, 283, 306, 27, 281 },
+    { Key::Point, 137, 182, 283, 306, 136, 281 },
+    { Key::Escape, 26, 78, 245, 277, 24, 243 },
+    { Key::Delete, 137, 189, 245, 277, 135, 243 },
+    { Key::One, 31, 76, 311, 335, 29, 309 },
+    { Key::Two, 84, 128, 311, 335, 82, 309 },
+    { Key::Three, 134, 179, 311, 335, 132, 309 },
+    { Key::Four, 33, 77, 342, 366, 31, 339 },
+    { Key::Five, 84, 128, 342, 366, 82, 339 },
+    { Key::Six, 133, 177, 342, 366, 131, 339 },
+    { Key::Seven, 36, 78, 373, 396, 34, 370 },
+    { Key::Eight, 85, 127, 373, 396, 83, 370 },
+    { Key::Nine, 133, 175, 373, 396, 131, 370 },
+    { Key::Mode, 40, 79, 404, 427, 37, 401 },
+    { Key::Zero, 87, 126, 404, 427, 84, 401 },
+    { Key::Menu, 132, 171, 404, 427, 129, 401 },
 };
 
 } // namespace
@@ -42,16 +44,16 @@ const ExpectedKey expectedKeys[] = {
 TEST(VosketFaceGeometry, EveryKeyAnswersAtItsCentreAndCornersAndHasItsImageCorner)
 {
     for (const ExpectedKey& k : expectedKeys) {
-        SCOPED_TRACE(k.number);
-        EXPECT_EQ(face::KeyAtPoint(QPoint((k.x0 + k.x1) / 2, (k.y0 + k.y1) / 2)), k.number);
+        SCOPED_TRACE(KeyNumber(k.key));
+        EXPECT_EQ(face::KeyAtPoint(QPoint((k.x0 + k.x1) / 2, (k.y0 + k.y1) / 2)), k.key);
         for (QPoint corner :
             { QPoint(k.x0, k.y0), QPoint(k.x1, k.y0), QPoint(k.x0, k.y1), QPoint(k.x1, k.y1) })
-            EXPECT_EQ(face::KeyAtPoint(corner), k.number);
+            EXPECT_EQ(face::KeyAtPoint(corner), k.key);
         // one pixel outside each bound is off this key
         for (QPoint outside : { QPoint(k.x0 - 1, k.y0), QPoint(k.x1 + 1, k.y1), QPoint(k.x0, k.y0 - 1),
                  QPoint(k.x1, k.y1 + 1) })
-            EXPECT_NE(face::KeyAtPoint(outside), k.number);
-        EXPECT_EQ(face::key(k.number).image.topLeft(), QPoint(k.imageX, k.imageY));
+            EXPECT_NE(face::KeyAtPoint(outside), k.key);
+        EXPECT_EQ(face::key(k.key).image.topLeft(), QPoint(k.imageX, k.imageY));
     }
 }
 
@@ -59,10 +61,10 @@ TEST(VosketFaceGeometry, AHitIsExactlyAPointOfThatKeysRectangle)
 {
     for (int y = -5; y < face::Size.height() + 5; ++y) {
         for (int x = -5; x < face::Size.width() + 5; ++x) {
-            const int hit = face::KeyAtPoint(QPoint(x, y));
-            for (const face::Key& key : face::keys()) {
-                if (key.hit.contains(QPoint(x, y)) != (hit == key.number))
-                    FAIL() << "point " << x << "," << y << " answered key " << hit;
+            const Key hit = face::KeyAtPoint(QPoint(x, y));
+            for (const face::KeyPlace& place : face::keys()) {
+                if (place.hit.contains(QPoint(x, y)) != (hit == place.key))
+                    FAIL() << "point " << x << "," << y << " answered key " << KeyNumber(hit);
             }
         }
     }
@@ -73,28 +75,28 @@ TEST(VosketFaceGeometry, BandsDecideInOrder)
     // Between the up and down keys the second band holds the point but no key does.
     for (int y = 274; y <= 283; ++y) {
         for (int x = 82; x <= 125; ++x)
-            ASSERT_EQ(face::KeyAtPoint(QPoint(x, y)), 0) << x << "," << y;
+            ASSERT_EQ(face::KeyAtPoint(QPoint(x, y)), Key::None) << x << "," << y;
     }
     // Left of the arrow keys the second band's extra condition fails and later bands decide.
-    EXPECT_EQ(face::KeyAtPoint(QPoint(30, 283)), 13);
-    EXPECT_EQ(face::KeyAtPoint(QPoint(140, 260)), 18);
-    EXPECT_EQ(face::KeyAtPoint(QPoint(130, 260)), 0);
+    EXPECT_EQ(face::KeyAtPoint(QPoint(30, 283)), Key::Minus);
+    EXPECT_EQ(face::KeyAtPoint(QPoint(140, 260)), Key::Delete);
+    EXPECT_EQ(face::KeyAtPoint(QPoint(130, 260)), Key::None);
     // Off the keys: the screen, the head, between the enter keys, the grille.
     for (QPoint p : { QPoint(100, 90), QPoint(5, 5), QPoint(100, 220), QPoint(105, 450), QPoint(209, 463) })
-        EXPECT_EQ(face::KeyAtPoint(p), 0);
+        EXPECT_EQ(face::KeyAtPoint(p), Key::None);
 }
 
 TEST(VosketFaceGeometry, ImagesCoverTheirKeysWithoutOverlapInsideThePicture)
 {
     const QRect picture(QPoint(0, 0), face::Size);
-    for (const face::Key& key : face::keys()) {
-        SCOPED_TRACE(key.number);
-        EXPECT_TRUE(key.image.contains(key.hit));
-        EXPECT_TRUE(picture.contains(key.image));
-        EXPECT_FALSE(key.image.intersects(face::ScreenRect));
-        for (const face::Key& other : face::keys()) {
-            if (other.number != key.number) {
-                EXPECT_FALSE(key.image.intersects(other.image)) << "with key " << other.number;
+    for (const face::KeyPlace& place : face::keys()) {
+        SCOPED_TRACE(KeyNumber(place.key));
+        EXPECT_TRUE(place.image.contains(place.hit));
+        EXPECT_TRUE(picture.contains(place.image));
+        EXPECT_FALSE(place.image.intersects(face::ScreenRect));
+        for (const face::KeyPlace& other : face::keys()) {
+            if (other.key != place.key) {
+                EXPECT_FALSE(place.image.intersects(other.image)) << "with key " << KeyNumber(other.key);
             }
         }
     }

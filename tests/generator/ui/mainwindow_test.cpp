@@ -127,7 +127,7 @@ TEST_F(VosketMainWindow, RightClickAndKeyTwelveShowThePopupMenu)
     EXPECT_EQ(window.popupMenu().pos(), window.face().mapToGlobal(QPoint(100, 90)));
     window.popupMenu().hide();
 
-    clickFace(face::key(12).hit.center(), Qt::LeftButton);
+    clickFace(face::key(Key::Menu).hit.center(), Qt::LeftButton);
     ASSERT_TRUE(window.popupMenu().isVisible());
     EXPECT_EQ(window.popupMenu().pos(), window.face().mapToGlobal(QPoint(129, 401)));
     window.popupMenu().hide();
@@ -227,7 +227,7 @@ TEST_F(VosketMainWindow, TheFacesKeysAndTicksDriveTheSimulator)
 
     Project& project = window.shell().project();
     testsupport::MakeDemoProject(project);
-    for (int key : { 1, 1, 4 })
+    for (Key key : { Key::One, Key::One, Key::Four })
         clickFace(face::key(key).hit.center(), Qt::LeftButton);
     EXPECT_EQ(window.simulator().screen().state(), TextScreen::FormInput);
     EXPECT_EQ(window.simulator().lineInput(0), "4");
@@ -237,12 +237,12 @@ TEST_F(VosketMainWindow, NothingToRunLetsTheKeyGoAndStartsANewProject)
 {
     Project& project = window.shell().project();
     project.path = QStringLiteral("/somewhere/old.VSK");
-    const QPoint key1 = face::key(1).hit.center();
+    const QPoint key1 = face::key(Key::One).hit.center();
     QMouseEvent press(QEvent::MouseButtonPress, key1, window.face().mapToGlobal(key1), Qt::LeftButton,
         Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window.face(), &press);
     EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("没有可执行程序|请定义您的程序!") });
-    EXPECT_EQ(window.face().heldKey(), 0) << "the key came up with the warning";
+    EXPECT_EQ(window.face().heldKey(), Key::None) << "the key came up with the warning";
     EXPECT_EQ(project.path, QStringLiteral("/somewhere/old.VSK")) << "the new project waits for the event loop";
     QTRY_VERIFY_WITH_TIMEOUT(project.path.isEmpty(), 5000);
     EXPECT_EQ(modal.shown, 1) << "the new project opens in the editor";

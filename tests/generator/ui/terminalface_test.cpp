@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+using vosket::Key;
 using vosket::TerminalFace;
 using vosket::TextScreen;
 namespace face = vosket::face;
@@ -52,19 +53,19 @@ protected:
 TEST_F(VosketTerminalFace, APressAtAKeysCentreSendsItsNumberAndShowsItDown)
 {
     QSignalSpy keys(&picture, &TerminalFace::keyPressed);
-    for (const face::Key& key : face::keys()) {
-        SCOPED_TRACE(key.number);
-        ASSERT_EQ(shown(key.image), plain(picture.art().keyUp(key.number)));
-        press(key.hit.center());
+    for (const face::KeyPlace& place : face::keys()) {
+        SCOPED_TRACE(vosket::KeyNumber(place.key));
+        ASSERT_EQ(shown(place.image), plain(picture.art().keyUp(place.key)));
+        press(place.hit.center());
         ASSERT_EQ(keys.size(), 1);
-        EXPECT_EQ(keys.takeFirst().at(0).toInt(), key.number);
-        EXPECT_EQ(picture.heldKey(), key.number);
+        EXPECT_EQ(keys.takeFirst().at(0).value<Key>(), place.key);
+        EXPECT_EQ(picture.heldKey(), place.key);
         EXPECT_FALSE(picture.dragging());
-        EXPECT_EQ(shown(key.image), plain(picture.art().keyDown(key.number)));
-        EXPECT_NE(plain(picture.art().keyDown(key.number)), plain(picture.art().keyUp(key.number)));
-        release(key.hit.center());
-        EXPECT_EQ(picture.heldKey(), 0);
-        EXPECT_EQ(shown(key.image), plain(picture.art().keyUp(key.number)));
+        EXPECT_EQ(shown(place.image), plain(picture.art().keyDown(place.key)));
+        EXPECT_NE(plain(picture.art().keyDown(place.key)), plain(picture.art().keyUp(place.key)));
+        release(place.hit.center());
+        EXPECT_EQ(picture.heldKey(), Key::None);
+        EXPECT_EQ(shown(place.image), plain(picture.art().keyUp(place.key)));
     }
 }
 
@@ -95,30 +96,31 @@ TEST_F(VosketTerminalFace, RightClicksOpenThePopupAndSendNoKey)
 {
     QSignalSpy keys(&picture, &TerminalFace::keyPressed);
     QSignalSpy popups(&picture, &TerminalFace::popupRequested);
-    for (QPoint p : { face::key(5).hit.center(), face::key(12).hit.center(), QPoint(100, 90) }) {
+    for (QPoint p :
+        { face::key(Key::Five).hit.center(), face::key(Key::Menu).hit.center(), QPoint(100, 90) }) {
         press(p, Qt::RightButton);
         release(p, Qt::RightButton);
         ASSERT_EQ(popups.size(), 1);
         EXPECT_EQ(popups.takeFirst().at(0).toPoint(), picture.mapToGlobal(p));
     }
     EXPECT_EQ(keys.size(), 0);
-    EXPECT_EQ(picture.heldKey(), 0);
+    EXPECT_EQ(picture.heldKey(), Key::None);
     EXPECT_FALSE(picture.dragging());
 }
 
 TEST_F(VosketTerminalFace, APressWhoseReleaseWentToThePopupDoesNotBlockTheKeys)
 {
     QSignalSpy keys(&picture, &TerminalFace::keyPressed);
-    press(face::key(5).hit.center());
+    press(face::key(Key::Five).hit.center());
     press(QPoint(100, 90), Qt::RightButton); // the popup menu takes the left release
-    EXPECT_EQ(picture.heldKey(), 0);
-    EXPECT_EQ(shown(face::key(5).image), plain(picture.art().keyUp(5)));
-    press(face::key(7).hit.center());
+    EXPECT_EQ(picture.heldKey(), Key::None);
+    EXPECT_EQ(shown(face::key(Key::Five).image), plain(picture.art().keyUp(Key::Five)));
+    press(face::key(Key::Seven).hit.center());
     ASSERT_EQ(keys.size(), 2);
-    EXPECT_EQ(keys.at(1).at(0).toInt(), 7);
-    EXPECT_EQ(shown(face::key(5).image), plain(picture.art().keyUp(5)));
-    EXPECT_EQ(shown(face::key(7).image), plain(picture.art().keyDown(7)));
-    release(face::key(7).hit.center());
+    EXPECT_EQ(keys.at(1).at(0).value<Key>(), Key::Seven);
+    EXPECT_EQ(shown(face::key(Key::Five).image), plain(picture.art().keyUp(Key::Five)));
+    EXPECT_EQ(shown(face::key(Key::Seven).image), plain(picture.art().keyDown(Key::Seven)));
+    release(face::key(Key::Seven).hit.center());
 
     const QPoint before = picture.pos();
     press(QPoint(100, 90));
@@ -129,48 +131,48 @@ TEST_F(VosketTerminalFace, APressWhoseReleaseWentToThePopupDoesNotBlockTheKeys)
         EXPECT_FALSE(qobject_cast<vosket::DragOutline*>(window) && window->isVisible())
             << "no outline is left behind on the screen";
     EXPECT_EQ(picture.pos(), before);
-    press(face::key(8).hit.center());
+    press(face::key(Key::Eight).hit.center());
     EXPECT_FALSE(picture.dragging());
-    EXPECT_EQ(picture.heldKey(), 8);
-    release(face::key(8).hit.center());
+    EXPECT_EQ(picture.heldKey(), Key::Eight);
+    release(face::key(Key::Eight).hit.center());
 }
 
 TEST_F(VosketTerminalFace, KeyTwelveOpensThePopupAtItsCornerWhenReleased)
 {
     QSignalSpy keys(&picture, &TerminalFace::keyPressed);
     QSignalSpy popups(&picture, &TerminalFace::popupRequested);
-    const QPoint onKey = face::key(12).hit.center();
+    const QPoint onKey = face::key(Key::Menu).hit.center();
     press(onKey);
     ASSERT_EQ(keys.size(), 1);
-    EXPECT_EQ(keys.at(0).at(0).toInt(), 12);
+    EXPECT_EQ(keys.at(0).at(0).value<Key>(), Key::Menu);
     EXPECT_EQ(popups.size(), 0);
     release(onKey);
     ASSERT_EQ(popups.size(), 1);
     EXPECT_EQ(popups.at(0).at(0).toPoint(), picture.mapToGlobal(QPoint(129, 401)));
 
     // other keys open nothing
-    press(face::key(11).hit.center());
-    release(face::key(11).hit.center());
+    press(face::key(Key::Zero).hit.center());
+    release(face::key(Key::Zero).hit.center());
     EXPECT_EQ(popups.size(), 1);
 }
 
 TEST_F(VosketTerminalFace, ADoubleClickIsTwoPresses)
 {
     QSignalSpy keys(&picture, &TerminalFace::keyPressed);
-    const QPoint onKey = face::key(5).hit.center();
+    const QPoint onKey = face::key(Key::Five).hit.center();
     press(onKey);
     release(onKey);
     send(QEvent::MouseButtonDblClick, onKey, Qt::LeftButton);
     release(onKey);
     ASSERT_EQ(keys.size(), 2);
-    EXPECT_EQ(keys.at(0).at(0).toInt(), 5);
-    EXPECT_EQ(keys.at(1).at(0).toInt(), 5);
+    EXPECT_EQ(keys.at(0).at(0).value<Key>(), Key::Five);
+    EXPECT_EQ(keys.at(1).at(0).value<Key>(), Key::Five);
 }
 
 TEST_F(VosketTerminalFace, KeysTenAndSeventeenFlipTheModeOnlyWhileTyping)
 {
     TextScreen& screen = picture.screen();
-    const QPoint alphaKey = face::key(10).hit.center();
+    const QPoint alphaKey = face::key(Key::Mode).hit.center();
     press(alphaKey);
     release(alphaKey);
     EXPECT_FALSE(screen.alphaMode()) << "on a menu the face leaves the mode alone";
@@ -185,7 +187,7 @@ TEST_F(VosketTerminalFace, KeysTenAndSeventeenFlipTheModeOnlyWhileTyping)
     EXPECT_EQ(shown(face::ModeMarkRect), plain(picture.art().alphaMark()));
     screen.requestRepaint({ vosket::ScreenArea::Whole });
     EXPECT_EQ(shown(face::ModeMarkRect), plain(picture.art().alphaMark())) << "alpha mode keeps its mark";
-    const QPoint escapeKey = face::key(17).hit.center();
+    const QPoint escapeKey = face::key(Key::Escape).hit.center();
     press(escapeKey);
     release(escapeKey);
     EXPECT_FALSE(screen.alphaMode());
