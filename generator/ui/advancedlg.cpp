@@ -7,6 +7,7 @@
 #include "generator/ui/okcancel.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace vosket {
@@ -89,23 +90,35 @@ void AdvanceDlg::FillAdvanceDlg()
         mark->setEnabled(on);
     });
 
-    const std::pair<QWidget*, QWidget*> rows[] = {
-        { flagCheck(101, QStringLiteral("固定字段长度"), &FormRecord::fixedLengthOn, { fixedLength, justify }), fixedLength },
-        { nullptr, justify },
-        { flagCheck(102, QStringLiteral("初始值或文本"), &FormRecord::initialOn, { initial }), initial },
-        { flagCheck(103, QStringLiteral("添加前缀码"), &FormRecord::prefixOn, { prefixEdit() }), prefixEdit() },
-        { flagCheck(104, QStringLiteral("添加后缀码"), &FormRecord::suffixOn, { suffixEdit() }), suffixEdit() },
-        { markCheck, mark },
-        { flagCheck(111, QStringLiteral("读取部分条码"), &FormRecord::partialOn, { partialStart, partialMax }), partialStart },
-        { nullptr, partialMax },
-        { flagCheck(114, QStringLiteral("检查引导码"), &FormRecord::leadCodeOn, { leadCode }), leadCode },
-        { nullptr, lineFeed },
+    // Each row: the check box that switches the field, the caption of a control that has one, the control.
+    const struct {
+        QWidget* check;
+        const char* caption;
+        QWidget* control;
+    } rows[] = {
+        { flagCheck(101, QStringLiteral("固定字段长度"), &FormRecord::fixedLengthOn, { fixedLength, justify }), nullptr,
+            fixedLength },
+        { nullptr, nullptr, justify },
+        { flagCheck(102, QStringLiteral("初始值或文本"), &FormRecord::initialOn, { initial }), nullptr, initial },
+        { flagCheck(103, QStringLiteral("添加前缀码"), &FormRecord::prefixOn, { prefixEdit() }), nullptr, prefixEdit() },
+        { flagCheck(104, QStringLiteral("添加后缀码"), &FormRecord::suffixOn, { suffixEdit() }), nullptr, suffixEdit() },
+        { markCheck, nullptr, mark },
+        { flagCheck(111, QStringLiteral("读取部分条码"), &FormRecord::partialOn, { partialStart, partialMax }), "起始位置",
+            partialStart },
+        { nullptr, "最大长度", partialMax },
+        { flagCheck(114, QStringLiteral("检查引导码"), &FormRecord::leadCodeOn, { leadCode }), nullptr, leadCode },
+        { nullptr, "自动换行", lineFeed },
     };
     int row = 1;
-    for (const auto& [check, control] : rows) {
+    for (const auto& [check, caption, control] : rows) {
         if (check)
             grid()->addWidget(check, row, 0);
-        grid()->addWidget(control, row++, 1);
+        if (caption) {
+            auto* label = new QLabel(QString::fromUtf8(caption), this);
+            label->setBuddy(control);
+            grid()->addWidget(label, row, 1);
+        }
+        grid()->addWidget(control, row++, 2);
     }
     // The code edits start enabled whatever their flags say.
     prefixEdit()->setEnabled(true);

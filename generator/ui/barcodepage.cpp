@@ -1,7 +1,7 @@
 #include "generator/ui/barcodepage.h"
 
 #include "generator/ui/editorcontrols.h"
-#include "generator/ui/formrules.h"
+#include "generator/ui/pagerules.h"
 #include "generator/ui/symbologydlg.h"
 #include "platform/ui/modal.h"
 
@@ -70,7 +70,7 @@ BarcodePage::BarcodePage(EditorWorkCopy&, Project& project, QWidget* parent)
         ShowBarcodeSettings();
     });
     connect(timeout, &QLineEdit::textChanged, this, [this] {
-        const EditOutcome outcome = NumberEdit(timeout->text(), 255, QStringLiteral("0"));
+        const EditOutcome outcome = TimeoutEdit(timeout->text());
         if (outcome.store)
             timeoutValue = *outcome.store;
         if (outcome.replaceText)

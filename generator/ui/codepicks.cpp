@@ -49,6 +49,15 @@ int CodeAtCell(int column, int row)
     return 16 * (column - 1) + (row - 1);
 }
 
+QString CodeGridHeading(int column, int row)
+{
+    if (column == 0 && row > 0 && row < kCodeGridCells)
+        return QStringLiteral("0%1").arg(row - 1, 0, 16).toUpper();
+    if (row == 0 && column > 0 && column < kCodeGridCells)
+        return QString::number(column - 1, 16).toUpper() + u'0';
+    return QString();
+}
+
 CodePicks::CodePicks(const CodeBuffer& start)
 {
     for (uint8_t code : start) {

@@ -25,6 +25,9 @@ void StoreCodes(const CodeBuffer& codes, TextSlot slot);
 inline constexpr int kCodeGridCells = 17;
 // The code of a cell, or -1 for a heading or a cell outside the grid.
 int CodeAtCell(int column, int row);
+// The text of a heading cell: "00" .. "F0" over the columns, "00" .. "0F" beside the rows; empty
+// for any other cell.
+QString CodeGridHeading(int column, int row);
 
 // The picks of one opening of the code grid.
 class CodePicks {

@@ -117,13 +117,7 @@ void CodeGrid::paintEvent(QPaintEvent*)
                 p.fillRect(cell, QColor(0, 0, 255));
             p.setPen(heading ? Qt::white : QColor(196, 196, 196));
             p.drawRect(cell.adjusted(0, 0, -1, -1));
-            QString text;
-            if (c == 0 && r > 0)
-                text = QStringLiteral("0%1").arg(r - 1, 0, 16).toUpper();
-            else if (r == 0 && c > 0)
-                text = QStringLiteral("%10").arg(c - 1, 0, 16).toUpper();
-            else if (!heading)
-                text = CodeName(static_cast<uint8_t>(CodeAtCell(c, r)));
+            const QString text = heading ? CodeGridHeading(c, r) : CodeName(static_cast<uint8_t>(CodeAtCell(c, r)));
             p.setPen(selected ? Qt::white : Qt::black);
             p.drawText(cell, Qt::AlignCenter, text);
         }

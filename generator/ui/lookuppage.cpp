@@ -3,6 +3,7 @@
 #include "generator/ui/editorcontrols.h"
 #include "generator/ui/formrules.h"
 #include "generator/ui/pagerules.h"
+#include "platform/ui/dialogs.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -33,8 +34,8 @@ LookupPage::LookupPage(EditorWorkCopy& work, Project& project, QWidget* parent)
     lengthHeading->setObjectName(QStringLiteral("static401"));
     for (int n = 0; n <= LookupRecord::kFields; ++n)
         fieldCount->addItem(QStringLiteral(" ") + QString::number(n));
-    recordLength = numberEdit(509, kLookupNumberLimit, [this] { return &lookup().recordLength(); });
-    separator = numberEdit(519, 255, [this] { return &lookup().separator(); });
+    recordLength = numberEdit(509, [this] { return &lookup().recordLength(); });
+    separator = IdEdit(this, 519);
     auto* modes = new QButtonGroup(this);
     modes->addButton(fixed);
     modes->addButton(separatedRadio);
@@ -59,8 +60,8 @@ LookupPage::LookupPage(EditorWorkCopy& work, Project& project, QWidget* parent)
     layout->addWidget(new QLabel(QStringLiteral("关键字段")), 5, 3);
     for (int i = 0; i < LookupRecord::kFields; ++i) {
         const std::size_t k = static_cast<std::size_t>(i);
-        offsets[k] = numberEdit(501 + i, kLookupNumberLimit, [this, i] { return &lookup().fieldOffset(i); });
-        lengths[k] = numberEdit(511 + i, kLookupNumberLimit, [this, i] { return &lookup().fieldLength(i); });
+        offsets[k] = numberEdit(501 + i, [this, i] { return &lookup().fieldOffset(i); });
+        lengths[k] = numberEdit(511 + i, [this, i] { return &lookup().fieldLength(i); });
         keys[k] = IdRadio(this, 301 + i, QString());
         keyGroup->addButton(keys[k]);
         connect(keys[k], &QRadioButton::toggled, this, [this, i](bool on) {
@@ -85,6 +86,15 @@ LookupPage::LookupPage(EditorWorkCopy& work, Project& project, QWidget* parent)
         lookup().fieldCount() = static_cast<uint8_t>(count);
         enableRows();
     });
+    connect(separator, &QLineEdit::textChanged, this, [this] {
+        if (showing)
+            return;
+        const EditOutcome outcome = SeparatorEdit(separator->text(), lookup().separator());
+        if (outcome.store)
+            lookup().separator() = *outcome.store;
+        if (outcome.replaceText)
+            separator->setText(*outcome.replaceText);
+    });
     connect(fixed, &QRadioButton::clicked, this, &LookupPage::chooseFixed);
     connect(separatedRadio, &QRadioButton::clicked, this, &LookupPage::chooseSeparated);
     connect(uploadable, &QCheckBox::toggled, this, [this](bool on) {
@@ -106,13 +116,13 @@ LookupRecord& LookupPage::lookup()
     return work.lookups[static_cast<std::size_t>(work.currentLookup)];
 }
 
-QLineEdit* LookupPage::numberEdit(int id, unsigned limit, std::function<uint8_t*()> field)
+QLineEdit* LookupPage::numberEdit(int id, std::function<uint8_t*()> field)
 {
     QLineEdit* edit = IdEdit(this, id);
-    connect(edit, &QLineEdit::textChanged, this, [this, edit, limit, field = std::move(field)] {
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, field = std::move(field)] {
         if (showing)
             return;
-        const EditOutcome outcome = NumberEdit(edit->text(), limit, QStringLiteral("0"));
+        const EditOutcome outcome = NumberEdit(edit->text(), kLookupNumberLimit, QStringLiteral("0"));
         if (outcome.store)
             *field() = *outcome.store;
         if (outcome.replaceText)
@@ -185,10 +195,26 @@ void LookupPage::chooseFixed()
 
 void LookupPage::chooseSeparated()
 {
-    // The edit holds the separator's code as a decimal number.
+    // The edit holds the separator's code as a decimal number. Without a code the user is asked
+    // for one, and without an answer the definition stays fixed, as the page then shows.
+    std::optional<uint8_t> code = SeparatorCode(separator->text());
+    if (!code && lookup().separator() != 0)
+        code = lookup().separator();
+    if (!code) {
+        const auto answer = platform::dialogs().input(
+            QString::fromUtf8(kSeparatorPrompt), QString::fromUtf8(kSeparatorTitle), QString());
+        code = SeparatorCode(answer.value_or(QString()));
+    }
+    if (!code) {
+        fixed->setChecked(true);
+        chooseFixed();
+        return;
+    }
     separated = true;
-    const EditOutcome outcome = NumberEdit(separator->text(), 255, QStringLiteral("0"));
-    lookup().separator() = outcome.store.value_or(lookup().separator());
+    lookup().separator() = *code;
+    showing = true;
+    separator->setText(QString::number(*code));
+    showing = false;
     lengthHeading->setText(kSeparatedHeading);
     recordLength->setEnabled(false);
     separator->setEnabled(true);

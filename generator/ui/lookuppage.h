@@ -28,7 +28,7 @@ private:
     void enableRows();
     void chooseFixed();
     void chooseSeparated();
-    QLineEdit* numberEdit(int id, unsigned limit, std::function<uint8_t*()> field);
+    QLineEdit* numberEdit(int id, std::function<uint8_t*()> field);
 
     EditorWorkCopy& work;
     bool showing = false;

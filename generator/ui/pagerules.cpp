@@ -1,7 +1,5 @@
 #include "generator/ui/pagerules.h"
 
-#include "generator/ui/formrules.h"
-
 #include <algorithm>
 
 namespace vosket {
@@ -48,6 +46,24 @@ void ResetLookup(LookupRecord& lookup)
     lookup.noMatchAction() = 0;
 }
 
+std::optional<uint8_t> SeparatorCode(const QString& text)
+{
+    const auto number = DecimalNumber(text);
+    if (!number || *number == 0 || *number > 255)
+        return std::nullopt;
+    return static_cast<uint8_t>(*number);
+}
+
+EditOutcome SeparatorEdit(const QString& text, uint8_t stored)
+{
+    if (const auto code = SeparatorCode(text))
+        return { *code, std::nullopt };
+    const auto number = DecimalNumber(text);
+    if (text.isEmpty() || (number && *number > 255))
+        return {};
+    return { std::nullopt, QString::number(stored) };
+}
+
 void LayOutSeparatedFields(LookupRecord& lookup)
 {
     const int count = std::min<int>(lookup.fieldCount(), LookupRecord::kFields);
@@ -60,6 +76,15 @@ void LayOutSeparatedFields(LookupRecord& lookup)
     }
     // The last field has no separator behind it.
     lookup.recordLength() = static_cast<uint8_t>(std::clamp<int>(length - 1, 0, kLookupNumberLimit));
+}
+
+EditOutcome TimeoutEdit(const QString& text)
+{
+    constexpr unsigned kMost = 255;
+    const auto number = DecimalNumber(text);
+    if (number && *number > kMost)
+        return { static_cast<uint8_t>(kMost), QString::number(kMost) };
+    return NumberEdit(text, kMost, QStringLiteral("0"));
 }
 
 LengthInput FirstLength(const QString& text)

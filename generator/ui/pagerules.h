@@ -3,6 +3,7 @@
 #include "generator/project/barcodesettings.h"
 #include "generator/project/lookuprecord.h"
 #include "generator/project/menurecord.h"
+#include "generator/ui/formrules.h"
 
 #include <QString>
 #include <optional>
@@ -24,9 +25,21 @@ void ResetMenu(MenuRecord& menu);
 inline constexpr unsigned kLookupNumberLimit = 250;
 // "复位" of the lookup page, for one definition.
 void ResetLookup(LookupRecord& lookup);
+// The separator of separated fields: an ASCII code 1 to 255 (0 would mean fixed-length fields).
+std::optional<uint8_t> SeparatorCode(const QString& text);
+// The separator edit: a code is stored; 0 or text that is no number shows the stored separator
+// again; a number past the byte and an empty edit store nothing.
+EditOutcome SeparatorEdit(const QString& text, uint8_t stored);
+// What 分隔符 asks when no separator is given yet.
+inline constexpr char kSeparatorTitle[] = "分隔符";
+inline constexpr char kSeparatorPrompt[] = "请输入分隔符的 ASCII 码 (1 ~ 255) :";
 // Separated fields: record length and 1-based offsets from the used fields' lengths, one
 // separator byte between fields. No fields give length 0; the length never passes the limit.
 void LayOutSeparatedFields(LookupRecord& lookup);
+
+// The barcode page's time-out in seconds, one byte: text that is no number becomes "0", a number
+// past the byte is shown and stored as 255, so the edit always shows what OK stores.
+EditOutcome TimeoutEdit(const QString& text);
 
 // The symbology dialogs' length pair. The first length takes 1 to 127 (more counts as 127, an
 // empty edit as 127, other text becomes "127"); the second any number (empty: 1, other text "1").

@@ -67,7 +67,7 @@ const std::vector<std::pair<int, SymbologyKind>>& SymbologyKinds()
                        } } },
                    std::nullopt } },
         { 208, { "MSIDlg", "MSI 参数", {},
-                   { Bits("检验校验和", { { 301, "单模 10" }, { 302, "双模 10" }, { 303, "模 11 & 10" } },
+                   { Bits("检验校验和", { { 301, "单模 10" }, { 302, "双模 10" }, { 303, "模 11 && 10" } },
                          S::kOptionsUpcMsiPlessey, 6),
                        Bits("传输校验和", { { 304, "最后1位不传" }, { 305, "传输" }, { 306, "最后2位不传" } },
                            S::kOptionsUpcMsiPlessey, 4) },

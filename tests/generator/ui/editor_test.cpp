@@ -8,6 +8,7 @@
 #include "generator/ui/formpage.h"
 #include "generator/ui/griddlg.h"
 #include "generator/ui/lookupadvancedlg.h"
+#include "generator/ui/symbologydlg.h"
 #include "tests/generator/ui/findcontrol.h"
 #include "tests/generator/ui/widgetapp.h"
 #include "tests/support/scripteddialogs.h"
@@ -16,8 +17,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -188,6 +191,42 @@ TEST_F(Editor, AttributeDialogsAdjustOnOpeningAndCancelRestoresEverything)
     EXPECT_EQ(Control<QCheckBox>(&lookup, "check102")->isEnabled(), work.forms[0].initialOn(0) != 0);
     lookup.accept();
     EXPECT_EQ(work.forms[0].inputMark(0), 0);
+}
+
+// The text a caption shows: "&&" is one ampersand, a single "&" marks the next letter.
+QString Shown(const QString& caption)
+{
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && ++i == caption.size())
+            break;
+        shown += caption[i];
+    }
+    return shown;
+}
+
+TEST_F(Editor, CaptionsNameTheirControlsAndShowTheirAmpersands)
+{
+    form(1).lineType(0) = kLineText;
+    EditorWorkCopy work;
+    work.forms = project.forms;
+    AdvanceDlg dialog(work);
+    QStringList labelled;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->buddy())
+            labelled << label->buddy()->objectName() + "=" + label->text();
+    }
+    labelled.sort();
+    EXPECT_EQ(labelled, QStringList({ "combo615=自动换行", "edit512=起始位置", "edit513=最大长度" }));
+    dialog.reject();
+
+    for (const auto& [button, kind] : SymbologyKinds()) {
+        if (QString::fromLatin1(kind.dialog) != QStringLiteral("MSIDlg"))
+            continue;
+        BarcodeSettings settings;
+        SymbologyDlg msi(kind, settings);
+        EXPECT_EQ(Shown(Control<QRadioButton>(&msi, "radio303")->text()), QStringLiteral("模 11 & 10"));
+    }
 }
 
 TEST_F(Editor, StampDialogRewritesItsCaptionsAndCancelRestores)

@@ -40,6 +40,7 @@ protected:
     Project project;
     EditorWorkCopy work;
     testsupport::ScriptedModal modal;
+    testsupport::ScriptedDialogs dialogs;
 };
 
 TEST_F(EditorPages, MenuItemsFollowTheFontAndTransferItsRule)
@@ -102,10 +103,24 @@ TEST_F(EditorPages, LookupRowsNumbersAndTheSeparatorMode)
     EXPECT_EQ(length->text(), QStringLiteral("0"));
     EXPECT_EQ(work.lookups[0].fieldLength(0), 0);
 
-    Control<QLineEdit>(&page, "edit519")->setText("44");
-    Control<QRadioButton>(&page, "radio312")->click();
+    // 分隔符 over a fixed definition asks for the separator; without one the definition stays fixed.
+    auto* separator = Control<QLineEdit>(&page, "edit519");
+    auto* separated = Control<QRadioButton>(&page, "radio312");
+    EXPECT_EQ(separator->text(), QStringLiteral("0"));
+    separated->click();
+    EXPECT_EQ(dialogs.prompts.size(), 1);
+    EXPECT_TRUE(Control<QRadioButton>(&page, "radio311")->isChecked());
+    EXPECT_EQ(work.lookups[0].separator(), 0);
+    EXPECT_EQ(Control<QLabel>(&page, "static401")->text(), QStringLiteral("   长度"));
+    dialogs.inputs = { QStringLiteral("44") };
+    separated->click();
+    EXPECT_TRUE(separated->isChecked());
     EXPECT_EQ(work.lookups[0].separator(), 44); // the number typed, not the code of "4"
+    EXPECT_EQ(separator->text(), QStringLiteral("44"));
     EXPECT_EQ(Control<QLabel>(&page, "static401")->text(), QStringLiteral("最大长度"));
+    separator->setText("0"); // no separator is no separator mode: the page shows what stays
+    EXPECT_EQ(separator->text(), QStringLiteral("44"));
+    EXPECT_EQ(work.lookups[0].separator(), 44);
     EXPECT_FALSE(Control<QLineEdit>(&page, "edit501")->isEnabled());
     length->setText("5");
     Control<QLineEdit>(&page, "edit512")->setText("10");
@@ -128,10 +143,12 @@ TEST_F(EditorPages, BarcodeOkWritesOnlyThePagesBitsAndDialogsSurviveCancel)
         auto* timeout = Control<QLineEdit>(sheet.page(3), "edit501");
         timeout->setText("t");
         EXPECT_EQ(timeout->text(), QStringLiteral("0"));
-        timeout->setText(QString::number(before.scanTimeout()));
+        timeout->setText("300"); // past the byte: shown and stored as 255
+        EXPECT_EQ(timeout->text(), QStringLiteral("255"));
         sheet.accept();
         BarcodeSettings expected = before;
         expected.setEnabled(Symbology::Code93, false);
+        expected.scanTimeout() = 255;
         EXPECT_EQ(project.barcode.bytes, expected.bytes);
     }
     EditorSheet sheet(project, {});
@@ -159,7 +176,6 @@ TEST_F(EditorPages, EditedBarcodeSettingsAndMenusReachTheTerminal)
     }
     linktest::PtyPair pty;
     qputenv("VOSKET_COM1", pty.slavePath.toLocal8Bit());
-    testsupport::ScriptedDialogs dialogs;
     linktest::SimTerminal terminal(pty, linktest::SimBehaviour {});
     project.comm.portIndex() = 0;
     const int sent = DownloadToTerminal(project, 0, 0);

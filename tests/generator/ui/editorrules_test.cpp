@@ -104,6 +104,12 @@ TEST(CodePicks, NamesCellsAndTheTenCodeLimit)
     EXPECT_EQ(CodeAtCell(0, 3), -1);
     EXPECT_EQ(CodeAtCell(3, 0), -1);
     EXPECT_EQ(CodeAtCell(17, 1), -1);
+    EXPECT_EQ(CodeGridHeading(1, 0), QStringLiteral("00"));
+    EXPECT_EQ(CodeGridHeading(2, 0), QStringLiteral("10"));
+    EXPECT_EQ(CodeGridHeading(16, 0), QStringLiteral("F0"));
+    EXPECT_EQ(CodeGridHeading(0, 1), QStringLiteral("00"));
+    EXPECT_EQ(CodeGridHeading(0, 16), QStringLiteral("0F"));
+    EXPECT_EQ(CodeGridHeading(0, 0), QString());
     EXPECT_EQ(CodeName(32), QStringLiteral("Space"));
     EXPECT_EQ(CodeName(127), QStringLiteral("DEL"));
     EXPECT_EQ(CodeName(200), QStringLiteral("200"));
