@@ -33,22 +33,29 @@ function(korvell_add_bench name)
   target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark)
 endfunction()
 
-# korvell_add_fuzz(NAME SOURCE target.cpp LIBS lib1 [SEEDS dir])
-# With clang and KORVELL_FUZZ a libFuzzer binary; otherwise a replay test that feeds the
-# seed files (and a few hostile inputs) through the same entry point under the sanitizers.
+# korvell_add_fuzz(NAME SOURCE target.cpp LIBS lib1 INPUTS dir)
+# dir/seeds holds the inputs fuzzing starts from, dir/regressions the inputs that once crashed the
+# target (kept for good). With clang and KORVELL_FUZZ a libFuzzer binary, listed with its inputs in
+# fuzz/targets.txt of the build for scripts/fuzz; otherwise a replay test that feeds both folders
+# (and a few hostile inputs) through the same entry point under the sanitizers.
 function(korvell_add_fuzz name)
-  cmake_parse_arguments(F "" "SOURCE;SEEDS" "LIBS" ${ARGN})
+  cmake_parse_arguments(F "" "SOURCE;INPUTS" "LIBS" ${ARGN})
+  set(inputs ${CMAKE_CURRENT_SOURCE_DIR}/${F_INPUTS})
+  if(NOT IS_DIRECTORY ${inputs}/seeds)
+    message(FATAL_ERROR "${name}: no seeds in ${inputs}/seeds")
+  endif()
   if(KORVELL_FUZZ AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     add_executable(${name} ${F_SOURCE})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_libraries(${name} PRIVATE ${F_LIBS})
+    set_property(GLOBAL APPEND_STRING PROPERTY KORVELL_FUZZ_TARGETS "$<TARGET_FILE:${name}>\t${inputs}\n")
   elseif(KORVELL_TESTS)
     add_executable(${name}_replay ${F_SOURCE} ${CMAKE_SOURCE_DIR}/fuzz/replay_main.cpp)
     target_include_directories(${name}_replay PRIVATE ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name}_replay PRIVATE ${F_LIBS})
-    add_test(NAME ${name}_replay COMMAND ${name}_replay ${F_SEEDS})
+    add_test(NAME ${name}_replay COMMAND ${name}_replay ${inputs}/seeds ${inputs}/regressions)
     set_tests_properties(${name}_replay PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
   endif()
 endfunction()

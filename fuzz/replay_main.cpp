@@ -12,6 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 static void runFile(const std::filesystem::path& path)
 {
+    // Named first, so the input behind a sanitizer's report is known.
+    std::fprintf(stderr, "%s\n", path.c_str());
     std::ifstream in(path, std::ios::binary);
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     LLVMFuzzerTestOneInput(bytes.data(), bytes.size());

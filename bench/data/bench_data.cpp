@@ -1,6 +1,7 @@
 // 10,000 key lookups and 10,000 inserts through ExecSQL, and the same work through a QSqlQuery
 // prepared once, on SQLite and (when KORVELL_TEST_PG names a server) PostgreSQL.
 #include "bench/support/benchdatabase.h"
+#include "bench/support/benchsize.h"
 
 #include <QCoreApplication>
 #include <QSqlRecord>
@@ -12,7 +13,7 @@ using namespace korvell;
 
 namespace {
 
-constexpr int operations = 10000;
+const int operations = benchsupport::sized(10000, 100);
 
 const QString insertItem
     = "insert into c_proc_main (serialno,count_num,enter_date,groupno,proc_mod,proc_mod1,"
@@ -129,7 +130,8 @@ void registerBackend(const std::string& backend, const BenchDatabase& database)
                 work(state);
             })
             ->Unit(benchmark::kMillisecond)
-            ->Iterations(3);
+            ->Iterations(3)
+            ->Apply(benchsupport::onceWhenSmall);
 }
 
 } // namespace

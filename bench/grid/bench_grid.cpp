@@ -1,9 +1,10 @@
 // Grid figures: filling and showing a large sheet, a ten-million-row sheet, the print preview's
 // first page and the spreadsheet export of a large sheet.
-#include "platform/ui/fonts.h"
+#include "bench/support/benchsize.h"
 #include "platform/grid/grid.h"
 #include "platform/grid/sheetpainter.h"
 #include "platform/grid/xlsxexport.h"
+#include "platform/ui/fonts.h"
 
 #include <QApplication>
 #include <QPdfWriter>
@@ -26,6 +27,8 @@ long residentKb()
 }
 
 // 100,000 stock-in rows of 13 columns, as a query window fills them.
+const int rowCount = benchsupport::sized(100'000, 1000);
+
 void fill(SheetModel& s, int rows)
 {
     SheetModel::Batch batch(s);
@@ -55,12 +58,12 @@ void BM_FillAndShow100k(benchmark::State& state)
     for (auto _ : state) {
         Grid grid;
         grid.resize(1024, 700);
-        fill(grid.sheet(), 100'000);
-        grid.setActiveCell(50'000, 3);
+        fill(grid.sheet(), rowCount);
+        grid.setActiveCell(rowCount / 2, 3);
         benchmark::DoNotOptimize(grid.grab());
     }
 }
-BENCHMARK(BM_FillAndShow100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillAndShow100k)->Unit(benchmark::kMillisecond)->Apply(benchsupport::onceWhenSmall);
 
 void BM_SetTenMillionRows(benchmark::State& state)
 {
@@ -80,7 +83,7 @@ BENCHMARK(BM_SetTenMillionRows)->Unit(benchmark::kMillisecond)->Iterations(1);
 void BM_PreviewFirstPage100k(benchmark::State& state)
 {
     SheetModel s;
-    fill(s, 100'000);
+    fill(s, rowCount);
     s.pageSetup().footer = "第 &P 页 共&N页";
     s.pageSetup().printCaptionRow = true;
     QTemporaryDir dir;
@@ -90,17 +93,17 @@ void BM_PreviewFirstPage100k(benchmark::State& state)
         state.counters["pages"] = SheetPainter(s).print(pdf, 1, 1);
     }
 }
-BENCHMARK(BM_PreviewFirstPage100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewFirstPage100k)->Unit(benchmark::kMillisecond)->Apply(benchsupport::onceWhenSmall);
 
 void BM_XlsxExport100k(benchmark::State& state)
 {
     SheetModel s;
-    fill(s, 100'000);
+    fill(s, rowCount);
     QTemporaryDir dir;
     for (auto _ : state)
         benchmark::DoNotOptimize(exportXlsx(s, dir.filePath("out.xlsx")));
 }
-BENCHMARK(BM_XlsxExport100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_XlsxExport100k)->Unit(benchmark::kMillisecond)->Apply(benchsupport::onceWhenSmall);
 
 } // namespace
 

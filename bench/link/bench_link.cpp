@@ -3,6 +3,8 @@
 // (one byte there and one back).
 #include "tests/support/simterminal.h"
 
+#include "bench/support/benchsize.h"
+
 #include "generator/link/collect.h"
 #include "generator/link/download.h"
 
@@ -21,8 +23,8 @@ using namespace vosket;
 namespace {
 
 constexpr int downloadRoundTrips = 1 + programBlockCount; // handshake, blocks
-constexpr int collectedRecords = 10000;
-constexpr int collectRoundTrips = 1 + collectedRecords; // READ, then one ACK per record
+const int collectedRecords = benchsupport::sized(10000, 100);
+const int collectRoundTrips = 1 + collectedRecords; // READ, then one ACK per record
 
 // The median of many one-byte round trips through the generator's port code and a peer thread.
 // Measured beside every timed run, so both see the same load on the machine.
@@ -136,7 +138,13 @@ void BM_CollectRecords(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_DownloadProgramImage)->Unit(benchmark::kMillisecond)->Iterations(20);
-BENCHMARK(BM_CollectRecords)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_DownloadProgramImage)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Apply(benchsupport::onceWhenSmall);
+BENCHMARK(BM_CollectRecords)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->Apply(benchsupport::onceWhenSmall);
 
 BENCHMARK_MAIN();

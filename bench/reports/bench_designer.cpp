@@ -2,6 +2,7 @@
 // query of 10,000 records into a copy of the sheet, on SQLite and (when KORVELL_TEST_PG names a
 // server) PostgreSQL.
 #include "bench/support/benchdatabase.h"
+#include "bench/support/benchsize.h"
 #include "bench/support/stderrtoasts.h"
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
@@ -18,7 +19,7 @@ using namespace korvell;
 
 namespace {
 
-constexpr int records = 10000;
+const int records = benchsupport::sized(10000, 100);
 constexpr int bandRow = 4;
 const char* const bandColumns[]
     = { "serialno", "proc_mod", "proc_mod1", "proc_weight", "proc_net_wt", "rk_date" };
@@ -85,13 +86,15 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchsupport::StderrToasts toasts;
-    benchmark::RegisterBenchmark("SQLite/test_fill_10000_records", [](benchmark::State& s) {
-        testFill(s, Backend::SQLite);
-    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(
+        "SQLite/test_fill_10000_records", [](benchmark::State& s) { testFill(s, Backend::SQLite); })
+        ->Unit(benchmark::kMillisecond)
+        ->Apply(benchsupport::onceWhenSmall);
     if (!qEnvironmentVariable("KORVELL_TEST_PG").isEmpty())
-        benchmark::RegisterBenchmark("PostgreSQL/test_fill_10000_records", [](benchmark::State& s) {
-            testFill(s, Backend::PostgreSQL);
-        })->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("PostgreSQL/test_fill_10000_records",
+            [](benchmark::State& s) { testFill(s, Backend::PostgreSQL); })
+            ->Unit(benchmark::kMillisecond)
+            ->Apply(benchsupport::onceWhenSmall);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -4,6 +4,7 @@
 // model (20,000 rows), over one month of stock-in days (280,000 rows), and by model within one
 // month (5,600 rows).
 #include "bench/support/benchdatabase.h"
+#include "bench/support/benchsize.h"
 #include "bench/support/stderrtoasts.h"
 #include "desktop/reports/combinedquery.h"
 #include "desktop/reports/queryrun.h"
@@ -19,7 +20,7 @@ using namespace korvell;
 
 namespace {
 
-constexpr int itemCount = 1'000'000;
+const int itemCount = benchsupport::sized(1'000'000, 20'000);
 
 // Item i: day i/10000 from 2026-01-01, model M(i%50), team T(i%8), status by i%20.
 const QString itemColumns
@@ -148,7 +149,8 @@ int main(int argc, char** argv)
             benchmark::RegisterBenchmark((name + what).c_str(), std::move(run))
                 ->Unit(benchmark::kMillisecond)
                 ->Iterations(1)
-                ->Repetitions(3);
+                ->Repetitions(3)
+                ->Apply(benchsupport::onceWhenSmall);
         };
         add("/in_stock_summary", [b](benchmark::State& s) { stockWindow(s, b, kcstatformConfig()); });
         add("/in_stock_detail", [b](benchmark::State& s) { stockWindow(s, b, kcdetailformConfig()); });

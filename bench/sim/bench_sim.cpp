@@ -2,6 +2,7 @@
 // application: menus, a form with digits, multi-tap letters, a continuation line, a composed
 // record passed to the next form, and back. Reports the time per key and how much the heap grew
 // between the first pass of the script and the end of the run.
+#include "bench/support/benchsize.h"
 #include "generator/sim/simulator.h"
 #include "tests/support/demoproject.h"
 
@@ -13,7 +14,7 @@ using namespace vosket;
 
 namespace {
 
-constexpr int kKeys = 100000;
+const int kKeys = benchsupport::sized(100000, 1000);
 
 using enum Key;
 
@@ -62,7 +63,7 @@ void BM_SimulatorKeys(benchmark::State& state)
     state.counters["heap_growth_bytes"] = double(heapAfter) - double(heapBefore);
     state.counters["records"] = sim.recordCounter();
 }
-BENCHMARK(BM_SimulatorKeys)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SimulatorKeys)->Unit(benchmark::kMillisecond)->Apply(benchsupport::onceWhenSmall);
 
 } // namespace
 

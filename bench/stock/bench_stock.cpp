@@ -2,6 +2,7 @@
 // to a stored item with its label rendered (median and 95th percentile), and the import of 5,000
 // collected serial numbers onto a stock-out order with the order grid's reload, on SQLite and
 // (when KORVELL_TEST_PG names a server) PostgreSQL.
+#include "bench/support/benchsize.h"
 #include "desktop/data/connection.h"
 #include "desktop/data/databasefiles.h"
 #include "desktop/data/execsql.h"
@@ -34,9 +35,10 @@ using namespace korvell;
 
 namespace {
 
-constexpr int itemCount = 1'000'000;
-// Items spread over 100 days, 10 stations of 1,000 items a day each, orders of 20 items.
-const QDate benchDay = QDate(2026, 1, 1).addDays(50);
+const int itemCount = benchsupport::sized(1'000'000, 20'000);
+// Items spread over 100 days (2 in CI), 10 stations of 1,000 items a day each, orders of 20 items;
+// the benchmarks work on the middle day.
+const QDate benchDay = QDate(2026, 1, 1).addDays(itemCount / 20'000);
 
 const QString itemColumns
     = "insert into c_proc_main (serialno,count_num,enter_date,groupno,proc_mod,proc_mod1,"
@@ -265,23 +267,27 @@ int main(int argc, char** argv)
         const Backend b = backend;
         benchmark::RegisterBenchmark((std::string(name) + "/next_serial_number").c_str(),
             [b](benchmark::State& s) { nextSerialNumber(s, b); })
-            ->Unit(benchmark::kMillisecond);
+            ->Unit(benchmark::kMillisecond)
+            ->Apply(benchsupport::onceWhenSmall);
         benchmark::RegisterBenchmark((std::string(name) + "/next_order_number").c_str(),
             [b](benchmark::State& s) { nextOrderNumber(s, b); })
-            ->Unit(benchmark::kMillisecond);
+            ->Unit(benchmark::kMillisecond)
+            ->Apply(benchsupport::onceWhenSmall);
         benchmark::RegisterBenchmark((std::string(name) + "/scale_line_to_stored_item_and_label").c_str(),
             [b](benchmark::State& s) { scaleLineToLabel(s, b); })
             ->Unit(benchmark::kMillisecond)
             ->Iterations(1)
             ->Repetitions(300)
             ->ComputeStatistics("p95", percentile95)
-            ->ReportAggregatesOnly(true);
+            ->ReportAggregatesOnly(true)
+            ->Apply(benchsupport::onceWhenSmall);
         benchmark::RegisterBenchmark((std::string(name) + "/import_5000_collected_serial_numbers").c_str(),
             [b](benchmark::State& s) { importCollected(s, b); })
             ->Unit(benchmark::kMillisecond)
             ->Iterations(1)
             ->Repetitions(3)
-            ->ReportAggregatesOnly(true);
+            ->ReportAggregatesOnly(true)
+            ->Apply(benchsupport::onceWhenSmall);
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
