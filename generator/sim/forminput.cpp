@@ -205,6 +205,8 @@ void Simulator::fillInputMark(int line)
     }
 }
 
+// The transfer text, cut to what the screen holds, after the line's prompt and then a split
+// width on each continuation line that follows, as far down as the form goes.
 void Simulator::fillTransferLine(int line)
 {
     FormRecord& f = form();
@@ -215,17 +217,13 @@ void Simulator::fillTransferLine(int line)
     while (text.endsWith(' '))
         text.chop(1);
     state.typingColumn = state.startColumn;
-    int continuations = 0;
-    while (continuations < kMaxContinuations && line + continuations + 1 < formLines()
-        && f.lineType(line + continuations + 1) == kLineContinued)
-        setInput(line + ++continuations, QByteArray());
     const int split = large ? 15 : 20;
-    const int first = std::max(0, split - state.startColumn);
-    setInput(line, text.left(first));
-    text.remove(0, first);
-    for (int k = 1; k <= continuations && !text.isEmpty(); ++k) {
-        setInput(line + k, text.left(split));
-        text.remove(0, split);
+    // A prompt wider than the split width leaves its own line no text.
+    qsizetype from = std::max(0, split - state.startColumn);
+    setInput(line, text.left(from));
+    for (int below = line + 1; below < formLines() && f.lineType(below) == kLineContinued; ++below) {
+        setInput(below, text.mid(from, split));
+        from += split;
     }
 }
 
@@ -411,8 +409,11 @@ void Simulator::deleteCharacter()
 void Simulator::makeCurrent(int line)
 {
     form().currentLine() = static_cast<uint8_t>(line);
+    // The typing column and the scroll count go back together: a line entered again shows its
+    // input from the start and takes the next key as a new input.
     LineState& state = lines[static_cast<size_t>(line)];
     state.typingColumn = state.startColumn;
+    state.scroll = 0;
     buildFormScreen();
 }
 

@@ -23,6 +23,42 @@ protected:
 };
 
 class VosketErrorScreen : public VosketFormInput { };
+
+// Form 1 composes a record of 101 bytes (two lines of 50 digits and a comma) and passes it on
+// to form 2, whose line 0 is a pass-on line over the given continuation lines.
+class VosketPassOn : public SimulatorTest {
+protected:
+    QByteArray passOn(bool large, const QString& prompt, int continuations)
+    {
+        form(1).largeFont() = 0;
+        DefineLine(form(1), 0, kLineText, "", 50);
+        DefineLine(form(1), 1, kLineText, "", 50);
+        form(1).recordAction() = 3;
+        form(1).nextTarget() = TargetCode::form(2).value;
+        form(2).largeFont() = large ? 1 : 0;
+        DefineLine(form(2), 0, kLinePass, prompt);
+        for (int line = 1; line <= continuations; ++line)
+            DefineLine(form(2), line, kLineContinued, "");
+        startAtForm();
+        keys({ One });
+        for (int line = 0; line < 2; ++line) {
+            for (int i = 0; i < 50; ++i)
+                keys({ FaceKey(1 + i % 9) });
+            keys({ Enter });
+        }
+        EXPECT_EQ(sim->currentTarget(), 2);
+        EXPECT_EQ(sim->transferText().size(), 101);
+        return sim->transferText();
+    }
+    // Lines 0 to 7 as their inputs.
+    QList<QByteArray> inputs()
+    {
+        QList<QByteArray> all;
+        for (int line = 0; line < FormRecord::kLines; ++line)
+            all << sim->lineInput(line);
+        return all;
+    }
+};
 class VosketFormEnd : public SimulatorTest {
 protected:
     void SetUp() override
@@ -128,6 +164,12 @@ TEST_F(VosketFormInput, TypingPastTheMaximumReplacesTheLastCharacter)
     EXPECT_EQ(sim->lineInput(0), "12");
     keys({ Six });
     EXPECT_EQ(text(0), "F:126");
+
+    SetUp();
+    startWith(kLineText, "F:", 0);
+    keys({ One });
+    EXPECT_EQ(sim->lineInput(0), "") << "a field of maximum 0 takes nothing";
+    EXPECT_EQ(text(0), "F:");
 }
 
 TEST_F(VosketFormInput, ALongFieldScrollsAndTheCursorStaysOnTheLine)
@@ -215,8 +257,65 @@ TEST_F(VosketFormInput, ContinuationLinesCarryALongFieldOnAndBack)
     EXPECT_EQ(sim->lineInput(3), "");
     EXPECT_EQ(sim->lineInput(2), "1234567891");
     EXPECT_EQ(screen().cursor(), QPoint(15, 2));
-    keys({ Up, Seven });
-    EXPECT_EQ(sim->lineInput(1), "") << "up from the continuation goes above its head line";
+    keys({ Four, Five });
+    ASSERT_EQ(screen().cursor(), QPoint(1, 3));
+    keys({ Up });
+    EXPECT_EQ(screen().cursor(), QPoint(5, 1)) << "up from the continuation goes above its head line";
+}
+
+TEST_F(VosketFormInput, ALargeFontFormHasFourLinesOfTwelve)
+{
+    form(1).largeFont() = 1;
+    DefineLine(form(1), 0, kLineText, "A:", 20);
+    DefineLine(form(1), 1, kLineAuto, "N:", 4);
+    form(1).lineLookup(1) = 17;
+    DefineLine(form(1), 2, kLineAuto, "W:", 5);
+    DefineLine(form(1), 3, kLineText, "B:", 5);
+    DefineLine(form(1), 7, kLineText, "H:", 5); // kept from a small-font layout
+    startAtForm();
+    keys({ One });
+    ASSERT_EQ(screen().state(), TextScreen::FormInput);
+    EXPECT_EQ(lines(), QStringList({ "A:", "N:    +", "W:", "B:", "", "", "", "" }));
+
+    for (int i = 0; i < 10; ++i)
+        keys({ FaceKey(1 + i % 9) });
+    EXPECT_EQ(text(0), "A:234567891") << "the line scrolls at column 11";
+    EXPECT_EQ(screen().cursor(), QPoint(11, 0));
+    keys({ Enter, One, Two, Enter, One, Two });
+    EXPECT_EQ(text(1), "N:    +12") << "2 + 2 x 4 + 1 fits in 12";
+    EXPECT_EQ(text(2), "W:12") << "2 + 2 x 5 + 1 does not";
+
+    form(1).currentLine() = 7; // as a project read while the form is on screen leaves it
+    keys({ Three });
+    EXPECT_EQ(sim->lineInput(3), "3") << "a current line past the form is its last line";
+    EXPECT_EQ(sim->lineInput(7), "");
+}
+
+TEST_F(VosketPassOn, TheTextSpreadsOverEveryContinuationLineBelow)
+{
+    const QByteArray text = passOn(false, "", 5);
+    EXPECT_EQ(inputs(),
+        QList<QByteArray>({ text.left(20), text.mid(20, 20), text.mid(40, 20), text.mid(60, 20),
+            text.mid(80, 20), text.mid(100), "", "" }));
+    EXPECT_EQ(screen().line(5), text.mid(100));
+
+    SetUp();
+    passOn(false, "P:", 0);
+    EXPECT_EQ(sim->lineInput(0), text.left(18)) << "without a continuation line the text is cut at 20";
+    EXPECT_EQ(screen().line(0), "P:" + text.left(18));
+}
+
+TEST_F(VosketPassOn, ALargeFontFormFitsFortyEightBytesInFifteens)
+{
+    const QByteArray text = passOn(true, "", 3);
+    EXPECT_EQ(inputs(),
+        QList<QByteArray>(
+            { text.left(15), text.mid(15, 15), text.mid(30, 15), text.mid(45, 3), "", "", "", "" }));
+
+    // A prompt past the split width leaves the head line no text; the rest starts below it.
+    SetUp();
+    passOn(true, QString(18, 'P'), 2);
+    EXPECT_EQ(inputs(), QList<QByteArray>({ "", text.left(15), text.mid(15, 15), "", "", "", "", "" }));
 }
 
 TEST_F(VosketErrorScreen, AShortLineShowsTheSecondErrorAndAnyKeyReturns)
@@ -267,6 +366,24 @@ TEST_F(VosketFormEnd, TheRecordIsCountedComposedAndPassedToTheNextForm)
     keys({ One });
     EXPECT_EQ(text(4), "记录:0002");
     EXPECT_EQ(text(0), "数量:") << "the form opens afresh";
+}
+
+TEST_F(VosketFormEnd, ACorrectedFullFieldHoldsWhatTheScreenShows)
+{
+    // Back to the quantity and delete: a field typed to its maximum of 4 behaves as a shorter one.
+    for (const std::vector<Key>& typed :
+        { std::vector { One, Two }, std::vector { One, Two, Three, Four } }) {
+        SCOPED_TRACE(typed.size());
+        SetUp();
+        for (Key key : typed)
+            keys({ key });
+        keys({ Enter, Up, Delete, Nine });
+        EXPECT_EQ(text(0), "数量:9");
+        EXPECT_EQ(sim->lineInput(0), "9");
+        EXPECT_EQ(screen().cursor(), QPoint(6, 0));
+        keys({ Enter, Enter, Enter });
+        EXPECT_EQ(sim->transferText(), "9,,");
+    }
 }
 
 TEST_F(VosketFormEnd, EscapeShowsTheMenuAsItWasLeft)
