@@ -1,6 +1,6 @@
 #pragma once
-// "条码": scan mode, read redundancy, time-out, the 22 symbologies and "Negative Barcode". The page
-// keeps no copy: OK writes its own bits; 复位 and the parameter dialogs write the block at once.
+// "条码": scan mode, read redundancy, time-out, the 22 symbologies and "Negative Barcode", and the
+// parameter dialogs of 13 symbologies. Controls, dialogs and 复位 all edit the sheet's work copy.
 #include "generator/ui/editorpage.h"
 
 #include <vector>
@@ -14,18 +14,18 @@ namespace vosket {
 class BarcodePage : public EditorPage {
     Q_OBJECT
 public:
-    BarcodePage(EditorWorkCopy& work, Project& project, QWidget* parent = nullptr);
+    explicit BarcodePage(EditorWorkCopy& work, QWidget* parent = nullptr);
 
     void apply(Project& project) override;
 
     void ShowBarcodeSettings();
 
 private:
-    BarcodeSettings& settings;
+    EditorWorkCopy& work;
+    bool showing = false;
     QComboBox* scanMode;
     QComboBox* redundancy;
     QLineEdit* timeout;
-    uint8_t timeoutValue = 0;
     std::vector<QCheckBox*> symbologies;
 };
 

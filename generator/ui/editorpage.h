@@ -1,6 +1,6 @@
 #pragma once
-// A page of the editor sheet. The sheet creates a page the first time it is shown; a page copies
-// its blocks into the work copy then, and writes them back into the project on the sheet's OK.
+// A page of the editor sheet. The sheet creates a page the first time it is shown; the page edits
+// the sheet's work copy and, on the sheet's OK, writes back into the project what it owns.
 #include "generator/ui/editorworkcopy.h"
 
 #include <QWidget>

@@ -17,12 +17,12 @@ namespace vosket {
 const std::vector<EditorPageKind>& EditorPageKinds()
 {
     static const std::vector<EditorPageKind> kinds = {
-        { QStringLiteral("窗体"), [](EditorWorkCopy& w, Project& p) -> EditorPage* { return new FormPage(w, p); } },
-        { QStringLiteral("菜单"), [](EditorWorkCopy& w, Project& p) -> EditorPage* { return new MenuPage(w, p); } },
-        { QStringLiteral("索引"), [](EditorWorkCopy& w, Project& p) -> EditorPage* { return new LookupPage(w, p); } },
-        { QStringLiteral("条码"), [](EditorWorkCopy& w, Project& p) -> EditorPage* { return new BarcodePage(w, p); } },
-        { QStringLiteral("设置"), [](EditorWorkCopy&, Project& p) -> EditorPage* { return new SettingsPage(p); } },
-        { QStringLiteral("启动"), [](EditorWorkCopy&, Project& p) -> EditorPage* { return new StartupPage(p); } },
+        { QStringLiteral("窗体"), [](EditorWorkCopy& w) -> EditorPage* { return new FormPage(w); } },
+        { QStringLiteral("菜单"), [](EditorWorkCopy& w) -> EditorPage* { return new MenuPage(w); } },
+        { QStringLiteral("索引"), [](EditorWorkCopy& w) -> EditorPage* { return new LookupPage(w); } },
+        { QStringLiteral("条码"), [](EditorWorkCopy& w) -> EditorPage* { return new BarcodePage(w); } },
+        { QStringLiteral("设置"), [](EditorWorkCopy& w) -> EditorPage* { return new SettingsPage(w); } },
+        { QStringLiteral("启动"), [](EditorWorkCopy& w) -> EditorPage* { return new StartupPage(w); } },
     };
     return kinds;
 }
@@ -31,6 +31,7 @@ EditorSheet::EditorSheet(Project& project, std::function<void()> afterApply, QWi
     : QDialog(parent)
     , project(project)
     , afterApply(std::move(afterApply))
+    , work(project)
     , pageTabs(new QTabWidget(this))
     , pages(EditorPageKinds().size(), nullptr)
 {
@@ -58,7 +59,7 @@ void EditorSheet::createPage(int index)
 {
     if (index < 0 || page(index) != nullptr)
         return;
-    EditorPage* created = EditorPageKinds()[static_cast<std::size_t>(index)].create(work, project);
+    EditorPage* created = EditorPageKinds()[static_cast<std::size_t>(index)].create(work);
     pageTabs->widget(index)->layout()->addWidget(created);
     pages[static_cast<std::size_t>(index)] = created;
 }

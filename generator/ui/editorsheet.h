@@ -14,7 +14,7 @@ namespace vosket {
 
 struct EditorPageKind {
     QString caption;
-    std::function<EditorPage*(EditorWorkCopy& work, Project& project)> create;
+    std::function<EditorPage*(EditorWorkCopy& work)> create;
 };
 
 // The pages in tab order.

@@ -33,7 +33,7 @@ const QStringList kLineTypes { "空", "文本", "整数", "实数", "字母", "�
 
 } // namespace
 
-FormPage::FormPage(EditorWorkCopy& work, Project& project, QWidget* parent)
+FormPage::FormPage(EditorWorkCopy& work, QWidget* parent)
     : EditorPage(parent)
     , work(work)
     , name(IdCombo(this, 690, {}))
@@ -43,7 +43,6 @@ FormPage::FormPage(EditorWorkCopy& work, Project& project, QWidget* parent)
     , recordLookup(IdCombo(this, 694, { "空", "第一个索引文件", "第二个索引文件", "第三个索引文件" }))
     , recordAction(IdCombo(this, 695, { "保存", "更新索引文件", "保存 & 更新", "传递", "输出记录", "输出屏幕" }))
 {
-    work.forms = project.forms;
     for (int n = 1; n <= Project::kForms; ++n)
         name->addItem(QStringLiteral("窗体  ") + QString::number(n));
 
@@ -126,7 +125,7 @@ template <typename F> void FormPage::showing(F change)
 
 void FormPage::apply(Project& project)
 {
-    project.forms = work.forms;
+    ApplyFormPage(work, project);
 }
 
 void FormPage::ShowFormPage()

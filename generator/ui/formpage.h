@@ -15,7 +15,7 @@ namespace vosket {
 class FormPage : public EditorPage {
     Q_OBJECT
 public:
-    FormPage(EditorWorkCopy& work, Project& project, QWidget* parent = nullptr);
+    explicit FormPage(EditorWorkCopy& work, QWidget* parent = nullptr);
 
     void apply(Project& project) override;
 

@@ -19,7 +19,7 @@ const QString kSeparatedHeading = QStringLiteral("最大长度");
 
 } // namespace
 
-LookupPage::LookupPage(EditorWorkCopy& work, Project& project, QWidget* parent)
+LookupPage::LookupPage(EditorWorkCopy& work, QWidget* parent)
     : EditorPage(parent)
     , work(work)
     , name(IdCombo(this, 690, { "第一个索引文件", "第二个索引文件", "第三个索引文件" }))
@@ -30,7 +30,6 @@ LookupPage::LookupPage(EditorWorkCopy& work, Project& project, QWidget* parent)
     , noMatch(IdCombo(this, 602, { "继续", "显示警告信息", "插入到索引文件", "显示警告信息 & 插入" }))
     , lengthHeading(new QLabel(kFixedHeading, this))
 {
-    work.lookups = project.lookups;
     lengthHeading->setObjectName(QStringLiteral("static401"));
     for (int n = 0; n <= LookupRecord::kFields; ++n)
         fieldCount->addItem(QStringLiteral(" ") + QString::number(n));
@@ -133,11 +132,7 @@ QLineEdit* LookupPage::numberEdit(int id, std::function<uint8_t*()> field)
 
 void LookupPage::apply(Project& project)
 {
-    for (LookupRecord& definition : work.lookups) {
-        if (definition.separator() != 0)
-            LayOutSeparatedFields(definition);
-    }
-    project.lookups = work.lookups;
+    ApplyLookupPage(work, project);
 }
 
 void LookupPage::ShowLookupPage()

@@ -16,7 +16,7 @@ namespace vosket {
 class LookupPage : public EditorPage {
     Q_OBJECT
 public:
-    LookupPage(EditorWorkCopy& work, Project& project, QWidget* parent = nullptr);
+    explicit LookupPage(EditorWorkCopy& work, QWidget* parent = nullptr);
 
     void apply(Project& project) override;
 

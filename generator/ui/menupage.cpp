@@ -10,7 +10,7 @@
 
 namespace vosket {
 
-MenuPage::MenuPage(EditorWorkCopy& work, Project& project, QWidget* parent)
+MenuPage::MenuPage(EditorWorkCopy& work, QWidget* parent)
     : EditorPage(parent)
     , work(work)
     , name(IdCombo(this, 690, {}))
@@ -18,8 +18,6 @@ MenuPage::MenuPage(EditorWorkCopy& work, Project& project, QWidget* parent)
     , escape(IdCombo(this, 692, TargetNames()))
     , title(IdEdit(this, 591))
 {
-    work.menus = project.menus;
-    work.perFormFile = project.system.formFilesOn();
     for (int n = 1; n <= Project::kMenus; ++n)
         name->addItem(QStringLiteral("菜单  ") + QString::number(n));
     const char* captions[] = { "菜单标题 :", "保存标题", "保存所选项", "传递", "保存从每个窗体收集的数据到不同文件" };
@@ -76,7 +74,7 @@ MenuPage::MenuPage(EditorWorkCopy& work, Project& project, QWidget* parent)
     connect(checks[4], &QCheckBox::toggled, this, [this](bool on) {
         if (showing)
             return;
-        this->work.perFormFile = on ? 1 : 0;
+        this->work.system.formFilesOn() = on ? 1 : 0;
         UpdateTransferCheck();
     });
     connect(reset, &QPushButton::clicked, this, [this] {
@@ -98,8 +96,7 @@ MenuRecord& MenuPage::menu()
 
 void MenuPage::apply(Project& project)
 {
-    project.menus = work.menus;
-    project.system.formFilesOn() = work.perFormFile;
+    ApplyMenuPage(work, project);
 }
 
 void MenuPage::ShowMenuPage()
@@ -115,7 +112,7 @@ void MenuPage::ShowMenuPage()
     checks[1]->setChecked(m.saveTitle() != 0);
     checks[2]->setChecked(m.saveSelectedItem() != 0);
     checks[3]->setChecked(m.passOn() != 0);
-    checks[4]->setChecked(work.perFormFile != 0);
+    checks[4]->setChecked(work.system.formFilesOn() != 0);
     for (int i = 0; i < MenuRecord::kItems; ++i) {
         items[static_cast<std::size_t>(i)]->setText(FromGbk(SlotBytes(m.item(i))));
         SetIndex(targets[static_cast<std::size_t>(i)], m.nextTarget(i));
@@ -125,7 +122,7 @@ void MenuPage::ShowMenuPage()
 
 void MenuPage::UpdateTransferCheck()
 {
-    const TransferCheck transfer = vosket::UpdateTransferCheck(menu(), work.perFormFile != 0);
+    const TransferCheck transfer = vosket::UpdateTransferCheck(menu(), work.system.formFilesOn() != 0);
     menu().passOn() = transfer.value;
     showing = true;
     checks[3]->setChecked(transfer.value != 0);
@@ -137,7 +134,7 @@ void MenuPage::ResetMenus()
 {
     for (MenuRecord& m : work.menus)
         ResetMenu(m);
-    work.perFormFile = 0;
+    work.system.formFilesOn() = 0;
     work.currentMenu = 0;
 }
 

@@ -14,7 +14,7 @@ namespace vosket {
 class MenuPage : public EditorPage {
     Q_OBJECT
 public:
-    MenuPage(EditorWorkCopy& work, Project& project, QWidget* parent = nullptr);
+    explicit MenuPage(EditorWorkCopy& work, QWidget* parent = nullptr);
 
     void apply(Project& project) override;
 

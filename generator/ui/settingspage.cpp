@@ -12,9 +12,10 @@
 
 namespace vosket {
 
-SettingsPage::SettingsPage(Project& project, QWidget* parent)
+SettingsPage::SettingsPage(EditorWorkCopy& work, QWidget* parent)
     : EditorPage(parent)
-    , settings(project.system)
+    , work(work)
+    , settings(work.system)
     , password(IdEdit(this, 501))
     , fnKey(IdCombo(this, 601, {}))
     , function(IdCombo(this, 602, FnFunctionNames()))
@@ -77,7 +78,7 @@ SettingsPage::SettingsPage(Project& project, QWidget* parent)
 
 void SettingsPage::apply(Project& project)
 {
-    CopySettingsPageFields(settings, project.system);
+    ApplySettingsPage(work, project);
 }
 
 void SettingsPage::showSettings()

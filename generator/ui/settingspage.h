@@ -14,17 +14,16 @@ namespace vosket {
 class SettingsPage : public EditorPage {
     Q_OBJECT
 public:
-    SettingsPage(Project& project, QWidget* parent = nullptr);
+    explicit SettingsPage(EditorWorkCopy& work, QWidget* parent = nullptr);
 
     void apply(Project& project) override;
-
-    SystemSettings& settingsCopy() { return settings; }
 
 private:
     void showSettings();
     void checkPassword();
 
-    SystemSettings settings;
+    EditorWorkCopy& work;
+    SystemSettings& settings; // the work copy's
     bool showing = false;
     QLineEdit* password;
     std::array<QCheckBox*, SystemSettings::kSecurityFlags> flags {};

@@ -20,20 +20,14 @@ namespace {
 
 } // namespace
 
-StartupPage::StartupPage(Project& project, QWidget* parent)
+StartupPage::StartupPage(EditorWorkCopy& work, QWidget* parent)
     : EditorPage(parent)
-    , lines(ReadTerminalTexts(project.messages))
-    , startTarget(project.system.startTarget() != 0 ? 1 : 0)
-    , large(project.system.allPromptsLarge() != 0)
+    , work(work)
     , start(IdCombo(this, 690, { "窗体 1", "菜单 1" }))
     , count(IdCombo(this, 601, { "空", " 1 ", " 2 " }))
-    , largeFont(IdCheck(this, 101, QStringLiteral("所有提示使用大字体")))
+    , largeCheck(IdCheck(this, 101, QStringLiteral("所有提示使用大字体")))
     , groups(IdCombo(this, 610, {}))
 {
-    for (int i = 0; i < SystemSettings::kFieldSeparators; ++i)
-        separators[static_cast<std::size_t>(i)] = project.system.fieldSeparator(i);
-    separatorCount = separators[0] == 0 ? 0 : separators[1] == 0 ? 1 : 2;
-
     auto* separatorBox = new QGroupBox(QStringLiteral("数据字段分隔符"));
     auto* separatorGrid = new QGridLayout(separatorBox);
     separatorGrid->addWidget(new QLabel(QStringLiteral("分隔符数 :")), 0, 0);
@@ -69,29 +63,29 @@ StartupPage::StartupPage(Project& project, QWidget* parent)
     layout->addWidget(new QLabel(QStringLiteral("程序起始位置 :")), 0, 0);
     layout->addWidget(start, 0, 1);
     layout->addWidget(separatorBox, 1, 0, 1, 2);
-    layout->addWidget(largeFont, 2, 0);
+    layout->addWidget(largeCheck, 2, 0);
     layout->addWidget(import, 2, 1);
     layout->addWidget(reset, 3, 1);
     layout->addWidget(textBox, 0, 2, 5, 1);
     layout->setRowStretch(4, 1);
 
     connect(start, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (i >= 0)
-            startTarget = static_cast<uint8_t>(i);
+        if (!showing && i >= 0)
+            this->work.system.startTarget() = static_cast<uint8_t>(i);
     });
     connect(count, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (showing || i < 0)
             return;
-        separatorCount = i;
+        this->work.separatorCount = i;
         enableSeparators();
     });
-    connect(largeFont, &QCheckBox::toggled, this, [this](bool on) {
+    connect(largeCheck, &QCheckBox::toggled, this, [this](bool on) {
         if (showing)
             return;
-        large = on;
+        this->work.system.allPromptsLarge() = on ? 1 : 0;
         rebuildGroupNames();
-        ApplyFontDefaults(lines, large);
-        changed = true; // the texts now fit the font, and OK keeps them
+        ApplyFontDefaults(this->work.texts, on);
+        this->work.textsChanged = true; // the texts now fit the font, and OK keeps them
         showGroup(group);
     });
     connect(groups, &QComboBox::activated, this, &StartupPage::showGroup);
@@ -100,11 +94,12 @@ StartupPage::StartupPage(Project& project, QWidget* parent)
             showGroup(0);
     });
     connect(reset, &QPushButton::clicked, this, [this] {
-        startTarget = 0;
-        separatorCount = 1;
-        separators = { ',', 0 };
-        ResetTerminalTexts(lines, large);
-        changed = true; // OK keeps the reset texts
+        this->work.system.startTarget() = 0;
+        this->work.separatorCount = 1;
+        this->work.system.fieldSeparator(0) = ',';
+        this->work.system.fieldSeparator(1) = 0;
+        ResetTerminalTexts(this->work.texts, large());
+        this->work.textsChanged = true; // OK keeps the reset texts
         showControls();
     });
     showControls();
@@ -112,13 +107,7 @@ StartupPage::StartupPage(Project& project, QWidget* parent)
 
 void StartupPage::apply(Project& project)
 {
-    SystemSettings& s = project.system;
-    s.startTarget() = startTarget;
-    s.fieldSeparator(0) = separatorCount >= 1 ? separators[0] : 0;
-    s.fieldSeparator(1) = separatorCount == 2 ? separators[1] : 0;
-    s.allPromptsLarge() = large ? 1 : 0;
-    if (changed)
-        WriteTerminalTexts(lines, project.messages);
+    ApplyStartupPage(work, project);
 }
 
 int StartupPage::ImportPromptsAndMessages()
@@ -127,7 +116,8 @@ int StartupPage::ImportPromptsAndMessages()
         {}, {}, QStringLiteral("应用程序产生器文件 (*.VSK)"));
     if (fileName.isEmpty())
         return 0;
-    switch (ImportTerminalTextsFile(fileName, lines, large)) {
+    bool importedLarge = large();
+    switch (ImportTerminalTextsFile(fileName, work.texts, importedLarge)) {
     case TextImport::CannotOpen:
         return 0;
     case TextImport::WrongFormat:
@@ -141,9 +131,10 @@ int StartupPage::ImportPromptsAndMessages()
     case TextImport::Taken:
         break;
     }
-    changed = true; // OK keeps the imported texts
+    work.textsChanged = true; // OK keeps the imported texts
+    work.system.allPromptsLarge() = importedLarge ? 1 : 0;
     showing = true;
-    largeFont->setChecked(large);
+    largeCheck->setChecked(importedLarge);
     showing = false;
     rebuildGroupNames();
     return 1;
@@ -152,13 +143,13 @@ int StartupPage::ImportPromptsAndMessages()
 void StartupPage::showControls()
 {
     showing = true;
-    start->setCurrentIndex(startTarget);
-    count->setCurrentIndex(separatorCount);
-    largeFont->setChecked(large);
+    start->setCurrentIndex(work.system.startTarget() != 0 ? 1 : 0);
+    count->setCurrentIndex(work.separatorCount);
+    largeCheck->setChecked(large());
     echoing = true;
-    for (std::size_t i = 0; i < 2; ++i) {
-        asciiEdits[i]->setText(QString::number(separators[i]));
-        textEdits[i]->setText(SeparatorText(separators[i]));
+    for (int i = 0; i < SystemSettings::kFieldSeparators; ++i) {
+        asciiEdits[static_cast<std::size_t>(i)]->setText(QString::number(work.system.fieldSeparator(i)));
+        textEdits[static_cast<std::size_t>(i)]->setText(SeparatorText(work.system.fieldSeparator(i)));
     }
     echoing = false;
     showing = false;
@@ -172,7 +163,7 @@ void StartupPage::rebuildGroupNames()
     const int shown = group;
     groups->clear();
     for (int g = 0; g < kTextGroups; ++g)
-        groups->addItem(GroupName(g, large));
+        groups->addItem(GroupName(g, large()));
     groups->setCurrentIndex(shown);
 }
 
@@ -182,13 +173,13 @@ void StartupPage::showGroup(int g)
         return;
     group = g;
     groups->setCurrentIndex(g);
-    const int count = GroupLineCount(g, large);
-    const QString blank(GroupLineLength(g, large), u' ');
+    const int count = GroupLineCount(g, large());
+    const QString blank(GroupLineLength(g, large()), u' ');
     showing = true;
     for (int l = 0; l < kGroupLines; ++l) {
         const bool used = l < count;
-        labels[static_cast<std::size_t>(l)]->setText(used ? GroupLineLabel(g, l, large) : blank);
-        edits[static_cast<std::size_t>(l)]->setText(used ? FromGbk(lines.line(g, l)) : blank);
+        labels[static_cast<std::size_t>(l)]->setText(used ? GroupLineLabel(g, l, large()) : blank);
+        edits[static_cast<std::size_t>(l)]->setText(used ? FromGbk(work.texts.line(g, l)) : blank);
         edits[static_cast<std::size_t>(l)]->setEnabled(used);
     }
     showing = false;
@@ -197,7 +188,7 @@ void StartupPage::showGroup(int g)
 void StartupPage::enableSeparators()
 {
     for (std::size_t i = 0; i < 2; ++i) {
-        const bool on = separatorCount > static_cast<int>(i);
+        const bool on = work.separatorCount > static_cast<int>(i);
         asciiEdits[i]->setEnabled(on);
         textEdits[i]->setEnabled(on);
     }
@@ -208,12 +199,12 @@ void StartupPage::editLine(int l)
     if (showing)
         return;
     QLineEdit* edit = edits[static_cast<std::size_t>(l)];
-    if (const auto cut = CutToBytes(edit->text(), GroupLineLength(group, large))) {
+    if (const auto cut = CutToBytes(edit->text(), GroupLineLength(group, large()))) {
         edit->setText(*cut); // the change this makes stores the cut text
         return;
     }
-    lines.line(group, l) = ToGbk(edit->text());
-    changed = true;
+    work.texts.line(group, l) = ToGbk(edit->text());
+    work.textsChanged = true;
 }
 
 void StartupPage::asciiEdited(int i)
@@ -224,7 +215,7 @@ void StartupPage::asciiEdited(int i)
     const EditOutcome outcome = NumberEdit(ascii->text(), 255, QStringLiteral("0"));
     if (!outcome.store)
         return;
-    uint8_t& separator = separators[static_cast<std::size_t>(i)];
+    uint8_t& separator = work.system.fieldSeparator(i);
     separator = *outcome.store;
     echoing = true;
     if (outcome.replaceText)
@@ -243,7 +234,7 @@ void StartupPage::textEdited(int i)
         text->setText(*outcome.replaceText); // the change this makes stores the character
         return;
     }
-    uint8_t& separator = separators[static_cast<std::size_t>(i)];
+    uint8_t& separator = work.system.fieldSeparator(i);
     separator = outcome.store.value_or(0);
     echoing = true;
     asciiEdits[static_cast<std::size_t>(i)]->setText(QString::number(separator));

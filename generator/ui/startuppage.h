@@ -16,17 +16,15 @@ namespace vosket {
 class StartupPage : public EditorPage {
     Q_OBJECT
 public:
-    StartupPage(Project& project, QWidget* parent = nullptr);
+    explicit StartupPage(EditorWorkCopy& work, QWidget* parent = nullptr);
 
     void apply(Project& project) override;
-
-    const TerminalTexts& texts() const { return lines; }
-    bool textsChanged() const { return changed; }
 
     // "导入提示和消息 ...": 1 when texts were taken, else 0.
     int ImportPromptsAndMessages();
 
 private:
+    bool large() const { return work.system.allPromptsLarge() != 0; }
     void showControls();
     void showGroup(int group);
     void rebuildGroupNames();
@@ -35,12 +33,7 @@ private:
     void asciiEdited(int separator);
     void textEdited(int separator);
 
-    TerminalTexts lines;
-    uint8_t startTarget = 0;
-    int separatorCount = 0;
-    std::array<uint8_t, SystemSettings::kFieldSeparators> separators {};
-    bool large = false;
-    bool changed = false;
+    EditorWorkCopy& work;
     int group = 0;
     bool echoing = false; // a separator edit showing its partner's value
     bool showing = false;
@@ -49,7 +42,7 @@ private:
     QComboBox* count;
     std::array<QLineEdit*, 2> asciiEdits {};
     std::array<QLineEdit*, 2> textEdits {};
-    QCheckBox* largeFont;
+    QCheckBox* largeCheck;
     QComboBox* groups;
     std::array<QLabel*, kGroupLines> labels {};
     std::array<QLineEdit*, kGroupLines> edits {};

@@ -1,11 +1,9 @@
 #pragma once
-// The thirteen symbology parameter dialogs, one engine over a table: check boxes that own one
-// bit, radio groups that own a few bits, and the length pair of the 2-of-5 family and MSI. Each
+// The thirteen symbology parameter dialogs, one engine over the table of their controls. Each
 // shows its bits when it opens and writes only them, on its own OK.
-#include "generator/project/barcodesettings.h"
+#include "generator/ui/barcodecontrols.h"
 
 #include <QDialog>
-#include <functional>
 #include <vector>
 
 class QButtonGroup;
@@ -14,42 +12,6 @@ class QLabel;
 class QLineEdit;
 
 namespace vosket {
-
-struct SymbologyCheck {
-    int id;
-    const char* text;
-    std::size_t byte;
-    unsigned bit;
-};
-
-struct SymbologyRadio {
-    int id;
-    const char* text;
-};
-
-struct SymbologyRadioGroup {
-    const char* title;
-    std::vector<SymbologyRadio> radios; // the n-th radio stands for choice n
-    std::function<int(const BarcodeSettings&)> read;
-    std::function<void(BarcodeSettings&, int)> write;
-};
-
-struct SymbologyLengths {
-    std::size_t offset; // the length pair's first byte
-    int fixedRadio;     // its two mode radios: fixed lengths, maximum/minimum
-    int maxMinRadio;
-};
-
-struct SymbologyKind {
-    const char* dialog; // "Code39Dlg"
-    const char* caption;
-    std::vector<SymbologyCheck> checks;
-    std::vector<SymbologyRadioGroup> groups;
-    std::optional<SymbologyLengths> lengths;
-};
-
-// The dialogs in the order of their "参数..." buttons 201-209, 213, 216, 219, 223.
-const std::vector<std::pair<int, SymbologyKind>>& SymbologyKinds();
 
 class SymbologyDlg : public QDialog {
     Q_OBJECT

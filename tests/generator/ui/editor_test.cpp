@@ -79,8 +79,8 @@ TEST_F(Editor, CancelWritesNothingAndTheNextOpeningShowsTheProject)
 
 TEST_F(Editor, FormPageShowsLargeFontFormsAndCutsPromptsInBytes)
 {
-    EditorWorkCopy work;
-    FormPage page(work, project);
+    EditorWorkCopy work(project);
+    FormPage page(work);
     EXPECT_EQ(Control<QComboBox>(&page, "combo691")->currentText(), QStringLiteral("大字体"));
     EXPECT_FALSE(Control<QComboBox>(&page, "combo691")->isEnabled());
     EXPECT_FALSE(Control<QComboBox>(&page, "combo605")->isEnabled());
@@ -113,8 +113,8 @@ TEST_F(Editor, ATypeWithoutAttributesClearsOnlyItsOwnLine)
         SetSlotText(form(1).initialText(line), QStringLiteral("ab"));
         form(1).inputMark(line) = '*';
     }
-    EditorWorkCopy work;
-    FormPage page(work, project);
+    EditorWorkCopy work(project);
+    FormPage page(work);
     Control<QComboBox>(&page, "combo602")->setCurrentIndex(kLinePrompt);
     EXPECT_FALSE(Control<QPushButton>(&page, "button202")->isEnabled());
     EXPECT_EQ(work.forms[0].initialOn(1), 0);
@@ -129,8 +129,8 @@ TEST_F(Editor, MoreOpensTheDialogOfTheLinesTypeAndResetCoversAllForms)
     form(1).lineType(0) = kLineLookup;
     form(1).lineType(1) = kLineText;
     form(4).escapeTarget() = 12;
-    EditorWorkCopy work;
-    FormPage page(work, project);
+    EditorWorkCopy work(project);
+    FormPage page(work);
     QStringList opened;
     const auto record = [&opened](QDialog& d) {
         opened << d.metaObject()->className();
@@ -159,8 +159,7 @@ TEST_F(Editor, AttributeDialogsAdjustOnOpeningAndCancelRestoresEverything)
     form(1).lineType(0) = kLineText;
     form(1).partialMaxLength(0) = 0;
     form(1).inputMark(0) = '#';
-    EditorWorkCopy work;
-    work.forms = project.forms;
+    EditorWorkCopy work(project);
     const FormRecord before = work.forms[0];
     {
         AdvanceDlg dialog(work);
@@ -208,8 +207,7 @@ QString Shown(const QString& caption)
 TEST_F(Editor, CaptionsNameTheirControlsAndShowTheirAmpersands)
 {
     form(1).lineType(0) = kLineText;
-    EditorWorkCopy work;
-    work.forms = project.forms;
+    EditorWorkCopy work(project);
     AdvanceDlg dialog(work);
     QStringList labelled;
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
@@ -231,8 +229,7 @@ TEST_F(Editor, CaptionsNameTheirControlsAndShowTheirAmpersands)
 
 TEST_F(Editor, StampDialogRewritesItsCaptionsAndCancelRestores)
 {
-    EditorWorkCopy work;
-    work.forms = project.forms;
+    EditorWorkCopy work(project);
     DateTimeStampDlg dialog(work);
     Control<QComboBox>(&dialog, "combo606")->setCurrentIndex(2);
     Control<QComboBox>(&dialog, "combo602")->setCurrentIndex(1);
@@ -253,8 +250,7 @@ TEST_F(Editor, CodeGridPicksInOrderUpToTen)
     form(1).lineType(0) = kLineText;
     form(1).prefix(0)[0] = 13;
     form(1).prefix(0)[1] = 10;
-    EditorWorkCopy work;
-    work.forms = project.forms;
+    EditorWorkCopy work(project);
     AdvanceDlg dialog(work);
     auto* prefix = Control<CodeEdit>(&dialog, "edit503");
     EXPECT_EQ(prefix->text(), QStringLiteral("[CR][LF]"));

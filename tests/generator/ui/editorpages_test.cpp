@@ -38,7 +38,6 @@ protected:
     }
 
     Project project;
-    EditorWorkCopy work;
     testsupport::ScriptedModal modal;
     testsupport::ScriptedDialogs dialogs;
 };
@@ -46,7 +45,8 @@ protected:
 TEST_F(EditorPages, MenuItemsFollowTheFontAndTransferItsRule)
 {
     project.menus[1].largeFont() = 0;
-    MenuPage page(work, project);
+    EditorWorkCopy work(project);
+    MenuPage page(work);
     auto* item = Control<QLineEdit>(&page, "edit501");
     item->setText("ABCDEFGHIJKLMNOPQ");
     EXPECT_EQ(item->text(), QStringLiteral("ABCDEFGHIJKL")); // menu 1 is large-font
@@ -89,7 +89,8 @@ TEST_F(EditorPages, OkAfterOnlyAMenuChangeKeepsItAndMarksTheProject)
 
 TEST_F(EditorPages, LookupRowsNumbersAndTheSeparatorMode)
 {
-    LookupPage page(work, project);
+    EditorWorkCopy work(project);
+    LookupPage page(work);
     Control<QComboBox>(&page, "combo601")->setCurrentIndex(2);
     EXPECT_TRUE(Control<QLineEdit>(&page, "edit512")->isEnabled());
     EXPECT_FALSE(Control<QLineEdit>(&page, "edit513")->isEnabled());
@@ -133,34 +134,77 @@ TEST_F(EditorPages, LookupRowsNumbersAndTheSeparatorMode)
     EXPECT_EQ(Control<QLabel>(&page, "static401")->text(), QStringLiteral("   长度"));
 }
 
-TEST_F(EditorPages, BarcodeOkWritesOnlyThePagesBitsAndDialogsSurviveCancel)
+// The 23 bytes of a barcode block that is zero except for the given (byte, value) pairs.
+std::array<uint8_t, 23> Bytes(std::initializer_list<std::pair<int, int>> set)
 {
+    std::array<uint8_t, 23> bytes {};
+    for (const auto& [byte, value] : set)
+        bytes[static_cast<std::size_t>(byte)] = static_cast<uint8_t>(value);
+    return bytes;
+}
+
+TEST_F(EditorPages, BarcodePageControlsOwnTheirBits)
+{
+    project.barcode.bytes.fill(0);
+    project.barcode.at(20) = 0x06; // the low nibble beside the scan mode stays
+    project.barcode.at(11) = 0x20; // so does the reserved bit beside the redundancy
+    EditorWorkCopy work(project);
+    BarcodePage page(work);
+    const struct {
+        int id;
+        int byte;
+        int bit;
+    } boxes[] = { { 101, 0, 0x80 }, { 102, 0, 0x40 }, { 103, 0, 0x20 }, { 104, 0, 0x10 }, { 105, 0, 0x08 },
+        { 106, 0, 0x04 }, { 107, 0, 0x02 }, { 110, 0, 0x01 }, { 111, 1, 0x80 }, { 113, 1, 0x40 }, { 114, 1, 0x20 },
+        { 115, 1, 0x10 }, { 116, 1, 0x08 }, { 117, 1, 0x04 }, { 118, 1, 0x02 }, { 119, 1, 0x01 }, { 120, 2, 0x80 },
+        { 121, 2, 0x40 }, { 108, 2, 0x20 }, { 109, 2, 0x10 }, { 123, 2, 0x04 }, { 122, 11, 0x10 } };
+    for (const auto& box : boxes) {
+        auto* check = Control<QCheckBox>(&page, QStringLiteral("check%1").arg(box.id));
+        check->setChecked(true);
+        page.apply(project);
+        std::array<uint8_t, 23> expected = Bytes({ { 11, 0x20 }, { 20, 0x06 } });
+        expected[static_cast<std::size_t>(box.byte)] |= static_cast<uint8_t>(box.bit);
+        EXPECT_EQ(project.barcode.bytes, expected) << box.id;
+        check->setChecked(false);
+    }
+    Control<QComboBox>(&page, "combo601")->setCurrentIndex(8); // Aiming
+    Control<QComboBox>(&page, "combo602")->setCurrentIndex(3); // 三次
+    Control<QLineEdit>(&page, "edit501")->setText("200");
+    page.apply(project);
+    EXPECT_EQ(project.barcode.bytes, Bytes({ { 11, 0x2C }, { 20, 0x86 }, { 21, 200 } }));
+}
+
+TEST_F(EditorPages, BarcodeChangesAreKeptByOkAndDroppedByCancel)
+{
+    const BarcodeSettings before = project.barcode;
+    const auto code39Dialog = [this] {
+        modal.steps.push_back([](QDialog& d) {
+            d.findChild<QCheckBox*>("check104")->setChecked(true);
+            d.accept();
+            return static_cast<int>(QDialog::Accepted);
+        });
+    };
     {
         EditorSheet sheet(project, {});
         sheet.tabs()->setCurrentIndex(3);
-        const BarcodeSettings before = project.barcode;
+        code39Dialog();
+        Control<QPushButton>(sheet.page(3), "button201")->click();
         Control<QCheckBox>(sheet.page(3), "check110")->setChecked(false); // Code 93
-        auto* timeout = Control<QLineEdit>(sheet.page(3), "edit501");
-        timeout->setText("t");
-        EXPECT_EQ(timeout->text(), QStringLiteral("0"));
-        timeout->setText("300"); // past the byte: shown and stored as 255
-        EXPECT_EQ(timeout->text(), QStringLiteral("255"));
-        sheet.accept();
-        BarcodeSettings expected = before;
-        expected.setEnabled(Symbology::Code93, false);
-        expected.scanTimeout() = 255;
-        EXPECT_EQ(project.barcode.bytes, expected.bytes);
+        sheet.reject();
     }
-    EditorSheet sheet(project, {});
-    sheet.tabs()->setCurrentIndex(3);
-    modal.steps.push_back([](QDialog& d) {
-        d.findChild<QCheckBox*>("check104")->setChecked(true);
-        d.accept();
-        return static_cast<int>(QDialog::Accepted);
-    });
-    Control<QPushButton>(sheet.page(3), "button201")->click();
-    sheet.reject();
-    EXPECT_EQ(project.barcode.bits(BarcodeSettings::kOptions39, 4), 1u);
+    EXPECT_EQ(project.barcode.bytes, before.bytes) << "Cancel drops the dialog's change too";
+    {
+        EditorSheet sheet(project, {});
+        sheet.tabs()->setCurrentIndex(3);
+        Control<QCheckBox>(sheet.page(3), "check101")->setChecked(false); // Code 39
+        Control<QPushButton>(sheet.page(3), "button224")->click(); // 复位 brings it back
+        code39Dialog();
+        Control<QPushButton>(sheet.page(3), "button201")->click();
+        sheet.accept();
+    }
+    BarcodeSettings expected = before;
+    expected.at(5) |= 0x10; // Code 39 全字符
+    EXPECT_EQ(project.barcode.bytes, expected.bytes);
 }
 
 TEST_F(EditorPages, EditedBarcodeSettingsAndMenusReachTheTerminal)
@@ -194,46 +238,93 @@ TEST_F(EditorPages, EditedBarcodeSettingsAndMenusReachTheTerminal)
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(&*start), item.size()), item);
 }
 
-TEST_F(EditorPages, EachSymbologyDialogWritesOnlyItsOwnBitsOnOk)
+const SymbologyKind& Kind(const char* name)
 {
+    for (const auto& entry : SymbologyKinds()) {
+        if (QString::fromLatin1(entry.second.dialog) == name)
+            return entry.second;
+    }
+    throw std::logic_error(name);
+}
+
+TEST_F(EditorPages, EachSymbologyControlSetsItsBitOnOkAndCancelSetsNone)
+{
+    // From a zero block, one control switched on: the bytes OK leaves. A dialog with a length pair
+    // also writes it, fixed lengths 1 and 1.
+    const struct {
+        const char* dialog;
+        const char* control;
+        std::array<uint8_t, 23> bytes;
+    } cases[] = {
+        { "Code39Dlg", "check101", Bytes({ { 5, 0x80 } }) },
+        { "Code39Dlg", "check102", Bytes({ { 5, 0x40 } }) },
+        { "Code39Dlg", "check103", Bytes({ { 5, 0x20 } }) },
+        { "Code39Dlg", "check104", Bytes({ { 5, 0x10 } }) },
+        { "ItalyPharmaDlg", "check101", Bytes({ { 5, 0x08 } }) },
+        { "FrenchPharmaDlg", "check101", Bytes({ { 5, 0x04 } }) },
+        { "Industrial25Dlg", "check101", Bytes({ { 6, 0x80 }, { 12, 1 }, { 13, 1 } }) },
+        { "Industrial25Dlg", "check102", Bytes({ { 6, 0x40 }, { 12, 1 }, { 13, 1 } }) },
+        { "Industrial25Dlg", "radio302", Bytes({ { 6, 0x01 }, { 12, 1 }, { 13, 1 } }) },
+        { "Industrial25Dlg", "radio303", Bytes({ { 6, 0x02 }, { 12, 1 }, { 13, 1 } }) },
+        { "Industrial25Dlg", "radio305", Bytes({ { 12, 0x81 }, { 13, 1 } }) },
+        { "Interleave25Dlg", "check101", Bytes({ { 5, 0x02 }, { 14, 1 }, { 15, 1 } }) },
+        { "Interleave25Dlg", "check102", Bytes({ { 5, 0x01 }, { 14, 1 }, { 15, 1 } }) },
+        { "Interleave25Dlg", "radio302", Bytes({ { 6, 0x04 }, { 14, 1 }, { 15, 1 } }) },
+        { "Interleave25Dlg", "radio303", Bytes({ { 6, 0x08 }, { 14, 1 }, { 15, 1 } }) },
+        { "Interleave25Dlg", "radio305", Bytes({ { 14, 0x81 }, { 15, 1 } }) },
+        { "Matrix25Dlg", "check101", Bytes({ { 6, 0x20 }, { 16, 1 }, { 17, 1 } }) },
+        { "Matrix25Dlg", "check102", Bytes({ { 6, 0x10 }, { 16, 1 }, { 17, 1 } }) },
+        { "Matrix25Dlg", "radio302", Bytes({ { 7, 0x40 }, { 16, 1 }, { 17, 1 } }) },
+        { "Matrix25Dlg", "radio303", Bytes({ { 7, 0x80 }, { 16, 1 }, { 17, 1 } }) },
+        { "Matrix25Dlg", "radio305", Bytes({ { 16, 0x81 }, { 17, 1 } }) },
+        { "CodabarDlg", "radio302", Bytes({ { 7, 0x08 } }) },
+        { "CodabarDlg", "radio303", Bytes({ { 7, 0x18 } }) },
+        { "CodabarDlg", "radio304", Bytes({ { 7, 0x28 } }) },
+        { "CodabarDlg", "radio305", Bytes({ { 7, 0x38 } }) },
+        { "MSIDlg", "radio302", Bytes({ { 9, 0x40 }, { 18, 1 }, { 19, 1 } }) },
+        { "MSIDlg", "radio303", Bytes({ { 9, 0x80 }, { 18, 1 }, { 19, 1 } }) },
+        { "MSIDlg", "radio305", Bytes({ { 9, 0x10 }, { 18, 1 }, { 19, 1 } }) },
+        { "MSIDlg", "radio306", Bytes({ { 9, 0x20 }, { 18, 1 }, { 19, 1 } }) },
+        { "MSIDlg", "radio308", Bytes({ { 18, 0x81 }, { 19, 1 } }) },
+        { "PlesseyDlg", "check101", Bytes({ { 9, 0x04 } }) },
+        { "PlesseyDlg", "check102", Bytes({ { 9, 0x08 } }) },
+        { "UPCEDlg", "check101", Bytes({ { 9, 0x02 } }) },
+        { "UPCEDlg", "check102", Bytes({ { 10, 0x02 } }) },
+        { "UPCEDlg", "check103", Bytes({ { 10, 0x20 } }) },
+        { "EAN8Dlg", "check101", Bytes({ { 11, 0x80 } }) },
+        { "EAN8Dlg", "check102", Bytes({ { 10, 0x08 } }) },
+        { "EAN13Dlg", "check101", Bytes({ { 10, 0x80 } }) },
+        { "EAN13Dlg", "check102", Bytes({ { 10, 0x40 } }) },
+        { "EAN13Dlg", "check103", Bytes({ { 10, 0x04 } }) },
+        { "EAN13Dlg", "check104", Bytes({ { 10, 0x01 } }) },
+        { "EAN13Dlg", "check105", Bytes({ { 10, 0x10 } }) },
+        { "EAN13Dlg", "check106", Bytes({ { 9, 0x01 } }) },
+        { "TelepenDlg", "radio301", Bytes({ { 2, 0x02 } }) },
+    };
+    for (const auto& c : cases) {
+        BarcodeSettings settings;
+        SymbologyDlg dialog(Kind(c.dialog), settings);
+        Control<QAbstractButton>(&dialog, QString::fromLatin1(c.control))->click();
+        dialog.accept();
+        EXPECT_EQ(settings.bytes, c.bytes) << c.dialog << " " << c.control;
+    }
     for (const auto& [button, kind] : SymbologyKinds()) {
         BarcodeSettings settings;
         settings.bytes.fill(0xA5);
         const BarcodeSettings before = settings;
-        {
-            SymbologyDlg dialog(kind, settings);
-            for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
-                box->toggle();
-            dialog.reject();
-        }
-        EXPECT_EQ(settings.bytes, before.bytes) << kind.dialog;
         SymbologyDlg dialog(kind, settings);
-        for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
-            box->toggle();
-        for (QRadioButton* radio : dialog.findChildren<QRadioButton*>())
-            radio->click();
-        dialog.accept();
-        for (const SymbologyCheck& c : kind.checks)
-            EXPECT_NE(settings.bits(c.byte, c.bit), before.bits(c.byte, c.bit)) << kind.dialog << " " << c.id;
-        // A dialog of check boxes alone changes exactly their bits.
-        if (kind.groups.empty() && !kind.lengths) {
-            BarcodeSettings expected = before;
-            for (const SymbologyCheck& c : kind.checks)
-                expected.setBits(c.byte, c.bit, 1, before.bits(c.byte, c.bit) ^ 1u);
-            EXPECT_EQ(settings.bytes, expected.bytes) << kind.dialog;
+        for (QAbstractButton* control : dialog.findChildren<QAbstractButton*>()) {
+            if (!qobject_cast<QPushButton*>(control))
+                control->click();
         }
+        dialog.reject();
+        EXPECT_EQ(settings.bytes, before.bytes) << kind.dialog;
     }
 }
 
 TEST_F(EditorPages, LengthPairsCodabarAndTelepenAsTheDialogsShowThem)
 {
-    const auto kind = [](const char* name) -> const SymbologyKind& {
-        for (const auto& entry : SymbologyKinds()) {
-            if (QString::fromLatin1(entry.second.dialog) == name)
-                return entry.second;
-        }
-        throw std::logic_error(name);
-    };
+    const auto kind = Kind;
     BarcodeSettings& s = project.barcode;
     {
         SymbologyDlg dialog(kind("Industrial25Dlg"), s);

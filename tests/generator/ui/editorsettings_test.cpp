@@ -51,7 +51,8 @@ TEST_F(EditorSettings, PasswordWarningsShowOnceAndTheCorrectedTextStands)
     };
     for (const auto& c : cases) {
         dialogs.messages.clear();
-        SettingsPage page(project);
+        EditorWorkCopy work(project);
+        SettingsPage page(work);
         auto* edit = Control<QLineEdit>(&page, "edit501");
         if (c.paste)
             edit->setText(QString::fromUtf8(c.typed));
@@ -59,14 +60,15 @@ TEST_F(EditorSettings, PasswordWarningsShowOnceAndTheCorrectedTextStands)
             QTest::keyClicks(edit, QString::fromUtf8(c.typed));
         EXPECT_EQ(edit->text(), QString::fromUtf8(c.left)) << c.typed;
         EXPECT_EQ(dialogs.messages, QStringList { QString::fromUtf8(c.warning) }) << c.typed;
-        EXPECT_EQ(SlotText(page.settingsCopy().password()), QString::fromUtf8(c.left)) << c.typed;
+        EXPECT_EQ(SlotText(work.system.password()), QString::fromUtf8(c.left)) << c.typed;
     }
 }
 
 TEST_F(EditorSettings, SystemDialogEditsTheCopyAndCancelPutsItBack)
 {
-    SettingsPage page(project);
-    SystemSettings& s = page.settingsCopy();
+    EditorWorkCopy work(project);
+    SettingsPage page(work);
+    SystemSettings& s = work.system;
     const auto run = [&](std::function<void(QDialog&)> drive, bool ok) {
         modal.steps.push_back([drive, ok](QDialog& d) {
             drive(d);
@@ -129,7 +131,7 @@ TEST_F(EditorSettings, SystemDialogEditsTheCopyAndCancelPutsItBack)
     EXPECT_EQ(s.uploadPort(), 0);
 }
 
-TEST_F(EditorSettings, EachPageWritesOnlyItsOwnBytes)
+TEST_F(EditorSettings, MenuSettingsAndStartupPagesShareTheSystemBytesInOneOk)
 {
     project.system.bytes.fill(0xA5);
     project.messages.bytes.fill(0x5A);
@@ -137,16 +139,30 @@ TEST_F(EditorSettings, EachPageWritesOnlyItsOwnBytes)
     EditorSheet sheet(project, {});
     ASSERT_EQ(sheet.tabs()->count(), 6);
     EXPECT_EQ(sheet.tabs()->tabText(5), QStringLiteral("启动"));
+    sheet.tabs()->setCurrentIndex(1);
+    Control<QCheckBox>(sheet.page(1), "check105")->setChecked(false); // each form's data to one file
     sheet.tabs()->setCurrentIndex(4);
-    Control<QCheckBox>(sheet.page(4), "check101")->setChecked(false);
+    Control<QCheckBox>(sheet.page(4), "check101")->setChecked(false); // 设置 unprotected
+    Control<QLineEdit>(sheet.page(4), "edit501")->setText("ab1");
+    Control<QComboBox>(sheet.page(4), "combo601")->setCurrentIndex(2);
+    Control<QComboBox>(sheet.page(4), "combo602")->setCurrentIndex(5); // FN+2: 浏览数据
+    modal.steps.push_back([](QDialog& d) {
+        Control<QComboBox>(&d, "combo603")->setCurrentIndex(3); // 19200 bps
+        d.accept();
+        return static_cast<int>(QDialog::Accepted);
+    });
+    Control<QPushButton>(sheet.page(4), "button201")->click();
     sheet.tabs()->setCurrentIndex(5);
+    Control<QComboBox>(sheet.page(5), "combo690")->setCurrentIndex(0); // 窗体 1
+    Control<QComboBox>(sheet.page(5), "combo601")->setCurrentIndex(1); // one separator
     sheet.accept();
 
-    SystemSettings expected = before.system;
-    expected.securityFlag(0) = 0;
-    expected.startTarget() = 1;
-    expected.allPromptsLarge() = 1;
-    EXPECT_EQ(project.system.bytes, expected.bytes);
+    std::array<uint8_t, SystemSettings::kSize> expected = before.system.bytes;
+    const std::pair<int, int> changed[] = { { 1, 0 }, { 3, 0 }, { 4, 0 }, { 28, 3 }, { 34, 0 }, { 46, 'a' },
+        { 47, 'b' }, { 48, '1' }, { 49, 0 }, { 60, 5 }, { 68, 1 } };
+    for (const auto& [offset, value] : changed)
+        expected[static_cast<std::size_t>(offset)] = static_cast<uint8_t>(value);
+    EXPECT_EQ(project.system.bytes, expected);
     EXPECT_EQ(project.messages.bytes, before.messages.bytes); // no text was changed
 }
 
@@ -155,13 +171,15 @@ TEST_F(EditorSettings, StartupSeparatorsEchoEachOtherOnce)
     project.system.fieldSeparator(0) = 0;
     project.system.fieldSeparator(1) = ',';
     {
-        StartupPage page(project);
+        EditorWorkCopy work(project);
+        StartupPage page(work);
         EXPECT_EQ(Control<QComboBox>(&page, "combo601")->currentIndex(), 0);
         EXPECT_FALSE(Control<QLineEdit>(&page, "edit501")->isEnabled());
         page.apply(project);
         EXPECT_EQ(project.system.fieldSeparator(1), 0);
     }
-    StartupPage page(project);
+    EditorWorkCopy work(project);
+    StartupPage page(work);
     Control<QComboBox>(&page, "combo601")->setCurrentIndex(1);
     EXPECT_TRUE(Control<QLineEdit>(&page, "edit503")->isEnabled());
     EXPECT_FALSE(Control<QLineEdit>(&page, "edit504")->isEnabled());
@@ -185,7 +203,8 @@ TEST_F(EditorSettings, StartupTextsKeepTheProjectsUntilTheFontIsToggled)
 {
     SetSlotText(project.messages.slot(2, 0), QStringLiteral("工具一览"));
     project.system.allPromptsLarge() = 0;
-    StartupPage page(project);
+    EditorWorkCopy work(project);
+    StartupPage page(work);
     auto* groups = Control<QComboBox>(&page, "combo610");
     groups->activated(1);
     auto* line1 = Control<QLineEdit>(&page, "edit511");
@@ -230,11 +249,12 @@ TEST_F(EditorSettings, ResetAndImportCountAsChangesAndAWrongFileChangesNothing)
     }
 
     SetSlotText(project.messages.slot(22, 0), QStringLiteral("请稍候"));
-    StartupPage page(project);
+    EditorWorkCopy work(project);
+    StartupPage page(work);
     dialogs.fileNames = { wrong, good };
     EXPECT_EQ(page.ImportPromptsAndMessages(), 0);
     EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("错误|格式不匹配 !!!") });
-    EXPECT_FALSE(page.textsChanged());
+    EXPECT_FALSE(work.textsChanged);
     EXPECT_TRUE(Control<QCheckBox>(&page, "check101")->isChecked());
     EXPECT_EQ(page.ImportPromptsAndMessages(), 1);
     EXPECT_FALSE(Control<QCheckBox>(&page, "check101")->isChecked());
@@ -246,7 +266,8 @@ TEST_F(EditorSettings, ResetAndImportCountAsChangesAndAWrongFileChangesNothing)
     SetSlotText(project.messages.slot(22, 0), QStringLiteral("请稍候"));
     project.system.fieldSeparator(0) = ';';
     project.system.startTarget() = 1;
-    StartupPage reset(project);
+    EditorWorkCopy resetWork(project);
+    StartupPage reset(resetWork);
     Control<QPushButton>(&reset, "button202")->click();
     reset.apply(project);
     EXPECT_EQ(SlotText(project.messages.slot(22, 0)), QStringLiteral("正在连接... "));

@@ -1,7 +1,9 @@
 // The main window offscreen: its look, the popup menu, the accelerators, closing and the about box.
+#include "generator/project/gbk.h"
 #include "generator/ui/aboutbox.h"
 #include "generator/ui/commands.h"
 #include "generator/ui/comsettingdlg.h"
+#include "generator/ui/editorsheet.h"
 #include "generator/ui/mainwindow.h"
 #include "generator/ui/popupmenu.h"
 #include "generator/ui/facegeometry.h"
@@ -13,10 +15,12 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -246,4 +250,21 @@ TEST_F(VosketMainWindow, NothingToRunLetsTheKeyGoAndStartsANewProject)
     EXPECT_EQ(project.path, QStringLiteral("/somewhere/old.VSK")) << "the new project waits for the event loop";
     QTRY_VERIFY_WITH_TIMEOUT(project.path.isEmpty(), 5000);
     EXPECT_EQ(modal.shown, 1) << "the new project opens in the editor";
+}
+
+TEST_F(VosketMainWindow, TheEditorsOkRestartsTheSimulatorWithTheEditedProject)
+{
+    modal.steps.push_back([](QDialog& d) {
+        auto& sheet = dynamic_cast<EditorSheet&>(d);
+        sheet.tabs()->setCurrentIndex(2);
+        sheet.page(2)->findChild<QLineEdit*>("edit509")->setText("20"); // record length
+        sheet.page(2)->findChild<QComboBox*>("combo601")->setCurrentIndex(2); // two fields
+        sheet.accept();
+        return static_cast<int>(QDialog::Accepted);
+    });
+    window.dispatch(CmdEdit);
+    EXPECT_TRUE(window.shell().project().modified);
+    window.simulator().SimulatorKey(Key::Three);
+    ASSERT_EQ(window.simulator().screen().state(), TextScreen::SystemTools);
+    EXPECT_EQ(FromGbk(window.simulator().screen().line(7)), QStringLiteral("8.下载索引  "));
 }
