@@ -41,7 +41,7 @@ struct SymbologyRadioGroup {
 
 struct SymbologyLengths {
     std::size_t offset; // the length pair's first byte
-    int fixedRadio;     // its two mode radios: fixed lengths, maximum/minimum
+    int fixedRadio; // its two mode radios: fixed lengths, maximum/minimum
     int maxMinRadio;
 };
 
