@@ -5,7 +5,13 @@
 #include <QFile>
 #include <QSqlDriver>
 #include <QUrl>
+#include <chrono>
+#include <condition_variable>
+#include <dlfcn.h>
+#include <mutex>
 #include <sqlite3.h>
+#include <sys/socket.h>
+#include <thread>
 
 namespace korvell {
 
@@ -63,7 +69,132 @@ namespace {
         return adVarChar;
     }
 
+    // The socket of a PostgreSQL connection, asked of the client library that the driver loaded;
+    // -1 when there is none.
+    int postgresSocket(const QSqlDatabase& db)
+    {
+        const QVariant handle = db.driver()->handle();
+        if (!handle.isValid()
+            || (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+            return -1;
+        static const auto socketOf = [] {
+            void* library = dlopen("libpq.so.5", RTLD_NOW | RTLD_NOLOAD);
+            return library ? reinterpret_cast<int (*)(const void*)>(dlsym(library, "PQsocket")) : nullptr;
+        }();
+        return socketOf ? socketOf(*static_cast<void* const*>(handle.constData())) : -1;
+    }
+
 } // namespace
+
+// Watches the statements of one server connection from a thread of its own.
+class Connection::Watchdog {
+public:
+    explicit Watchdog(ConnectionSettings server)
+        : settings(std::move(server))
+        , worker([this] { run(); })
+    {
+    }
+    ~Watchdog()
+    {
+        {
+            std::lock_guard lock(mutex);
+            ending = true;
+        }
+        changed.notify_all();
+        worker.join();
+    }
+
+    void arm(int socket)
+    {
+        {
+            std::lock_guard lock(mutex);
+            fd = socket;
+            armed = socket >= 0;
+            ++statement;
+            deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(answerWaitMilliseconds);
+        }
+        changed.notify_all();
+    }
+
+    void disarm()
+    {
+        std::lock_guard lock(mutex);
+        armed = false;
+    }
+
+private:
+    void run()
+    {
+        std::unique_lock lock(mutex);
+        while (!ending) {
+            if (!armed) {
+                changed.wait(lock);
+                continue;
+            }
+            if (changed.wait_until(lock, deadline) != std::cv_status::timeout || !armed || ending)
+                continue;
+            const quint64 watched = statement;
+            lock.unlock();
+            const bool answers = serverAnswers();
+            lock.lock();
+            if (!armed || statement != watched)
+                continue;
+            if (answers) {
+                deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(answerWaitMilliseconds);
+            } else {
+                // Still armed, so the statement still waits and the socket is still its own.
+                ::shutdown(fd, SHUT_RDWR);
+                armed = false;
+            }
+        }
+    }
+
+    // Whether the server takes a new connection: it is up and the network passes.
+    bool serverAnswers()
+    {
+        const QString name = QString("korvell-probe-%1").arg(quintptr(this));
+        bool answers = false;
+        {
+            QSqlDatabase probe = QSqlDatabase::addDatabase(settings.qtDriver, name);
+            probe.setDatabaseName(settings.databaseName);
+            applyServerLogin(probe, settings, serverProbeSeconds);
+            answers = probe.open();
+            probe.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        return answers;
+    }
+
+    const ConnectionSettings settings;
+    std::mutex mutex;
+    std::condition_variable changed;
+    int fd = -1;
+    bool armed = false;
+    bool ending = false;
+    quint64 statement = 0;
+    std::chrono::steady_clock::time_point deadline;
+    std::thread worker; // last: starts once the rest is in place
+};
+
+Connection::AnswerWatch::AnswerWatch(Connection& connection)
+    : connection(connection)
+{
+    if (connection.watchdog)
+        connection.watchdog->arm(postgresSocket(connection.db));
+}
+
+Connection::AnswerWatch::~AnswerWatch()
+{
+    if (connection.watchdog)
+        connection.watchdog->disarm();
+}
+
+bool isLockWaitTimeout(const QSqlError& error)
+{
+    // PostgreSQL: lock_not_available; SQLite: SQLITE_BUSY, SQLITE_LOCKED.
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("55P03") || code == QLatin1String("5") || code == QLatin1String("6");
+}
 
 Connection& Connection::current()
 {
@@ -83,6 +214,7 @@ Connection::~Connection()
 
 void Connection::drop()
 {
+    watchdog.reset();
     statements.clear();
     declared.clear();
     settingsRead = false;
@@ -102,7 +234,7 @@ Backend Connection::backend()
     return settings.backend;
 }
 
-void applyServerLogin(QSqlDatabase& db, const ConnectionSettings& settings)
+void applyServerLogin(QSqlDatabase& db, const ConnectionSettings& settings, int connectSeconds)
 {
     if (!settings.host.isEmpty())
         db.setHostName(settings.host);
@@ -110,7 +242,12 @@ void applyServerLogin(QSqlDatabase& db, const ConnectionSettings& settings)
         db.setPort(settings.port);
     db.setUserName(settings.user);
     db.setPassword(settings.password);
-    db.setConnectOptions("connect_timeout=5");
+    // Keep-alives and the user time-out find a path that drops packets while the connection idles
+    // or sends; a path that swallows them is left to the answer watch.
+    db.setConnectOptions(QString("connect_timeout=%1;keepalives=1;keepalives_idle=5;keepalives_interval=2;"
+                                 "keepalives_count=2;tcp_user_timeout=%2")
+                             .arg(connectSeconds)
+                             .arg(answerWaitMilliseconds));
 }
 
 bool Connection::open(QString& error)
@@ -150,8 +287,11 @@ bool Connection::open(QString& error)
     }
     if (settings.backend == Backend::SQLite)
         configureSqlite();
-    if (settings.backend == Backend::PostgreSQL)
+    if (settings.backend == Backend::PostgreSQL) {
+        watchdog = std::make_unique<Watchdog>(settings);
+        AnswerWatch watch(*this);
         QSqlQuery(db).exec(QString("set lock_timeout = %1").arg(lockWaitMilliseconds));
+    }
     return true;
 }
 
@@ -244,7 +384,12 @@ bool Connection::stillAlive()
     if (settings.backend == Backend::SQLite)
         return true;
     QSqlQuery probe(db);
-    if (probe.exec("select 1"))
+    bool answered = false;
+    {
+        AnswerWatch watch(*this);
+        answered = probe.exec("select 1");
+    }
+    if (answered)
         return true;
     // A failed statement inside a transaction leaves the server refusing all but a rollback.
     if (probe.lastError().nativeErrorCode() == QLatin1String("25P02"))

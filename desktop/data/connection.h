@@ -17,12 +17,35 @@ namespace korvell {
 // must not freeze for as long as someone else keeps a table locked.
 inline constexpr int lockWaitMilliseconds = 3000;
 
+// How long a statement on a server may go without an answer before the server is asked, on a
+// connection of its own, whether it is still there. A server that cannot be reached within
+// serverProbeSeconds counts as lost, and the statement fails: a frozen network must not hold the
+// window for longer than a few seconds.
+inline constexpr int answerWaitMilliseconds = 4000;
+inline constexpr int serverProbeSeconds = 2;
+
 // Puts the server, port and login of settings on a PostgreSQL connection, with a connect
-// time-out: a server that does not answer must not hang the window for minutes.
-void applyServerLogin(QSqlDatabase& db, const ConnectionSettings& settings);
+// time-out and TCP keep-alives: a server that does not answer must not hang the window.
+void applyServerLogin(QSqlDatabase& db, const ConnectionSettings& settings, int connectSeconds = 5);
+
+// Whether a statement failed because another session's lock outlasted lockWaitMilliseconds.
+bool isLockWaitTimeout(const QSqlError& error);
 
 class Connection {
 public:
+    // While it lives, the statement running on the connection is watched: when the server gives
+    // no answer and cannot be reached either, the connection is cut, so the statement fails.
+    class AnswerWatch {
+    public:
+        explicit AnswerWatch(Connection& connection);
+        ~AnswerWatch();
+        AnswerWatch(const AnswerWatch&) = delete;
+        AnswerWatch& operator=(const AnswerWatch&) = delete;
+
+    private:
+        Connection& connection;
+    };
+
     static Connection& current();
     ~Connection();
     Connection(const Connection&) = delete;
@@ -63,6 +86,8 @@ public:
     void endReadOnly();
 
 private:
+    class Watchdog;
+
     Connection();
     void configureSqlite();
 
@@ -73,6 +98,7 @@ private:
     bool settingsFailure = false;
     std::unordered_map<QString, std::unique_ptr<Statement>> statements;
     QHash<QString, QList<int>> declared;
+    std::unique_ptr<Watchdog> watchdog; // a server connection's, started with it
 };
 
 } // namespace korvell

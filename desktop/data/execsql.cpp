@@ -136,6 +136,7 @@ namespace {
         ShowToast("数据库发生错误: " + text, "", ToastRed);
         SqlResult result;
         result.error = text;
+        result.lockTimedOut = isLockWaitTimeout(error);
         return result;
     }
 
@@ -224,7 +225,12 @@ SqlResult ExecSQL(const QString& sql, const QVariantList& params)
     if (!connection.open(why))
         return openFailure(connection, why);
     SqlResult result;
-    if (const auto failed = execute(connection, sql.trimmed(), params, result))
+    std::optional<QSqlError> failed;
+    {
+        Connection::AnswerWatch watch(connection);
+        failed = execute(connection, sql.trimmed(), params, result);
+    }
+    if (failed)
         return statementFailure(connection, *failed);
     return result;
 }
@@ -239,7 +245,11 @@ SqlResult ExecReadOnlySQL(const QString& sql, const QVariantList& params)
     if (!connection.beginReadOnly(refused))
         return statementFailure(connection, refused);
     SqlResult result;
-    const auto failed = execute(connection, sql.trimmed(), params, result);
+    std::optional<QSqlError> failed;
+    {
+        Connection::AnswerWatch watch(connection);
+        failed = execute(connection, sql.trimmed(), params, result);
+    }
     // Ended before a failure is looked at: an aborted transaction answers nothing, not even the
     // probe that tells a lost server from a refused statement.
     connection.endReadOnly();

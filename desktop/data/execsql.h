@@ -16,6 +16,7 @@ struct SqlResult {
     int rowsAffected = -1; // for a command
     QString error;         // the driver's text when !ok
     bool connectionLost = false; // the server did not answer (its toast is shown)
+    bool lockTimedOut = false; // another session's lock outlasted the wait
     explicit operator bool() const { return ok; }
 };
 
@@ -23,7 +24,8 @@ struct SqlResult {
 // DROP is a command; anything else is a query. On failure: the toast "数据库连接发生错误" /
 // "请检查网络或数据库服务器" for a lost connection, else "数据库发生错误: " + the driver's text
 // (or what is wrong with nd.dsn). A statement waits for another session's lock a few seconds at
-// most (lockWaitMilliseconds), then fails like any other.
+// most (lockWaitMilliseconds), then fails like any other; a server that stops answering counts as
+// lost within a few seconds (answerWaitMilliseconds).
 SqlResult ExecSQL(const QString& sql, const QVariantList& params = {});
 
 // ExecSQL for texts that come from the database or the user (report queries): whatever the text

@@ -6,6 +6,7 @@
 #include "desktop/data/loginstate.h"
 #include "tests/support/application.h"
 #include "tests/support/lockholder.h"
+#include "tests/support/tcprelay.h"
 #include "tests/support/testdatabase.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QThread>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -46,6 +49,18 @@ void pointAtNothing()
     const DsnKeys keys = { { "DRIVER", "PostgreSQL" }, { "SERVER", "127.0.0.1" },
         { "PORT", QString::number(closedPort()) }, { "DATABASE", "korvell" }, { "UID", "postgres" } };
     ASSERT_TRUE(writeDsnKeys(loginState().myapppath + "nd.dsn", keys));
+    resetConnection();
+}
+
+// Points nd.dsn of the current program folder at another port of the same server host.
+void pointAtPort(int port)
+{
+    const QString dsn = loginState().myapppath + "nd.dsn";
+    DsnKeys keys = readDsnKeys(dsn);
+    for (auto& [key, value] : keys)
+        if (key.compare("PORT", Qt::CaseInsensitive) == 0)
+            value = QString::number(port);
+    ASSERT_TRUE(writeDsnKeys(dsn, keys));
     resetConnection();
 }
 
@@ -183,10 +198,64 @@ TEST_P(Failures, ALockedTableIsWaitedForAFewSecondsOnly)
     const SqlResult result = ExecSQL("update c_bzname set bzname=? where bzid=?", { "又一个", "1001" });
     const qint64 elapsed = waited.elapsed();
     EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.lockTimedOut);
+    EXPECT_FALSE(result.connectionLost);
     EXPECT_GE(elapsed, lockWaitMilliseconds - 500);
     EXPECT_LT(elapsed, lockWaitMilliseconds + 1500);
     ASSERT_EQ(toasts.lines.size(), 1);
     EXPECT_TRUE(toasts.last().startsWith("数据库发生错误: ")) << toasts.last().toStdString();
+}
+
+TEST_P(Failures, AFrozenNetworkCountsAsLostWithinSeconds)
+{
+    if (GetParam() != Backend::PostgreSQL)
+        GTEST_SKIP() << "an embedded database has no network";
+    const ConnectionSettings server = GetConnString();
+    testsupport::TcpRelay relay(server.host, server.port);
+    ASSERT_GT(relay.port(), 0);
+    pointAtPort(relay.port());
+    ASSERT_TRUE(ExecSQL("select * from c_compmsg").ok);
+    relay.freeze();
+    // Whatever happens, the path comes back after a minute, so a wait without bound ends too.
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    std::thread rescue([&] {
+        std::unique_lock lock(mutex);
+        if (!done.wait_for(lock, std::chrono::seconds(60), [&] { return finished; }))
+            relay.thaw();
+    });
+    const qint64 bound = answerWaitMilliseconds + serverProbeSeconds * 1000 + 3000;
+    for (const QString& sql : { QString("select * from c_compmsg"), QString("update c_compmsg set compphone=?") }) {
+        // The first call finds its connection frozen, the second cannot open a new one.
+        toasts.clear();
+        QElapsedTimer waited;
+        waited.start();
+        const SqlResult lost = ExecSQL(sql, sql.contains('?') ? QVariantList { "1" } : QVariantList {});
+        EXPECT_LT(waited.elapsed(), bound) << sql.toStdString();
+        EXPECT_FALSE(lost.ok);
+        EXPECT_TRUE(lost.connectionLost);
+        EXPECT_EQ(toasts.lines, QStringList { connectionToast });
+    }
+    {
+        std::lock_guard lock(mutex);
+        finished = true;
+    }
+    done.notify_all();
+    rescue.join();
+    relay.thaw();
+    EXPECT_TRUE(ExecSQL("select * from c_compmsg").ok);
+}
+
+TEST_P(Failures, ASlowStatementOfAServerThatAnswersIsNotCut)
+{
+    if (GetParam() != Backend::PostgreSQL)
+        GTEST_SKIP() << "an embedded database has no network";
+    QElapsedTimer waited;
+    waited.start();
+    const SqlResult slow = ExecSQL("select pg_sleep(?)", { (answerWaitMilliseconds + 1500) / 1000.0 });
+    EXPECT_TRUE(slow.ok) << slow.error.toStdString();
+    EXPECT_GE(waited.elapsed(), answerWaitMilliseconds + 1000);
 }
 
 TEST_P(Failures, ReadOnlyTextsWriteNothingAndLeaveTheConnectionWritable)
