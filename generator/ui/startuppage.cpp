@@ -102,6 +102,10 @@ StartupPage::StartupPage(EditorWorkCopy& work, QWidget* parent)
         this->work.textsChanged = true; // OK keeps the reset texts
         showControls();
     });
+    // Lines that still hold the other font's default take this font's, so the page shows texts
+    // that fit its font; OK keeps what the page shows.
+    if (FitTextsToFont(work.texts, large()))
+        work.textsChanged = true;
     showControls();
 }
 
@@ -131,6 +135,7 @@ int StartupPage::ImportPromptsAndMessages()
     case TextImport::Taken:
         break;
     }
+    FitTextsToFont(work.texts, importedLarge);
     work.textsChanged = true; // OK keeps the imported texts
     work.system.allPromptsLarge() = importedLarge ? 1 : 0;
     showing = true;

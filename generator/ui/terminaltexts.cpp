@@ -94,13 +94,15 @@ qsizetype GroupLineLength(int group, bool large)
     return WidthChanges(group) && !large ? 16 : 12;
 }
 
+bool HasLargeFontText(int group, int line)
+{
+    return WidthChanges(group) && kLargeDefaults[Entry(group, kTextGroups)][Entry(line, kGroupLines)] != nullptr;
+}
+
 QString DefaultGroupText(int group, int line, bool large)
 {
-    Entry(line, kGroupLines);
-    if (large && WidthChanges(group)) {
-        const char* text = kLargeDefaults[group][line];
-        return text ? QString::fromUtf8(text) : QString();
-    }
+    if (large && HasLargeFontText(group, line))
+        return QString::fromUtf8(kLargeDefaults[group][line]);
     return line < BlockOf(group).slotCount ? DefaultMessageText(group + 1, line) : QString();
 }
 
@@ -142,11 +144,27 @@ void WriteTerminalTexts(const TerminalTexts& texts, MessageArea& messages)
 void ApplyFontDefaults(TerminalTexts& texts, bool large)
 {
     for (int g = 0; g < kTextGroups; ++g) {
-        if (!WidthChanges(g))
-            continue;
-        for (int l = 0; l < kGroupLines; ++l)
-            texts.line(g, l) = ToGbk(DefaultGroupText(g, l, large));
+        for (int l = 0; l < kGroupLines; ++l) {
+            if (HasLargeFontText(g, l))
+                texts.line(g, l) = ToGbk(DefaultGroupText(g, l, large));
+        }
     }
+}
+
+bool FitTextsToFont(TerminalTexts& texts, bool large)
+{
+    bool replaced = false;
+    for (int g = 0; g < kTextGroups; ++g) {
+        for (int l = 0; l < kGroupLines; ++l) {
+            const QByteArray wanted = ToGbk(DefaultGroupText(g, l, large));
+            if (HasLargeFontText(g, l) && texts.line(g, l) != wanted
+                && texts.line(g, l) == ToGbk(DefaultGroupText(g, l, !large))) {
+                texts.line(g, l) = wanted;
+                replaced = true;
+            }
+        }
+    }
+    return replaced;
 }
 
 void ResetTerminalTexts(TerminalTexts& texts, bool large)

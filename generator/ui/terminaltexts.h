@@ -19,7 +19,10 @@ bool WidthChanges(int group);
 QString GroupName(int group, bool large);
 int GroupLineCount(int group, bool large);
 qsizetype GroupLineLength(int group, bool large);
-// The default text of a line for the font choice ("" where the group has fewer lines).
+// Whether a line has a large-font default text of its own (the width-changing groups' lines).
+bool HasLargeFontText(int group, int line);
+// The default text of a line for the font choice: its large-font text where it has one, else the
+// new-project text ("" where the block has fewer lines).
 QString DefaultGroupText(int group, int line, bool large);
 // The label of a line: its default text, with the few lines the page labels otherwise.
 QString GroupLineLabel(int group, int line, bool large);
@@ -42,8 +45,12 @@ TerminalTexts ReadTerminalTexts(const MessageArea& messages);
 // Each line into its slot: at most the slot's width - 1 bytes, cut between characters, and a NUL.
 // The bytes behind the NUL keep their values.
 void WriteTerminalTexts(const TerminalTexts& texts, MessageArea& messages);
-// The width-changing groups (or all groups) take the default texts of the font choice.
+// The lines with a large-font text take the default of the font choice; the others keep theirs.
 void ApplyFontDefaults(TerminalTexts& texts, bool large);
+// The same for the lines that still hold the other font's default; lines the user typed stay.
+// True when a line was replaced.
+bool FitTextsToFont(TerminalTexts& texts, bool large);
+// Every line takes its default for the font choice.
 void ResetTerminalTexts(TerminalTexts& texts, bool large);
 
 // "导入提示和消息 ...": the texts and the font flag of another project file.

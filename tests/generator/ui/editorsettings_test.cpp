@@ -231,6 +231,52 @@ TEST_F(EditorSettings, StartupTextsKeepTheProjectsUntilTheFontIsToggled)
     EXPECT_EQ(project.system.allPromptsLarge(), 0);
 }
 
+TEST_F(EditorSettings, ANewProjectsTextsTakeTheLargeFontAndTypedTextsStay)
+{
+    ASSERT_EQ(project.system.allPromptsLarge(), 1);
+    SetSlotText(project.messages.slot(24, 1), QStringLiteral("太短了")); // 出错信息 line 2, typed
+    EditorSheet sheet(project, {});
+    sheet.tabs()->setCurrentIndex(5);
+    Control<QComboBox>(sheet.page(5), "combo610")->activated(23);
+    EXPECT_EQ(Control<QComboBox>(sheet.page(5), "combo610")->currentText(), QStringLiteral("出错信息 (5x12)"));
+    EXPECT_EQ(Control<QLineEdit>(sheet.page(5), "edit511")->text(), QStringLiteral("类型错误!   "));
+    EXPECT_EQ(Control<QLineEdit>(sheet.page(5), "edit512")->text(), QStringLiteral("太短了"));
+    sheet.accept();
+
+    // What the page showed is what the project holds, without a line typed on the page.
+    EXPECT_EQ(SlotText(project.messages.slot(24, 0)), QStringLiteral("类型错误!   "));
+    EXPECT_EQ(SlotText(project.messages.slot(24, 1)), QStringLiteral("太短了"));
+    EXPECT_EQ(SlotText(project.messages.slot(24, 5)), QStringLiteral("Press any key...")); // no large default
+    EXPECT_EQ(SlotText(project.messages.slot(8, 0)), QStringLiteral("上传端口:   "));
+    EXPECT_EQ(SlotText(project.messages.slot(26, 0)), QStringLiteral("F8:Ed F9:Del"));
+    EXPECT_EQ(SlotText(project.messages.slot(1, 0)), QStringLiteral("1.收集数据  "));
+}
+
+TEST_F(EditorSettings, TheFontToggleReplacesOnlyLinesThatHaveALargeFontText)
+{
+    project.system.allPromptsLarge() = 0;
+    SetSlotText(project.messages.slot(24, 5), QStringLiteral("按任意键...")); // typed, no large default
+    const Project before = project;
+    // Blocks and lines with no large-font text: 上传端口 5, 记录提示 5-6, 查看设置 7-8, 设置电话号码 3-4.
+    const std::pair<int, int> kept[] = { { 8, 4 }, { 13, 4 }, { 13, 5 }, { 14, 6 }, { 14, 7 }, { 17, 2 }, { 17, 3 },
+        { 24, 5 } };
+    EditorWorkCopy work(project);
+    StartupPage page(work);
+    auto* large = Control<QCheckBox>(&page, "check101");
+    for (bool on : { true, false }) {
+        large->setChecked(on);
+        page.apply(project);
+        for (const auto& [block, line] : kept)
+            EXPECT_EQ(SlotBytes(project.messages.slot(block, line)), SlotBytes(before.messages.slot(block, line)))
+                << on << " " << block << " " << line;
+        EXPECT_EQ(SlotText(project.messages.slot(8, 0)), on ? QStringLiteral("上传端口:   ") : QStringLiteral("上传端口    "));
+    }
+    for (int block = 0; block < kMessageBlockCount; ++block) {
+        for (int line = 0; line < kMessageBlocks[static_cast<std::size_t>(block)].slotCount; ++line)
+            EXPECT_EQ(SlotText(project.messages.slot(block, line)), SlotText(before.messages.slot(block, line)));
+    }
+}
+
 TEST_F(EditorSettings, ResetAndImportCountAsChangesAndAWrongFileChangesNothing)
 {
     QTemporaryDir folder;
@@ -248,6 +294,9 @@ TEST_F(EditorSettings, ResetAndImportCountAsChangesAndAWrongFileChangesNothing)
         file.write(data);
     }
 
+    TerminalTexts fitted = ReadTerminalTexts(project.messages); // texts that fit the large font
+    FitTextsToFont(fitted, true);
+    WriteTerminalTexts(fitted, project.messages);
     SetSlotText(project.messages.slot(22, 0), QStringLiteral("请稍候"));
     EditorWorkCopy work(project);
     StartupPage page(work);

@@ -129,30 +129,31 @@ TEST(TerminalTexts, SmallFontDefaultsAreTheNewProjectTexts)
     EXPECT_EQ(GroupLineLabel(21, 1, true), QString());
 }
 
-TEST(TerminalTexts, LargeFontDefaultsAreTwelveBytesAndEmptyBelowTheirLines)
+TEST(TerminalTexts, LargeFontDefaultsAreTwelveBytesAndTheNewProjectTextsBelowTheirLines)
 {
     TerminalTexts texts;
     ResetTerminalTexts(texts, true);
     const MessageArea written = Written(texts);
     const struct {
         int group;
-        std::vector<const char*> lines; // then empty up to the block's slots
+        std::vector<const char*> lines; // every slot of the block
     } cases[] = {
-        { 7, { "上传端口:   ", "1. 通讯座   ", "2. IrDA     ", "3. Modem    " } },
+        { 7, { "上传端口:   ", "1. 通讯座   ", "2. IrDA     ", "3. Modem    ", "            ", "" } },
         { 10, { "打开背光    ", "关闭背光    ", "时间:       ", "  _0 秒     " } },
+        { 12, { "1.无提示    ", "2.显示数量  ", "3.显示数据  ", "停留__00ms  ", "            ", "            " } },
         { 13,
-            { "上传        ", "下载        ", "速率        ", "背光        ", "删除数据    ",
-                "显示提示    " } },
-        { 16, { "通过Modem   ", "电话号码    " } },
-        { 23, { "类型错误!   ", "长度太短!   ", "长度太长!   ", "错误代码!   ", "没有找到!   " } },
+            { "上传        ", "下载        ", "速率        ", "背光        ", "删除数据    ", "显示提示    ",
+                "Prompt:         ", " Duration:      " } },
+        { 16, { "通过Modem   ", "电话号码    ", "                ", "Phone number:   " } },
+        { 23,
+            { "类型错误!   ", "长度太短!   ", "长度太长!   ", "错误代码!   ", "没有找到!   ",
+                "Press any key..." } },
         { 25, { "F8:Ed F9:Del", "Enter:选择  ", " ESC :取消  " } },
     };
     for (const auto& c : cases) {
-        for (int l = 0; l < kMessageBlocks[static_cast<std::size_t>(c.group) + 1].slotCount; ++l) {
-            const char* text
-                = l < static_cast<int>(c.lines.size()) ? c.lines[static_cast<std::size_t>(l)] : "";
-            EXPECT_EQ(Slot(written, c.group, l), Expected(text, 21)) << c.group << " " << l;
-        }
+        ASSERT_EQ(static_cast<int>(c.lines.size()), kMessageBlocks[static_cast<std::size_t>(c.group) + 1].slotCount);
+        for (std::size_t l = 0; l < c.lines.size(); ++l)
+            EXPECT_EQ(Slot(written, c.group, static_cast<int>(l)), Expected(c.lines[l], 21)) << c.group << " " << l;
     }
     for (int g = 0; g < kTextGroups; ++g) {
         for (int l = 0; l < GroupLineCount(g, true) && WidthChanges(g); ++l)
