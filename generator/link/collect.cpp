@@ -24,11 +24,12 @@ namespace {
         platform::dialogs().message(text, errorCaption, Buttons::Ok, Icon::None);
     }
 
-    void send(LinkContext& link, QByteArrayView unit)
+    // False when the unit could not be written: the link is gone.
+    [[nodiscard]] bool send(LinkContext& link, QByteArrayView unit)
     {
         // Anything still unread is a remainder of the line just answered.
         link.port.discardInput();
-        link.port.write(asBytes(unit));
+        return link.port.write(asBytes(unit));
     }
 
     // The count box is on the screen from the first accepted record until the loop ends.
@@ -63,7 +64,10 @@ namespace {
     bool handshake(LinkContext& link)
     {
         for (int failures = 0;; ++failures) {
-            send(link, "READ\r");
+            if (!send(link, "READ\r")) {
+                showError(QStringLiteral("建立连接失败!"));
+                return false;
+            }
             QByteArray answer;
             bool timedOut = true;
             const int64_t deadline = link.env.clock->nowMs() + link.env.timing.replyMs;
@@ -90,14 +94,15 @@ namespace {
         }
     }
 
-    bool writeRecord(QFile& out, std::span<const uint8_t> data)
+    // The stock windows would take the start of a cut-off line for a serial number: a record
+    // goes into the file whole or not at all.
+    [[nodiscard]] bool writeRecord(QFile& out, std::span<const uint8_t> data)
     {
         QByteArray line(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size()));
         line.append("\r\n");
         const qint64 before = out.pos();
         if (out.write(line) == line.size() && out.flush())
             return true;
-        // The stock windows would take the start of a cut-off line for a serial number.
         out.resize(before);
         return false;
     }
@@ -112,6 +117,13 @@ Received ReceiveRecords(LinkContext& link, QFile& out)
     int expected = 0;
     int count = 0;
     CountBox box(link.env.countView);
+    // Ends the loop with its message, saying how many records the file keeps.
+    const auto stop = [&](Received::End end, const QString& text) {
+        box.remove();
+        showError(count > 0 ? text + QStringLiteral("\n已收到 %1 笔数据.").arg(count) : text);
+        return Received { end, count };
+    };
+    const QString linkLost = QStringLiteral("连接中断!");
     RecordLineReader reader;
     for (;;) {
         reader.clear();
@@ -121,38 +133,33 @@ Received ReceiveRecords(LinkContext& link, QFile& out)
         while (!complete && readBefore(link, &byte, 1, deadline))
             complete = reader.add(byte);
         if (!complete) {
-            if (silences >= 10) {
-                box.remove();
-                showError(count > 0 ? QStringLiteral("超时!\n已收到 %1 笔数据.").arg(count)
-                                    : QStringLiteral("超时!"));
-                return { Received::End::TimedOut, count };
-            }
+            if (silences >= 10)
+                return stop(Received::End::TimedOut, QStringLiteral("超时!"));
             ++silences;
-            send(link, "NAK\r");
+            if (!send(link, "NAK\r"))
+                return stop(Received::End::LinkLost, linkLost);
             continue;
         }
         silences = 0;
         const RecordCheck record = checkRecord(reader.line(), reader.overflowed(), expected);
-        switch (record.verdict) {
-        case RecordVerdict::End:
+        if (record.verdict == RecordVerdict::End)
             return { Received::End::Over, count };
-        case RecordVerdict::Repeat:
-            send(link, "ACK\r");
-            break;
-        case RecordVerdict::Refused:
-            send(link, "NAK\r");
-            break;
-        case RecordVerdict::New:
-            if (!writeRecord(out, record.data)) {
-                box.remove();
-                showError(QStringLiteral("写入数据文件失败!\n已保存 %1 笔数据.").arg(count));
-                return { Received::End::WriteFailed, count };
-            }
+        const bool isNew = record.verdict == RecordVerdict::New;
+        const qint64 before = out.pos();
+        if (isNew && !writeRecord(out, record.data)) {
+            box.remove();
+            showError(QStringLiteral("写入数据文件失败!\n已保存 %1 笔数据.").arg(count));
+            return { Received::End::WriteFailed, count };
+        }
+        if (!send(link, record.verdict == RecordVerdict::Refused ? "NAK\r" : "ACK\r")) {
+            // Not acknowledged, the record stays on the terminal for the next collection.
+            out.resize(before);
+            return stop(Received::End::LinkLost, linkLost);
+        }
+        if (isNew) {
             ++count;
             expected = (expected + 1) % 10;
             box.show(count);
-            send(link, "ACK\r");
-            break;
         }
     }
 }
@@ -197,10 +204,11 @@ int CollectData(LinkEnvironment& env, const LinkSettings& settings, Adapter adap
     case Received::End::WriteFailed:
         return -2;
     case Received::End::TimedOut:
+    case Received::End::LinkLost:
         // Records already written are kept; the stock windows can still import them.
         if (received.count == 0)
             file.remove();
-        return -1;
+        return received.end == Received::End::TimedOut ? -1 : -3;
     case Received::End::Over:
     case Received::End::NoConnection:
         break;

@@ -22,6 +22,13 @@ namespace {
         platform::dialogs().message(text, QStringLiteral("错误"), Buttons::Ok, Icon::Warning);
     }
 
+    // A unit without "ACK" after four sends, or one that could not be written at all (the port
+    // failed: no reply is waited for, nothing is sent again).
+    void reportDownloadError()
+    {
+        showError(QStringLiteral("下载出错!"));
+    }
+
     void reportOverlongLine()
     {
         showError(QStringLiteral("索引文件中有超过%1字节的行, 不能下载!").arg(maxLookupLineBytes));
@@ -90,11 +97,12 @@ namespace {
 
 } // namespace
 
-QByteArray SendAndReadReply(LinkContext& link, std::span<const uint8_t> unit)
+std::optional<QByteArray> SendAndReadReply(LinkContext& link, std::span<const uint8_t> unit)
 {
     // Whatever came before belongs to an earlier exchange.
     link.port.discardInput();
-    link.port.write(unit);
+    if (!link.port.write(unit))
+        return std::nullopt;
     ReplyCollector reply;
     const int64_t deadline = link.env.clock->nowMs() + link.env.timing.replyMs;
     while (!reply.complete()) {
@@ -110,7 +118,12 @@ QByteArray SendAndReadReply(LinkContext& link, std::span<const uint8_t> unit)
 int HandshakeTerminal(LinkContext& link)
 {
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (classifyReply(SendAndReadReply(link, asBytes(handshakeUnit))) == ReplyKind::Ack)
+        const std::optional<QByteArray> reply = SendAndReadReply(link, asBytes(handshakeUnit));
+        if (!reply) {
+            reportDownloadError();
+            return 0;
+        }
+        if (classifyReply(*reply) == ReplyKind::Ack)
             return 1;
     }
     showError(QStringLiteral("终端没有准备好!"));
@@ -120,7 +133,10 @@ int HandshakeTerminal(LinkContext& link)
 int SendBlockAwaitAck(LinkContext& link, std::span<const uint8_t> unit)
 {
     for (int send = 0; send < 4; ++send) {
-        switch (classifyReply(SendAndReadReply(link, unit))) {
+        const std::optional<QByteArray> reply = SendAndReadReply(link, unit);
+        if (!reply)
+            break;
+        switch (classifyReply(*reply)) {
         case ReplyKind::Ack:
             return 1;
         case ReplyKind::Full:
@@ -130,7 +146,7 @@ int SendBlockAwaitAck(LinkContext& link, std::span<const uint8_t> unit)
             break;
         }
     }
-    showError(QStringLiteral("下载出错!"));
+    reportDownloadError();
     return 0;
 }
 

@@ -13,15 +13,24 @@ namespace {
     // The adapter is most often found at its power-on speed.
     constexpr std::array<int, 5> probeOrder { 9600, 115200, 57600, 38400, 19200 };
 
-    void sendByte(LinkContext& link, uint8_t byte)
+    [[nodiscard]] bool sendByte(LinkContext& link, uint8_t byte)
     {
-        link.port.write(std::span(&byte, 1));
+        return link.port.write(std::span(&byte, 1));
     }
 
-    void setRts(LinkContext& link, bool on)
+    [[nodiscard]] bool setRts(LinkContext& link, bool on)
     {
         link.env.line.rts = on;
-        link.port.apply(link.env.line);
+        return link.port.apply(link.env.line);
+    }
+
+    // A step of the set-up that went through is followed by the adapter's pause; one that failed
+    // ends the set-up.
+    [[nodiscard]] bool paused(LinkContext& link, bool done)
+    {
+        if (done)
+            WaitTicks100(link);
+        return done;
     }
 
 } // namespace
@@ -34,21 +43,21 @@ void WaitTicks100(LinkContext& link)
         clock.sleepMs(static_cast<int>(link.env.timing.adapterStepMs - passed));
 }
 
-int ProbeIrAdapter(LinkContext& link, int baud)
+Probe ProbeIrAdapter(LinkContext& link, int baud)
 {
     link.env.line.baud = baud;
-    setRts(link, false);
-    WaitTicks100(link);
+    if (!paused(link, setRts(link, false)))
+        return Probe::PortFailed;
     // What a probe at a wrong speed brought back must not answer this one.
     link.port.discardInput();
-    sendByte(link, probeByte);
-    WaitTicks100(link);
+    if (!paused(link, sendByte(link, probeByte)))
+        return Probe::PortFailed;
     uint8_t answer = 0;
     const int64_t deadline = link.env.clock->nowMs() + link.env.timing.adapterStepMs;
     const bool echoed = readBefore(link, &answer, 1, deadline) == 1 && answer == probeByte;
-    setRts(link, true);
-    WaitTicks100(link);
-    return echoed ? 1 : 0;
+    if (!paused(link, setRts(link, true)))
+        return Probe::PortFailed;
+    return echoed ? Probe::Echoed : Probe::Silent;
 }
 
 int SetupIrAdapter(LinkContext& link, int baudIndex)
@@ -58,30 +67,24 @@ int SetupIrAdapter(LinkContext& link, int baudIndex)
         return 0;
     link.env.line.baud = 38400;
     link.env.line.dtr = true;
-    setRts(link, true);
-    WaitTicks100(link);
-    bool found = false;
-    for (int baud : probeOrder) {
-        if (ProbeIrAdapter(link, baud)) {
-            found = true;
-            break;
-        }
-    }
-    if (!found)
+    if (!paused(link, setRts(link, true)))
         return 0;
-    setRts(link, false);
-    WaitTicks100(link);
-    sendByte(link, speedSettingStart);
-    WaitTicks100(link);
-    // '6' for 115200 down to '2' for 9600.
-    sendByte(link, static_cast<uint8_t>('6' - baudIndex));
+    Probe probe = Probe::Silent;
+    for (int baud : probeOrder) {
+        probe = ProbeIrAdapter(link, baud);
+        if (probe != Probe::Silent)
+            break;
+    }
+    if (probe != Probe::Echoed)
+        return 0;
+    if (!paused(link, setRts(link, false)) || !paused(link, sendByte(link, speedSettingStart)))
+        return 0;
+    // '6' for 115200 down to '2' for 9600; the record takes the link speed, applied below.
+    if (!sendByte(link, static_cast<uint8_t>('6' - baudIndex)))
+        return 0;
     link.env.line.baud = linkBaud;
     WaitTicks100(link);
-    sendByte(link, speedSettingEnd);
-    WaitTicks100(link);
-    setRts(link, true);
-    WaitTicks100(link);
-    return 1;
+    return paused(link, sendByte(link, speedSettingEnd)) && paused(link, setRts(link, true)) ? 1 : 0;
 }
 
 } // namespace vosket

@@ -4,12 +4,17 @@
 
 namespace vosket {
 
+enum class Probe {
+    Echoed, // the adapter runs at the speed probed
+    Silent, // no echo, or another byte
+    PortFailed, // a byte could not be written or the line not set: no speed will answer
+};
+
 // Waits one adapter step (100 ms) on the tick count.
 void WaitTicks100(LinkContext& link);
-// 1 when the adapter echoed the probe byte at baud.
-int ProbeIrAdapter(LinkContext& link, int baud);
+[[nodiscard]] Probe ProbeIrAdapter(LinkContext& link, int baud);
 // 1 when the adapter answered and now runs at the speed of baudIndex (left in the line record,
-// not yet applied with 8N1 by the caller); 0 when it answered at no speed.
-int SetupIrAdapter(LinkContext& link, int baudIndex);
+// not yet applied with 8N1 by the caller); 0 when it answered at no speed or the port failed.
+[[nodiscard]] int SetupIrAdapter(LinkContext& link, int baudIndex);
 
 } // namespace vosket

@@ -24,11 +24,11 @@ public:
     virtual ~SerialLink() = default;
     // Applies speed, 8 data bits, no parity, 1 stop bit, no flow control and the DTR/RTS lines.
     // False when the port refuses the configuration.
-    virtual bool apply(const LineConfig& config) = 0;
+    [[nodiscard]] virtual bool apply(const LineConfig& config) = 0;
     // Writes all bytes, giving up after 5 ms per byte plus 50 ms. False when not all went out.
-    virtual bool write(std::span<const uint8_t> bytes) = 0;
+    [[nodiscard]] virtual bool write(std::span<const uint8_t> bytes) = 0;
     // Returns at once with what has arrived, at most max bytes.
-    virtual size_t read(uint8_t* into, size_t max) = 0;
+    [[nodiscard]] virtual size_t read(uint8_t* into, size_t max) = 0;
     // Waits at most ms milliseconds for input to arrive (or less); a poll loop's pause.
     virtual void waitReadable(int ms) = 0;
     // Drops whatever was received and not yet read.
@@ -38,7 +38,7 @@ public:
 // Opens a device path for exclusive use; nullptr (and why in error) when that fails.
 using SerialOpener = std::function<std::unique_ptr<SerialLink>(const QString& device, QString* error)>;
 
-std::unique_ptr<SerialLink> openTermiosLink(const QString& device, QString* error);
+[[nodiscard]] std::unique_ptr<SerialLink> openTermiosLink(const QString& device, QString* error);
 
 inline std::span<const uint8_t> asBytes(QByteArrayView text)
 {

@@ -208,7 +208,11 @@ void SimTerminal::process()
             fromGenerator << unit;
             if (unit == "ACK\r") {
                 const int i = static_cast<int>(nextRecord);
-                ++acked;
+                if (++acked == b.hangUpAfterRecords) {
+                    ::close(pty.master);
+                    pty.master = -1;
+                    return;
+                }
                 if (b.repeatOnce.count(i) && repeatDone.insert(i).second) {
                     sendRecord(); // the ACK "was lost": the same record again
                     continue;

@@ -40,6 +40,7 @@ struct SimBehaviour {
     std::set<int> repeatOnce; // records sent again after their ACK, as if it was lost
     std::set<int> skipOnce; // records first sent with the following sequence value
     int silentAfterRecords = -1; // stops answering once this many records were acknowledged
+    int hangUpAfterRecords = -1; // closes its end once this many records were acknowledged
     // A cradle in front of the terminal, running at this speed until told another.
     int cradleBaud = 0;
 };

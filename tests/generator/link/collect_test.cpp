@@ -375,6 +375,26 @@ TEST_F(LinkCollect, ARecordCutOffByAFailedWriteLeavesNoPartOfItInTheFile)
     EXPECT_EQ(fileContent(), "2026120810001\r\n");
 }
 
+TEST_F(LinkCollect, AnAnswerThatCannotBeSentEndsTheCollectionWithOnlyAcknowledgedRecords)
+{
+    fake.link.writesLeft = 0;
+    const int64_t start = fake.clock.now;
+    EXPECT_EQ(collect(), 0);
+    EXPECT_LT(fake.clock.now - start, 100) << "no reply is waited for";
+    EXPECT_EQ(dialogs.messages, QStringList({ "错误|建立连接失败!", "上传数据|没有接收到数据!" }));
+    EXPECT_FALSE(QFile::exists(path));
+
+    // The second record's ACK does not go out: the terminal keeps that record, so the file must not.
+    dialogs.messages.clear();
+    fake.link.events.clear();
+    script({ "ACK\r" + terminalRecord(0, "2026120810001"), terminalRecord(1, "2026120810002"), "OVER\r" });
+    fake.link.writesLeft = 2;
+    EXPECT_EQ(collect(), -3);
+    EXPECT_EQ(fake.link.writes("failed write"), units({ "ACK\r" }));
+    EXPECT_EQ(dialogs.messages, QStringList { "错误|连接中断!\n已收到 1 笔数据." });
+    EXPECT_EQ(fileContent(), "2026120810001\r\n");
+}
+
 TEST_F(LinkCollect, FileFollowsTheStockWindowsLineRule)
 {
     script({ "ACK\r" + terminalRecord(0, "2026120810001"), terminalRecord(1, "NOTE"),

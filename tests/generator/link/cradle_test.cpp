@@ -104,7 +104,7 @@ TEST_F(LinkCradle, AWrongByteEndsAProbeAtOnceAndNoAnswerFails)
     adapterAt(57600, 'x');
     LinkContext link { fake.link, fake.env };
     const int64_t start = fake.clock.now;
-    EXPECT_EQ(ProbeIrAdapter(link, 57600), 0);
+    EXPECT_EQ(ProbeIrAdapter(link, 57600), Probe::Silent);
     // RTS off + 100, send + 100, the byte is there at once, RTS on + 100.
     EXPECT_LT(fake.clock.now - start, 310);
 
@@ -114,6 +114,23 @@ TEST_F(LinkCradle, AWrongByteEndsAProbeAtOnceAndNoAnswerFails)
     // Five silent probes of about 400 ms each after the first pause.
     EXPECT_NEAR(fake.clock.now - setupStart, 100 + 5 * 400, 10);
     EXPECT_EQ(fake.link.writes(), QList<QByteArray>(6, QByteArray(1, 15)));
+}
+
+TEST_F(LinkCradle, AByteThatCannotBeWrittenOrARefusedLineEndsTheSetUpAtOnce)
+{
+    adapterAt(9600);
+    LinkContext link { fake.link, fake.env };
+    fake.link.writesLeft = 0;
+    const int64_t start = fake.clock.now;
+    EXPECT_EQ(SetupIrAdapter(link, 0), 0);
+    EXPECT_LT(fake.clock.now - start, 400) << "no other speed is probed";
+    EXPECT_EQ(fake.link.writes("failed write").size(), 1);
+
+    fake.link.writesLeft = -1;
+    fake.link.refuseApply = true;
+    fake.link.events.clear();
+    EXPECT_EQ(SetupIrAdapter(link, 0), 0);
+    EXPECT_TRUE(fake.link.writes().isEmpty());
 }
 
 TEST_F(LinkCradle, GarbageFromAProbeAtAWrongSpeedDoesNotSpoilTheNext)

@@ -81,6 +81,25 @@ TEST_F(LinkDownload, SilentTerminalCostsThreeHandshakesOfThreeSecondsThenTheRetr
     EXPECT_EQ(progress.opens, 0);
 }
 
+TEST_F(LinkDownload, AUnitThatCannotBeWrittenEndsTheAttemptAtOnce)
+{
+    answerAll("ACK\r");
+    // The handshake, then block 3, does not go out: no reply is waited for, nothing is resent.
+    for (const int written : { 0, 4 }) {
+        SCOPED_TRACE(written);
+        fake.link.events.clear();
+        fake.link.writesLeft = written;
+        dialogs.messages.clear();
+        dialogs.answers = { platform::Answer::Ok, No };
+        const int64_t start = fake.clock.now;
+        EXPECT_EQ(DownloadToTerminal(fake.env, {}, Adapter::IrDA, DownloadKind::ProgramImage, builder), 0);
+        EXPECT_LT(fake.clock.now - start, 100);
+        EXPECT_EQ(fake.link.writes().size(), written);
+        EXPECT_EQ(fake.link.writes("failed write").size(), 1);
+        EXPECT_EQ(dialogs.messages, QStringList({ "错误|下载出错!", "错误|下载失败, 要重试吗?" }));
+    }
+}
+
 TEST_F(LinkDownload, RetryAfterFailureRebuildsTheImageAndStartsAtBlockZero)
 {
     int replies = 0;

@@ -25,7 +25,7 @@ struct Answer {
     int delayMs = 0;
 };
 
-// What happened on the link, in order: "apply 9600 dtr rts", "write <hex>", "discard".
+// What happened on the link, in order: "apply", "write", "failed write".
 struct LinkEvent {
     int64_t at;
     QString what;
@@ -43,6 +43,8 @@ public:
     // The peer: given what was written, the answer to deliver (nothing when empty).
     std::function<Answer(const QByteArray& written)> peer;
     bool refuseApply = false;
+    // How many more writes go out before every write fails (the cable pulled); -1 for all.
+    int writesLeft = -1;
     QList<LinkEvent> events;
 
     // Bytes that arrive at a given time, whatever was written.
@@ -52,11 +54,12 @@ public:
             inbound.push_back({ at, static_cast<uint8_t>(c) });
     }
 
-    QList<QByteArray> writes() const
+    // What went out; failed writes are events of their own.
+    QList<QByteArray> writes(const QString& kind = QStringLiteral("write")) const
     {
         QList<QByteArray> out;
         for (const auto& e : events)
-            if (e.what == "write")
+            if (e.what == kind)
                 out << e.bytes;
         return out;
     }
@@ -70,6 +73,12 @@ public:
     {
         const QByteArray written(
             reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        if (writesLeft == 0) {
+            events.append({ clock.now, "failed write", written, {} });
+            return false;
+        }
+        if (writesLeft > 0)
+            --writesLeft;
         events.append({ clock.now, "write", written, {} });
         if (peer) {
             const Answer a = peer(written);
