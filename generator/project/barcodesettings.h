@@ -1,34 +1,10 @@
 #pragma once
-// The scanner's symbology settings: one enable bit per symbology in bytes 0 to 2, option bytes
-// owned by the symbology dialogs, four length pairs and the scan mode and time-out.
+// The scanner's symbology settings: one enable bit per symbology in bytes 0 to 2 (the barcode
+// page's table names them), option bytes owned by the symbology dialogs, four length pairs and the
+// scan mode and time-out.
 #include "generator/project/byteblock.h"
 
 namespace vosket {
-
-// Each symbology's enable bit: byte * 8 + bit.
-enum class Symbology : uint8_t {
-    Code39 = 7,
-    ItalianPharmacode = 6,
-    FrenchPharmacode = 5,
-    Industrial25 = 4,
-    Interleave25 = 3,
-    Matrix25 = 2,
-    Codabar = 1,
-    Code93 = 0,
-    Code128 = 8 + 7,
-    Upce = 8 + 6,
-    UpceAddon2 = 8 + 5,
-    UpceAddon5 = 8 + 4,
-    Ean8 = 8 + 3,
-    Ean8Addon2 = 8 + 2,
-    Ean8Addon5 = 8 + 1,
-    Ean13Upca = 8 + 0,
-    Ean13Addon2 = 16 + 7,
-    Ean13Addon5 = 16 + 6,
-    Msi = 16 + 5,
-    Plessey = 16 + 4,
-    Telepen = 16 + 2,
-};
 
 // A length pair: mode bit 7 of the first byte (1 maximum and minimum, 0 two fixed lengths),
 // bits 0-6 the maximum or first fixed length, the second byte the minimum or second length.
@@ -51,15 +27,10 @@ struct BarcodeSettings : ByteBlock<23> {
     static constexpr std::size_t kMatrix25Length = 16;
     static constexpr std::size_t kMsiLength = 18;
 
-    bool enabled(Symbology s) const { return bits(bitByte(s), bitIndex(s)) != 0; }
-    void setEnabled(Symbology s, bool on) { setBits(bitByte(s), bitIndex(s), 1, on); }
-
     // Telepen kind (byte 2 bit 1): 1 original (numeric), 0 AIM (full character set).
     unsigned telepenOriginal() const { return bits(2, 1); }
     void setTelepenOriginal(unsigned v) { setBits(2, 1, 1, v); }
 
-    unsigned negativeBarcode() const { return bits(11, 4); }
-    void setNegativeBarcode(unsigned v) { setBits(11, 4, 1, v); }
     unsigned readRedundancy() const { return bits(11, 2, 2); } // 0 to 3
     void setReadRedundancy(unsigned v) { setBits(11, 2, 2, v); }
     unsigned scanMode() const { return bits(20, 4, 4); } // 0 to 8
@@ -76,10 +47,6 @@ struct BarcodeSettings : ByteBlock<23> {
         at(offset) = static_cast<uint8_t>((p.maxMin ? 0x80 : 0) | (p.first & 0x7F));
         at(offset + 1) = static_cast<uint8_t>(p.second);
     }
-
-private:
-    static std::size_t bitByte(Symbology s) { return static_cast<std::size_t>(s) / 8; }
-    static unsigned bitIndex(Symbology s) { return static_cast<unsigned>(s) % 8; }
 };
 static_assert(sizeof(BarcodeSettings) == 23);
 

@@ -17,7 +17,6 @@ struct TargetCode {
     static constexpr TargetCode form(int n) { return { static_cast<uint8_t>(n) }; } // n 1 to 10
     static constexpr TargetCode menu(int n) { return { static_cast<uint8_t>(10 + n) }; } // n 1 to 10
 
-    constexpr bool isMainMenu() const { return value == 0; }
     // The form or menu number (1 to 10) the code names, if it names one.
     constexpr std::optional<int> formNumber() const
     {

@@ -16,6 +16,9 @@ namespace {
 
 const QString kFixedHeading = QStringLiteral("   长度");
 const QString kSeparatedHeading = QStringLiteral("最大长度");
+// What 分隔符 asks when no separator is given yet.
+const QString kSeparatorTitle = QStringLiteral("分隔符");
+const QString kSeparatorPrompt = QStringLiteral("请输入分隔符的 ASCII 码 (1 ~ 255) :");
 
 } // namespace
 
@@ -196,8 +199,7 @@ void LookupPage::chooseSeparated()
     if (!code && lookup().separator() != 0)
         code = lookup().separator();
     if (!code) {
-        const auto answer = platform::dialogs().input(
-            QString::fromUtf8(kSeparatorPrompt), QString::fromUtf8(kSeparatorTitle), QString());
+        const auto answer = platform::dialogs().input(kSeparatorPrompt, kSeparatorTitle, QString());
         code = SeparatorCode(answer.value_or(QString()));
     }
     if (!code) {

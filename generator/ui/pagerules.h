@@ -30,9 +30,6 @@ std::optional<uint8_t> SeparatorCode(const QString& text);
 // The separator edit: a code is stored; 0 or text that is no number shows the stored separator
 // again; a number past the byte and an empty edit store nothing.
 EditOutcome SeparatorEdit(const QString& text, uint8_t stored);
-// What 分隔符 asks when no separator is given yet.
-inline constexpr char kSeparatorTitle[] = "分隔符";
-inline constexpr char kSeparatorPrompt[] = "请输入分隔符的 ASCII 码 (1 ~ 255) :";
 // Separated fields: record length and 1-based offsets from the used fields' lengths, one
 // separator byte between fields. No fields give length 0; the length never passes the limit.
 void LayOutSeparatedFields(LookupRecord& lookup);

@@ -89,10 +89,6 @@ TEST(BarcodeSettings, ResetGivesTheDefaultsAndKeepsTheKeptBits)
     ResetBarcodeSettings(b);
     EXPECT_EQ(b.bytes, once.bytes);
 
-    EXPECT_TRUE(b.enabled(Symbology::Code39));
-    EXPECT_FALSE(b.enabled(Symbology::ItalianPharmacode));
-    EXPECT_TRUE(b.enabled(Symbology::Ean13Upca));
-    EXPECT_FALSE(b.enabled(Symbology::Telepen));
     EXPECT_EQ(b.scanMode(), 6u);
     EXPECT_EQ(b.scanTimeout(), 3);
     const LengthPair interleave = b.lengthPair(BarcodeSettings::kInterleave25Length);
@@ -104,12 +100,12 @@ TEST(BarcodeSettings, ResetGivesTheDefaultsAndKeepsTheKeptBits)
 TEST(BarcodeSettings, BitAccessorsTouchOnlyTheirBits)
 {
     BarcodeSettings b;
+    b.at(11) = 0x10;
     b.setReadRedundancy(3);
-    b.setNegativeBarcode(1);
     EXPECT_EQ(b.at(11), 0x1C);
     b.setReadRedundancy(1);
     EXPECT_EQ(b.at(11), 0x14);
-    b.setEnabled(Symbology::Telepen, true);
+    b.at(2) = 0x04;
     b.setTelepenOriginal(1);
     EXPECT_EQ(b.at(2), 0x06);
     b.setScanMode(8);
@@ -177,7 +173,8 @@ TEST(NormalizeForms, ClearsFieldsByLineType)
 
 TEST(TargetCode, NamesOnlyExistingScreens)
 {
-    EXPECT_TRUE(TargetCode { 0 }.isMainMenu());
+    EXPECT_EQ(TargetCode { 0 }.formNumber(), std::nullopt);
+    EXPECT_EQ(TargetCode { 0 }.menuNumber(), std::nullopt);
     EXPECT_EQ(TargetCode { 1 }.formNumber(), 1);
     EXPECT_EQ(TargetCode { 10 }.formNumber(), 10);
     EXPECT_EQ(TargetCode { 10 }.menuNumber(), std::nullopt);
@@ -186,7 +183,6 @@ TEST(TargetCode, NamesOnlyExistingScreens)
     for (uint8_t v : { 21, 99, 255 }) {
         EXPECT_EQ(TargetCode { v }.formNumber(), std::nullopt);
         EXPECT_EQ(TargetCode { v }.menuNumber(), std::nullopt);
-        EXPECT_FALSE(TargetCode { v }.isMainMenu());
     }
 }
 
