@@ -1,9 +1,9 @@
 // Korvell: the weighing-warehouse program. Starts at the login window; with --report-designer
 // the login opens the report designer instead of the main window.
+#include "apps/korvell/korvellwindows.h"
 #include "desktop/data/loginstate.h"
 #include "desktop/data/programfolder.h"
 #include "desktop/frame/exithook.h"
-#include "desktop/frame/framewindows.h"
 #include "desktop/frame/frmlogin.h"
 #include "desktop/frame/msgfrm.h"
 #include "desktop/frame/procedures.h"
@@ -15,10 +15,6 @@
 #include "platform/ui/translations.h"
 #include "platform/ui/widgetdialogs.h"
 
-#include "desktop/masterdata/masterdatawindows.h"
-#include "desktop/reports/reportwindows.h"
-#include "desktop/stock/stockwindows.h"
-
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFont>
@@ -26,14 +22,6 @@
 #include <cstring>
 
 namespace {
-
-void registerWindows()
-{
-    korvell::registerFrameWindows();
-    korvell::registerMasterDataWindows();
-    korvell::registerStockWindows();
-    korvell::registerReportWindows();
-}
 
 // Answers --help (and ends there); true when the report designer is asked for.
 bool readOptions(const QCoreApplication& app)
@@ -85,7 +73,7 @@ int main(int argc, char* argv[])
     korvell::setExitHook([&running] { running.release(); });
 
     korvell::installToastWindow();
-    registerWindows();
+    korvell::registerKorvellWindows();
     if (reportDesigner) {
         korvell::setLoginHandover([] {
             QWidget* window = korvell::showWindow(QStringLiteral("frmreport"));

@@ -1,6 +1,7 @@
 #include "desktop/reports/combinedquery.h"
 
 #include "desktop/data/execsql.h"
+#include "desktop/data/likepattern.h"
 
 #include <QDateTime>
 
@@ -43,7 +44,7 @@ namespace {
     {
         const QString name = quoted(f.name);
         if (op.trimmed() == contains)
-            return Statement { name + " like ?" + likeEscape, { '%' + prefixPattern(value) } };
+            return Statement { likeIgnoringCase(name), { likeContaining(value) } };
         const QString comparison = op.trimmed();
         if (!comparisons.contains(comparison))
             return QStringLiteral("比较符号只能是 >=、=、<= 或 包含！");
@@ -170,7 +171,8 @@ std::variant<CombinedStatements, QString> combinedStatements(const platform::She
     const QString tail = where.sql.isEmpty() ? QString() : " where " + where.sql;
     return CombinedStatements {
         { "select " + shown.join(',') + " from proc_main" + tail, where.params },
-        { QStringLiteral("select count(*),sum(\"毛重\"),sum(\"净重\")  from proc_main") + tail,
+        { "select count(*)," + weightSum(quoted("毛重")) + "," + weightSum(quoted("净重"))
+                + "  from proc_main" + tail,
             where.params },
     };
 }

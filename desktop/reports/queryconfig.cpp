@@ -1,6 +1,7 @@
 #include "desktop/reports/queryconfig.h"
 
 #include "desktop/data/execsql.h"
+#include "desktop/data/likepattern.h"
 
 #include <QDateTime>
 
@@ -9,8 +10,9 @@ namespace korvell {
 namespace {
 
     const QString inStock = QStringLiteral(" substring(proc_sts,1,1)='0'");
-    const QString totalsSelect
-        = QStringLiteral("select count(*),sum(proc_weight),sum(proc_net_wt)  from c_proc_main where ");
+    const QString weightSums = weightSum("proc_weight") + " as 毛重," + weightSum("proc_net_wt") + " as 净重";
+    const QString totalsSelect = "select count(*)," + weightSum("proc_weight") + ","
+        + weightSum("proc_net_wt") + "  from c_proc_main where ";
     const QString quantityLabel = QStringLiteral("产品数量:");
 
     QueryButton button(const char* name, const char* caption)
@@ -74,16 +76,15 @@ namespace {
         c.printTitle = QString::fromUtf8(printTitle);
         c.filters = { dateFilter("DTPicker2", "开始日期："), dateFilter("DTPicker1", "结束日期："),
             textFilter("Text1", gCaption) };
-        const QString conditions = "rk_date>=? and rk_date<=? and " + g + " like ?" + likeEscape;
+        const QString conditions = "rk_date>=? and rk_date<=? and " + likeIgnoringCase(g);
         const auto values = [](const FilterValues& v) {
             return QVariantList { sqlDate(v[0].toDate()), sqlDate(v[1].toDate()),
-                prefixPattern(v[2].toString()) };
+                likePrefix(v[2].toString()) };
         };
         c.query = [=](const FilterValues& v) {
             return Statement { "select " + g + " as " + gCaption
-                    + ",proc_mod as 产品型号,proc_mod1 as 产品规格,count(*) as 产品数量,sum(proc_weight) as "
-                      "毛重,sum(proc_net_wt) as 净重 from c_proc_main where "
-                    + conditions + " group by " + g + ",proc_mod,proc_mod1 ",
+                    + ",proc_mod as 产品型号,proc_mod1 as 产品规格,count(*) as 产品数量," + weightSums
+                    + " from c_proc_main where " + conditions + " group by " + g + ",proc_mod,proc_mod1 ",
                 values(v) };
         };
         c.totals = [=](const FilterValues& v) { return Statement { totalsSelect + conditions, values(v) }; };
@@ -106,8 +107,8 @@ namespace {
             Statement s { "select " + select + " from c_proc_main where " + dateColumn + "=?",
                 { sqlDate(v[0].toDate()) } };
             for (int i = 0; i < filterColumns.size(); ++i) {
-                s.sql += " and  " + filterColumns[i] + " like ?" + likeEscape;
-                s.params << prefixPattern(v[i + 1].toString());
+                s.sql += " and  " + likeIgnoringCase(filterColumns[i]);
+                s.params << likePrefix(v[i + 1].toString());
             }
             s.sql += tail;
             return s;
@@ -136,11 +137,15 @@ namespace {
 
 } // namespace
 
-QString prefixPattern(const QString& text)
+// The places of a stored weight are read from its text: the digits after the point without
+// trailing zeros, plus one for the point itself (rounding one place further changes nothing); 0
+// for a whole number; 15 for the exponent form SQLite gives the tiniest values.
+QString weightSum(const QString& column)
 {
-    QString escaped = text;
-    escaped.replace('\\', "\\\\").replace('%', "\\%").replace('_', "\\_");
-    return escaped + '%';
+    const QString text = "cast(" + column + " as varchar(60))";
+    const QString places = "case when length(replace(" + text + ",'e',''))<length(" + text
+        + ") then 15 else length(rtrim(ltrim(" + text + ",'-0123456789'),'0.')) end";
+    return "round(sum(" + column + "),max(" + places + "))";
 }
 
 // Grouped by product size first: grouped by model first, SQLite would walk the model index and
@@ -148,9 +153,8 @@ QString prefixPattern(const QString& text)
 const QueryConfig& kcstatformConfig()
 {
     static const QueryConfig c = stockWindow("kcstatform", "库存分类汇总表", "库存统计表",
-        "select proc_mod as 产品型号,proc_mod1 as 产品规格,count(*) as 产品数量,sum(proc_weight) as 毛重,"
-        "sum(proc_net_wt) as 净重 from c_proc_main where "
-            + inStock + " group by proc_mod1,proc_mod ",
+        "select proc_mod as 产品型号,proc_mod1 as 产品规格,count(*) as 产品数量," + weightSums
+            + " from c_proc_main where " + inStock + " group by proc_mod1,proc_mod ",
         inStock);
     return c;
 }

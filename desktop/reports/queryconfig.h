@@ -68,9 +68,10 @@ struct QueryConfig {
     double gradientCycles = -5.0;
 };
 
-// A prefix filter as a LIKE pattern: the text matched literally, then "%". Use with likeEscape.
-QString prefixPattern(const QString& text);
-inline constexpr char likeEscape[] = " escape '\\'";
+// sum(column) of a weight column rounded to the most decimal places of the weights summed, so
+// every backend shows the decimal sum: SQLite adds binary doubles (72059.3799999999), PostgreSQL
+// adds its numerics exactly (72059.38).
+QString weightSum(const QString& column);
 
 const QueryConfig& kcstatformConfig();
 const QueryConfig& kcdetailformConfig();

@@ -51,6 +51,8 @@ QueryWindow::QueryWindow(const QueryConfig& config, QWidget* parent)
             auto* box = new QComboBox;
             box->setEditable(true);
             box->setInsertPolicy(QComboBox::NoInsert);
+            // Typed text is searched as typed: no item may complete it behind the user's back.
+            box->setCompleter(nullptr);
             box->setMinimumContentsLength(8);
             connect(box, &QComboBox::activated, this, [box, list = filter.list](int index) {
                 box->setEditText(pickedCode(list, box->itemText(index)));

@@ -1,7 +1,7 @@
 #include "desktop/stock/customersearch.h"
 
 #include "desktop/data/execsql.h"
-#include "desktop/stock/likepattern.h"
+#include "desktop/data/likepattern.h"
 
 namespace korvell {
 

@@ -1,7 +1,7 @@
 #include "desktop/stock/returnsource.h"
 
 #include "desktop/data/execsql.h"
-#include "desktop/stock/likepattern.h"
+#include "desktop/data/likepattern.h"
 
 namespace korvell {
 

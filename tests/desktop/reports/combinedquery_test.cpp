@@ -130,6 +130,8 @@ TEST_P(CombinedQuery, ConditionsByFieldType)
         { "\"%\" and \"_\" are characters", { { "生产班组", "包含", "1%" } }, { "S04" },
             totals("1", "", "") },
         { "nothing found", { { "生产班组", "包含", "_0" } }, {}, totals("0", "", "") },
+        { "letters match whatever their case", { { "产品编号", "包含", "s0" }, { "产品型号", "包含", "b" } },
+            { "S03", "S04", "S07", "S09" }, totals("4", "38", "36.5") },
     };
     const int dayRow = rowOf(conditions, "入库日期");
     duplicateConditionRow(conditions, dayRow);
