@@ -27,9 +27,15 @@ QueryOutcome runStatements(
     if (!statements.totals)
         return outcome;
     const SqlResult sums = ExecSQL(statements.totals->sql, statements.totals->params);
+    if (!sums || !sums.rs || sums.rs->eof()) {
+        // Rows under an empty totals row would pass for a whole result (a server lost between
+        // the two statements): the run shows nothing, as when its rows could not be read.
+        sheet.setRows(1);
+        outcome.ran = false;
+        return outcome;
+    }
     outcome.totalsRow = true;
-    const bool read = sums && sums.rs && !sums.rs->eof();
-    appendTotals(sheet, config.countLabel, read ? sums.rs.get() : nullptr);
+    appendTotals(sheet, config.countLabel, *sums.rs);
     return outcome;
 }
 

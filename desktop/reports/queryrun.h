@@ -9,7 +9,7 @@
 namespace korvell {
 
 struct QueryOutcome {
-    bool ran = false; // the statement returned its rows
+    bool ran = false; // the sheet holds the statement's rows (and their totals)
     bool totalsRow = false; // the sheet ends in a totals row
 };
 
@@ -22,7 +22,7 @@ struct QueryStatements {
 QueryStatements queryStatements(const QueryConfig& config, const FilterValues& values);
 
 // Clears the previous result, runs the statement and fills the sheet, then the totals row.
-// A failed statement (ExecSQL has shown why) leaves the caption row alone.
+// A failed statement or totals statement (ExecSQL has shown why) leaves the caption row alone.
 QueryOutcome runStatements(
     const QueryConfig& config, const QueryStatements& statements, platform::SheetModel& sheet);
 inline QueryOutcome runQuery(

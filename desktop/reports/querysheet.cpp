@@ -89,20 +89,17 @@ void fillResult(platform::SheetModel& sheet, Recordset& rs, const QueryConfig& c
     shadeResult(sheet);
 }
 
-void appendTotals(platform::SheetModel& sheet, const QString& countLabel, Recordset* totals)
+void appendTotals(platform::SheetModel& sheet, const QString& countLabel, Recordset& totals)
 {
     const platform::SheetModel::Batch batch(sheet);
-    if (totals)
-        totals->MoveFirst();
+    totals.MoveFirst();
     sheet.setCols(std::max(sheet.cols(), totalsColumns));
     const int row = sheet.rows();
     sheet.setRows(row + 1);
     sheet.setCellText(row, 1, QStringLiteral("总计"));
-    if (!totals)
-        return;
-    sheet.setCellText(row, 2, labelled(countLabel, *totals, 0));
-    sheet.setCellText(row, 3, labelled(QStringLiteral("毛重:"), *totals, 1));
-    sheet.setCellText(row, 4, labelled(QStringLiteral("净重:"), *totals, 2));
+    sheet.setCellText(row, 2, labelled(countLabel, totals, 0));
+    sheet.setCellText(row, 3, labelled(QStringLiteral("毛重:"), totals, 1));
+    sheet.setCellText(row, 4, labelled(QStringLiteral("净重:"), totals, 2));
 }
 
 void shadeResult(platform::SheetModel& sheet)

@@ -17,9 +17,9 @@ QString cellText(const QVariant& value);
 void fillResult(platform::SheetModel& sheet, Recordset& rs, const QueryConfig& config);
 
 // Appends the totals row: "总计", then the count label with the count, "毛重:" and "净重:" with
-// the sums of the first record of totals (nothing after a label for Null). Without totals only
-// "总计" stands. The sheet keeps at least the four columns the row needs.
-void appendTotals(platform::SheetModel& sheet, const QString& countLabel, Recordset* totals);
+// the sums of the first record of totals (nothing after a label for Null). The sheet keeps at
+// least the four columns the row needs.
+void appendTotals(platform::SheetModel& sheet, const QString& countLabel, Recordset& totals);
 
 // The query grids' shading on screen.
 void shadeResult(platform::SheetModel& sheet);

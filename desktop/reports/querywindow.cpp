@@ -179,8 +179,9 @@ void QueryWindow::runClick()
     const QueryOutcome outcome = runStatements(config, *run, Grid1->sheet());
     Grid1->setUserSort(config.userSort && outcome.ran);
     Grid1->setPinLastRow(outcome.totalsRow);
-    if (outcome.totalsRow)
-        exportAndPrintEnabled = true;
+    // Windows that start without export and print offer them for a whole result only.
+    if (config.exportAndPrintStartDisabled)
+        exportAndPrintEnabled = outcome.totalsRow;
     setButtonsIdle();
     Grid1->refresh();
 }

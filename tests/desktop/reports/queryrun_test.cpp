@@ -212,7 +212,9 @@ TEST(QuerySheet, CellTextsFooterAndPrintSetUp)
     // A totals row keeps the columns its figures need, even under a narrow result.
     sheet.setCols(2);
     sheet.setRows(1);
-    appendTotals(sheet, "产品数量:", nullptr);
+    Recordset sums(
+        { "count", "gross", "net" }, { adInteger, adDouble, adDouble }, { { 0, QVariant(), QVariant() } });
+    appendTotals(sheet, "产品数量:", sums);
     EXPECT_EQ(sheet.cols(), 5);
-    EXPECT_EQ(lastRow(sheet), (QStringList { "总计", "", "", "" }));
+    EXPECT_EQ(lastRow(sheet), (QStringList { "总计", "产品数量:0", "毛重:", "净重:" }));
 }

@@ -193,11 +193,12 @@ TEST_P(QueryWindowTest, TotalsStayLastThroughSortsThenExportAndPrint)
     EXPECT_EQ(row(s, s.rows() - 1).mid(0, 2), (QStringList { "总计", "笔数:1" }));
 }
 
-TEST_P(QueryWindowTest, ASortAfterAFailedRunKeepsTheCaptionRow)
+TEST_P(QueryWindowTest, AFailedRunShowsNothingToSortExportOrPrint)
 {
     QueryWindow* w = open("kcabnormalform");
     ASSERT_NE(w, nullptr);
     click(w, "Command1");
+    EXPECT_TRUE(child<QPushButton>(w, "Command4")->isEnabled());
     ASSERT_TRUE(ExecSQL("drop view proc_main").ok);
     click(w, "Command1");
     const platform::SheetModel& s = w->Grid1->sheet();
@@ -207,6 +208,28 @@ TEST_P(QueryWindowTest, ASortAfterAFailedRunKeepsTheCaptionRow)
     EXPECT_EQ(s.rows(), 1);
     EXPECT_EQ(s.cellText(0, 1), "产品状态");
     EXPECT_TRUE(child<QPushButton>(w, "Command1")->isEnabled());
+    for (const char* b : { "Command4", "Command5" })
+        EXPECT_FALSE(child<QPushButton>(w, b)->isEnabled()) << b;
+}
+
+// Rows read, then the totals not (a server lost in between): the run shows nothing, says why,
+// and offers nothing to export or print.
+TEST_P(QueryWindowTest, RowsWithoutTheirTotalsAreNoResult)
+{
+    QueryConfig config = bzstatformConfig();
+    config.totals = [](const FilterValues&) {
+        return Statement { "select count(*),1,1 from no_such_table", {} };
+    };
+    QueryWindow w(config);
+    w.show();
+    child<QDateEdit>(&w, "DTPicker2")->setDate(sep30);
+    click(&w, "Command1");
+    const platform::SheetModel& s = w.Grid1->sheet();
+    EXPECT_EQ(s.rows(), 1);
+    EXPECT_EQ(s.cellText(0, 1), "生产班组");
+    EXPECT_TRUE(toasts.last().startsWith("数据库发生错误: ")) << toasts.last().toStdString();
+    for (const char* b : { "Command4", "Command5" })
+        EXPECT_FALSE(child<QPushButton>(&w, b)->isEnabled()) << b;
 }
 
 TEST_P(QueryWindowTest, APickedItemKeepsItsCodeAndEveryOpeningStartsOver)
