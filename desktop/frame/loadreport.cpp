@@ -22,7 +22,7 @@ namespace {
     ReportFill missingColumn(const QString& column)
     {
         ShowToast("报表数据查询结果中没有字段 " + column, "请检查该报表的设置", ToastRed);
-        return ReportFill::NotFilled;
+        return ReportFill::Failed;
     }
 
 } // namespace
@@ -61,7 +61,9 @@ ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName)
 
     const SqlResult definition
         = ExecSQL("select reportsql from c_reportname where reportname=?", { reportName });
-    if (!definition || definition.rs->eof())
+    if (!definition)
+        return ReportFill::Failed;
+    if (definition.rs->eof())
         return ReportFill::NotFilled;
     const QString reportSql = definition.rs->field("reportsql").text();
     if (reportSql.trimmed().isEmpty()) {
@@ -70,15 +72,19 @@ ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName)
     }
     // A stored text is run where it cannot write, whatever it holds.
     const SqlResult data = ExecReadOnlySQL(reportSql);
-    if (!data || !data.rs)
-        return ReportFill::NotFilled;
+    if (!data)
+        return ReportFill::Failed;
+    if (!data.rs) {
+        ShowToast("只能执行查询语句", "语句须以SELECT或WITH开头", ToastRed);
+        return ReportFill::Failed;
+    }
     Recordset& records = *data.rs;
 
     // The bindings, read once: single cells, and the band's columns and first row (the last
     // band binding read sets it; a repeat value other than 0 and 1 sets it and writes nothing).
     const SqlResult setup = ExecSQL("select * from c_report_setup where reportname=?", { reportName });
     if (!setup)
-        return ReportFill::NotFilled;
+        return ReportFill::Failed;
     std::vector<Binding> singles, band;
     std::optional<int> bandRow;
     for (Recordset& rows = *setup.rs; !rows.eof(); rows.MoveNext()) {

@@ -11,7 +11,8 @@ namespace korvell {
 
 enum class ReportFill {
     Filled,
-    NotFilled, // cell (1, 1) was empty, or a failure stopped the filling
+    NotFilled, // cell (1, 1) was empty, or the report has no definition
+    Failed, // a failure stopped the filling; its toast has said why
     TemplateMissing, // the template could not be loaded: "该报表不存在"
     NoQuery, // the report has no data query: "没有定义该报表数据查询语句"
 };

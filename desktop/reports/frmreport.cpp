@@ -340,8 +340,8 @@ void frmreport::Command1_Click(int index)
         runQueryIntoSheet();
         break;
     case 4:
-        if (!Text1->text().isEmpty())
-            saveReportQuery(curreportname, Text1->text());
+        if (!Text1->text().isEmpty() && saveReportQuery(curreportname, Text1->text()))
+            setCatalogueQuery(Grid3->sheet(), curreportname, Text1->text());
         break;
     case 5:
         saveBindings(curreportname, bindingGridRows(Grid2->sheet()));
@@ -374,6 +374,7 @@ void frmreport::testFill()
         ShowToast(QStringLiteral("报表没有填出数据"), QStringLiteral("请检查第1行第1列、查询语句和字段定义"),
             ToastRed);
         return;
+    case ReportFill::Failed:
     case ReportFill::TemplateMissing:
     case ReportFill::NoQuery:
         return; // the filler has said why

@@ -13,6 +13,7 @@ namespace {
     constexpr int fieldNameWidth = 15;
     const QString catalogueSaved = QStringLiteral("报表字段定义数据已经保存！");
     const QString catalogueNotSaved = QStringLiteral("报表定义没有保存");
+    const QString queryOnly = QStringLiteral("语句须是一条以SELECT或WITH开头、不写数据的查询");
 
     bool blank(const QString& text)
     {
@@ -83,9 +84,11 @@ bool saveCatalogue(const std::vector<ReportDefinition>& rows)
     for (const ReportDefinition& r : rows) {
         if (blank(r.reportname))
             continue;
+        // An empty query is stored as an empty text, not as Null.
+        const QString sql = r.reportsql.isNull() ? QString::fromLatin1("") : r.reportsql;
         if (!ExecSQL(QStringLiteral("insert into c_reportname (reportname,reportchname,tablename,reportsql) "
                                     "values (?,?,?,?)"),
-                { r.reportname, r.reportchname, r.tablename, r.reportsql }))
+                { r.reportname, r.reportchname, r.tablename, sql }))
             return false;
     }
     if (!transaction.commit())
@@ -101,7 +104,7 @@ bool saveReportQuery(const QString& reportName, const QString& sql)
         return false;
     }
     if (!isQueryText(sql)) {
-        ShowToast(QStringLiteral("只能保存查询语句"), QStringLiteral("语句须以SELECT或WITH开头"), ToastRed);
+        ShowToast(QStringLiteral("只能保存查询语句"), queryOnly, ToastRed);
         return false;
     }
     if (!ExecSQL(
@@ -111,21 +114,10 @@ bool saveReportQuery(const QString& reportName, const QString& sql)
     return true;
 }
 
-bool isQueryText(const QString& sql)
-{
-    const QString text = sql.trimmed();
-    qsizetype end = 0;
-    while (end < text.size() && (text[end].isLetterOrNumber() || text[end] == '_'))
-        ++end;
-    const QStringView word = QStringView(text).left(end);
-    return word.compare(QLatin1String("select"), Qt::CaseInsensitive) == 0
-        || word.compare(QLatin1String("with"), Qt::CaseInsensitive) == 0;
-}
-
 SqlResult runReportQuery(const QString& sql)
 {
     if (!isQueryText(sql)) {
-        ShowToast(QStringLiteral("只能执行查询语句"), QStringLiteral("语句须以SELECT或WITH开头"), ToastRed);
+        ShowToast(QStringLiteral("只能执行查询语句"), queryOnly, ToastRed);
         return {};
     }
     return ExecReadOnlySQL(sql);
@@ -192,6 +184,13 @@ void keepBlankCatalogueRow(platform::SheetModel& grid)
             return;
         }
     }
+}
+
+void setCatalogueQuery(platform::SheetModel& grid, const QString& reportName, const QString& sql)
+{
+    for (int row = 1; row < grid.rows(); ++row)
+        if (grid.cellText(row, 1) == reportName)
+            grid.setCellText(row, 4, sql);
 }
 
 std::optional<std::vector<FieldEntry>> readFields(const QString& tableName)

@@ -3,6 +3,7 @@
 // by its display name, rewriting the catalogue and a report's data query, the catalogue grid, and
 // the field dictionary (c_fieldname) the field list offers.
 #include "desktop/data/execsql.h"
+#include "desktop/reports/querytext.h"
 #include "platform/grid/sheetmodel.h"
 
 #include <QString>
@@ -33,10 +34,8 @@ bool saveCatalogue(const std::vector<ReportDefinition>& rows);
 // Refused with a toast when no report is chosen or sql is not a query.
 bool saveReportQuery(const QString& reportName, const QString& sql);
 
-// A report query runs only when its first word is SELECT or WITH; anything else is refused.
-bool isQueryText(const QString& sql);
-// Runs a report query where nothing can be written; a text that is no query gets the toast
-// "只能执行查询语句" and a failed result.
+// Runs a report query where nothing can be written; a text that is no query (isQueryText) gets
+// the toast "只能执行查询语句" and a failed result.
 SqlResult runReportQuery(const QString& sql);
 
 // "检查": the records into rows 1.. and columns 1.., one row per record; Null cells are left
@@ -51,6 +50,9 @@ void fillCatalogueGrid(platform::SheetModel& grid, const std::vector<ReportDefin
 std::vector<ReportDefinition> catalogueGridRows(const platform::SheetModel& grid);
 // Adds a blank row when the last one has taken text.
 void keepBlankCatalogueRow(platform::SheetModel& grid);
+// Puts a saved query into its report's row, so that a later rewrite of the catalogue from the
+// grid keeps it.
+void setCatalogueQuery(platform::SheetModel& grid, const QString& reportName, const QString& sql);
 
 // The field dictionary of a table, in the database's order.
 struct FieldEntry {

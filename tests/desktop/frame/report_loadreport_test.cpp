@@ -232,7 +232,7 @@ TEST_P(LoadReportTest, FailuresStopTheFillAndKeepWhatWasWritten)
     report("rkreport", itemQuery,
         { { "groupno", 2, 2, 0 }, { "no_such_column", 3, 2, 0 }, { "serialno", 5, 1, 1 } });
     item("2026120903500001", 1);
-    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::NotFilled);
+    EXPECT_EQ(LoadReport(grid, "rkreport"), ReportFill::Failed);
     EXPECT_EQ(grid.cellText(2, 2), "2026120910001") << "written before the failure";
     EXPECT_EQ(grid.cellText(5, 1), "");
     EXPECT_EQ(toasts.last(), "报表数据查询结果中没有字段 no_such_column|请检查该报表的设置|1");
@@ -240,7 +240,7 @@ TEST_P(LoadReportTest, FailuresStopTheFillAndKeepWhatWasWritten)
     // A query the database rejects: ExecSQL's toast, no fill.
     report("ckreport", "select nothing from no_such_table");
     toasts.clear();
-    EXPECT_EQ(LoadReport(grid, "ckreport"), ReportFill::NotFilled);
+    EXPECT_EQ(LoadReport(grid, "ckreport"), ReportFill::Failed);
     ASSERT_EQ(toasts.lines.size(), 1);
     EXPECT_TRUE(toasts.lines[0].startsWith("数据库发生错误"));
 }

@@ -169,6 +169,46 @@ TEST_P(DesignerWindow, NothingIsSavedWithoutAChosenReport)
     EXPECT_EQ(window->Grid2->sheet().rows(), 20);
 }
 
+TEST_P(DesignerWindow, ASavedQueryOutlivesTheCatalogueRewrite)
+{
+    choose("产品入库单");
+    const QString query = "select serialno,groupno from c_proc_main order by serialno";
+    window->Text1->setText(query);
+    window->Command1[4]->click();
+    EXPECT_EQ(toasts.last(), "SQL语句成功保存||1");
+    window->Command3->click();
+    window->Command2[0]->click();
+    EXPECT_EQ(toasts.last(), "报表字段定义数据已经保存！||1");
+    EXPECT_EQ(
+        testsupport::scalar("select reportsql from c_reportname where reportname='rkreport'").toString(),
+        query);
+}
+
+TEST_P(DesignerWindow, TheTestSaysWhyItFilledNothing)
+{
+    choose("产品入库单");
+    window->Grid1->sheet().setCellText(1, 1, "产品入库单");
+    window->Command1[1]->click(); // the template the test fills
+    item("2026120903500001", "YJV", 10.5);
+    struct Case {
+        const char* query;
+        QString toast;
+    };
+    const Case cases[] = {
+        { "select serialno from no_such_table", "数据库发生错误: " },
+        { "select serialno from c_proc_main", "报表数据查询结果中没有字段 groupno|请检查该报表的设置|1" },
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(ExecSQL("update c_reportname set reportsql=? where reportname='rkreport'", { c.query }));
+        window->Command1[2]->click();
+        EXPECT_TRUE(toasts.last().startsWith(c.toast)) << toasts.last().toStdString();
+    }
+    window->Grid1->sheet().setCellText(1, 1, {});
+    window->Command1[2]->click();
+    EXPECT_EQ(toasts.last(), "报表没有填出数据|请检查第1行第1列、查询语句和字段定义|1");
+    EXPECT_TRUE(printers.files.isEmpty());
+}
+
 TEST_P(DesignerWindow, MenusFormatTheSelectionAndOpenSamples)
 {
     window->Grid1->sheet().setRows(5);

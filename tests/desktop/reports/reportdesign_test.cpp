@@ -85,6 +85,15 @@ TEST_P(ReportDesign, CatalogueRefusalsKeepWhatIsStored)
     // Blank rows are no problem; a catalogue of blank rows empties the table.
     EXPECT_TRUE(saveCatalogue({ {}, kept, {} }));
     EXPECT_EQ(storedCatalogue(), std::vector<ReportDefinition> { kept });
+
+    // An empty query cell of the grid is stored as an empty text.
+    SheetModel grid;
+    setUpCatalogueGrid(grid);
+    fillCatalogueGrid(grid, { { "x", "y", "c_proc_main", "select 1" } });
+    grid.setCellText(1, 4, {});
+    EXPECT_TRUE(saveCatalogue(catalogueGridRows(grid)));
+    EXPECT_EQ(testsupport::rowCount("c_reportname", "reportsql=''"), 1);
+    EXPECT_EQ(testsupport::rowCount("c_reportname", "reportsql is null"), 0);
 }
 
 TEST_P(ReportDesign, QuerySaveKeepsQuotesAndRefusesCommands)
@@ -94,9 +103,13 @@ TEST_P(ReportDesign, QuerySaveKeepsQuotesAndRefusesCommands)
     EXPECT_EQ(toasts.last(), "SQL语句成功保存||1");
     EXPECT_EQ(storedCatalogue().front().reportsql, quotedQuery);
 
-    toasts.clear();
-    EXPECT_FALSE(saveReportQuery("rkreport", "update c_reportname set reportsql=''"));
-    EXPECT_EQ(toasts.last(), "只能保存查询语句|语句须以SELECT或WITH开头|1");
+    for (const char* command : { "update c_reportname set reportsql=''",
+             "with x as (select 1) delete from c_log", "select 1; delete from c_log" }) {
+        toasts.clear();
+        EXPECT_FALSE(saveReportQuery("rkreport", command)) << command;
+        EXPECT_EQ(toasts.lines,
+            QStringList { "只能保存查询语句|语句须是一条以SELECT或WITH开头、不写数据的查询|1" });
+    }
     EXPECT_FALSE(saveReportQuery("", "select 1"));
     EXPECT_EQ(toasts.last(), "请先选择报表||1");
     EXPECT_EQ(storedCatalogue().front().reportsql, quotedQuery);
@@ -110,13 +123,26 @@ TEST_P(ReportDesign, OnlyQueriesRunAndFillTheSheet)
     };
     const Case cases[] = { { "select 1", true }, { "  SELECT 1", true },
         { "with t as (select 1 a) select a from t", true }, { "delete from c_reportname", false },
-        { "selectx", false }, { "", false }, { "(select 1)", false }, { "pragma query_only", false } };
+        { "selectx", false }, { "", false }, { "(select 1)", false }, { "pragma query_only", false },
+        // What writes, however it is wrapped.
+        { "with x as (select 1) delete from c_log", false }, { "select 1; delete from c_log", false },
+        { "with d as (delete from c_log returning *) select * from d", false },
+        { "select * into copy_of_log from c_log", false }, { "select 1 for update", false },
+        // Literals, names and comments that one backend would end where another would not.
+        { "select E'\\''; delete from c_log; select ''", false },
+        { "select $$'$$; delete from c_log; select $$'$$", false },
+        { "select [']; delete from c_log; select [']", false }, { "select 'no end", false },
+        { "select 1 /* /* */ ; delete from c_log /* */", false },
+        // Words that only look like it.
+        { "select 'a; delete from b' as t, \"update\" from c_log;", true }, { "select 1; -- delete", true },
+        { "select replace(logmsg,'a','b'), updated_at, E'\\n' from c_log /* ; drop */", true },
+        { "select $1, $tag$;delete$tag$, [into] from c_log", true } };
     for (const Case& c : cases)
         EXPECT_EQ(isQueryText(c.text), c.query) << c.text;
 
     ASSERT_TRUE(saveCatalogue({ { "rkreport", "产品入库单", "c_proc_main", "" } }));
     EXPECT_FALSE(runReportQuery("delete from c_reportname"));
-    EXPECT_EQ(toasts.last(), "只能执行查询语句|语句须以SELECT或WITH开头|1");
+    EXPECT_EQ(toasts.last(), "只能执行查询语句|语句须是一条以SELECT或WITH开头、不写数据的查询|1");
     EXPECT_EQ(testsupport::rowCount("c_reportname"), 1);
 
     SheetModel sheet;
