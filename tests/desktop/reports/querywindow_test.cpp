@@ -7,6 +7,7 @@
 #include "desktop/reports/querywindow.h"
 #include "desktop/reports/reportwindows.h"
 #include "platform/grid/grid.h"
+#include "platform/ui/fonts.h"
 #include "queryitems.h"
 #include "tests/platform/grid/pdftext.h"
 #include "tests/support/application.h"
@@ -59,6 +60,7 @@ protected:
     static void SetUpTestSuite()
     {
         testsupport::ensureApp<QApplication>();
+        platform::installChineseFontSubstitutes();
         registerReportWindows();
     }
 

@@ -129,6 +129,38 @@ TEST_F(SheetPainterTest, ThreePagesWithHeaderFooterCaptionsAndChineseText)
         QString("20261209035%1").arg(perPage * 2 + 3, 5, 10, QChar('0'))));
 }
 
+// Ideographs whose glyphs the CJK fonts share with radicals read back as themselves: in the
+// sheet's font, in bold, and in a Latin font that falls back to a CJK one.
+TEST_F(SheetPainterTest, PrintedTextReadsBackAsTheSheetsTexts)
+{
+    SheetModel s;
+    s.setCols(4);
+    s.setRows(5);
+    const QStringList texts {
+        "产品入库单",
+        "毛重",
+        "入库日期",
+        "人员",
+        "月份",
+        "第1页",
+        "十",
+        "长门车见贝",
+        "食飞马风",
+        "青黄齐龙",
+        "韦鱼鸟麦",
+        "齿角",
+    };
+    for (int i = 0; i < texts.size(); ++i)
+        s.setCellText(i / 3 + 1, i % 3 + 1, texts[i]);
+    s.setFontBold({ 1, 1, 1, 3 }, true);
+    s.setFontName({ 2, 1, 2, 3 }, "DejaVu Sans");
+    for (int c = 1; c < 4; ++c)
+        s.setColumnWidth(c, 150);
+    const QString text = gridtest::pdfPageText(printToPdf(s), 1);
+    for (const QString& t : texts)
+        EXPECT_TRUE(text.contains(t)) << t.toStdString() << "\n" << text.toStdString();
+}
+
 TEST_F(SheetPainterTest, CaptionRowOnlyWhenTheFirstSwitchIsOn)
 {
     SheetModel s;
