@@ -11,7 +11,6 @@ namespace vosket {
 namespace {
 
     constexpr int kErrorBlock = 24;
-    constexpr int kMaxContinuations = 3;
     constexpr char kSignPlus = '+';
     constexpr char kSignMinus = '-';
 

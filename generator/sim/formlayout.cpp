@@ -7,7 +7,6 @@ namespace {
 
     constexpr int kLargeFontWidth = 12;
     constexpr int kSmallFontWidth = 16;
-    constexpr int kMaxContinuations = 3;
 
     void ClearLineAttributes(FormRecord& form, int line)
     {

@@ -5,6 +5,10 @@
 
 namespace vosket {
 
+// A typed field goes on over at most this many continuation lines; a passed-on text over all
+// that follow.
+inline constexpr int kMaxContinuations = 3;
+
 // Lays out the lines of all ten forms (4 lines of 12 bytes for a large font, else 8 of 16).
 void LayoutForms(Project& p);
 

@@ -1,9 +1,11 @@
 #include "generator/sim/record.h"
 
 #include "generator/project/textslot.h"
+#include "generator/sim/formlayout.h"
 
 #include <algorithm>
 #include <optional>
+#include <span>
 
 namespace vosket {
 namespace {
@@ -37,43 +39,44 @@ namespace {
         return QByteArray::number(n % 100).rightJustified(2, '0');
     }
 
-    // The date parts that are on, in the order of the form's date style, with the separator
-    // between two written parts.
-    void WriteDate(RecordBuffer& record, const FormRecord& form, QDate date)
+    // A part of the date or time stamp, written only when its flag is on.
+    using StampPart = std::pair<bool, QByteArray>;
+
+    // The parts that are on, with the separator between two written parts when it is on.
+    void WriteParts(RecordBuffer& record, std::span<const StampPart> parts, bool separated, uint8_t separator)
     {
-        const QByteArray year = form.stampYearDigits() == 1
-            ? TwoDigits(date.year())
-            : QByteArray::number(date.year() % 10000).rightJustified(4, '0');
-        const std::pair<bool, QByteArray> y { form.stampYear() != 0, year };
-        const std::pair<bool, QByteArray> m { form.stampMonth() != 0, TwoDigits(date.month()) };
-        const std::pair<bool, QByteArray> d { form.stampDay() != 0, TwoDigits(date.day()) };
-        const std::array<std::pair<bool, QByteArray>, 3> parts = form.stampDateStyle() == 1 ? std::array { m, d, y }
-            : form.stampDateStyle() == 2                                                    ? std::array { d, m, y }
-                                                                                            : std::array { y, m, d };
         bool written = false;
         for (const auto& [on, text] : parts) {
             if (!on)
                 continue;
-            if (written && form.stampDateSeparatorOn() != 0)
-                record.append(static_cast<char>(form.stampDateSeparator()));
+            if (written && separated)
+                record.append(static_cast<char>(separator));
             record.append(text);
             written = true;
         }
     }
 
+    // The date parts in the order of the form's date style.
+    void WriteDate(RecordBuffer& record, const FormRecord& form, QDate date)
+    {
+        const QByteArray year = form.stampYearDigits() == 1
+            ? TwoDigits(date.year())
+            : QByteArray::number(date.year() % 10000).rightJustified(4, '0');
+        const StampPart y { form.stampYear() != 0, year };
+        const StampPart m { form.stampMonth() != 0, TwoDigits(date.month()) };
+        const StampPart d { form.stampDay() != 0, TwoDigits(date.day()) };
+        const std::array<StampPart, 3> parts = form.stampDateStyle() == 1 ? std::array { m, d, y }
+            : form.stampDateStyle() == 2                                  ? std::array { d, m, y }
+                                                                          : std::array { y, m, d };
+        WriteParts(record, parts, form.stampDateSeparatorOn() != 0, form.stampDateSeparator());
+    }
+
     void WriteTime(RecordBuffer& record, const FormRecord& form, QTime time)
     {
-        const std::array<std::pair<bool, int>, 3> parts { { { form.stampHour() != 0, time.hour() },
-            { form.stampMinute() != 0, time.minute() }, { form.stampSecond() != 0, time.second() } } };
-        bool written = false;
-        for (const auto& [on, value] : parts) {
-            if (!on)
-                continue;
-            if (written && form.stampTimeSeparatorOn() != 0)
-                record.append(static_cast<char>(form.stampTimeSeparator()));
-            record.append(TwoDigits(value));
-            written = true;
-        }
+        const std::array<StampPart, 3> parts { { { form.stampHour() != 0, TwoDigits(time.hour()) },
+            { form.stampMinute() != 0, TwoDigits(time.minute()) },
+            { form.stampSecond() != 0, TwoDigits(time.second()) } } };
+        WriteParts(record, parts, form.stampTimeSeparatorOn() != 0, form.stampTimeSeparator());
     }
 
     void WriteStamp(RecordBuffer& record, const FormRecord& form, const SystemSettings& system, const QDateTime& now)
@@ -98,7 +101,9 @@ namespace {
             data = SlotBytes(form.prompt(line));
         else
             return std::nullopt;
-        for (int next = line + 1; next < lineCount && next <= line + 3 && form.lineType(next) == kLineContinued; ++next)
+        for (int next = line + 1;
+             next < lineCount && next <= line + kMaxContinuations && form.lineType(next) == kLineContinued;
+             ++next)
             data += inputs[static_cast<size_t>(next)];
         return data;
     }

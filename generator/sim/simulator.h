@@ -37,15 +37,11 @@ public:
     // Set while a download or a collection holds the event loop.
     void setTransferRunning(bool running) { transferRunning = running; }
 
-    // Builds the main-menu screen; repaints the whole screen, or the part above the clock line.
-    void ShowMainMenuScreen(bool fullRepaint);
-
     TextScreen& screen() { return display; }
     const TextScreen& screen() const { return display; }
     // The target code of the menu or form on screen; 0 on the main menu.
     int currentTarget() const { return target; }
     int recordCounter() const { return records; }
-    int systemToolsItemCount() const { return systemToolsItems; }
     // The last composed record.
     QByteArray transferText() const { return transfer; }
     // The input of line i (0-7) of the form on screen.
@@ -66,6 +62,8 @@ private:
     };
 
     // Built-in screens and menus.
+    // Builds the main-menu screen; repaints the whole screen, or the part above the clock line.
+    void ShowMainMenuScreen(bool fullRepaint);
     void mainMenuKey(Key key);
     void systemToolsKey(Key key);
     void settingsKey(Key key);

@@ -36,13 +36,6 @@ void TextScreen::setLine(int index, QByteArrayView bytes)
     lines[static_cast<size_t>(index)] = bytes.first(std::min<qsizetype>(bytes.size(), LineCells)).toByteArray();
 }
 
-void TextScreen::clearLines()
-{
-    for (QByteArray& l : lines)
-        l.clear();
-    highlight = 0;
-}
-
 void TextScreen::setHighlightedLine(int number)
 {
     highlight = number >= 1 && number <= LineCount ? number : 0;

@@ -55,7 +55,6 @@ public:
     // Lines by 0-based index; bytes beyond LineCells are cut off.
     QByteArray line(int index) const { return lines.at(static_cast<size_t>(index)); }
     void setLine(int index, QByteArrayView bytes);
-    void clearLines();
 
     // 0 for none, else the line number 1-8.
     int highlightedLine() const { return highlight; }
