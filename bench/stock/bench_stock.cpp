@@ -14,7 +14,6 @@
 #include "desktop/stock/ordergrid.h"
 #include "desktop/stock/orderstaging.h"
 #include "desktop/stock/printlabel.h"
-#include "desktop/stock/stockinslip.h"
 #include "desktop/stock/weighingrecord.h"
 #include "desktop/stock/weightframe.h"
 #include "platform/grid/sheetmodel.h"
@@ -187,8 +186,8 @@ void scaleLineToLabel(benchmark::State& state, Backend backend)
             e.model = "A1";
             e.weigher = "bench";
             e.station = "1";
-            const auto item = SaveWeighingRecord(e);
-            const auto slip = loadStockInSlip(order, "1");
+            const WeighingOutcome item = SaveWeighingRecord(e);
+            const auto slip = loadOrderGrid(StockInGrid, order, "1");
             if (!item || !slip) {
                 state.SkipWithError("not stored");
                 break;

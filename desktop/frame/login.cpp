@@ -50,7 +50,14 @@ LoginOutcome attemptLogin(const QString& userName, const QString& password)
     }
     state.gyname = name;
     state.gy_id = group;
+    emit loginAnnouncer().loggedIn();
     return LoginOutcome::LoggedIn;
+}
+
+LoginAnnouncer& loginAnnouncer()
+{
+    static LoginAnnouncer announcer;
+    return announcer;
 }
 
 } // namespace korvell

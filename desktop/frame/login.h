@@ -1,6 +1,7 @@
 #pragma once
 // The login: station number, user name and password against c_user_table, and the login state
 // it fills. The login window only shows what came of it.
+#include <QObject>
 #include <QStringList>
 #include <optional>
 
@@ -18,7 +19,18 @@ enum class LoginOutcome {
 std::optional<QStringList> loginUserNames();
 
 // Reads the station number (asking when needed), then checks the user. On success sets gyname
-// and gy_id; a clear-text password left by an older installation is replaced by its hash.
+// and gy_id, and tells the open windows; a clear-text password left by an older installation is
+// replaced by its hash.
 LoginOutcome attemptLogin(const QString& userName, const QString& password);
+
+// Tells open windows that a user logged in (换用户 included), so what they show and store names
+// the user logged in now.
+class LoginAnnouncer : public QObject {
+    Q_OBJECT
+signals:
+    void loggedIn();
+};
+
+LoginAnnouncer& loginAnnouncer();
 
 } // namespace korvell

@@ -6,7 +6,6 @@
 #include "desktop/stock/customersearch.h"
 #include "desktop/stock/itemstatus.h"
 #include "desktop/stock/movementsheets.h"
-#include "desktop/stock/numbering.h"
 #include "platform/grid/grid.h"
 
 #include <QComboBox>
@@ -24,20 +23,21 @@ namespace {
     const QString printMark = QStringLiteral("★");
 
     const OrderWindowConfig stockOutWindow {
-        .kind = StockOutOrders,
-        .grid = StockOutGrid,
-        .caption = "货物出库功能",
+        .shell = {
+            .kind = StockOutOrders,
+            .grid = StockOutGrid,
+            .caption = "货物出库功能",
+            .toolTips = { "上一张出库单", "下一张出库单", "全部删除该出库单货物", "单笔删除出库货物", "打印出库单" },
+            .totalLabels = { "总数量:", "总毛量:", "总净量:" },
+            .sheet = stockOutSheetLayout,
+            .reportCode = "ckreport",
+        },
         .dayLabel = "出库日期:",
         .numberLabel = "出库单号:",
         .heading = "出 库 单 信 息",
         .approverLabel = "出库审核:",
         .errorListLabel = "错误库存列表",
-        .toolTips = { "上一张出库单", "下一张出库单", "全部删除该出库单货物", "单笔删除出库货物", "打印出库单" },
         .commands = { "导入", "货物出库", "退出", "新出库单" },
-        .totalLabels = { "总数量:", "总毛量:", "总净量:" },
-        .nextNumber = NextStockOutOrderNo,
-        .sheet = stockOutSheetLayout,
-        .reportCode = "ckreport",
     };
 
 } // namespace
@@ -77,6 +77,7 @@ ckform::ckform(QWidget* parent)
 
 void ckform::openOwnControls()
 {
+    StockOrderWindow::openOwnControls();
     Combo2->setEditText(QString());
     Combo2_Search();
     printflg->clear();
@@ -112,14 +113,14 @@ void ckform::Command3_Click()
         editor->Grid1->sheet().addRow();
 }
 
-void ckform::clearCustomer()
+void ckform::clearOwnFields()
 {
     Combo2->setCurrentIndex(-1);
     Combo2->setEditText(QString());
 }
 
 // The note is printed as the grid stands, marked booked; then the grid shows the booked lines,
-// or the staged ones while some could not be booked.
+// or the staged ones while some were left alone.
 void ckform::afterBooking(const BookingOutcome& outcome)
 {
     if (!outcome.booked.isEmpty() && printAtOnce())

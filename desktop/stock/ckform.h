@@ -23,7 +23,7 @@ protected:
     void openOwnControls() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QString customer() const override { return customerName(); }
-    void clearCustomer() override;
+    void clearOwnFields() override;
     void afterBooking(const BookingOutcome& outcome) override;
 
 private:

@@ -38,10 +38,13 @@ CollectedFile readCollectedFile(const QString& path)
     return { CollectedFile::State::Read, collectedSerials(content) };
 }
 
-QString FetchCollectedFile(const QString& programFolder, const QString& pickTitle)
+void RunGenerator(const QString& programFolder)
 {
-    // Whether the generator started or not, the file decides what is imported.
     ShellWait(programFolder + QStringLiteral("vosket"));
+}
+
+QString CollectedFileOrPick(const QString& pickTitle)
+{
     const QString path = platform::collectedDataFilePath();
     if (QFileInfo::exists(path))
         return path;

@@ -17,9 +17,12 @@ struct CollectedFile {
 
 CollectedFile readCollectedFile(const QString& path);
 
-// Starts the generator from the program folder and waits until it has ended (it may not start at
-// all); then gives the collected-data file, or the one the user picks under pickTitle when that
-// is missing. Empty when the user cancelled the pick.
-QString FetchCollectedFile(const QString& programFolder, const QString& pickTitle);
+// Starts the generator from the program folder and waits until it has ended. It may not start at
+// all: the collected-data file decides what is imported either way.
+void RunGenerator(const QString& programFolder);
+
+// The collected-data file, or the one the user picks under pickTitle when that is missing. Empty
+// when the user cancelled the pick.
+QString CollectedFileOrPick(const QString& pickTitle);
 
 } // namespace korvell

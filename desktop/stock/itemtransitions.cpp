@@ -9,10 +9,16 @@ namespace {
     Changed run(const QString& sql, const QVariantList& params)
     {
         const SqlResult r = ExecSQL(sql, params);
-        if (!r)
-            return std::nullopt;
-        return std::max(r.rowsAffected, 0);
+        Changed changed;
+        if (r)
+            changed = std::max(r.rowsAffected, 0);
+        changed.trouble = troubleOf(r);
+        return changed;
     }
+
+    // Items that no stock-out or return order holds, as they left the stock-in order.
+    const QString onNoOtherOrder
+        = QStringLiteral("proc_sts in ('30','00') and coalesce(ck_groupno,'')='' and coalesce(tk_groupno,'')=''");
 
 } // namespace
 
@@ -31,8 +37,7 @@ Changed removeDeletedItem(const QString& serial, const QString& order, const QSt
 
 Changed deleteStockInOrder(const QString& order, const QString& station)
 {
-    return run("update c_proc_main  set proc_sts='20' where groupno=? and station_no=? and "
-               "proc_sts in ('30','00','01')",
+    return run("update c_proc_main  set proc_sts='20' where groupno=? and station_no=? and " + onNoOtherOrder,
         { order, station });
 }
 
@@ -45,7 +50,7 @@ Changed restoreStockInOrder(const QString& order, const QString& station)
 Changed deleteStockInItem(const QString& serial, const QString& order, const QString& station)
 {
     return run("update c_proc_main  set proc_sts='20' where serialno=? and groupno=? and station_no=? and "
-               "proc_sts in ('30','00','01')",
+            + onNoOtherOrder,
         { serial, order, station });
 }
 

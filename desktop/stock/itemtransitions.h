@@ -3,21 +3,26 @@
 // the item leaves (and, where the window acts on its own order, by that order and station), so a
 // station acting on a stale view changes nothing that another has changed meanwhile.
 // Each returns the number of items really changed, or nothing when the statement failed
-// (ExecSQL has shown why).
+// (ExecSQL has shown why), with the trouble that made it fail.
+#include "desktop/stock/databasetrouble.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
 
 namespace korvell {
 
-using Changed = std::optional<int>;
+struct Changed : std::optional<int> {
+    using std::optional<int>::optional;
+    DatabaseTrouble trouble = DatabaseTrouble::None; // why nothing could be changed
+};
 
 // Booking a stock-in order: "30" -> "00"; a "20" item of the order is removed from the table.
 Changed bookStockInItem(const QString& serial, const QString& order, const QString& station);
 Changed removeDeletedItem(const QString& serial, const QString& order, const QString& station);
 
-// Delete and restore on a stock-in order at its station: "30", "00" or "01" -> "20" (an item
-// staged or booked out stays as it is), and "20" -> "00".
+// Delete and restore on a stock-in order at its station: "30" or "00" -> "20", and "20" -> "00".
+// An item on a stock-out or return order (staged, booked out, returned) stays as it is.
 Changed deleteStockInOrder(const QString& order, const QString& station);
 Changed restoreStockInOrder(const QString& order, const QString& station);
 Changed deleteStockInItem(const QString& serial, const QString& order, const QString& station);

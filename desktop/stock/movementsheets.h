@@ -1,5 +1,5 @@
 #pragma once
-// The printed notes of the stock-out and returns windows: "产品出库单" and "产品退库单", their column
+// The printed orders of the stock windows: "产品入库单", "产品出库单" and "产品退库单", their column
 // widths and alignments and their totals rows, taken from the order's totals boxes as they stand.
 #include "desktop/stock/ordersheet.h"
 
@@ -7,6 +7,8 @@
 
 namespace korvell {
 
+// totals: count, gross, net.
+OrderSheetLayout stockInSheetLayout(const QStringList& totals);
 // totals: count, gross, net.
 OrderSheetLayout stockOutSheetLayout(const QStringList& totals);
 // totals: count, net.

@@ -12,9 +12,12 @@ namespace {
 
     // The maximum of a query over the day and station: nullopt when the query failed, a null
     // QVariant when the day has none yet.
-    std::optional<QVariant> maximumOf(const QString& sql, const QDate& day, const QString& station)
+    std::optional<QVariant> maximumOf(
+        const QString& sql, const QDate& day, const QString& station, DatabaseTrouble* trouble = nullptr)
     {
         const SqlResult r = ExecSQL(sql, { sqlDate(day), station });
+        if (trouble)
+            *trouble = troubleOf(r);
         if (!r || !r.rs)
             return std::nullopt;
         return r.rs->eof() ? QVariant() : r.rs->value(0);
@@ -68,13 +71,13 @@ std::optional<int> stationNumber(const QString& station)
     return n;
 }
 
-std::optional<qint64> count_num(const QDate& day, const QString& station)
+std::optional<qint64> count_num(const QDate& day, const QString& station, DatabaseTrouble* trouble)
 {
     const auto stationNo = stationNumber(station);
     if (!stationNo)
         return std::nullopt;
-    const auto max
-        = maximumOf("select max(count_num) from c_proc_main where rk_date=? and station_no=?", day, station);
+    const auto max = maximumOf(
+        "select max(count_num) from c_proc_main where rk_date=? and station_no=?", day, station, trouble);
     if (!max)
         return std::nullopt;
     const qint64 first = *stationNo * perStation + 1;

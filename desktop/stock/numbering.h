@@ -3,6 +3,8 @@
 // station * 10000 + the day's sequence, so stations never collide. Each function that cannot make
 // a number has shown its toast (ExecSQL's for a failed query) and returns nothing; the caller
 // stops the operation.
+#include "desktop/stock/databasetrouble.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -13,8 +15,9 @@ namespace korvell {
 std::optional<int> stationNumber(const QString& station);
 
 // ItemSequenceNumber: the highest count_num of the day and station plus 1, or station * 10000 + 1
-// for the day's first item. The station's 10,000th item of a day is refused.
-std::optional<qint64> count_num(const QDate& day, const QString& station);
+// for the day's first item. The station's 10,000th item of a day is refused. When the database
+// failed, trouble (if given) says why.
+std::optional<qint64> count_num(const QDate& day, const QString& station, DatabaseTrouble* trouble = nullptr);
 
 // The product size (the proc_mod1 text) times 100 as the shortest text with at most 15
 // significant digits, padded with "0" in front to 3 characters: 0.35 -> "035", 1.15 -> "115",

@@ -2,46 +2,90 @@
 
 #include "desktop/data/toast.h"
 #include "desktop/frame/procedures.h"
-#include "desktop/stock/orderstaging.h"
+#include "desktop/stock/ordersession.h"
 
 namespace korvell {
 
-BookingOutcome bookOrder(const OrderKind& kind, const BookingRequest& request, const QList<OrderLine>& lines)
+namespace {
+
+    bool refused(const OrderKind& kind, const BookingRequest& request)
+    {
+        if (kind.needsApprover && request.approver.trimmed().isEmpty()) {
+            ShowToast(kind.noApprover, "", ToastRed);
+            return true;
+        }
+        if (kind.needsCustomer && request.customer.trimmed().isEmpty()) {
+            ShowToast("请选择客户名称", "", ToastRed);
+            return true;
+        }
+        if (request.order.isEmpty()) {
+            ShowToast(kind.nothingToBook, "", ToastRed);
+            return true;
+        }
+        return false;
+    }
+
+    BookingOutcome stopped(const OrderKind& kind, BookingOutcome outcome, DatabaseTrouble trouble, int left)
+    {
+        outcome.trouble = trouble;
+        outcome.left = left;
+        outcome.pending = true;
+        ShowToast(kind.partlyBooked, kind.partlyBookedHint.arg(troubleText(trouble)).arg(left), ToastRed);
+        return outcome;
+    }
+
+} // namespace
+
+std::optional<QList<OrderLine>> bookableLines(
+    const OrderKind& kind, const QString& order, const QString& station, DatabaseTrouble* trouble)
+{
+    QString statuses;
+    QVariantList values { order, station };
+    for (const QString& status : kind.bookable) {
+        statuses += statuses.isEmpty() ? "?" : ",?";
+        values << status;
+    }
+    const SqlResult r = ExecSQL("select serialno,proc_sts from c_proc_main where " + kind.orderColumn + "=? and "
+            + kind.stationColumn + "=? and proc_sts in (" + statuses + ") order by enter_date desc,count_num desc",
+        values);
+    if (trouble)
+        *trouble = troubleOf(r);
+    if (!r || !r.rs)
+        return std::nullopt;
+    QList<OrderLine> lines;
+    for (auto& rs = *r.rs; !rs.eof(); rs.MoveNext())
+        lines << OrderLine { rs.value(0).toString(), rs.value(1).toString().trimmed() };
+    return lines;
+}
+
+BookingOutcome bookOrder(const OrderKind& kind, const BookingRequest& request, const QList<OrderLine>& shown)
 {
     BookingOutcome outcome;
-    if (request.approver.trimmed().isEmpty()) {
-        ShowToast(kind.noApprover, "", ToastRed);
+    if (refused(kind, request)) {
         outcome.refused = true;
         return outcome;
     }
-    if (kind.needsCustomer && request.customer.trimmed().isEmpty()) {
-        ShowToast("请选择客户名称", "", ToastRed);
-        outcome.refused = true;
-        return outcome;
+    DatabaseTrouble trouble = DatabaseTrouble::None;
+    const auto lines = bookableLines(kind, request.order, request.station, &trouble);
+    if (!lines) {
+        const auto waiting = std::count_if(shown.begin(), shown.end(),
+            [&kind](const OrderLine& l) { return !l.serial.isEmpty() && kind.bookable.contains(l.status); });
+        return stopped(kind, outcome, trouble, int(waiting));
     }
-    if (request.order.isEmpty()) {
-        ShowToast(kind.nothingToBook, "", ToastRed);
-        outcome.refused = true;
-        return outcome;
-    }
-    for (int i = 0; i < lines.size(); ++i) {
-        if (lines[i].serial.isEmpty() || lines[i].status != kind.staged)
-            continue;
-        const Changed c = kind.book(lines[i].serial, request.order, request.approver, request.customer);
+    for (qsizetype i = 0; i < lines->size(); ++i) {
+        const Changed c = kind.book(lines->at(i), request);
         if (!c)
-            ++outcome.failed;
-        else if (*c > 0)
-            outcome.booked << i;
+            return stopped(kind, outcome, c.trouble, int(lines->size() - i));
+        if (*c > 0)
+            outcome.booked << lines->at(i).serial;
     }
-    if (outcome.failed > 0)
-        ShowToast(kind.partlyBooked, kind.partlyBookedHint.arg(outcome.failed), ToastRed);
-    else if (!outcome.booked.isEmpty())
+    if (!outcome.booked.isEmpty()) {
         ShowToast(kind.booked, "", ToastRed);
-    else
-        ShowToast(kind.nothingToBook, "", ToastRed);
-    if (!outcome.booked.isEmpty())
         WriteLog(kind.logPrefix + request.order + kind.logSuffix);
-    outcome.pending = hasStagedItems(kind, request.order).value_or(outcome.failed > 0);
+    } else {
+        ShowToast(kind.nothingToBook, "", ToastRed);
+    }
+    outcome.pending = holdsWaitingItems(kind, request.order, request.station).value_or(true);
     return outcome;
 }
 

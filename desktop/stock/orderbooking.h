@@ -1,34 +1,33 @@
 #pragma once
-// Booking the current stock-out or return order: its staged items become booked out ("10") or
-// returned into stock ("01") with the approver (and the customer), and the booking is logged.
+// Booking the order of a stock window: its waiting items become in stock ("30" -> "00", deleted
+// ones leave the table), booked out ("31" -> "10") or returned into stock ("32" -> "01"), with
+// approver and customer where the order has them, and the booking is logged. The first line the
+// database does not take stops the booking: the rest waits for the next click.
+#include "desktop/stock/databasetrouble.h"
 #include "desktop/stock/orderkind.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace korvell {
 
-// One line of the order grid as loaded.
-struct OrderLine {
-    QString serial;
-    QString status;
-};
-
-struct BookingRequest {
-    QString order; // the number the window holds
-    QString approver;
-    QString customer; // stock-out only
-};
-
 struct BookingOutcome {
     bool refused = false; // a required field was missing; nothing was tried
-    QList<int> booked; // indexes of the lines that changed
-    int failed = 0; // lines whose update failed; they stay staged
-    bool pending = false; // the order still holds staged items
+    QStringList booked; // serial numbers of the lines that changed
+    int left = 0; // lines not booked from the one the booking stopped at
+    DatabaseTrouble trouble = DatabaseTrouble::None; // why it stopped
+    bool pending = false; // the order still holds waiting items
 };
 
-// Books every staged line of the order and shows the outcome as a toast. The log line is written
-// only when a line changed.
-BookingOutcome bookOrder(const OrderKind& kind, const BookingRequest& request, const QList<OrderLine>& lines);
+// Books the items that wait on the order at the station, as the database lists them (shown: the
+// window's lines, counted when the database cannot even list them), and says in a toast how it
+// went. The log line is written once the order is booked.
+BookingOutcome bookOrder(const OrderKind& kind, const BookingRequest& request, const QList<OrderLine>& shown);
+
+// The lines of the order at the station that booking takes, newest weighing first; nothing when
+// the query failed, with trouble saying why.
+std::optional<QList<OrderLine>> bookableLines(
+    const OrderKind& kind, const QString& order, const QString& station, DatabaseTrouble* trouble = nullptr);
 
 } // namespace korvell

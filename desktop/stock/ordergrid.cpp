@@ -6,6 +6,15 @@
 
 namespace korvell {
 
+const OrderGridLayout StockInGrid {
+    .captions = { "", "产品条码", "产品型号", "产品规格", "毛    重", "净    重", "记录状态", "入库日期",
+        "检验人员", "称重审核", "入库单号", "", "" },
+    .fields = "serialno,proc_mod,proc_mod1,proc_weight,proc_net_wt,proc_sts,rk_date,jy_emp,sh_emp,groupno,op_emp",
+    .orderColumn = "groupno",
+    .stationColumn = "station_no",
+    .grossTotal = true,
+};
+
 const OrderGridLayout StockOutGrid {
     .captions = { "", "产品条码", "产品型号", "产品规格", "毛    重", "净    重", "记录状态", "出库日期",
         "检验人员", "称重审核", "出库单号", "", "" },
@@ -46,8 +55,8 @@ std::optional<OrderGridFill> loadOrderGrid(
         sql += " and proc_sts=?";
         values << status;
     }
-    // serialno breaks ties between items weighed within the same second.
-    const SqlResult r = ExecSQL(sql + " order by enter_date desc,serialno desc", values);
+    // The weighing sequence breaks ties between items weighed within the same second.
+    const SqlResult r = ExecSQL(sql + " order by enter_date desc,count_num desc,serialno desc", values);
     if (!r || !r.rs)
         return std::nullopt;
 

@@ -1,7 +1,8 @@
 #pragma once
-// The order grid of the stock-out and returns windows: the lines of one order staged at this
-// station, newest weighing first, with the order's totals. The two windows differ only in the
-// fields they list, their captions and which weights they total.
+// The order grid of the three stock windows: the lines of one order weighed or staged at this
+// station, newest weighing first, with the order's totals (every listed line counts, whatever its
+// status). The windows differ only in the fields they list, their captions and which weights they
+// total.
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,7 @@ struct OrderGridLayout {
     bool grossTotal; // field 3 is the gross weight and is totalled
 };
 
+extern const OrderGridLayout StockInGrid;
 extern const OrderGridLayout StockOutGrid;
 extern const OrderGridLayout ReturnGrid;
 
@@ -35,7 +37,7 @@ struct OrderGridFill {
     QStringList totals; // count, then gross (stock-out only), then net; plain decimal texts
 };
 
-// The lines of the order staged at the station; with a status, only the lines in that status.
+// The lines of the order at the station; with a status, only the lines in that status.
 // Nothing when a query failed (ExecSQL has shown why).
 std::optional<OrderGridFill> loadOrderGrid(const OrderGridLayout& layout, const QString& order,
     const QString& station, const QString& status = {});

@@ -1,37 +1,86 @@
 #include "desktop/stock/orderkind.h"
 
 #include "desktop/stock/itemstatus.h"
+#include "desktop/stock/numbering.h"
 
 namespace korvell {
 
+const OrderKind StockInOrders {
+    .windowName = "rkform",
+    .orderColumn = "groupno",
+    .stationColumn = "station_no",
+    .dayColumn = "rk_date",
+    .waiting = StatusWeighed,
+    .bookable = { StatusWeighed, StatusDeleted },
+    .nextNumber = NextStockInSlipNo,
+    .book = [](const OrderLine& line, const BookingRequest& r) {
+        // Items deleted from the order leave the table with its booking.
+        return line.status == StatusDeleted ? removeDeletedItem(line.serial, r.order, r.station)
+                                            : bookStockInItem(line.serial, r.order, r.station);
+    },
+    .needsApprover = false,
+    .needsCustomer = false,
+    .booked = "本单数据已经全部入库！",
+    .bookedMark = "已经入库",
+    .nothingToBook = "没有货物数据可以入库！",
+    .partlyBooked = "货物入库没有全部完成！",
+    .partlyBookedHint = "%1，还有%2笔货物未入库，请稍后再点击货物入库",
+    .logPrefix = "将入库单号为",
+    .logSuffix = "的所有产品入库",
+    .pending = "本入库单有货物待入库！",
+    .pendingNewOrder = "请入库后产生新的入库单！！",
+    .pendingClose = "请入库后再退出！！",
+    .pendingBrowse = "请入库后再查其他入库单！！",
+    .pendingDay = "请入库后再更改入库日期！",
+    .resumedHint = "已打开未完成的入库单%1，请入库",
+    .firstOrder = "本单是当日第一张入库单！",
+    .firstOrderHint = "前面没有其他入库单！！",
+    .lastOrder = "本单是当日最后的入库单！",
+    .lastOrderHint = "后面没有其他入库单！！",
+    .pastDay = "只能删除或恢复当天的入库货物！",
+    .pastDayHint = "请把入库日期改回今天",
+    .noDeleteRights = "您没有删除入库货物的权限！",
+    .noSaveRights = "您没有称重入库的权限！",
+    .sheetTitle = "产品入库单",
+};
+
 const OrderKind StockOutOrders {
     .windowName = "ckform",
-    .accepted = { StatusInStock, StatusReturnedToStock },
-    .staged = StatusStagedForStockOut,
     .orderColumn = "ck_groupno",
+    .stationColumn = "ck_station_no",
+    .dayColumn = "ck_date",
+    .waiting = StatusStagedForStockOut,
+    .bookable = { StatusStagedForStockOut },
+    .nextNumber = NextStockOutOrderNo,
+    .book = [](const OrderLine& line, const BookingRequest& r) {
+        return bookStockOutItem(line.serial, r.order, r.customer, r.approver);
+    },
+    .needsApprover = true,
+    .needsCustomer = true,
+    .accepted = { StatusInStock, StatusReturnedToStock },
     .stage = [](const QString& serial, const StagingTarget& t) {
         return stageForStockOut(serial, t.day, t.order, t.station, t.clerk);
     },
-    .book = [](const QString& serial, const QString& order, const QString& approver, const QString& customer) {
-        return bookStockOutItem(serial, order, customer, approver);
-    },
     .undoOrder = undoStockOutOrder,
     .undoLine = undoStockOutLine,
-    .needsCustomer = true,
     .pickTitle = "打开文件",
     .noGoods = "没有符合条件的出库货物！",
+    .noNumber = "没有出库单号！",
+    .noNumberHint = "请点击新出库单",
     .noApprover = "请选择出库审核员",
     .booked = "本单数据已经全部出库！",
     .bookedMark = "已经出库",
     .nothingToBook = "没有货物数据可以出库！",
     .partlyBooked = "货物出库没有全部完成！",
-    .partlyBookedHint = "%1笔货物未能出库，请稍后再点击货物出库",
+    .partlyBookedHint = "%1，还有%2笔货物未出库，请稍后再点击货物出库",
     .logPrefix = "将出库单号为",
     .logSuffix = "的产品出库",
     .pending = "本出库单有货物待出库！",
     .pendingNewOrder = "请出库后产生新的出库单！！",
     .pendingClose = "请出库后再退出！！",
     .pendingBrowse = "请出库后再查其他出库单！！",
+    .pendingDay = "请出库后再更改出库日期！",
+    .resumedHint = "已打开未完成的出库单%1，请出库",
     .firstOrder = "本单是当日第一张出库单！",
     .firstOrderHint = "前面没有其他出库单！！",
     .lastOrder = "本单是当日最后的出库单！",
@@ -42,37 +91,53 @@ const OrderKind StockOutOrders {
     .undoneOrderHint = "自动退回总库",
     .undoneLine = "该笔货物数据已经删除！",
     .undoneLineHint = "变为正常库存",
+    .nothingUndoneOrder = "该出库单没有可以删除的货物！",
+    .nothingUndoneLine = "该笔货物不能删除！",
+    .nothingUndoneHint = "已经退库的货物不能删除",
+    .pastDay = "只能删除当天的出库货物！",
+    .pastDayHint = "请把出库日期改回今天",
+    .noDeleteRights = "您没有删除出库货物的权限！",
+    .noSaveRights = "您没有出库的权限！",
     .sheetTitle = "产品出库单",
 };
 
 const OrderKind ReturnOrders {
     .windowName = "tkform",
-    .accepted = { StatusBookedOut },
-    .staged = StatusStagedForReturn,
     .orderColumn = "tk_groupno",
+    .stationColumn = "tk_station_no",
+    .dayColumn = "tk_date",
+    .waiting = StatusStagedForReturn,
+    .bookable = { StatusStagedForReturn },
+    .nextNumber = NextReturnOrderNo,
+    .book = [](const OrderLine& line, const BookingRequest& r) {
+        return bookReturnItem(line.serial, r.order, r.approver);
+    },
+    .needsApprover = true,
+    .needsCustomer = false,
+    .accepted = { StatusBookedOut },
     .stage = [](const QString& serial, const StagingTarget& t) {
         return stageForReturn(serial, t.day, t.order, t.station, t.clerk);
     },
-    .book = [](const QString& serial, const QString& order, const QString& approver, const QString&) {
-        return bookReturnItem(serial, order, approver);
-    },
     .undoOrder = undoReturnOrder,
     .undoLine = undoReturnLine,
-    .needsCustomer = false,
     .pickTitle = "在指定的位置没有发现文件用户自己打开文件",
     .noGoods = "没有符合条件的退库货物！",
+    .noNumber = "没有退库单号！",
+    .noNumberHint = "请点击新退库单",
     .noApprover = "请选择退库审核员",
     .booked = "本单数据已经全部退库！",
     .bookedMark = "已经退库",
     .nothingToBook = "没有货物数据可以退库！",
     .partlyBooked = "货物退库没有全部完成！",
-    .partlyBookedHint = "%1笔货物未能退库，请稍后再点击货物退库",
+    .partlyBookedHint = "%1，还有%2笔货物未退库，请稍后再点击货物退库",
     .logPrefix = "将退库单号为",
     .logSuffix = "的产品退回仓库",
     .pending = "本退库单有货物待退库！",
     .pendingNewOrder = "请退库后产生新的退库单！！",
     .pendingClose = "请退库后再退出！！",
     .pendingBrowse = "请退库后再查其他退库单！！",
+    .pendingDay = "请退库后再更改退库日期！",
+    .resumedHint = "已打开未完成的退库单%1，请退库",
     .firstOrder = "本单是当日第一张退库单！",
     .firstOrderHint = "前面没有其他退库单！！",
     .lastOrder = "本单是当日最后的退库单！",
@@ -83,6 +148,13 @@ const OrderKind ReturnOrders {
     .undoneOrderHint = "仍然处于已出库状态",
     .undoneLine = "该笔货物数据已经删除！",
     .undoneLineHint = "仍然变为出库状态",
+    .nothingUndoneOrder = "该退库单没有可以删除的货物！",
+    .nothingUndoneLine = "该笔货物不能删除！",
+    .nothingUndoneHint = "已经再次出库的货物不能删除",
+    .pastDay = "只能删除当天的退库货物！",
+    .pastDayHint = "请把退库日期改回今天",
+    .noDeleteRights = "您没有删除退库货物的权限！",
+    .noSaveRights = "您没有退库的权限！",
     .sheetTitle = "产品退库单",
 };
 

@@ -1,11 +1,13 @@
 #pragma once
-// Stock-out and returns are one design that differs only in data: the statuses an item leaves and
-// takes, the transitions, the window's name and its texts.
+// The three stock windows keep their orders alike and differ in data: the columns that carry an
+// order, the status of the items that wait on it for booking, how a number is drawn and a line
+// booked, the window's name and its texts. Stock-out and returns also stage items and undo.
 #include "desktop/stock/itemtransitions.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace korvell {
 
@@ -17,35 +19,59 @@ struct StagingTarget {
     QString clerk;
 };
 
+// One line of an order as the window or the database lists it.
+struct OrderLine {
+    QString serial;
+    QString status;
+};
+
+struct BookingRequest {
+    QString order; // the number the window holds
+    QString station; // this workstation
+    QString approver; // stock-out and returns
+    QString customer; // stock-out only
+};
+
 struct OrderKind {
     QString windowName; // for GetRights
-    QStringList accepted; // statuses an item may be staged from
-    QString staged; // status of a staged item
-    QString orderColumn; // ck_groupno / tk_groupno
-    Changed (*stage)(const QString& serial, const StagingTarget& target);
-    Changed (*book)(const QString& serial, const QString& order, const QString& approver,
-        const QString& customer);
-    Changed (*undoOrder)(const QString& order);
-    Changed (*undoLine)(const QString& serial, const QString& order);
-    bool needsCustomer;
+    QString orderColumn; // groupno / ck_groupno / tk_groupno
+    QString stationColumn; // the station that weighed or staged: station_no / ck_station_no / tk_station_no
+    QString dayColumn; // rk_date / ck_date / tk_date
+    QString waiting; // status of the items that wait on an order for booking
+    QStringList bookable; // statuses booking takes (waiting, and the stock-in order's deleted items)
+    std::optional<QString> (*nextNumber)(const QDate& day, const QString& station);
+    Changed (*book)(const OrderLine& line, const BookingRequest& request);
+    bool needsApprover, needsCustomer;
 
-    QString pickTitle; // open dialog when the collected-data file is missing
-    QString noGoods; // nothing staged after an import
-    QString noApprover;
+    // Staging and undo (stock-out and returns).
+    QStringList accepted {}; // statuses an item may be staged from
+    Changed (*stage)(const QString& serial, const StagingTarget& target) = nullptr;
+    Changed (*undoOrder)(const QString& order) = nullptr;
+    Changed (*undoLine)(const QString& serial, const QString& order) = nullptr;
+
+    QString pickTitle {}; // open dialog when the collected-data file is missing
+    QString noGoods {}; // nothing staged after an import
+    QString noNumber {}, noNumberHint {}; // no order number could be drawn
+    QString noApprover {};
     QString booked; // toast after booking
     QString bookedMark; // status cell of a booked row
     QString nothingToBook;
-    QString partlyBooked; // toast when some rows could not be booked; hint gets the count
+    QString partlyBooked; // toast when a booking stopped; the hint gets the trouble and the count
     QString partlyBookedHint;
     QString logPrefix, logSuffix; // operation-log line around the order number
-    QString pending; // the order holds staged items
-    QString pendingNewOrder, pendingClose, pendingBrowse; // hints
+    QString pending; // the order holds items that wait for booking
+    QString pendingNewOrder, pendingClose, pendingBrowse, pendingDay; // hints
+    QString resumedHint; // the window opened on this station's waiting order; gets its number
     QString firstOrder, firstOrderHint, lastOrder, lastOrderHint;
-    QString notOwnerOrder, notOwnerLine;
-    QString undoneOrder, undoneOrderHint, undoneLine, undoneLineHint;
+    QString notOwnerOrder {}, notOwnerLine {};
+    QString undoneOrder {}, undoneOrderHint {}, undoneLine {}, undoneLineHint {};
+    QString nothingUndoneOrder {}, nothingUndoneLine {}, nothingUndoneHint {};
+    QString pastDay, pastDayHint; // deletes and undos work on today's orders only
+    QString noDeleteRights, noSaveRights;
     QString sheetTitle;
 };
 
+extern const OrderKind StockInOrders;
 extern const OrderKind StockOutOrders;
 extern const OrderKind ReturnOrders;
 

@@ -23,7 +23,7 @@ Staging stageBarcode(const OrderKind& kind, const QString& serial, const Staging
     const SqlResult r = ExecSQL(
         "select proc_sts,proc_mod,proc_mod1,proc_net_wt from c_proc_main   where serialno=?", { serial });
     if (!r || !r.rs)
-        return { Staging::Result::LookupFailed, {} };
+        return { Staging::Result::Failed, {}, troubleOf(r) };
     if (r.rs->eof())
         return { Staging::Result::Rejected, { serial, {}, {}, {}, QStringLiteral("该产品不在库中") } };
     const QString status = r.rs->value(0).toString().trimmed();
@@ -34,7 +34,7 @@ Staging stageBarcode(const OrderKind& kind, const QString& serial, const Staging
     }
     const Changed c = kind.stage(serial, target);
     if (!c)
-        return { Staging::Result::UpdateFailed, {} };
+        return { Staging::Result::Failed, {}, c.trouble };
     return { *c > 0 ? Staging::Result::Staged : Staging::Result::LeftAlone, {} };
 }
 
@@ -51,8 +51,8 @@ Staging StageReturnBarcode(const QString& serial, const StagingTarget& target)
 ImportOutcome stageSerials(const OrderKind& kind, const QStringList& serials, const StagingTarget& target)
 {
     ImportOutcome outcome;
-    for (const QString& serial : serials) {
-        const Staging s = stageBarcode(kind, serial, target);
+    for (qsizetype i = 0; i < serials.size(); ++i) {
+        const Staging s = stageBarcode(kind, serials[i], target);
         switch (s.result) {
         case Staging::Result::Staged:
             ++outcome.staged;
@@ -61,10 +61,10 @@ ImportOutcome stageSerials(const OrderKind& kind, const QStringList& serials, co
             outcome.rejections << s.rejection;
             break;
         case Staging::Result::LeftAlone:
-        case Staging::Result::UpdateFailed:
             break;
-        case Staging::Result::LookupFailed:
-            outcome.stopped = true;
+        case Staging::Result::Failed:
+            outcome.trouble = s.trouble;
+            outcome.left = int(serials.size() - i);
             return outcome;
         }
     }
@@ -80,15 +80,6 @@ std::optional<QStringList> serialsOfStockOutOrder(const QString& order)
     for (auto& rs = *r.rs; !rs.eof(); rs.MoveNext())
         serials << rs.value(0).toString();
     return serials;
-}
-
-std::optional<bool> hasStagedItems(const OrderKind& kind, const QString& order)
-{
-    const SqlResult r = ExecSQL(
-        "select count(*) from c_proc_main where " + kind.orderColumn + "=? and proc_sts=?", { order, kind.staged });
-    if (!r || !r.rs || r.rs->eof())
-        return std::nullopt;
-    return r.rs->value(0).toLongLong() > 0;
 }
 
 } // namespace korvell

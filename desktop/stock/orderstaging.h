@@ -2,6 +2,7 @@
 // Staging collected serial numbers on the current stock-out or return order. An item in a status
 // the order may take moves to the staged status at once; any other serial number becomes a row
 // of the import error list with its reason.
+#include "desktop/stock/databasetrouble.h"
 #include "desktop/stock/orderkind.h"
 
 #include <QList>
@@ -21,10 +22,10 @@ struct Staging {
         Staged,
         Rejected, // see rejection
         LeftAlone, // another station changed the item between look-up and update
-        LookupFailed, // the item could not be read (ExecSQL has shown why)
-        UpdateFailed, // the staging update failed (ExecSQL has shown why)
+        Failed, // the item could not be read or updated (ExecSQL has shown why)
     } result;
     ImportRejection rejection;
+    DatabaseTrouble trouble = DatabaseTrouble::None; // why it failed
 };
 
 Staging stageBarcode(const OrderKind& kind, const QString& serial, const StagingTarget& target);
@@ -34,18 +35,17 @@ Staging StageReturnBarcode(const QString& serial, const StagingTarget& target);
 struct ImportOutcome {
     int staged = 0;
     QList<ImportRejection> rejections;
-    bool stopped = false; // a look-up failed; the serial numbers before it stay staged
+    int left = 0; // serial numbers not tried or failed, from the one the import stopped at
+    DatabaseTrouble trouble = DatabaseTrouble::None; // why it stopped
+    bool stopped() const { return trouble != DatabaseTrouble::None; }
 };
 
-// Stages the serial numbers in order. A failed update goes on with the next one; a failed
-// look-up stops, keeping what was staged so far.
+// Stages the serial numbers in order. The first that fails stops the import, keeping what was
+// staged before it: the next would fare no better, and a locked table would cost each its wait.
 ImportOutcome stageSerials(const OrderKind& kind, const QStringList& serials, const StagingTarget& target);
 
 // Every item that carries the stock-out order number, in the database's order (the returns
 // window's whole-order take-back). Nothing when the query failed.
 std::optional<QStringList> serialsOfStockOutOrder(const QString& order);
-
-// Whether the order holds staged items; nothing when the query failed.
-std::optional<bool> hasStagedItems(const OrderKind& kind, const QString& order);
 
 } // namespace korvell

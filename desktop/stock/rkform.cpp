@@ -3,35 +3,24 @@
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
 #include "desktop/data/toast.h"
-#include "desktop/frame/loadreport.h"
-#include "desktop/frame/paintgradient.h"
-#include "desktop/frame/procedures.h"
 #include "desktop/masterdata/idnamecomboitem.h"
-#include "desktop/stock/clientareafit.h"
 #include "desktop/stock/decimaltext.h"
-#include "desktop/stock/dropcalendar.h"
 #include "desktop/stock/itemstatus.h"
-#include "desktop/stock/itemtransitions.h"
-#include "desktop/stock/numbering.h"
-#include "desktop/stock/ordersheet.h"
+#include "desktop/stock/movementsheets.h"
 #include "desktop/stock/printlabel.h"
 #include "desktop/stock/stationsettings.h"
-#include "desktop/stock/stockinslip.h"
 #include "desktop/stock/stockinslipedit.h"
 #include "desktop/stock/weighingrecord.h"
 #include "platform/grid/grid.h"
-#include "platform/ui/clock.h"
 #include "platform/ui/dialogs.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
-#include <QPainter>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -47,39 +36,21 @@ namespace {
     const QString stopCaption = QStringLiteral("停止称重");
     constexpr int codeWidth = 8;
 
-    // Order grid columns.
-    enum Col {
-        ColSerial = 1,
-        ColModel,
-        ColSpec,
-        ColGross,
-        ColNet,
-        ColStatusName,
-        ColDay,
-        ColInspector,
-        ColAuditor,
-        ColOrder,
-        ColStatus,
-        ColWeigher,
-        ColCount
-    };
-
     const QString wholeDeleteTip = QStringLiteral("全部删除该入库单货物");
     const QString wholeRestoreTip = QStringLiteral("恢复删除的该入库单货物");
     const QString itemDeleteTip = QStringLiteral("单笔删除入库货物");
     const QString itemRestoreTip = QStringLiteral("单笔恢复删除的入库货物");
+    const QString cannotDeleteHint = QStringLiteral("已出库或在出库单、退库单上的货物不能删除");
 
-    QPixmap portPicture(const QColor& colour)
-    {
-        QPixmap picture(18, 18);
-        picture.fill(Qt::transparent);
-        QPainter p(&picture);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setBrush(colour);
-        p.setPen(colour.darker());
-        p.drawEllipse(1, 1, 16, 16);
-        return picture;
-    }
+    const StockWindowConfig stockInWindow {
+        .kind = StockInOrders,
+        .grid = StockInGrid,
+        .caption = "货物称重入库功能",
+        .toolTips = { "上一张入库单", "下一张入库单", wholeDeleteTip, itemDeleteTip, "打印入库单" },
+        .totalLabels = { "总数量:", "总毛量:", "总净量:" },
+        .sheet = stockInSheetLayout,
+        .reportCode = "rkreport",
+    };
 
     QLineEdit* textBox(const QString& name, bool readOnly)
     {
@@ -99,8 +70,6 @@ namespace {
         box->setToolTip(tip);
         return box;
     }
-
-    const QString cannotDeleteHint = QStringLiteral("已出库或在出库单、退库单上的货物不能删除");
 
     struct SlipEditTexts {
         QString notOwner, notOwnerHint, changed, changedHint, unchanged, unchangedHint, noItem;
@@ -132,35 +101,26 @@ namespace {
 } // namespace
 
 rkform::rkform(QWidget* parent)
-    : QWidget(parent)
+    : StockWindow(stockInWindow, parent)
 {
-    setObjectName("rkform");
-    setWindowTitle("货物称重入库功能");
-    setAutoFillBackground(true);
-
     Combo1[0] = listBox("Combo1_0", "请选择产品型号");
     Combo1[1] = listBox("Combo1_1", "请选择生产班组");
     Combo1[2] = listBox("Combo1_2", "请选择生产机组");
     Combo1[3] = listBox("Combo1_3", "请选择质量检验员");
     Combo1[4] = listBox("Combo1_4", "请选择审核工号");
     Combo2 = listBox("Combo2", QString());
-    Text1 = textBox("Text1", true);
-    Text1->setStyleSheet("background: #d4d0c8;");
     Text2 = textBox("Text2", true);
     QFont big = Text2->font();
     big.setPointSize(18);
     big.setBold(true);
     Text2->setFont(big);
-    Text3 = textBox("Text3", true);
     Text4 = textBox("Text4", false);
     Text5 = textBox("Text5", false);
-    Text6 = textBox("Text6", true);
     Text7 = textBox("Text7", true);
     Text7->setMaxLength(1);
     Text7->setFixedWidth(28);
     Text7->setAlignment(Qt::AlignCenter);
-    for (int i = 0; i < 3; ++i)
-        Text8[i] = textBox(QString("Text8_%1").arg(i), true);
+    Text7->installEventFilter(this);
 
     const QStringList captions { startCaption, "货物入库", "退出" };
     for (int i = 0; i < 3; ++i) {
@@ -170,42 +130,32 @@ rkform::rkform(QWidget* parent)
     }
     Command1[1]->setEnabled(false);
 
-    const QStringList tips { "上一张入库单", "下一张入库单", wholeDeleteTip, itemDeleteTip, "打印入库单" };
-    const QList<QStyle::StandardPixmap> icons { QStyle::SP_ArrowLeft, QStyle::SP_ArrowRight,
-        QStyle::SP_TrashIcon, QStyle::SP_DialogDiscardButton, QStyle::SP_FileDialogDetailedView };
-    for (int i = 0; i < 5; ++i) {
-        Command2[i] = new QToolButton;
-        Command2[i]->setObjectName(QString("Command2_%1").arg(i));
-        Command2[i]->setToolTip(tips[i]);
-        Command2[i]->setIcon(style()->standardIcon(icons[i]));
-        Command2[i]->setAutoRaise(true);
-        connect(Command2[i], &QToolButton::clicked, this, [this, i] { Command2_Click(i); });
-    }
+    UnstoredWeight = new QLabel;
+    UnstoredWeight->setObjectName("UnstoredWeight");
+    UnstoredWeight->setStyleSheet("color: white; background: #c00000; padding: 4px; font-weight: bold;");
+    UnstoredWeight->setToolTip("点击关闭此提示");
+    UnstoredWeight->hide();
+    UnstoredWeight->installEventFilter(this);
 
-    Imageonoff[0] = new QLabel;
-    Imageonoff[0]->setObjectName("Imageonoff_0");
-    Imageonoff[0]->setPixmap(portPicture(QColor(200, 40, 40)));
-    Imageonoff[1] = new QLabel;
-    Imageonoff[1]->setObjectName("Imageonoff_1");
-    Imageonoff[1]->setPixmap(portPicture(QColor(40, 180, 60)));
-    Imageonoff[1]->hide();
-
-    Grid1 = new platform::Grid;
-    Grid1->setObjectName("Grid1");
     connect(Grid1, &platform::Grid::clicked, this, &rkform::Grid1_Click);
-    Grid2 = new platform::Grid(this);
-    Grid2->setObjectName("Grid2");
-    Grid2->hide();
-    connect(Grid2, &platform::Grid::afterSort, this, &rkform::Grid2_AfterSort);
+    layOut();
+    label = new printlabel(this);
 
-    MonthView1 = new DropCalendar(this);
-    MonthView1->setObjectName("MonthView1");
-    connect(MonthView1, &DropCalendar::chosen, this, &rkform::calendarChosen);
-    fitter = new ClientAreaFit(this);
-    Text3->installEventFilter(this);
-    Text7->installEventFilter(this);
+    Timer1.setInterval(simulationIntervalMs);
+    connect(&Timer1, &QTimer::timeout, this, &rkform::Timer1_Timer);
+    connect(&MSComm1, &ScaleLink::lineReceived, this, &rkform::scaleLine);
+    connect(&MSComm1, &ScaleLink::lost, this, [this](const QString& message) { stopWeighing(message); });
+    for (int i = 0; i < 5; ++i)
+        connect(Combo1[i], &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
+    connect(Combo2, &QComboBox::activated, this, &rkform::Combo2_Click);
+}
 
-    // Two rows of choices, the order and weight line, the buttons, the order grid, the totals.
+rkform::~rkform() = default;
+
+// Two rows of choices, the order and weight line, the weight last lost, the buttons, the order
+// grid, the totals.
+void rkform::layOut()
+{
     auto* choices = new QGridLayout;
     const auto place = [choices](int row, int col, const QString& caption, QWidget* w) {
         choices->addWidget(new QLabel(caption), row, col * 2, Qt::AlignRight);
@@ -249,131 +199,63 @@ rkform::rkform(QWidget* parent)
     for (QToolButton* b : Command2)
         heading->addWidget(b);
 
-    auto* Frame1 = new QGroupBox("合计页");
-    auto* totals = new QHBoxLayout(Frame1);
-    const QStringList totalCaptions { "总数量:", "总毛量:", "总净量:" };
-    for (int i = 0; i < 3; ++i) {
-        totals->addWidget(new QLabel(totalCaptions[i]));
-        totals->addWidget(Text8[i]);
-    }
-
     auto* page = new QVBoxLayout(this);
     page->addLayout(choices);
     page->addLayout(weightLine);
+    page->addWidget(UnstoredWeight);
     page->addLayout(heading);
     page->addWidget(Grid1, 1);
     page->addWidget(Frame1);
-
-    label = new printlabel(this);
-
-    Timer1.setInterval(simulationIntervalMs);
-    connect(&Timer1, &QTimer::timeout, this, &rkform::Timer1_Timer);
-    connect(&MSComm1, &ScaleLink::lineReceived, this, &rkform::scaleLine);
-    connect(&MSComm1, &ScaleLink::lost, this, [this](const QString& message) { stopWeighing(message); });
-    for (int i = 0; i < 5; ++i)
-        connect(Combo1[i], &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
-    connect(Combo2, &QComboBox::activated, this, &rkform::Combo2_Click);
 }
 
-rkform::~rkform() = default;
-
-// Runs at every opening: another user may have logged in and the lists may have grown meanwhile.
-void rkform::Form_Load()
+QList<QWidget*> rkform::savingButtons() const
 {
-    const bool rights = maySave();
-    for (QWidget* w : std::initializer_list<QWidget*> { Command1[0], Command2[2], Command2[3] })
-        w->setEnabled(rights);
-    Text6->setText(loginState().gyname);
+    return { Command1[0] };
+}
+
+// An opening shows nothing of the last product: every list reads 请选择 again.
+void rkform::openOwnControls()
+{
     Label9 = labelPhoneSetting();
-    ShowToast("", "", ToastBlack);
+    fillIdNameList(Combo1[0], "select * from c_procname", {}, "procid", "procmsg", unchosen);
+    fillIdNameList(Combo2, "select * from c_employee", {}, "emp_id", "emp_name", unchosen);
+    fillIdNameList(Combo1[1], "select * from c_bzname", {}, "bzid", "bzname", unchosen);
+    fillIdNameList(Combo1[2], "select * from c_jzname", {}, "jzid", "jzname", unchosen);
+    fillIdNameList(Combo1[3], "select * from c_employee where bz_id=?", { QStringLiteral("1001") }, "emp_id",
+        "emp_name", unchosen);
+    fillIdNameList(Combo1[4], "select * from c_employee where bz_id=?", { QStringLiteral("1002") }, "emp_id",
+        "emp_name", unchosen);
+    for (QLineEdit* box : { Text2, Text4, Text5 })
+        box->clear();
+    UnstoredWeight->hide();
+}
 
-    fillList(Combo1[0], "select * from c_procname", "procid", "procmsg");
-    fillList(Combo2, "select * from c_employee", "emp_id", "emp_name");
-    fillList(Combo1[1], "select * from c_bzname", "bzid", "bzname");
-    fillList(Combo1[2], "select * from c_jzname", "jzid", "jzname");
-    fillList(Combo1[3], "select * from c_employee where bz_id='1001'", "emp_id", "emp_name");
-    fillList(Combo1[4], "select * from c_employee where bz_id='1002'", "emp_id", "emp_name");
-
-    // The order grid: captions, widths and shading; W from the designed width of 14895 twips.
-    platform::SheetModel& sheet = Grid1->sheet();
-    sheet.setCols(ColCount);
-    sheet.setRows(1);
-    const QStringList heads { "", "产品条码", "产品型号", "产品规格", "毛    重", "净    重", "记录状态",
-        "入库日期", "检验人员", "称重审核", "入库单号", "", "" };
-    const int W = qRound(14895 / 151.0);
-    for (int c = 0; c < ColCount; ++c) {
-        sheet.setCellText(0, c, heads[c]);
-        sheet.setColumnWidth(c, c == 0 || c >= ColStatus ? 0 : c == ColStatusName ? 80 : W);
-        sheet.setColumnLocked(c, true);
+// On this station's unbooked order the window stands as after a stop: the order is to be booked.
+void rkform::showOpenedOrder(OrderSession::Opening opening)
+{
+    const bool resumed = opening == OrderSession::Opening::Resumed;
+    if (resumed) {
+        LoadStockInSlipGrid();
+        Command1[0]->setEnabled(false);
     }
-    sheet.setShadingColor1(platform::bgrFromColor(QColor(239, 243, 255)));
-    for (QLineEdit* t : Text8)
-        t->setText("0");
+    Command1[1]->setEnabled(resumed);
 }
 
-void rkform::fillList(QComboBox* box, const QString& sql, const QString& code, const QString& name)
+void rkform::closing()
 {
-    box->clear();
-    if (const SqlResult r = ExecSQL(sql); r && r.rs)
-        for (auto& rs = *r.rs; !rs.eof(); rs.MoveNext())
-            box->addItem(IdNameComboItem(rs.value(code).toString(), rs.value(name).toString(), codeWidth));
-    box->setCurrentIndex(-1);
-    box->setEditText(unchosen);
-}
-
-bool rkform::maySave() const
-{
-    const QString rights = GetRights("rkform");
-    return rights != "0" && rights != "10";
-}
-
-void rkform::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    fitter->fit();
-    if (!freshOpen)
-        return;
-    freshOpen = false;
-    Form_Load();
-    day = platform::clock().now().date();
-    Text3->setText(dayText(day));
-    clearGrid();
-    NextStockInSlipNo();
-    // A window opened again starts idle.
-    Command1[1]->setEnabled(false);
-    markUnstored(false);
-}
-
-void rkform::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    PaintGradient(this, 100, 255, 0, 40, 60, -3.0);
-}
-
-void rkform::closeEvent(QCloseEvent* event)
-{
-    if (hxsrk == 1) {
-        ShowToast("本入库单有货物待入库！", "请入库后再退出！！", ToastRed);
-        event->ignore();
-        return;
-    }
     if (weighing)
         stopWeighing();
-    MonthView1->hide();
-    ShowToast("", "", ToastBlack);
-    freshOpen = true;
-    event->accept();
 }
 
 bool rkform::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == Text3)
-            Text3_Click();
-        else if (watched == Text7)
+        if (watched == Text7)
             Text7_Click();
+        else if (watched == UnstoredWeight)
+            UnstoredWeight->hide();
     }
-    return QWidget::eventFilter(watched, event);
+    return StockWindow::eventFilter(watched, event);
 }
 
 void rkform::Combo1_Click(int index)
@@ -418,21 +300,15 @@ void rkform::Command1_Click(int index)
         bookOrder();
         break;
     case 2:
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            frame->close();
-        else
-            close();
+        exitWindow();
         break;
     }
 }
 
 void rkform::startWeighing()
 {
-    if (!maySave()) {
-        Command1[0]->setEnabled(false);
-        ShowToast("您没有称重入库的权限！", "请与管理员联系", ToastRed);
+    if (refusedWithoutSaveRights())
         return;
-    }
     for (QComboBox* box : Combo1)
         if (box->currentText() == unchosen) {
             ShowToast(box->toolTip(), "", ToastRed);
@@ -442,16 +318,21 @@ void rkform::startWeighing()
     if (hasItemRows()) {
         const auto answer
             = platform::dialogs().message("需要产生新的入库单号吗？，如果不点确定本次称重的货物将并入单号为"
-                    + Text1->text() + " 的入库单！",
+                    + session.number() + " 的入库单！",
                 "友情提示", platform::Buttons::YesNo, platform::Icon::Question);
         if (answer == platform::Answer::Yes) {
-            if (!NextStockInSlipNo())
+            if (!session.renew())
                 return;
-            clearGrid();
+            showOrderNumber();
+            clearOrderGrid();
         }
     }
-    if (Text1->text().isEmpty() && !NextStockInSlipNo())
-        return;
+    // Opened without a number: one is drawn now, or weighing does not start.
+    if (!session.hasNumber()) {
+        if (!session.renew())
+            return;
+        showOrderNumber();
+    }
     simulating = Text7->text() == simulationMark;
     if (simulating)
         Timer1.start();
@@ -471,7 +352,7 @@ void rkform::stopWeighing(const QString& reason)
     else
         OpenScalePort(0);
     catchUpGrid();
-    if (!hasItemRows() && hxsrk != 1) {
+    if (!hasItemRows() && !session.pending()) {
         ShowToast(reason.isEmpty() ? QStringLiteral("用户终止称重操作！") : reason,
             reason.isEmpty() ? QString() : QStringLiteral("电子称连接中断，称重已停止"), ToastRed);
         return;
@@ -486,61 +367,17 @@ void rkform::stopWeighing(const QString& reason)
 
 void rkform::bookOrder()
 {
-    const QString station = loginState().station_no;
     catchUpGrid();
-    platform::SheetModel& sheet = Grid1->sheet();
-    int booked = 0, removed = 0, failed = 0;
-    for (int r = 1; r < sheet.rows(); ++r) {
-        const QString serial = sheet.cellText(r, ColSerial);
-        const QString status = sheet.cellText(r, ColStatus);
-        const QString order = sheet.cellText(r, ColOrder);
-        if (serial.isEmpty())
-            continue;
-        if (status == StatusWeighed) {
-            const Changed c = bookStockInItem(serial, order, station);
-            failed += !c;
-            if (c && *c > 0) {
-                ++booked;
-                sheet.setCellText(r, ColStatusName, "已经入库");
-            }
-        } else if (status == StatusDeleted) {
-            const Changed c = removeDeletedItem(serial, order, station);
-            failed += !c;
-            removed += c.value_or(0);
-        }
-    }
-    if (failed > 0) {
-        hxsrk = hasPendingItems(Text1->text(), station).value_or(hxsrk);
-        ShowToast("货物入库没有全部完成！", QString("%1笔货物未能入库，请稍后再点击货物入库").arg(failed),
-            ToastRed);
-        return;
-    }
-    Command1[0]->setEnabled(maySave());
-    Command1[1]->setEnabled(false);
-    if (booked + removed > 0) {
-        ShowToast("本单数据已经全部入库！", QString("入库%1笔，删除%2笔").arg(booked).arg(removed), ToastRed);
-        WriteLog("将入库单号为" + Text1->text() + "的所有产品入库");
-    } else {
-        ShowToast("没有货物数据可以入库！", "", ToastRed);
-    }
-    hxsrk = hasPendingItems(Text1->text(), station).value_or(hxsrk == 1) ? 1 : 0;
-}
-
-void rkform::Text3_Click()
-{
-    MonthView1->dropBelow(Text3, day);
-}
-
-void rkform::calendarChosen(const QDate& date)
-{
-    // A new day means a new order; items still waiting for booking would lose their order.
-    if (weighing || hxsrk == 1) {
-        ShowToast("本入库单有货物待入库！", "请入库后再更改入库日期！", ToastRed);
-        return;
-    }
-    day = date;
-    Text3->setText(dayText(day));
-    NextStockInSlipNo();
+    QStringList weighed; // the rows booked into stock are marked; the removed ones stay as listed
+    const QList<OrderLine> lines = orderLines();
+    const BookingOutcome outcome = session.book({}, {}, lines);
+    for (const OrderLine& line : lines)
+        if (line.status == StatusWeighed && outcome.booked.contains(line.serial))
+            weighed << line.serial;
+    markBooked(weighed, config.kind.bookedMark);
+    const bool waiting = session.pending();
+    Command1[0]->setEnabled(!waiting && session.maySave());
+    Command1[1]->setEnabled(waiting);
 }
 
 void rkform::Text7_Click()
@@ -572,24 +409,24 @@ void rkform::weigh()
     entry.gross = Text2->text();
     entry.tare = Text5->text();
     entry.spec = Text4->text();
-    entry.day = day;
-    entry.order = Text1->text();
+    entry.day = session.day();
+    entry.order = session.number();
     entry.model = Combo1[0]->currentText();
     entry.team = Combo1[1]->currentText();
     entry.machineGroup = Combo1[2]->currentText();
     entry.inspector = Combo1[3]->currentText();
     entry.auditor = Combo1[4]->currentText();
     entry.producer = Combo2->currentText();
-    entry.weigher = Text6->text();
+    entry.weigher = login.gyname;
     entry.station = login.station_no;
-    const auto item = SaveWeighingRecord(entry);
-    markUnstored(!item);
+    const WeighingOutcome item = SaveWeighingRecord(entry);
     if (!item) {
-        hxsrk = hasPendingItems(Text1->text(), login.station_no).value_or(hxsrk) ? 1 : 0;
+        showUnstored(entry.gross.trimmed(), item.why);
         return;
     }
+    UnstoredWeight->hide();
     Label10 = item->serialno;
-    hxsrk = 1;
+    session.setPending(true);
     LoadStockInSlipGrid();
 
     WeightLabel l;
@@ -606,15 +443,13 @@ void rkform::weigh()
     label->printLabel(l);
 }
 
-// The weight box marks a weight whose item could not be stored until the next stored item, so
-// the operator weighs that package again.
-void rkform::markUnstored(bool on)
+// The package may be gone from the scale by the time the database answers again, so the weight is
+// not stored later: the operator weighs it again. The line stays until the next stored item.
+void rkform::showUnstored(const QString& weight, const QString& why)
 {
-    Text2->setStyleSheet(on ? QStringLiteral("color: white; background: #c00000;") : QString());
-    QFont f = Text2->font();
-    f.setStrikeOut(on);
-    Text2->setFont(f);
-    Text2->setToolTip(on ? QStringLiteral("此重量的货物没有保存，请重新称重！") : QString());
+    ShowToast("重量" + weight + "的货物没有保存！", why, ToastRed);
+    UnstoredWeight->setText("重量" + weight + "的货物没有保存，请重新称重！");
+    UnstoredWeight->show();
 }
 
 bool rkform::OpenScalePort(int flag)
@@ -631,71 +466,27 @@ bool rkform::OpenScalePort(int flag)
     return true;
 }
 
-bool rkform::NextStockInSlipNo()
-{
-    const auto number = korvell::NextStockInSlipNo(day, loginState().station_no);
-    if (number)
-        Text1->setText(*number);
-    return number.has_value();
-}
-
 void rkform::LoadStockInSlipGrid()
 {
-    if (!ReloadStockInSlipGrid() || !hasItemRows())
+    if (!reloadOrderGrid() || !hasItemRows())
         return;
     // The whole-order button follows the item weighed first (the last row).
     const platform::SheetModel& sheet = Grid1->sheet();
-    setDeleteMode(Command2[2], sheet.cellText(sheet.rows() - 1, ColStatus) == StatusDeleted);
-}
-
-// Fills the grid and the totals without touching the whole-order button; false when the order
-// could not be read (ExecSQL has said why) and the grid keeps its last fill.
-bool rkform::ReloadStockInSlipGrid()
-{
-    const auto slip = loadStockInSlip(Text1->text(), loginState().station_no);
-    if (!slip)
-        return false;
-    platform::SheetModel& sheet = Grid1->sheet();
-    {
-        platform::SheetModel::Batch batch(sheet);
-        sheet.setRows(1);
-        sheet.setRows(int(slip->rows.size()) + 1);
-        int i = 1;
-        for (const StockInSlipRow& row : slip->rows) {
-            if (!row.statusName.isEmpty()) {
-                sheet.setCellText(i, ColStatusName, row.statusName);
-                sheet.setCellTextColor(i, ColStatusName, 0x0000FF);
-            }
-            const QStringList cells { row.serialno, row.proc_mod, row.proc_mod1, row.gross, row.net };
-            for (int c = 0; c < cells.size(); ++c)
-                sheet.setCellText(i, ColSerial + c, cells[c]);
-            sheet.setCellText(i, ColDay, row.rk_date);
-            sheet.setCellText(i, ColInspector, row.jy_emp);
-            sheet.setCellText(i, ColAuditor, row.sh_emp);
-            sheet.setCellText(i, ColOrder, row.groupno);
-            sheet.setCellText(i, ColStatus, row.status);
-            sheet.setCellText(i, ColWeigher, row.op_emp);
-            ++i;
-        }
-    }
-    Text8[0]->setText(slip->count);
-    Text8[1]->setText(slip->gross);
-    Text8[2]->setText(slip->net);
-    return true;
+    setDeleteMode(Command2[2], sheet.cellText(sheet.rows() - 1, OrderColStatus) == StatusDeleted);
 }
 
 // Items are stored but a failed refill left the grid without them: show them again, so the order
 // can be booked and the window closed.
 void rkform::catchUpGrid()
 {
-    if (hxsrk == 1 && !hasItemRows())
+    if (session.pending() && !hasItemRows())
         LoadStockInSlipGrid();
 }
 
 void rkform::Grid1_Click()
 {
     const int r = Grid1->activeRow();
-    setDeleteMode(Command2[3], Grid1->sheet().cellText(r, ColStatus) == StatusDeleted);
+    setDeleteMode(Command2[3], Grid1->sheet().cellText(r, OrderColStatus) == StatusDeleted);
 }
 
 void rkform::setDeleteMode(QToolButton* button, bool restore)
@@ -709,103 +500,36 @@ void rkform::setDeleteMode(QToolButton* button, bool restore)
     button->setIcon(style()->standardIcon(icon));
 }
 
-void rkform::clearGrid()
-{
-    Grid1->sheet().setRows(1);
-    for (QLineEdit* t : Text8)
-        t->setText("0");
-}
-
 bool rkform::hasItemRows() const
 {
     return Grid1->sheet().rows() > 1;
 }
 
-// The five buttons of the order: previous, next, whole order, single item, print.
-void rkform::Command2_Click(int index)
+void rkform::deleteOrUndo(int index)
 {
-    const bool mayDelete = deletesAllowed();
-    ShowToast("", "", ToastBlack);
-    switch (index) {
-    case 0:
-    case 1:
-        browse(index);
-        break;
-    case 2:
-    case 3:
-        if (!mayDelete) {
-            if (day != platform::clock().now().date())
-                ShowToast("只能删除或恢复当天的入库货物！", "请把入库日期改回今天", ToastRed);
-            else
-                ShowToast("您没有删除入库货物的权限！", "请与管理员联系", ToastRed);
-        } else if (index == 2) {
-            editWholeSlip();
-        } else {
-            editSlipItem();
-        }
-        break;
-    case 4:
-        FillStockInPrintGrid();
-        Grid2->printPreview(100);
-        break;
-    }
-}
-
-// Deletes and restores only today's orders, and only with both rights; checked at every click,
-// so a day chosen meanwhile or rights changed meanwhile hold for this click already.
-bool rkform::deletesAllowed()
-{
-    const bool allowed = day == platform::clock().now().date() && GetRights("rkform") == "11";
-    Command2[2]->setEnabled(allowed);
-    Command2[3]->setEnabled(allowed);
-    return allowed;
-}
-
-void rkform::browse(int index)
-{
-    if (weighing || hxsrk == 1) {
-        ShowToast("本入库单有货物待入库！", "请入库后再查其他入库单！！", ToastRed);
-        return;
-    }
-    const bool previous = index == 0;
-    const auto number = previous ? previousOrderNo(Text1->text()) : nextOrderNo(Text1->text());
-    if (!number)
-        return;
-    const auto exists = stockInSlipExists(*number, loginState().station_no);
-    if (!exists)
-        return;
-    if (!*exists) {
-        if (previous)
-            ShowToast("本单是当日第一张入库单！", "前面没有其他入库单！！", ToastRed);
-        else
-            ShowToast("本单是当日最后的入库单！", "后面没有其他入库单！！", ToastRed);
-        return;
-    }
-    Text1->setText(*number);
-    LoadStockInSlipGrid();
+    if (index == 2)
+        editWholeSlip();
+    else
+        editSlipItem();
 }
 
 void rkform::editWholeSlip()
 {
     if (!hasItemRows())
         return;
-    const QString order = Text1->text();
-    if (order.isEmpty()) {
-        ShowToast("没有入库单号！", "不能删除或恢复", ToastRed);
-        return;
-    }
+    const QString order = session.number();
     const QString station = loginState().station_no;
+    const QString user = loginState().gyname;
     const bool restore = Command2[2]->toolTip() != wholeDeleteTip;
     if (restore)
         Command2[2]->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
-    const SlipEdit edit = restore ? restoreStockInSlip(order, station, Text6->text())
-                                  : deleteStockInSlip(order, station, Text6->text());
+    const SlipEdit edit
+        = restore ? restoreStockInSlip(order, station, user) : deleteStockInSlip(order, station, user);
     const QString noItems = "入库单" + order + "没有货物！";
-    const SlipEditTexts restored { "该单货物不是您入库的！", "您无权进行删除恢复！",
-        "该入库单数据已经全部恢复！", QString("恢复%1笔，变为正常库存！").arg(edit.changed),
-        "该入库单没有删除的货物可以恢复！", "", noItems };
-    const SlipEditTexts deleted { "该单货物不是您入库的！", "您无权删除！", "该入库单数据已经全部删除！",
-        QString("删除%1笔").arg(edit.changed), "该入库单没有可以删除的货物！", cannotDeleteHint, noItems };
+    const SlipEditTexts restored { "该单货物不是您入库的！", "您无权进行删除恢复！", "该入库单数据已经全部恢复！",
+        "变为正常库存！", "该入库单没有删除的货物可以恢复！", "", noItems };
+    const SlipEditTexts deleted { "该单货物不是您入库的！", "您无权删除！", "该入库单数据已经全部删除！", "",
+        "该入库单没有可以删除的货物！", cannotDeleteHint, noItems };
     const bool refill = reportSlipEdit(edit, restore ? restored : deleted);
     if (refill)
         LoadStockInSlipGrid();
@@ -818,47 +542,26 @@ void rkform::editSlipItem()
     if (!hasItemRows())
         return;
     const int r = Grid1->activeRow();
-    const QString serial = Grid1->sheet().cellText(r, ColSerial);
-    const QString order = Text1->text();
+    const QString serial = Grid1->sheet().cellText(r, OrderColSerial);
+    const QString order = session.number();
     const QString station = loginState().station_no;
+    const QString user = loginState().gyname;
     const bool restore = Command2[3]->toolTip() != itemDeleteTip;
     // The button turns at once, even when the action is refused.
     setDeleteMode(Command2[3], !restore);
-    const SlipEdit edit = restore ? restoreStockInSlipItem(serial, order, station, Text6->text())
-                                  : deleteStockInSlipItem(serial, order, station, Text6->text());
+    const SlipEdit edit = restore ? restoreStockInSlipItem(serial, order, station, user)
+                                  : deleteStockInSlipItem(serial, order, station, user);
     const QString notOnOrder = "请选择入库单" + order + "的货物！";
     const SlipEditTexts restored { "该笔货物不是您入库的！", "您无权进行删除恢复！", "该笔货物数据已经恢复！",
         "变为正常库存！", "该笔货物没有删除，不需要恢复！", "", notOnOrder };
     const SlipEditTexts deleted { "该笔货物不是您入库的！", "您无权删除！", "该笔货物数据已经删除！", "",
         "该笔货物不能删除！", cannotDeleteHint, notOnOrder };
-    const bool refill = reportSlipEdit(edit, restore ? restored : deleted);
-    if (!refill)
+    if (!reportSlipEdit(edit, restore ? restored : deleted))
         return;
     const int col = Grid1->activeCol();
-    ReloadStockInSlipGrid();
+    reloadOrderGrid();
     Grid1->setActiveCell(r, col);
     Grid1_Click(); // the button follows the row as it now is
-}
-
-void rkform::FillStockInPrintGrid()
-{
-    OrderSheetLayout layout;
-    layout.title = "产品入库单";
-    layout.titlePointSize = 20;
-    // The status, day, auditor and order columns are as wide as their texts, so paper cuts none.
-    layout.columns = { { ColSerial, 120 }, { ColModel, 50 }, { ColSpec, 50 }, { ColGross, 50, 14 },
-        { ColNet, 50, 14 }, { ColStatusName, 80 }, { ColDay, 70 }, { ColInspector, 50 }, { ColAuditor, 60 },
-        { ColOrder, 110 } };
-    layout.totals = { { ColSerial, "合  计: " }, { ColModel, "总" + Text8[0]->text() },
-        { ColGross, Text8[1]->text() }, { ColNet, Text8[2]->text() } };
-    buildOrderSheet(
-        Grid2->sheet(), Grid1->sheet(), layout, platform::clock().now().date(), loginState().gyname);
-}
-
-// The print grid's event fills the order grid from the stock-in order's report template.
-void rkform::Grid2_AfterSort(int)
-{
-    LoadReport(Grid1->sheet(), "rkreport");
 }
 
 } // namespace korvell

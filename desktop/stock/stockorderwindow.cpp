@@ -1,30 +1,20 @@
 #include "desktop/stock/stockorderwindow.h"
 
-#include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
 #include "desktop/data/toast.h"
-#include "desktop/frame/loadreport.h"
-#include "desktop/frame/paintgradient.h"
-#include "desktop/frame/procedures.h"
 #include "desktop/masterdata/idnamecomboitem.h"
-#include "desktop/stock/clientareafit.h"
 #include "desktop/stock/collectedserials.h"
-#include "desktop/stock/dropcalendar.h"
-#include "desktop/stock/orderbrowsing.h"
+#include "desktop/stock/generatorwait.h"
+#include "desktop/stock/orderundo.h"
 #include "platform/grid/grid.h"
-#include "platform/ui/clock.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -36,27 +26,6 @@ namespace {
     constexpr int codeWidth = 8;
     // The import error list's height in its normal place: six rows.
     constexpr int errorListHeight = platform::SheetModel::defaultRowHeight * 6 + 4;
-
-    QPixmap receiveLamp(const QColor& colour)
-    {
-        QPixmap picture(18, 18);
-        picture.fill(Qt::transparent);
-        QPainter p(&picture);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setBrush(colour);
-        p.setPen(colour.darker());
-        p.drawEllipse(1, 1, 16, 16);
-        return picture;
-    }
-
-    QLineEdit* greyBox(const QString& name)
-    {
-        auto* box = new QLineEdit;
-        box->setObjectName(name);
-        box->setReadOnly(true);
-        box->setStyleSheet("background: #e0e0e0;");
-        return box;
-    }
 
     // A small scroll bar used as a button: any change of its value acts.
     QScrollBar* flatBar(const QString& name, const QString& tip)
@@ -70,33 +39,24 @@ namespace {
         return bar;
     }
 
+    bool stillUnreachable(DatabaseTrouble trouble)
+    {
+        return trouble == DatabaseTrouble::Lost || trouble == DatabaseTrouble::Busy;
+    }
+
 } // namespace
 
 StockOrderWindow::StockOrderWindow(const OrderWindowConfig& config, QWidget* parent)
-    : QWidget(parent)
-    , config(config)
+    : StockWindow(config.shell, parent)
 {
-    setObjectName(config.kind.windowName);
-    setWindowTitle(config.caption);
-    setAutoFillBackground(true);
-    layOut();
-    layOutGrids();
-    makePrintGrid();
+    layOut(config);
+    layOutErrorList();
 }
 
 StockOrderWindow::~StockOrderWindow() = default;
 
-void StockOrderWindow::layOut()
+void StockOrderWindow::layOut(const OrderWindowConfig& config)
 {
-    Text1 = greyBox("Text1");
-    Text3 = new QLineEdit;
-    Text3->setObjectName("Text3");
-    Text3->installEventFilter(this);
-    Text6 = greyBox("Text6");
-    Text6->setEnabled(false);
-    for (int i = 0; i < config.totalLabels.size(); ++i)
-        Text8 << greyBox(QString("Text8_%1").arg(i));
-
     Combo1_4 = new QComboBox;
     Combo1_4->setObjectName("Combo1_4");
     Combo1_4->setEditable(true);
@@ -112,46 +72,18 @@ void StockOrderWindow::layOut()
     }
     Command1[1]->setEnabled(false);
 
-    const QList<QStyle::StandardPixmap> icons { QStyle::SP_ArrowLeft, QStyle::SP_ArrowRight,
-        QStyle::SP_TrashIcon, QStyle::SP_DialogDiscardButton, QStyle::SP_FileDialogDetailedView };
-    for (int i = 0; i < 5; ++i) {
-        Command2[i] = new QToolButton;
-        Command2[i]->setObjectName(QString("Command2_%1").arg(i));
-        Command2[i]->setToolTip(config.toolTips[i]);
-        Command2[i]->setIcon(style()->standardIcon(icons[i]));
-        Command2[i]->setAutoRaise(true);
-        connect(Command2[i], &QToolButton::clicked, this, [this, i] { Command2_Click(i); });
-    }
-
-    // Two lamps, one over the other; the receive state is shown by neither code path yet.
-    auto* Imageonoff0 = new QLabel;
-    Imageonoff0->setObjectName("Imageonoff_0");
-    Imageonoff0->setPixmap(receiveLamp(QColor(200, 40, 40)));
-    auto* Imageonoff1 = new QLabel;
-    Imageonoff1->setObjectName("Imageonoff_1");
-    Imageonoff1->setPixmap(receiveLamp(QColor(40, 180, 60)));
-    Imageonoff1->hide();
-
-    Grid1 = new platform::Grid;
-    Grid1->setObjectName("Grid1");
     Grid3 = new platform::Grid;
     Grid3->setObjectName("Grid3");
     Grid3->setFixedHeight(errorListHeight);
-
     FlatScrollBar1 = flatBar("FlatScrollBar1", "扩大表格");
     FlatScrollBar2 = flatBar("FlatScrollBar2", "恢复表格");
     connect(FlatScrollBar1, &QScrollBar::valueChanged, this, [this] { setErrorListEnlarged(true); });
     connect(FlatScrollBar2, &QScrollBar::valueChanged, this, [this] { setErrorListEnlarged(false); });
 
-    MonthView1 = new DropCalendar(this);
-    MonthView1->setObjectName("MonthView1");
-    connect(MonthView1, &DropCalendar::chosen, this, &StockOrderWindow::calendarChosen);
-    fitter = new ClientAreaFit(this);
-
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel("条码接收状态:"));
-    top->addWidget(Imageonoff0);
-    top->addWidget(Imageonoff1);
+    top->addWidget(Imageonoff[0]);
+    top->addWidget(Imageonoff[1]);
     top->addStretch();
     top->addWidget(new QLabel(config.dayLabel));
     top->addWidget(Text3);
@@ -178,15 +110,6 @@ void StockOrderWindow::layOut()
         toolbar->addWidget(b);
     toolbar->addStretch();
     toolbar->addWidget(new QLabel("重量单位:千克（KG）"));
-
-    Frame1 = new QGroupBox("合计页");
-    Frame1->setStyleSheet("QGroupBox { color: blue; }");
-    auto* totalsRow = new QHBoxLayout(Frame1);
-    totalsRow->addStretch();
-    for (int i = 0; i < Text8.size(); ++i) {
-        totalsRow->addWidget(new QLabel(config.totalLabels[i]));
-        totalsRow->addWidget(Text8[i]);
-    }
 
     auto* bars = new QVBoxLayout;
     bars->addWidget(FlatScrollBar1);
@@ -218,50 +141,8 @@ void StockOrderWindow::layOut()
     page->addLayout(footer);
 }
 
-// Runs at every opening: another user may have logged in and the lists may have grown meanwhile.
-void StockOrderWindow::Form_Load()
+void StockOrderWindow::layOutErrorList()
 {
-    const bool may = maySave();
-    for (QWidget* w : std::initializer_list<QWidget*> { Command1[0], Command1[3], Command2[2], Command2[3] })
-        w->setEnabled(may);
-    Command1[1]->setEnabled(false);
-    Text6->setText(loginState().gyname);
-    ShowToast("", "", ToastBlack);
-    fillApprovers();
-    openOwnControls();
-}
-
-bool StockOrderWindow::maySave() const
-{
-    const QString rights = GetRights(config.kind.windowName);
-    return rights != "0" && rights != "10";
-}
-
-void StockOrderWindow::fillApprovers()
-{
-    Combo1_4->clear();
-    if (const SqlResult r = ExecSQL("select * from c_employee where bz_id=?", { QStringLiteral("1002") });
-        r && r.rs)
-        for (auto& rs = *r.rs; !rs.eof(); rs.MoveNext())
-            Combo1_4->addItem(
-                IdNameComboItem(rs.value("emp_id").toString(), rs.value("emp_name").toString(), codeWidth));
-    Combo1_4->setCurrentIndex(-1);
-    Combo1_4->setEditText(approverPrompt);
-}
-
-void StockOrderWindow::layOutGrids()
-{
-    // Widths in the grid's units from the designed grid width of 14895 twips.
-    platform::SheetModel& sheet = Grid1->sheet();
-    sheet.setCols(OrderColCount);
-    sheet.setRows(1);
-    const int W = int(std::nearbyint(14895 / 151.0));
-    for (int c = 0; c < OrderColCount; ++c) {
-        sheet.setCellText(0, c, config.grid.captions[c]);
-        sheet.setColumnWidth(c, c == 0 || c >= OrderColStatus ? 0 : c == OrderColStatusName ? 80 : W);
-        sheet.setColumnLocked(c, true);
-    }
-    sheet.setShadingColor1(platform::bgrFromColor(QColor(239, 243, 255)));
     platform::SheetModel& errors = Grid3->sheet();
     errors.setCols(6);
     errors.setRows(1);
@@ -276,22 +157,26 @@ void StockOrderWindow::layOutGrids()
     }
 }
 
-QString StockOrderWindow::orderNumber() const
+QList<QWidget*> StockOrderWindow::savingButtons() const
 {
-    return Text1->text();
+    return { Command1[0], Command1[3] };
 }
 
-void StockOrderWindow::setOrderNumber(const QString& number)
+// An opening starts with an empty error list and the approver to pick.
+void StockOrderWindow::openOwnControls()
 {
-    Text1->setText(number);
+    Grid3->sheet().setRows(1);
+    fillApprovers();
 }
 
-bool StockOrderWindow::drawOrderNumber()
+// On this station's waiting order the window shows the lines that wait and offers to book them
+// (or to import the rest).
+void StockOrderWindow::showOpenedOrder(OrderSession::Opening opening)
 {
-    const auto number = config.nextNumber(day, loginState().station_no);
-    if (number)
-        Text1->setText(*number);
-    return number.has_value();
+    const bool resumed = opening == OrderSession::Opening::Resumed;
+    if (resumed)
+        reloadOrderGrid(config.kind.waiting);
+    Command1[1]->setEnabled(resumed);
 }
 
 QString StockOrderWindow::approverName() const
@@ -300,43 +185,10 @@ QString StockOrderWindow::approverName() const
     return text == approverPrompt ? QString() : text;
 }
 
-void StockOrderWindow::reloadOrderGrid(const QString& status)
+void StockOrderWindow::fillApprovers()
 {
-    const auto fill = loadOrderGrid(config.grid, Text1->text(), loginState().station_no, status);
-    if (!fill)
-        return; // ExecSQL has said why; grid and totals keep the last fill
-    platform::SheetModel& sheet = Grid1->sheet();
-    {
-        platform::SheetModel::Batch batch(sheet);
-        sheet.setRows(1);
-        sheet.setRows(int(fill->rows.size()) + 1);
-        for (int i = 0; i < fill->rows.size(); ++i) {
-            const QStringList& row = fill->rows[i];
-            for (int c = 1; c < OrderColCount; ++c)
-                sheet.setCellText(i + 1, c, row[c]);
-            if (!row[OrderColStatusName].isEmpty())
-                sheet.setCellTextColor(i + 1, OrderColStatusName, 0x0000FF);
-        }
-    }
-    for (int i = 0; i < Text8.size(); ++i)
-        Text8[i]->setText(fill->totals.value(i, "0"));
-}
-
-QList<OrderLine> StockOrderWindow::orderLines() const
-{
-    QList<OrderLine> lines;
-    const platform::SheetModel& sheet = Grid1->sheet();
-    for (int r = 1; r < sheet.rows(); ++r)
-        lines << OrderLine { sheet.cellText(r, OrderColSerial), sheet.cellText(r, OrderColStatus) };
-    return lines;
-}
-
-QStringList StockOrderWindow::totals() const
-{
-    QStringList texts;
-    for (const QLineEdit* t : Text8)
-        texts << t->text();
-    return texts;
+    fillIdNameList(Combo1_4, "select * from c_employee where bz_id=?", { QStringLiteral("1002") }, "emp_id",
+        "emp_name", approverPrompt);
 }
 
 void StockOrderWindow::setErrorList(const QList<ImportRejection>& rejections)
@@ -361,38 +213,27 @@ void StockOrderWindow::Command1_Click(int index)
     ShowToast("", "", ToastBlack);
     switch (index) {
     case 0:
-        if (!refusedWithoutRights())
-            importOrder(serialsToImport());
+        importOrder();
         break;
     case 1:
         bookCurrentOrder();
         break;
     case 2:
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            frame->close();
-        else
-            close();
+        exitWindow();
         break;
     case 3:
-        if (!refusedWithoutRights())
-            startNewOrder();
+        startNewOrder();
         break;
     }
 }
 
-// Import and new order need the maintenance right at the click, not only at the opening.
-bool StockOrderWindow::refusedWithoutRights()
-{
-    if (maySave())
-        return false;
-    Command1[0]->setEnabled(false);
-    Command1[3]->setEnabled(false);
-    return true;
-}
-
 std::optional<QStringList> StockOrderWindow::serialsToImport()
 {
-    const QString path = FetchCollectedFile(loginState().myapppath, config.kind.pickTitle);
+    {
+        GeneratorWait wait(this);
+        RunGenerator(loginState().myapppath);
+    }
+    const QString path = CollectedFileOrPick(config.kind.pickTitle);
     if (path.isEmpty()) {
         ShowToast("用户取消，没有选择导入文本！", "", ToastRed);
         return std::nullopt;
@@ -412,166 +253,110 @@ std::optional<QStringList> StockOrderWindow::serialsToImport()
     return file.serials;
 }
 
-void StockOrderWindow::importOrder(const std::optional<QStringList>& serials)
+void StockOrderWindow::importOrder()
 {
-    if (!serials || orderNumber().isEmpty())
+    if (!session.hasNumber()) {
+        ShowToast(config.kind.noNumber, config.kind.noNumberHint, ToastRed);
         return;
-    const ImportOutcome outcome
-        = stageSerials(config.kind, *serials, { orderNumber(), day, loginState().station_no, Text6->text() });
+    }
+    if (refusedWithoutSaveRights())
+        return;
+    const auto serials = serialsToImport();
+    if (!serials)
+        return;
+    const ImportOutcome outcome = session.import(*serials);
     setErrorList(outcome.rejections);
-    hxsrk = 1;
-    reloadOrderGrid(config.kind.staged);
-    if (orderLines().isEmpty()) {
-        hxsrk = 0;
+    if (!stillUnreachable(outcome.trouble))
+        reloadOrderGrid(config.kind.waiting);
+    Command1[1]->setEnabled(session.pending());
+    if (outcome.stopped()) {
+        // What was staged stays on the order; the rest is imported with the next click.
+        ShowToast("数据导入没有完成！",
+            QString("%1，还有%2笔货物没有导入，请稍后再导入").arg(troubleText(outcome.trouble)).arg(outcome.left),
+            ToastRed);
+        return;
+    }
+    if (!session.pending()) {
         ShowToast(config.kind.noGoods, "", ToastRed);
         return;
     }
     ShowToast("数据已经导入！", "", ToastRed);
-    Command1[1]->setEnabled(true);
     Command1[0]->setEnabled(false);
 }
 
 void StockOrderWindow::bookCurrentOrder()
 {
-    const BookingOutcome outcome
-        = bookOrder(config.kind, { orderNumber(), approverName(), customer() }, orderLines());
+    const BookingOutcome outcome = session.book(approverName(), customer(), orderLines());
     if (outcome.refused)
         return;
-    for (const int i : outcome.booked)
-        Grid1->sheet().setCellText(i + 1, OrderColStatusName, config.kind.bookedMark);
-    // Lines that could not be booked stay staged, and the order stays open for another try.
-    Command1[1]->setEnabled(outcome.pending);
-    hxsrk = outcome.pending ? 1 : 0;
-    afterBooking(outcome);
+    markBooked(outcome.booked, config.kind.bookedMark);
+    // Lines the booking did not reach stay staged, and the order stays open for another try.
+    Command1[1]->setEnabled(session.pending());
+    if (outcome.trouble == DatabaseTrouble::None)
+        afterBooking(outcome);
 }
 
 void StockOrderWindow::startNewOrder()
 {
-    if (hxsrk == 1) {
+    if (session.pending()) {
         ShowToast(config.kind.pending, config.kind.pendingNewOrder, ToastRed);
         return;
     }
-    drawOrderNumber();
-    Command1[0]->setEnabled(true);
-    Grid1->sheet().setRows(1);
-    setErrorList({});
+    if (refusedWithoutSaveRights())
+        return;
+    if (!session.hasNumber()) {
+        openOrder(); // opened without a number: this station's waiting order, or a new one
+    } else {
+        if (!session.renew())
+            return;
+        showOrderNumber();
+        clearOrderGrid();
+        Grid3->sheet().setRows(1);
+    }
+    Command1[0]->setEnabled(session.hasNumber());
     Combo1_4->setCurrentIndex(-1);
     Combo1_4->setEditText(QString());
-    clearCustomer();
-    for (QLineEdit* t : Text8)
-        t->setText("0");
+    clearOwnFields();
 }
 
-void StockOrderWindow::Command2_Click(int index)
+void StockOrderWindow::deleteOrUndo(int index)
 {
-    ShowToast("", "", ToastBlack);
-    // Undo needs today's date and full rights at this very click.
-    const bool mayUndo = undoAllowed(config.kind, Text3->text());
-    Command2[2]->setEnabled(mayUndo);
-    Command2[3]->setEnabled(mayUndo);
-    switch (index) {
-    case 0:
-    case 1:
-        browse(index == 0 ? -1 : 1);
-        break;
-    case 2:
-        if (mayUndo)
-            undoOrder();
-        break;
-    case 3:
-        if (mayUndo)
-            undoLine();
-        break;
-    case 4:
-        printOrder();
-        break;
-    }
-}
-
-// The print grid as designed: five columns, thirty rows; each print rebuilds it from Grid1.
-void StockOrderWindow::makePrintGrid()
-{
-    Grid2 = new platform::Grid(this);
-    Grid2->setObjectName("Grid2");
-    Grid2->sheet().setCols(5);
-    Grid2->sheet().setRows(30);
-    Grid2->hide();
-    connect(Grid2, &platform::Grid::afterSort, this, &StockOrderWindow::Grid2_AfterSort);
-}
-
-// Printing tests neither the pending flag nor the rights; the user prints from the preview.
-void StockOrderWindow::printOrder()
-{
-    buildOrderSheet(Grid2->sheet(), Grid1->sheet(), config.sheet(totals()), platform::clock().now().date(),
-        loginState().gyname);
-    Grid2->printPreview(100);
-}
-
-// The print grid's event fills the order grid from the order's report template.
-void StockOrderWindow::Grid2_AfterSort(int)
-{
-    LoadReport(Grid1->sheet(), config.reportCode);
-}
-
-void StockOrderWindow::browse(int step)
-{
-    if (const auto shown = browseOrder(config.kind, orderNumber(), step, hxsrk == 1)) {
-        setOrderNumber(*shown);
-        reloadOrderGrid();
-    }
+    if (index == 2)
+        undoOrder();
+    else
+        undoLine();
 }
 
 void StockOrderWindow::undoOrder()
 {
     if (orderLines().isEmpty())
         return;
-    if (!undoWholeOrder(
-            config.kind, orderNumber(), Grid1->sheet().cellText(1, OrderColClerk), Text6->text()))
+    if (!undoWholeOrder(config.kind, session.number(), Grid1->sheet().cellText(1, OrderColClerk),
+            loginState().gyname))
         return;
     reloadOrderGrid();
-    const bool staged = holdsStagedLines();
-    Command1[1]->setEnabled(staged);
-    Command1[0]->setEnabled(maySave());
-    hxsrk = staged ? 1 : 0;
+    session.readPending(session.pending());
+    Command1[1]->setEnabled(session.pending());
+    Command1[0]->setEnabled(session.maySave());
 }
 
 void StockOrderWindow::undoLine()
 {
     const int r = Grid1->activeRow();
-    if (!orderLines().isEmpty() && r >= 1) {
-        const platform::SheetModel& sheet = Grid1->sheet();
-        if (!undoOrderLine(config.kind, orderNumber(), sheet.cellText(r, OrderColSerial),
-                sheet.cellText(r, OrderColClerk), Text6->text()))
-            return;
-        reloadOrderGrid();
-    }
-    if (!holdsStagedLines())
-        hxsrk = 0;
-}
-
-bool StockOrderWindow::holdsStagedLines() const
-{
-    const QList<OrderLine> lines = orderLines();
-    return std::any_of(
-        lines.begin(), lines.end(), [this](const OrderLine& l) { return l.status == config.kind.staged; });
+    if (orderLines().isEmpty() || r < 1)
+        return;
+    const platform::SheetModel& sheet = Grid1->sheet();
+    if (!undoOrderLine(config.kind, session.number(), sheet.cellText(r, OrderColSerial),
+            sheet.cellText(r, OrderColClerk), loginState().gyname))
+        return;
+    reloadOrderGrid();
+    session.readPending(session.pending());
 }
 
 void StockOrderWindow::Combo1_Click()
 {
     ShowToast("", "", ToastBlack);
     Combo1_4->setEditText(comboItemName(Combo1_4->currentText(), codeWidth));
-}
-
-void StockOrderWindow::calendarChosen(const QDate& chosen)
-{
-    // A new day means a new order number; staged items would lose their order.
-    if (hxsrk == 1) {
-        ShowToast(config.kind.pending, config.kind.pendingNewOrder, ToastRed);
-        return;
-    }
-    day = chosen;
-    Text3->setText(dayText(day));
-    drawOrderNumber();
 }
 
 void StockOrderWindow::setErrorListEnlarged(bool on)
@@ -586,51 +371,6 @@ void StockOrderWindow::setErrorListEnlarged(bool on)
         Grid3->setFixedHeight(errorListHeight);
     }
     page->setStretchFactor(errorArea, on ? 1 : 0);
-}
-
-// Date and order number are set when the window opens, never by a resize: staged items keep
-// the order they were staged on.
-void StockOrderWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    fitter->fit();
-    if (!freshOpen)
-        return;
-    freshOpen = false;
-    Form_Load();
-    day = platform::clock().now().date();
-    Text3->setText(dayText(day));
-    drawOrderNumber();
-    Grid1->sheet().setRows(1);
-    Grid3->sheet().setRows(1);
-    for (QLineEdit* t : Text8)
-        t->setText("0");
-}
-
-void StockOrderWindow::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    PaintGradient(this, 100, 255, 0, 40, 60, -3.0);
-}
-
-void StockOrderWindow::closeEvent(QCloseEvent* event)
-{
-    if (hxsrk == 1) {
-        ShowToast(config.kind.pending, config.kind.pendingClose, ToastRed);
-        event->ignore();
-        return;
-    }
-    MonthView1->hide();
-    ShowToast("", "", ToastBlack);
-    freshOpen = true;
-    event->accept();
-}
-
-bool StockOrderWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonPress && watched == Text3)
-        MonthView1->dropBelow(Text3, day);
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace korvell

@@ -2,7 +2,6 @@
 
 #include "desktop/data/toast.h"
 #include "desktop/stock/movementsheets.h"
-#include "desktop/stock/numbering.h"
 #include "desktop/stock/returnsource.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/clock.h"
@@ -26,20 +25,21 @@ namespace {
     const QString wholeOrderCaption = QStringLiteral("整单退库");
 
     const OrderWindowConfig returnWindow {
-        .kind = ReturnOrders,
-        .grid = ReturnGrid,
-        .caption = "已出库货物退库操作",
+        .shell = {
+            .kind = ReturnOrders,
+            .grid = ReturnGrid,
+            .caption = "已出库货物退库操作",
+            .toolTips = { "上一张退库单", "下一张退库单", "全部删除该单货物", "单笔删除退库货物", "打印退库单" },
+            .totalLabels = { "总数量:", "总净量:" },
+            .sheet = returnSheetLayout,
+            .reportCode = "tkreport",
+        },
         .dayLabel = "退库日期:",
         .numberLabel = "退库单号:",
         .heading = "货 物 退 库 单 信 息",
         .approverLabel = "退库审核:",
         .errorListLabel = "错误退货编号列表",
-        .toolTips = { "上一张退库单", "下一张退库单", "全部删除该单货物", "单笔删除退库货物", "打印退库单" },
         .commands = { importCaption, "货物退库", "退出", "新退库单" },
-        .totalLabels = { "总数量:", "总净量:" },
-        .nextNumber = NextReturnOrderNo,
-        .sheet = returnSheetLayout,
-        .reportCode = "tkreport",
     };
 
     QDateEdit* datePicker(const QString& name, const QDate& day)
@@ -111,8 +111,21 @@ tkform::tkform(QWidget* parent)
 
 void tkform::openOwnControls()
 {
+    StockOrderWindow::openOwnControls();
     Text2->clear();
     Frame2->hide();
+}
+
+// A source order is taken back once: after booking and on a new order the import reads the
+// collected file again, as its caption says.
+void tkform::clearOwnFields()
+{
+    Text2->clear();
+}
+
+void tkform::afterBooking(const BookingOutcome&)
+{
+    Text2->clear();
 }
 
 QString tkform::sourceOrder() const

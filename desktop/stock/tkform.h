@@ -24,6 +24,8 @@ protected:
     void openOwnControls() override;
     void resizeEvent(QResizeEvent* event) override;
     std::optional<QStringList> serialsToImport() override;
+    void clearOwnFields() override;
+    void afterBooking(const BookingOutcome& outcome) override;
 
 private:
     void Command3_Click();

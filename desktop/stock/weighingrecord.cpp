@@ -1,7 +1,6 @@
 #include "desktop/stock/weighingrecord.h"
 
 #include "desktop/data/execsql.h"
-#include "desktop/data/toast.h"
 #include "desktop/stock/decimaltext.h"
 #include "desktop/stock/numbering.h"
 #include "platform/ui/clock.h"
@@ -10,36 +9,37 @@ namespace korvell {
 
 namespace {
 
-    std::optional<Decimal> requireWeight(const QString& text, const QString& what)
+    WeighingOutcome notStored(const QString& why)
     {
-        const auto weight = weightOf(text);
-        if (!weight)
-            ShowToast(what + "不是数字，本次称重未保存！", what + ": \"" + text + "\"", ToastRed);
-        return weight;
+        return { std::nullopt, why };
+    }
+
+    QString againAfter(DatabaseTrouble trouble)
+    {
+        return troubleText(trouble) + QStringLiteral("，请重新称重");
     }
 
 } // namespace
 
-std::optional<WeighedItem> SaveWeighingRecord(const WeighingEntry& e)
+WeighingOutcome SaveWeighingRecord(const WeighingEntry& e)
 {
-    const auto gross = requireWeight(e.gross, "当前重量");
-    const auto tare = gross ? requireWeight(e.tare, "包装自重") : std::nullopt;
-    if (!gross || !tare)
-        return std::nullopt;
+    const auto gross = weightOf(e.gross);
+    if (!gross)
+        return notStored(QStringLiteral("当前重量不是数字，请重新称重"));
+    const auto tare = weightOf(e.tare);
+    if (!tare)
+        return notStored("包装自重\"" + e.tare + "\"不是数字，请检查产品资料");
     const auto net = gross->minus(*tare);
-    if (!net || !isStorableWeight(*net)) {
-        ShowToast("净重超出范围，本次称重未保存！", "当前重量: \"" + e.gross + "\" 包装自重: \"" + e.tare + "\"",
-            ToastRed);
-        return std::nullopt;
-    }
+    if (!net || !isStorableWeight(*net))
+        return notStored("净重超出范围（包装自重" + e.tare + "），请重新称重");
     const auto specCode = SpecCode(e.spec);
-    if (!specCode) {
-        ShowToast("产品规格不是数字，本次称重未保存！", "产品规格: \"" + e.spec + "\"", ToastRed);
-        return std::nullopt;
-    }
-    const auto countNum = count_num(e.day, e.station);
+    if (!specCode)
+        return notStored("产品规格\"" + e.spec + "\"不是数字，请检查产品资料");
+    DatabaseTrouble trouble = DatabaseTrouble::None;
+    const auto countNum = count_num(e.day, e.station, &trouble);
     if (!countNum)
-        return std::nullopt;
+        return notStored(trouble == DatabaseTrouble::None ? QStringLiteral("无法产生货物序号，请重新称重")
+                                                          : againAfter(trouble));
 
     WeighedItem item;
     item.count_num = *countNum;
@@ -55,8 +55,8 @@ std::optional<WeighedItem> SaveWeighingRecord(const WeighingEntry& e)
                 gross->text(), item.net, e.producer.trimmed(), e.team.trimmed(), e.machineGroup.trimmed(),
                 e.auditor.trimmed(), e.inspector.trimmed(), e.weigher, sqlDate(e.day), e.station });
     if (!r)
-        return std::nullopt;
-    return item;
+        return notStored(againAfter(troubleOf(r)));
+    return { item, {} };
 }
 
 } // namespace korvell

@@ -26,9 +26,17 @@ struct WeighedItem {
     QString net; // gross - tare, exact, as plain decimal text
 };
 
-// Stores the item. Nothing is stored (and a toast says why) when the gross weight or tare is no
-// weight (weightOf) or the net weight leaves the weights' range, when the product size is not a
-// number, when no number can be made, or when the insert fails.
-std::optional<WeighedItem> SaveWeighingRecord(const WeighingEntry& entry);
+struct WeighingOutcome {
+    std::optional<WeighedItem> item;
+    QString why; // when nothing was stored: why, and what to do, in the system's words
+
+    explicit operator bool() const { return item.has_value(); }
+    const WeighedItem* operator->() const { return &*item; }
+};
+
+// Stores the item. Nothing is stored when the gross weight or tare is no weight (weightOf) or the
+// net weight leaves the weights' range, when the product size is not a number, when no number can
+// be made, or when the insert fails; the window tells the operator.
+WeighingOutcome SaveWeighingRecord(const WeighingEntry& entry);
 
 } // namespace korvell

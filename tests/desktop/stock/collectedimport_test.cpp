@@ -22,7 +22,8 @@ protected:
 TEST_P(CollectedImport, ReadsWhatTheGeneratorSaved)
 {
     testsupport::installFakeGenerator(db->programFolder(), home, "20A\r\nnoise\r\n20B");
-    const QString path = FetchCollectedFile(db->programFolder(), StockOutOrders.pickTitle);
+    RunGenerator(db->programFolder());
+    const QString path = CollectedFileOrPick(StockOutOrders.pickTitle);
     EXPECT_EQ(path, platform::collectedDataFilePath());
     const CollectedFile file = readCollectedFile(path);
     EXPECT_EQ(file.state, CollectedFile::State::Read);
@@ -35,9 +36,10 @@ TEST_P(CollectedImport, MissingFileIsPickedOrCancelled)
     // No generator in the folder: the import goes on to the file.
     const QString picked = testsupport::writeFile(home.path() + "/picked.txt", "");
     dialogs.fileNames = { picked };
-    EXPECT_EQ(FetchCollectedFile(db->programFolder(), ReturnOrders.pickTitle), picked);
+    RunGenerator(db->programFolder());
+    EXPECT_EQ(CollectedFileOrPick(ReturnOrders.pickTitle), picked);
     EXPECT_EQ(readCollectedFile(picked).state, CollectedFile::State::Empty);
-    EXPECT_EQ(FetchCollectedFile(db->programFolder(), StockOutOrders.pickTitle), "");
+    EXPECT_EQ(CollectedFileOrPick(StockOutOrders.pickTitle), "");
     EXPECT_EQ(dialogs.fileDialogs,
         (QStringList { "在指定的位置没有发现文件用户自己打开文件", "打开文件" }));
     EXPECT_EQ(readCollectedFile(home.path() + "/none.txt").state, CollectedFile::State::Unreadable);

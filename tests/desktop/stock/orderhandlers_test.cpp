@@ -1,55 +1,45 @@
 // The work behind the buttons of the stock-out and returns windows, offscreen, against a real
 // database: import through a stand-in generator, booking, new order, browsing, undo, printing.
+#include "desktop/data/connection.h"
+#include "desktop/data/dsn.h"
 #include "desktop/data/loginstate.h"
 #include "desktop/stock/ckform.h"
 #include "desktop/stock/tkform.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/collecteddatafile.h"
+#include "platform/ui/processes.h"
+#include "formdriving.h"
 #include "stockitems.h"
 #include "tests/support/application.h"
 #include "tests/support/files.h"
 #include "tests/support/fakegenerator.h"
 #include "tests/support/fixedclock.h"
+#include "tests/support/lockholder.h"
 #include "tests/support/pdfprinters.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testdatabase.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 
 using namespace korvell;
+using stocktest::child;
+using stocktest::click;
+using stocktest::enabled;
 using stocktest::statusOf;
+using stocktest::text;
 
 namespace {
 
 const QString firstOrder = "2006081010001";
-
-template <typename T> T* child(QWidget* form, const QString& name)
-{
-    T* w = form->findChild<T*>(name);
-    EXPECT_TRUE(w) << name.toStdString();
-    return w;
-}
-
-void click(QWidget* form, const QString& name)
-{
-    child<QAbstractButton>(form, name)->click();
-}
-
-bool enabled(QWidget* form, const QString& name)
-{
-    return child<QAbstractButton>(form, name)->isEnabled();
-}
-
-QString text(QWidget* form, const QString& name)
-{
-    return child<QLineEdit>(form, name)->text();
-}
 
 bool item(const QString& serial, const QString& status, const QString& ck = {}, const QString& tk = {},
     qint64 count = 10001)
@@ -57,6 +47,44 @@ bool item(const QString& serial, const QString& status, const QString& ck = {}, 
     return stocktest::insertItem({ .serialno = serial, .groupno = firstOrder, .status = status,
         .count_num = count, .ck_groupno = ck, .ck_station = "1", .tk_groupno = tk, .tk_station = "1" });
 }
+
+// The generator as a clerk meets it: while it runs, the clerk clicks at the stock window's buttons;
+// when it ends, it has saved the collected serial numbers.
+class ClickedAtGenerator final : public platform::Processes {
+public:
+    ClickedAtGenerator(QWidget* form, QByteArray collected)
+        : form(form)
+        , collected(std::move(collected))
+    {
+        previous = platform::setProcesses(this);
+    }
+    ~ClickedAtGenerator() override { platform::setProcesses(previous); }
+
+    bool startAndWait(const QString&, const QStringList&) override
+    {
+        ++runs;
+        waitShown = !form->isEnabled();
+        testsupport::writeFile(platform::collectedDataFilePath(), collected);
+        for (const char* name : { "Command1_1", "Command1_0", "Command1_2" }) {
+            auto* button = form->findChild<QAbstractButton*>(name);
+            const QPointF at = QRectF(button->rect()).center();
+            for (const QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease })
+                QCoreApplication::postEvent(button,
+                    new QMouseEvent(type, at, button->mapToGlobal(at), Qt::LeftButton,
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier));
+        }
+        return true;
+    }
+    bool startDetached(const QString&, const QStringList&) override { return false; }
+
+    int runs = 0;
+    bool waitShown = false;
+
+private:
+    QWidget* form;
+    QByteArray collected;
+    platform::Processes* previous = nullptr;
+};
 
 } // namespace
 
@@ -115,7 +143,7 @@ TEST_P(OrderHandlers, StockOutImportsBooksAndStartsANewOrder)
     EXPECT_EQ(cell(form.get(), "Grid3", 2, 5), "该产品不在库中");
     EXPECT_FALSE(enabled(form.get(), "Command1_0"));
     EXPECT_TRUE(enabled(form.get(), "Command1_1"));
-    EXPECT_EQ(form->hxsrk, 1);
+    EXPECT_EQ(form->hxsrk(), 1);
 
     click(form.get(), "Command1_3");
     EXPECT_EQ(toasts.last(), "本出库单有货物待出库！|请出库后产生新的出库单！！|1");
@@ -134,7 +162,7 @@ TEST_P(OrderHandlers, StockOutImportsBooksAndStartsANewOrder)
     EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { "将出库单号为" + firstOrder + "的产品出库" }), 1);
     EXPECT_EQ(cell(form.get(), "Grid1", 1, 6), "已出库");
     EXPECT_FALSE(enabled(form.get(), "Command1_1"));
-    EXPECT_EQ(form->hxsrk, 0);
+    EXPECT_EQ(form->hxsrk(), 0);
     EXPECT_TRUE(printers.files.isEmpty()); // no print mark
 
     click(form.get(), "Command1_3");
@@ -160,7 +188,7 @@ TEST_P(OrderHandlers, ImportWithoutAFileOrWithoutGoods)
     testsupport::installFakeGenerator(loginState().myapppath, home, "READY\r\n19\r\n");
     click(form.get(), "Command1_0");
     EXPECT_EQ(toasts.last(), "没有符合条件的出库货物！||1");
-    EXPECT_EQ(form->hxsrk, 0);
+    EXPECT_EQ(form->hxsrk(), 0);
     EXPECT_TRUE(enabled(form.get(), "Command1_0"));
 }
 
@@ -180,13 +208,13 @@ TEST_P(OrderHandlers, ReturnsTakeBackAWholeOrderAndKeepTheBookedLines)
     EXPECT_EQ(statusOf("20A"), "01");
     EXPECT_EQ(cell(form.get(), "Grid1", 1, 6), "已经退库");
     EXPECT_EQ(testsupport::rowCount("c_log", "logmsg like ?", { "将退库单号为%的产品退回仓库" }), 1);
-    EXPECT_EQ(form->hxsrk, 0);
+    EXPECT_EQ(form->hxsrk(), 0);
 }
 
 TEST_P(OrderHandlers, BrowsingAndUndoWithTheOwnerTestAndTheDayGate)
 {
     ASSERT_TRUE(item("20A", "10", "2006081010001", {}, 10001));
-    ASSERT_TRUE(item("20B", "31", "2006081010002", {}, 10002));
+    ASSERT_TRUE(item("20B", "10", "2006081010002", {}, 10002));
     ExecSQL("update c_proc_main set ck_op_emp='系统管理员' where serialno='20A'");
     ExecSQL("update c_proc_main set ck_op_emp='别人' where serialno='20B'");
     auto form = open<ckform>();
@@ -197,7 +225,7 @@ TEST_P(OrderHandlers, BrowsingAndUndoWithTheOwnerTestAndTheDayGate)
     EXPECT_EQ(text(form.get(), "Text1"), "2006081010002");
     click(form.get(), "Command2_2");
     EXPECT_EQ(toasts.last(), "该单货物不是您出库的！|您无权删除！|1");
-    EXPECT_EQ(statusOf("20B"), "31");
+    EXPECT_EQ(statusOf("20B"), "10");
 
     click(form.get(), "Command2_0");
     EXPECT_EQ(text(form.get(), "Text1"), firstOrder);
@@ -217,7 +245,7 @@ TEST_P(OrderHandlers, BrowsingAndUndoWithTheOwnerTestAndTheDayGate)
     EXPECT_EQ(toasts.last(), "该出库单数据已经全部删除！|自动退回总库|1");
     EXPECT_EQ(statusOf("20A"), "00");
     EXPECT_EQ(rows(form.get(), "Grid1"), 1);
-    EXPECT_EQ(form->hxsrk, 0);
+    EXPECT_EQ(form->hxsrk(), 0);
 }
 
 TEST_P(OrderHandlers, UndoLineClearsThePendingFlagWithTheLastLine)
@@ -227,12 +255,12 @@ TEST_P(OrderHandlers, UndoLineClearsThePendingFlagWithTheLastLine)
     auto form = open<tkform>();
     ExecSQL("update c_proc_main set proc_sts='10' where serialno='20A'");
     click(form.get(), "Command1_0");
-    ASSERT_EQ(form->hxsrk, 1);
+    ASSERT_EQ(form->hxsrk(), 1);
     child<platform::Grid>(form.get(), "Grid1")->setActiveCell(1, 1);
     click(form.get(), "Command2_3");
     EXPECT_EQ(toasts.last(), "该笔货物数据已经删除！|仍然变为出库状态|1");
     EXPECT_EQ(statusOf("20A"), "10");
-    EXPECT_EQ(form->hxsrk, 0);
+    EXPECT_EQ(form->hxsrk(), 0);
     EXPECT_TRUE(form->close());
 }
 
@@ -263,6 +291,247 @@ TEST_P(OrderHandlers, PrintAtOnceAfterBookingAndPrintedTwiceOneTotalsRow)
     EXPECT_EQ(sheet.rows(), 4);
     EXPECT_EQ(sheet.cellText(1, 6), "已出库");
     EXPECT_EQ(printers.previewZooms, (QList<int> { 100, 100, 100 }));
+}
+
+TEST_P(OrderHandlers, ClicksMadeWhileTheGeneratorRunsAreDropped)
+{
+    ASSERT_TRUE(item("20A", "00", {}, {}, 10001));
+    ASSERT_TRUE(item("20B", "00", {}, {}, 10002));
+    auto form = open<ckform>();
+    chooseApprover(form.get());
+    child<QComboBox>(form.get(), "Combo2")->setEditText("客户甲");
+    ClickedAtGenerator generator(form.get(), "20A\r\n20B\r\n");
+    click(form.get(), "Command1_0");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(generator.runs, 1);
+    EXPECT_TRUE(generator.waitShown) << "the window shows that it waits";
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_EQ(statusOf("20A"), "31") << "staged, shown, not booked";
+    EXPECT_EQ(rows(form.get(), "Grid1"), 3);
+    EXPECT_EQ(testsupport::rowCount("c_log"), 0);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(toasts.last(), "数据已经导入！||1");
+}
+
+TEST_P(OrderHandlers, AnImportCutShortSaysWhatIsLeftAndTheOrderWaits)
+{
+    const QStringList serials { "20A", "20B", "20C", "20D" };
+    for (int i = 0; i < serials.size(); ++i)
+        ASSERT_TRUE(item(serials[i], "00", {}, {}, 10001 + i));
+    ASSERT_TRUE(stocktest::failUpdatesOf("20C"));
+    testsupport::installFakeGenerator(loginState().myapppath, home, "20A\r\n20B\r\n20C\r\n20D\r\n");
+    auto form = open<ckform>();
+    {
+        stocktest::ServerStaysAway away;
+        click(form.get(), "Command1_0");
+        const QString why = GetParam() == Backend::SQLite ? "数据库发生错误" : "数据库连接中断";
+        EXPECT_EQ(toasts.last(), "数据导入没有完成！|" + why + "，还有2笔货物没有导入，请稍后再导入|1");
+        EXPECT_EQ(form->hxsrk(), 1) << "staged items wait on the order";
+        click(form.get(), "Command1_3");
+        EXPECT_EQ(toasts.last(), "本出库单有货物待出库！|请出库后产生新的出库单！！|1");
+        EXPECT_FALSE(form->close());
+    }
+    EXPECT_EQ(statusOf("20B"), "31");
+    EXPECT_EQ(statusOf("20C"), "00");
+    EXPECT_EQ(statusOf("20D"), "00");
+    ASSERT_TRUE(stocktest::stopFailingUpdates());
+
+    // The server is back: the rest is imported onto the same order and the whole order booked.
+    EXPECT_TRUE(enabled(form.get(), "Command1_0"));
+    click(form.get(), "Command1_0");
+    EXPECT_EQ(statusOf("20D"), "31");
+    EXPECT_EQ(rows(form.get(), "Grid1"), 5);
+    chooseApprover(form.get());
+    child<QComboBox>(form.get(), "Combo2")->setEditText("客户甲");
+    click(form.get(), "Command1_1");
+    for (const QString& s : serials)
+        EXPECT_EQ(statusOf(s), "10") << s.toStdString();
+    EXPECT_EQ(form->hxsrk(), 0);
+}
+
+TEST_P(OrderHandlers, ABookingCutShortSaysWhatIsLeftAndTheOrderWaits)
+{
+    for (const auto& [serial, count] : { std::pair { "20A", 10003 }, std::pair { "20B", 10002 }, std::pair { "20C", 10001 } })
+        ASSERT_TRUE(item(serial, "00", {}, {}, count));
+    testsupport::installFakeGenerator(loginState().myapppath, home, "20A\r\n20B\r\n20C\r\n");
+    auto form = open<tkform>();
+    ExecSQL("update c_proc_main set proc_sts='10'");
+    click(form.get(), "Command1_0");
+    ASSERT_EQ(rows(form.get(), "Grid1"), 4);
+    chooseApprover(form.get());
+    ASSERT_TRUE(stocktest::failUpdatesOf("20B"));
+    {
+        stocktest::ServerStaysAway away;
+        click(form.get(), "Command1_1");
+        const QString why = GetParam() == Backend::SQLite ? "数据库发生错误" : "数据库连接中断";
+        EXPECT_EQ(toasts.last(), "货物退库没有全部完成！|" + why + "，还有2笔货物未退库，请稍后再点击货物退库|1");
+        EXPECT_EQ(form->hxsrk(), 1);
+        EXPECT_FALSE(form->close());
+    }
+    ASSERT_TRUE(stocktest::stopFailingUpdates());
+    EXPECT_EQ(statusOf("20B"), "32");
+    EXPECT_EQ(statusOf("20C"), "32") << "nothing is tried after the stop";
+    EXPECT_EQ(testsupport::rowCount("c_log"), 0) << "logged once the order is booked";
+    click(form.get(), "Command1_1");
+    EXPECT_EQ(toasts.last(), "本单数据已经全部退库！||1");
+    for (const char* s : { "20A", "20B", "20C" })
+        EXPECT_EQ(statusOf(s), "01") << s;
+    EXPECT_EQ(form->hxsrk(), 0);
+}
+
+TEST_P(OrderHandlers, ALockedTableStopsTheBookingAtOnce)
+{
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(item(QString("20%1").arg(i), "00", {}, {}, 10001 + i));
+    testsupport::installFakeGenerator(loginState().myapppath, home, "200\r\n201\r\n202\r\n");
+    auto form = open<ckform>();
+    click(form.get(), "Command1_0");
+    chooseApprover(form.get());
+    child<QComboBox>(form.get(), "Combo2")->setEditText("客户甲");
+    {
+        testsupport::LockHolder holder(GetConnString(), "c_proc_main");
+        ASSERT_TRUE(holder.holding());
+        QElapsedTimer waited;
+        waited.start();
+        click(form.get(), "Command1_1");
+        EXPECT_LT(waited.elapsed(), 2 * lockWaitMilliseconds);
+        EXPECT_EQ(toasts.last(), "货物出库没有全部完成！|数据被其他工作站占用，还有3笔货物未出库，请稍后再点击货物出库|1");
+        EXPECT_EQ(form->hxsrk(), 1);
+        EXPECT_TRUE(enabled(form.get(), "Command1_1"));
+    }
+    click(form.get(), "Command1_1");
+    EXPECT_EQ(statusOf("202"), "10");
+}
+
+TEST_P(OrderHandlers, NoOrderNumberNoGoingOn)
+{
+    ASSERT_TRUE(item("20A", "00"));
+    testsupport::installFakeGenerator(loginState().myapppath, home, "20A\r\n");
+    auto form = open<ckform>();
+    click(form.get(), "Command1_0");
+    chooseApprover(form.get());
+    child<QComboBox>(form.get(), "Combo2")->setEditText("客户甲");
+    click(form.get(), "Command1_1");
+    ASSERT_EQ(statusOf("20A"), "10");
+
+    // No number can be drawn: the booked order stays shown and nothing can be imported onto it.
+    loginState().station_no = "0";
+    click(form.get(), "Command1_3");
+    EXPECT_EQ(text(form.get(), "Text1"), firstOrder);
+    EXPECT_FALSE(enabled(form.get(), "Command1_0"));
+    QTest::mouseClick(child<QLineEdit>(form.get(), "Text3"), Qt::LeftButton);
+    emit child<QCalendarWidget>(form.get(), "MonthView1")->clicked(QDate(2006, 8, 12));
+    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-10") << "the date box shows the date in use";
+    EXPECT_EQ(text(form.get(), "Text1"), firstOrder);
+
+    // Opened again without a number: nothing to import onto.
+    ASSERT_TRUE(form->close());
+    QFile::remove(platform::collectedDataFilePath());
+    form->show();
+    EXPECT_EQ(text(form.get(), "Text1"), "");
+    click(form.get(), "Command1_0");
+    EXPECT_EQ(toasts.last(), "没有出库单号！|请点击新出库单|1");
+    EXPECT_FALSE(QFile::exists(platform::collectedDataFilePath())) << "the generator was not started";
+    loginState().station_no = "1";
+    click(form.get(), "Command1_3");
+    EXPECT_EQ(text(form.get(), "Text1"), "2006081010002");
+    EXPECT_TRUE(enabled(form.get(), "Command1_0"));
+}
+
+TEST_P(OrderHandlers, OpensOnTheOrderThisStationLeftHalfBooked)
+{
+    ASSERT_TRUE(item("20A", "10", firstOrder, {}, 10001));
+    ASSERT_TRUE(item("20B", "31", "2006081010002", {}, 10002));
+    ASSERT_TRUE(item("20C", "10", "2006081010002", {}, 10003));
+    ASSERT_TRUE(stocktest::insertItem({ .serialno = "20D", .groupno = firstOrder, .status = "31",
+        .count_num = 10004, .ck_groupno = "2006081020001", .ck_station = "2" }));
+    ASSERT_TRUE(stocktest::insertItem({ .serialno = "20E", .groupno = firstOrder, .status = "32",
+        .day = QDate(2006, 8, 9), .count_num = 10005, .ck_groupno = firstOrder, .ck_station = "1",
+        .tk_groupno = "2006080910001", .tk_station = "1" }));
+    const auto opened = [this](QWidget* form, const QString& order, const QString& day, const QString& toast) {
+        EXPECT_EQ(text(form, "Text1"), order);
+        EXPECT_EQ(text(form, "Text3"), day);
+        EXPECT_EQ(toasts.last(), toast);
+        EXPECT_EQ(rows(form, "Grid1"), 2);
+        EXPECT_TRUE(enabled(form, "Command1_1"));
+        EXPECT_FALSE(form->close());
+    };
+    opened(open<ckform>().get(), "2006081010002", "2006-8-10",
+        "本出库单有货物待出库！|已打开未完成的出库单2006081010002，请出库|1");
+    opened(open<tkform>().get(), "2006080910001", "2006-8-9",
+        "本退库单有货物待退库！|已打开未完成的退库单2006080910001，请退库|1");
+}
+
+TEST_P(OrderHandlers, WhatIsStoredNamesTheUserLoggedInNow)
+{
+    ASSERT_TRUE(item("20A", "00"));
+    testsupport::installFakeGenerator(loginState().myapppath, home, "20A\r\n");
+    auto form = open<ckform>();
+    ASSERT_EQ(stocktest::switchUserTo("钱芳"), LoginOutcome::LoggedIn); // 换用户 while the window stays open
+    EXPECT_EQ(text(form.get(), "Text6"), "钱芳");
+    click(form.get(), "Command1_0");
+    EXPECT_EQ(testsupport::scalar("select ck_op_emp from c_proc_main").toString(), "钱芳");
+    loginState().gyname = "系统管理员";
+}
+
+TEST_P(OrderHandlers, ReturnsCaptionAndSourceAfterBookingAWholeOrder)
+{
+    ASSERT_TRUE(item("20A", "10", "2006080910001", {}, 10001));
+    auto form = open<tkform>();
+    child<QLineEdit>(form.get(), "Text2")->setText("2006080910001");
+    ASSERT_EQ(child<QAbstractButton>(form.get(), "Command1_0")->text(), "整单退库");
+    click(form.get(), "Command1_0");
+    chooseApprover(form.get());
+    click(form.get(), "Command1_1");
+    EXPECT_EQ(child<QAbstractButton>(form.get(), "Command1_0")->text(), "导入退库");
+    EXPECT_EQ(form->sourceOrder(), "") << "the next import reads the collected file, as the caption says";
+    child<QLineEdit>(form.get(), "Text2")->setText("2006080910001");
+    click(form.get(), "Command1_3");
+    EXPECT_EQ(child<QAbstractButton>(form.get(), "Command1_0")->text(), "导入退库");
+    EXPECT_EQ(form->sourceOrder(), "");
+}
+
+TEST_P(OrderHandlers, TheDateBoxChangesOnlyThroughTheCalendar)
+{
+    ASSERT_TRUE(item("20A", "10", firstOrder, {}, 10001));
+    ExecSQL("update c_proc_main set ck_op_emp='系统管理员'");
+    auto form = open<ckform>();
+    auto* day = child<QLineEdit>(form.get(), "Text3");
+    QTest::keyClicks(day, "9");
+    EXPECT_EQ(day->text(), "2006-8-10");
+    click(form.get(), "Command2_0");
+    ASSERT_EQ(text(form.get(), "Text1"), firstOrder);
+    click(form.get(), "Command2_2");
+    EXPECT_EQ(statusOf("20A"), "00");
+}
+
+TEST_P(OrderHandlers, RefusalsSayWhatWasRefused)
+{
+    ASSERT_TRUE(item("20A", "32", firstOrder, "2006081010001", 10001));
+    ExecSQL("update c_proc_main set ck_op_emp='系统管理员'");
+    auto form = open<ckform>();
+    click(form.get(), "Command2_0");
+    ASSERT_EQ(text(form.get(), "Text1"), firstOrder);
+    // The order's only item has been staged for return meanwhile: nothing to undo.
+    click(form.get(), "Command2_2");
+    EXPECT_EQ(toasts.last(), "该出库单没有可以删除的货物！|已经退库的货物不能删除|1");
+    child<platform::Grid>(form.get(), "Grid1")->setActiveCell(1, 1);
+    click(form.get(), "Command2_3");
+    EXPECT_EQ(toasts.last(), "该笔货物不能删除！|已经退库的货物不能删除|1");
+
+    QTest::mouseClick(child<QLineEdit>(form.get(), "Text3"), Qt::LeftButton);
+    emit child<QCalendarWidget>(form.get(), "MonthView1")->clicked(QDate(2006, 8, 9));
+    click(form.get(), "Command2_2");
+    EXPECT_EQ(toasts.last(), "只能删除当天的出库货物！|请把出库日期改回今天|1");
+
+    emit child<QCalendarWidget>(form.get(), "MonthView1")->clicked(QDate(2006, 8, 10));
+    click(form.get(), "Command2_4"); // any toolbar click opens the gate again
+    loginState().gyname = "没有权限的人";
+    click(form.get(), "Command2_3");
+    EXPECT_EQ(toasts.last(), "您没有删除出库货物的权限！|请与管理员联系|1");
+    click(form.get(), "Command1_3");
+    EXPECT_EQ(toasts.last(), "您没有出库的权限！|请与管理员联系|1");
+    loginState().gyname = "系统管理员";
 }
 
 INSTANTIATE_BACKENDS(OrderHandlers);

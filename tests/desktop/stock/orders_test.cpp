@@ -1,9 +1,11 @@
-// Stock-out and return orders on both backends: staging with its reasons, the whole-order
-// take-back, booking with its checks and log line, browsing and undo with their guards.
+// Stock-out and return orders on both backends: staging with its reasons and its stop, the
+// whole-order take-back, booking with its checks, its stop and its log line, the order session's
+// browsing and gates, undo with its guards.
 #include "desktop/data/loginstate.h"
 #include "desktop/stock/orderbooking.h"
-#include "desktop/stock/orderbrowsing.h"
+#include "desktop/stock/ordersession.h"
 #include "desktop/stock/orderstaging.h"
+#include "desktop/stock/orderundo.h"
 #include "stockitems.h"
 #include "tests/support/fixedclock.h"
 #include "tests/support/testdatabase.h"
@@ -25,7 +27,7 @@ qint64 nextCount = 10001;
 bool item(const QString& serial, const QString& status, const QString& ck = {}, const QString& tk = {})
 {
     return insertItem({ .serialno = serial, .groupno = "2006081010001", .status = status,
-        .count_num = nextCount++, .ck_groupno = ck, .tk_groupno = tk });
+        .count_num = nextCount++, .ck_groupno = ck, .ck_station = "1", .tk_groupno = tk, .tk_station = "1" });
 }
 
 QString column(const QString& col, const QString& serial)
@@ -68,7 +70,7 @@ TEST_P(Orders, StagingAcceptsItsStatusesAndNamesTheOthers)
         const std::string what = c.kind->windowName.toStdString() + " from " + c.status.toStdString();
         if (c.reason.isEmpty()) {
             EXPECT_EQ(s.result, Staging::Result::Staged) << what;
-            EXPECT_EQ(statusOf("20A"), c.kind->staged) << what;
+            EXPECT_EQ(statusOf("20A"), c.kind->waiting) << what;
             EXPECT_EQ(column(c.kind->orderColumn, "20A"), target.order) << what;
         } else {
             EXPECT_EQ(s.result, Staging::Result::Rejected) << what;
@@ -103,7 +105,8 @@ TEST_P(Orders, DuplicateLinesAndTheQuoteLine)
     EXPECT_EQ(o.rejections[0].reason, "该产品不在库中");
     EXPECT_EQ(o.rejections[1].reason, "已经是待出库");
     EXPECT_EQ(statusOf("20B"), "00");
-    EXPECT_TRUE(*hasStagedItems(StockOutOrders, ckOrder));
+    EXPECT_TRUE(*holdsWaitingItems(StockOutOrders, ckOrder, "1"));
+    EXPECT_FALSE(*holdsWaitingItems(StockOutOrders, ckOrder, "2"));
 }
 
 TEST_P(Orders, TakeBackOfAPartlyReturnedOrder)
@@ -123,12 +126,22 @@ TEST_P(Orders, TakeBackOfAPartlyReturnedOrder)
     EXPECT_EQ(serialsOfStockOutOrder("no such order")->size(), 0);
 }
 
-TEST_P(Orders, FailedLookupStopsTheImport)
+TEST_P(Orders, TheFirstFailureStopsTheImport)
 {
+    for (const char* serial : { "20A", "20B", "20C" })
+        ASSERT_TRUE(item(serial, "00"));
+    ASSERT_TRUE(stocktest::failUpdatesOf("20B"));
+    const ImportOutcome o = stageSerials(StockOutOrders, { "20A", "20B", "20C" }, stockOut);
+    EXPECT_EQ(o.staged, 1);
+    EXPECT_EQ(o.left, 2);
+    EXPECT_EQ(o.trouble, GetParam() == Backend::SQLite ? DatabaseTrouble::Refused : DatabaseTrouble::Lost);
+    ASSERT_TRUE(stocktest::stopFailingUpdates());
+    EXPECT_EQ(statusOf("20C"), "00");
+
     ASSERT_TRUE(ExecSQL("alter table c_proc_main rename to c_proc_main_away").ok);
-    const ImportOutcome o = stageSerials(StockOutOrders, { "20A", "20B" }, stockOut);
-    EXPECT_TRUE(o.stopped);
-    EXPECT_EQ(toasts.lines.size(), 1);
+    const ImportOutcome lookup = stageSerials(StockOutOrders, { "20A", "20B" }, stockOut);
+    EXPECT_TRUE(lookup.stopped());
+    EXPECT_EQ(lookup.left, 2);
 }
 
 TEST_P(Orders, BookingChecksItsFields)
@@ -140,10 +153,10 @@ TEST_P(Orders, BookingChecksItsFields)
         BookingRequest request;
         QString toast;
     } refusals[] {
-        { &StockOutOrders, { ckOrder, "", "客户" }, "请选择出库审核员||1" },
-        { &StockOutOrders, { ckOrder, "王五", " " }, "请选择客户名称||1" },
-        { &StockOutOrders, { "", "王五", "客户" }, "没有货物数据可以出库！||1" },
-        { &ReturnOrders, { tkOrder, "", "" }, "请选择退库审核员||1" },
+        { &StockOutOrders, { ckOrder, "1", "", "客户" }, "请选择出库审核员||1" },
+        { &StockOutOrders, { ckOrder, "1", "王五", " " }, "请选择客户名称||1" },
+        { &StockOutOrders, { "", "1", "王五", "客户" }, "没有货物数据可以出库！||1" },
+        { &ReturnOrders, { tkOrder, "1", "", "" }, "请选择退库审核员||1" },
     };
     for (const auto& r : refusals) {
         EXPECT_TRUE(bookOrder(*r.kind, r.request, lines).refused) << r.toast.toStdString();
@@ -160,8 +173,8 @@ TEST_P(Orders, BookingMovesOnlyTheOrdersStagedItemsAndLogsOnce)
     ASSERT_TRUE(item("20C", "31", "2006081010003")); // shown here, since moved to another order
     ASSERT_TRUE(item("20D", "00"));
     const QList<OrderLine> lines { { "20A", "31" }, { "20B", "31" }, { "20C", "31" }, { "20D", "00" } };
-    const BookingOutcome o = bookOrder(StockOutOrders, { ckOrder, "王五", "客户甲" }, lines);
-    EXPECT_EQ(o.booked, (QList<int> { 0, 1 }));
+    const BookingOutcome o = bookOrder(StockOutOrders, { ckOrder, "1", "王五", "客户甲" }, lines);
+    EXPECT_EQ(o.booked, (QStringList { "20B", "20A" }));
     EXPECT_FALSE(o.pending);
     EXPECT_EQ(toasts.last(), "本单数据已经全部出库！||1");
     EXPECT_EQ(statusOf("20A"), "10");
@@ -172,12 +185,12 @@ TEST_P(Orders, BookingMovesOnlyTheOrdersStagedItemsAndLogsOnce)
     EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { "将出库单号为" + ckOrder + "的产品出库" }), 1);
 
     // Nothing left to book: no second log line.
-    EXPECT_TRUE(bookOrder(StockOutOrders, { ckOrder, "王五", "客户甲" }, lines).booked.isEmpty());
+    EXPECT_TRUE(bookOrder(StockOutOrders, { ckOrder, "1", "王五", "客户甲" }, lines).booked.isEmpty());
     EXPECT_EQ(toasts.last(), "没有货物数据可以出库！||1");
     EXPECT_EQ(testsupport::rowCount("c_log"), 1);
 
     ASSERT_TRUE(item("20E", "32", ckOrder, tkOrder));
-    const BookingOutcome r = bookOrder(ReturnOrders, { tkOrder, "王五", "" }, { { "20E", "32" } });
+    const BookingOutcome r = bookOrder(ReturnOrders, { tkOrder, "1", "王五", "" }, { { "20E", "32" } });
     EXPECT_EQ(r.booked.size(), 1);
     EXPECT_EQ(statusOf("20E"), "01");
     EXPECT_EQ(column("tk_sh_emp", "20E"), "王五");
@@ -188,39 +201,72 @@ TEST_P(Orders, FailedBookingKeepsTheOrderPending)
 {
     ASSERT_TRUE(item("20A", "31", ckOrder));
     ASSERT_TRUE(ExecSQL("alter table c_proc_main rename to c_proc_main_away").ok);
-    const BookingOutcome o = bookOrder(StockOutOrders, { ckOrder, "王五", "客户" }, { { "20A", "31" } });
+    const BookingOutcome o = bookOrder(StockOutOrders, { ckOrder, "1", "王五", "客户" }, { { "20A", "31" } });
     EXPECT_TRUE(o.booked.isEmpty());
-    EXPECT_EQ(o.failed, 1);
+    EXPECT_EQ(o.left, 1);
     EXPECT_TRUE(o.pending);
-    EXPECT_TRUE(toasts.lines.contains("货物出库没有全部完成！|1笔货物未能出库，请稍后再点击货物出库|1"));
+    EXPECT_EQ(toasts.last(), "货物出库没有全部完成！|数据库发生错误，还有1笔货物未出库，请稍后再点击货物出库|1");
     EXPECT_EQ(testsupport::rowCount("c_log"), 0);
 }
 
-TEST_P(Orders, BrowsingStopsAtGaps)
+TEST_P(Orders, TheSessionBrowsesTheDayUntilAGap)
 {
-    ASSERT_TRUE(item("20A", "10", "2006081010001"));
-    ASSERT_TRUE(item("20B", "31", "2006081010002"));
-    ASSERT_TRUE(item("20C", "10", "2006081010004"));
+    testsupport::FixedClock clock { QDateTime(day, QTime(9, 0)) };
+    loginState().station_no = "1";
+    for (const auto& [serial, order] : { std::pair { "20A", "2006081010001" }, std::pair { "20B", "2006081010002" },
+             std::pair { "20C", "2006081010004" } })
+        ASSERT_TRUE(item(serial, "10", order));
+    OrderSession session(StockOutOrders);
+    ASSERT_EQ(session.open(day), OrderSession::Opening::Fresh);
+    EXPECT_EQ(session.number(), "2006081010005");
     const struct {
-        QString shown;
         int step;
-        bool pending;
-        std::optional<QString> shows;
-        QString toast;
-    } cases[] {
-        { "2006081010002", -1, false, "2006081010001", "" },
-        { "2006081010001", -1, false, std::nullopt, "本单是当日第一张出库单！|前面没有其他出库单！！|1" },
-        { "2006081010001", 1, false, "2006081010002", "" },
-        { "2006081010002", 1, false, std::nullopt, "本单是当日最后的出库单！|后面没有其他出库单！！|1" },
-        { "2006081010002", -1, true, std::nullopt, "本出库单有货物待出库！|请出库后再查其他出库单！！|1" },
+        QString shows, toast;
+    } steps[] {
+        { -1, "2006081010004", "" },
+        { -1, "2006081010004", "本单是当日第一张出库单！|前面没有其他出库单！！|1" },
+        { 1, "2006081010004", "本单是当日最后的出库单！|后面没有其他出库单！！|1" },
     };
-    for (const auto& c : cases) {
+    for (const auto& s : steps) {
         toasts.clear();
-        EXPECT_EQ(browseOrder(StockOutOrders, c.shown, c.step, c.pending), c.shows) << c.toast.toStdString();
-        EXPECT_EQ(toasts.last(), c.toast);
+        session.browse(s.step);
+        EXPECT_EQ(session.number(), s.shows) << s.toast.toStdString();
+        EXPECT_EQ(toasts.last(), s.toast);
     }
-    EXPECT_EQ(browseOrder(ReturnOrders, "2006081010002", -1, false), std::nullopt);
+    ASSERT_TRUE(item("20D", "31", "2006081010004"));
+    session.readPending(false);
+    EXPECT_FALSE(session.browse(-1));
+    EXPECT_EQ(toasts.last(), "本出库单有货物待出库！|请出库后再查其他出库单！！|1");
+    EXPECT_FALSE(session.renew());
+    EXPECT_FALSE(session.changeDay(day.addDays(1)));
+    EXPECT_EQ(session.day(), day);
+
+    OrderSession returns(ReturnOrders);
+    ASSERT_EQ(returns.open(day), OrderSession::Opening::Fresh);
+    EXPECT_FALSE(returns.browse(-1));
     EXPECT_EQ(toasts.last(), "本单是当日第一张退库单！|前面没有其他退库单！！|1");
+}
+
+TEST_P(Orders, TheSessionOpensOnTheNewestWaitingOrderOfThisStation)
+{
+    loginState().station_no = "1";
+    ASSERT_TRUE(item("20A", "31", "2006080910001"));
+    ASSERT_TRUE(item("20B", "31", "2006080910002"));
+    ASSERT_TRUE(insertItem({ .serialno = "20C", .groupno = "x", .status = "31", .count_num = 99,
+        .ck_groupno = "2006081020001", .ck_station = "2" }));
+    OrderSession session(StockOutOrders);
+    EXPECT_EQ(session.open(day), OrderSession::Opening::Resumed);
+    EXPECT_EQ(session.number(), "2006080910002");
+    EXPECT_EQ(session.day(), day);
+    EXPECT_TRUE(session.pending());
+    EXPECT_EQ(toasts.last(), "本出库单有货物待出库！|已打开未完成的出库单2006080910002，请出库|1");
+
+    loginState().station_no = "0";
+    OrderSession numberless(ReturnOrders);
+    EXPECT_EQ(numberless.open(day), OrderSession::Opening::Numberless);
+    EXPECT_FALSE(numberless.hasNumber());
+    EXPECT_EQ(numberless.day(), day);
+    loginState().station_no = "1";
 }
 
 TEST_P(Orders, UndoGuards)
@@ -250,21 +296,31 @@ TEST_P(Orders, UndoGuards)
     EXPECT_EQ(column("ck_groupno", "20B"), "");
     EXPECT_EQ(statusOf("20C"), "32");
     EXPECT_EQ(column("ck_groupno", "20C"), ckOrder);
+    // What is left of the order has gone on to a return: nothing to undo, and the toast says so.
+    EXPECT_TRUE(undoWholeOrder(StockOutOrders, ckOrder, "李四", "李四"));
+    EXPECT_EQ(toasts.last(), "该出库单没有可以删除的货物！|已经退库的货物不能删除|1");
 
     EXPECT_TRUE(undoWholeOrder(ReturnOrders, tkOrder, "李四", "李四"));
     EXPECT_EQ(toasts.last(), "该退库单数据已经全部删除！|仍然处于已出库状态|1");
     EXPECT_EQ(statusOf("20C"), "10");
 }
 
-TEST_P(Orders, UndoNeedsTodayAndFullRights)
+TEST_P(Orders, DeletesNeedTodaysOrderAndFullRights)
 {
     testsupport::FixedClock clock { QDateTime(day, QTime(9, 0)) };
-    EXPECT_TRUE(undoAllowed(StockOutOrders, "2006-8-10"));
-    EXPECT_FALSE(undoAllowed(StockOutOrders, "2006-8-9"));
-    clock.set(QDateTime(day.addDays(1), QTime(0, 1)));
-    EXPECT_FALSE(undoAllowed(ReturnOrders, "2006-8-10"));
+    loginState().station_no = "1";
+    OrderSession session(ReturnOrders);
+    ASSERT_EQ(session.open(day), OrderSession::Opening::Fresh);
+    EXPECT_EQ(session.deleteGate(), OrderSession::DeleteGate::Open);
+    ASSERT_TRUE(session.changeDay(day.addDays(-1)));
+    EXPECT_EQ(session.deleteGate(), OrderSession::DeleteGate::PastDay);
+    clock.set(QDateTime(day.addDays(1), QTime(0, 1))); // the window stayed open past midnight
+    ASSERT_TRUE(session.changeDay(day));
+    EXPECT_EQ(session.deleteGate(), OrderSession::DeleteGate::PastDay);
+    ASSERT_TRUE(session.changeDay(day.addDays(1)));
     loginState().gyname = "没有权限的人";
-    EXPECT_FALSE(undoAllowed(ReturnOrders, "2006-8-11"));
+    EXPECT_EQ(session.deleteGate(), OrderSession::DeleteGate::NoRights);
+    EXPECT_FALSE(session.maySave());
 }
 
 INSTANTIATE_BACKENDS(Orders);

@@ -8,6 +8,7 @@
 #include "desktop/stock/stockwindows.h"
 #include "desktop/stock/tkform.h"
 #include "platform/grid/grid.h"
+#include "formdriving.h"
 #include "stockitems.h"
 #include "tests/support/application.h"
 #include "tests/support/fixedclock.h"
@@ -27,21 +28,11 @@
 #include <QToolButton>
 
 using namespace korvell;
+using stocktest::child;
 using stocktest::insertItem;
+using stocktest::text;
 
 namespace {
-
-template <typename T> T* child(QWidget* form, const QString& name)
-{
-    T* w = form->findChild<T*>(name);
-    EXPECT_TRUE(w) << name.toStdString();
-    return w;
-}
-
-QString text(QWidget* form, const QString& name)
-{
-    return child<QLineEdit>(form, name)->text();
-}
 
 QStringList items(QComboBox* box)
 {

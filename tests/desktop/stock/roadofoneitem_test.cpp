@@ -1,148 +1,212 @@
-// The road of items through both programs, headless: scale lines on a pseudo-terminal become
-// items, they are booked into stock, the terminal's collection writes the collected-data file,
-// stock-out imports and books them, and a return takes one back into stock.
+// The road of items through the windows of both programs' sides: scale lines on a pseudo-terminal
+// become items at the weighing station and are booked into stock; the terminal's collection, run
+// as the generator of the stock windows, writes the collected-data file; stock-out imports and
+// books them, while the server goes away once during the import and once during the booking;
+// a return takes one back into stock.
 #include "desktop/data/loginstate.h"
-#include "desktop/stock/collectedserials.h"
-#include "desktop/stock/itemtransitions.h"
-#include "desktop/stock/orderbooking.h"
-#include "desktop/stock/orderstaging.h"
-#include "desktop/stock/scalelink.h"
-#include "desktop/stock/weighingrecord.h"
+#include "desktop/stock/ckform.h"
+#include "desktop/stock/rkform.h"
+#include "desktop/stock/tkform.h"
 #include "generator/link/collect.h"
+#include "platform/grid/grid.h"
 #include "platform/ui/collecteddatafile.h"
+#include "platform/ui/processes.h"
+#include "formdriving.h"
 #include "stockitems.h"
+#include "tests/support/application.h"
 #include "tests/support/fakegenerator.h"
+#include "tests/support/fixedclock.h"
+#include "tests/support/pdfprinters.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/simterminal.h"
 #include "tests/support/testdatabase.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
 #include <unistd.h>
 
 using namespace korvell;
+using stocktest::child;
+using stocktest::click;
 using stocktest::statusOf;
 
 namespace {
 
-const QDate day(2006, 8, 10);
-const QString stockInOrder = "2006081010001";
-const QString ckOrder = "2006081010001";
-const QString tkOrder = "2006081010001";
 const QString clerk = "系统管理员";
+
+void choose(QWidget* form, const QString& box, int index)
+{
+    auto* combo = child<QComboBox>(form, box);
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
 
 QString column(const QString& col, const QString& serial)
 {
     return testsupport::scalar("select " + col + " from c_proc_main where serialno=?", { serial }).toString();
 }
 
+// The generator the stock windows start: it collects the terminal's records into the
+// collected-data file, as Vosket's collection does, with the terminal on a pseudo-terminal.
+class CollectingGenerator final : public platform::Processes {
+public:
+    explicit CollectingGenerator(testsupport::ScriptedDialogs& dialogs)
+        : dialogs(dialogs)
+    {
+        previous = platform::setProcesses(this);
+        qputenv("VOSKET_COM1", line.slavePath.toLocal8Bit());
+    }
+    ~CollectingGenerator() override
+    {
+        qunsetenv("VOSKET_COM1");
+        platform::setProcesses(previous);
+    }
+
+    QStringList scanned; // what the terminal holds at the next run
+
+    bool startAndWait(const QString&, const QStringList&) override
+    {
+        linktest::SimBehaviour behaviour;
+        for (const QString& s : scanned)
+            behaviour.records.push_back(s.toLatin1());
+        behaviour.records.push_back("READY"); // not a serial number: skipped by the import
+        linktest::SimTerminal terminal(line, behaviour);
+        dialogs.fileNames = { platform::collectedDataFilePath() };
+        dialogs.answers = { platform::Answer::Yes }; // replace the file of the last collection
+        vosket::LinkEnvironment env;
+        env.timing = { 500, 250, 25 };
+        collected = vosket::CollectData(env, { 0, 0 }, vosket::Adapter::IrDA);
+        terminal.stop();
+        return true;
+    }
+    bool startDetached(const QString&, const QStringList&) override { return false; }
+
+    int collected = 0;
+
+private:
+    testsupport::ScriptedDialogs& dialogs;
+    linktest::PtyPair line;
+    platform::Processes* previous = nullptr;
+};
+
 } // namespace
 
 class RoadOfOneItem : public testsupport::DatabaseTest {
 protected:
+    static void SetUpTestSuite() { testsupport::ensureApp<QApplication>(); }
+    bool withDemoData() const override { return true; }
+
     void prepare() override
     {
         loginState().gyname = clerk;
         loginState().station_no = "1";
-        qputenv("VOSKET_COM1", terminalLine.slavePath.toLocal8Bit());
-    }
-    void TearDown() override
-    {
-        qunsetenv("VOSKET_COM1");
-        DatabaseTest::TearDown();
+        QSettings ini(loginState().myapppath + "korvell.ini", QSettings::IniFormat);
+        ini.setValue("scale/port", scale.slavePath);
     }
 
-    // Weights sent by the scale, read back through the scale link.
-    QList<QByteArray> weigh(const QByteArray& sent)
+    template <typename Form> std::unique_ptr<Form> open()
     {
-        linktest::PtyPair scale;
-        ScaleLink link;
-        EXPECT_TRUE(link.open(scale.slavePath)) << link.errorText().toStdString();
-        QList<QByteArray> lines;
-        QObject::connect(&link, &ScaleLink::lineReceived, [&](const QByteArray& line) { lines << line; });
-        EXPECT_EQ(::write(scale.master, sent.constData(), size_t(sent.size())), sent.size());
-        const QDeadlineTimer deadline(10000);
-        while (lines.size() < sent.count('\n') && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        return lines;
+        auto form = std::make_unique<Form>();
+        form->resize(1200, 760);
+        form->show();
+        return form;
     }
 
-    QList<OrderLine> stagedLines(const OrderKind& kind, const QString& order)
+    // Weighs each line on the scale, waiting for its item; gives the serial numbers.
+    QStringList weigh(rkform* form, const QList<QByteArray>& weights)
     {
-        QList<OrderLine> lines;
-        const SqlResult r = ExecSQL(
-            "select serialno,proc_sts from c_proc_main where " + kind.orderColumn + "=? order by serialno", { order });
-        for (auto& rs = *r.rs; !rs.eof(); rs.MoveNext())
-            lines << OrderLine { rs.value(0).toString(), rs.value(1).toString().trimmed() };
-        return lines;
+        for (int box = 0; box < 5; ++box)
+            choose(form, QString("Combo1_%1").arg(box), 0);
+        choose(form, "Combo2", 0);
+        click(form, "Command1_0");
+        EXPECT_TRUE(form->isWeighing());
+        const int before = testsupport::rowCount("c_proc_main");
+        for (int i = 0; i < weights.size(); ++i) {
+            EXPECT_EQ(::write(scale.master, weights[i].constData(), size_t(weights[i].size())), weights[i].size());
+            EXPECT_TRUE(QTest::qWaitFor([&] { return testsupport::rowCount("c_proc_main") == before + i + 1; }, 20000));
+        }
+        click(form, "Command1_0");
+        QStringList serials;
+        const platform::SheetModel& grid = form->Grid1->sheet();
+        for (int r = grid.rows() - 1; r >= 1; --r)
+            serials << grid.cellText(r, 1);
+        return serials;
     }
 
+    testsupport::FixedClock clock { QDateTime(QDate(2006, 8, 10), QTime(9, 0)) };
+    linktest::PtyPair scale;
     testsupport::HomeFolder home;
-    linktest::PtyPair terminalLine;
     testsupport::ScriptedDialogs dialogs;
+    QTemporaryDir printouts;
+    testsupport::PdfPrinters printers { printouts.path() };
+    CollectingGenerator generator { dialogs };
 };
 
 TEST_P(RoadOfOneItem, WeighedBookedCollectedShippedAndReturned)
 {
-    const QList<QByteArray> weights = weigh("12.50\r\n13.00\r\n");
-    ASSERT_EQ(weights.size(), 2);
-    QStringList serials;
-    for (const QByteArray& line : weights) {
-        ASSERT_TRUE(isWeightFrame(line));
-        const auto item = SaveWeighingRecord({ .gross = weightLineText(line),
-            .tare = "0.5",
-            .spec = "0.35",
-            .day = day,
-            .order = stockInOrder,
-            .model = "A1",
-            .team = "11",
-            .machineGroup = "J1",
-            .inspector = "E1001",
-            .auditor = "E1002",
-            .producer = "E01",
-            .weigher = clerk,
-            .station = "1" });
-        ASSERT_TRUE(item);
-        serials << item->serialno;
-        EXPECT_EQ(bookStockInItem(item->serialno, stockInOrder, "1"), 1);
-    }
-    EXPECT_EQ(serials, (QStringList { "2006081003510001", "2006081003510002" }));
-
-    // The terminal hands the scanned labels to the generator's collection.
-    linktest::SimBehaviour behaviour;
+    auto station = open<rkform>();
+    const QStringList serials = weigh(station.get(), { "12.50\r\n", "13.00\r\n", "14.00\r\n" });
+    ASSERT_EQ(serials, (QStringList { "2006081003510001", "2006081003510002", "2006081003510003" }));
+    EXPECT_EQ(printers.files.size(), 3);
+    click(station.get(), "Command1_1");
     for (const QString& s : serials)
-        behaviour.records.push_back(s.toLatin1());
-    behaviour.records.push_back("READY"); // not a serial number: skipped by the import
-    linktest::SimTerminal terminal(terminalLine, behaviour);
-    dialogs.fileNames = { platform::collectedDataFilePath() };
-    dialogs.answers = { platform::Answer::No };
-    vosket::LinkEnvironment env;
-    env.timing = { 500, 250, 25 };
-    EXPECT_EQ(vosket::CollectData(env, { 0, 0 }, vosket::Adapter::IrDA), 3);
-    terminal.stop();
+        EXPECT_EQ(statusOf(s), "00");
 
-    const CollectedFile file = readCollectedFile(platform::collectedDataFilePath());
-    ASSERT_EQ(file.serials, serials);
-    const ImportOutcome out = stageSerials(StockOutOrders, file.serials, { ckOrder, day, "1", clerk });
-    EXPECT_EQ(out.staged, 2);
-    const BookingOutcome shipped
-        = bookOrder(StockOutOrders, { ckOrder, "审核员", "客户甲" }, stagedLines(StockOutOrders, ckOrder));
-    EXPECT_EQ(shipped.booked.size(), 2);
+    // Stock-out: the server goes away at the second item of the import, and again at the second
+    // line of the booking. Nothing is lost, nothing is booked twice, the order waits between.
+    auto out = open<ckform>();
+    const QString ckOrder = out->orderNumber();
+    generator.scanned = serials;
+    ASSERT_TRUE(stocktest::failUpdatesOf(serials[1]));
+    {
+        stocktest::ServerStaysAway away;
+        click(out.get(), "Command1_0");
+        EXPECT_EQ(generator.collected, 4);
+        EXPECT_TRUE(toasts.last().startsWith("数据导入没有完成！|")) << toasts.last().toStdString();
+        EXPECT_EQ(out->hxsrk(), 1);
+    }
+    ASSERT_TRUE(stocktest::stopFailingUpdates());
+    EXPECT_EQ(statusOf(serials[0]), "31");
+    EXPECT_EQ(statusOf(serials[1]), "00");
+    click(out.get(), "Command1_0");
+    EXPECT_EQ(toasts.last(), "数据已经导入！||1");
+    EXPECT_EQ(out->orderLines().size(), 3);
+    choose(out.get(), "Combo1_4", 0);
+    child<QComboBox>(out.get(), "Combo2")->setEditText("客户甲");
+    ASSERT_TRUE(stocktest::failUpdatesOf(serials[1]));
+    {
+        stocktest::ServerStaysAway away;
+        click(out.get(), "Command1_1");
+        EXPECT_TRUE(toasts.last().startsWith("货物出库没有全部完成！|")) << toasts.last().toStdString();
+        EXPECT_FALSE(out->close());
+    }
+    ASSERT_TRUE(stocktest::stopFailingUpdates());
+    click(out.get(), "Command1_1");
+    EXPECT_EQ(toasts.last(), "本单数据已经全部出库！||1");
+    for (const QString& s : serials) {
+        EXPECT_EQ(statusOf(s), "10");
+        EXPECT_EQ(column("ck_groupno", s), ckOrder);
+        EXPECT_EQ(column("ck_comp", s), "客户甲");
+    }
+    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { "将出库单号为" + ckOrder + "的产品出库" }), 1);
+    EXPECT_TRUE(out->close());
 
-    const ImportOutcome back = stageSerials(ReturnOrders, { serials[0] }, { tkOrder, day, "1", clerk });
-    EXPECT_EQ(back.staged, 1);
-    const BookingOutcome returned
-        = bookOrder(ReturnOrders, { tkOrder, "审核员", "" }, stagedLines(ReturnOrders, tkOrder));
-    EXPECT_EQ(returned.booked.size(), 1);
-
+    // A return takes the first one back.
+    auto back = open<tkform>();
+    generator.scanned = { serials[0] };
+    click(back.get(), "Command1_0");
+    choose(back.get(), "Combo1_4", 0);
+    click(back.get(), "Command1_1");
+    EXPECT_EQ(toasts.last(), "本单数据已经全部退库！||1");
     EXPECT_EQ(statusOf(serials[0]), "01");
-    EXPECT_EQ(column("tk_groupno", serials[0]), tkOrder);
-    EXPECT_EQ(column("tk_sh_emp", serials[0]), "审核员");
+    EXPECT_EQ(column("tk_groupno", serials[0]), back->orderNumber());
     EXPECT_EQ(column("ck_groupno", serials[0]), ckOrder);
     EXPECT_EQ(statusOf(serials[1]), "10");
-    EXPECT_EQ(column("ck_comp", serials[1]), "客户甲");
-    EXPECT_EQ(column("ck_sh_emp", serials[1]), "审核员");
-    EXPECT_EQ(testsupport::rowCount("c_log"), 2);
+    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg like ?", { "将%" }), 3);
 }
 
 INSTANTIATE_BACKENDS(RoadOfOneItem);

@@ -1,6 +1,8 @@
 #pragma once
 // Items put straight into c_proc_main, the way earlier weighings or other stations left them.
+#include "desktop/data/dsn.h"
 #include "desktop/data/execsql.h"
+#include "desktop/data/loginstate.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -36,6 +38,59 @@ inline bool insertItem(const Item& i)
             i.tk_groupno, korvell::sqlDate(i.day), i.tk_station })
         .ok;
 }
+
+// From now on every update of the item fails: SQLite refuses it, PostgreSQL ends the session in
+// the middle of it, as a stopped server or a cut network would. Serials hold no quote.
+inline bool failUpdatesOf(const QString& serial)
+{
+    if (korvell::currentBackend() == korvell::Backend::SQLite)
+        return korvell::ExecSQL("create trigger giving_way before update on c_proc_main when new.serialno='" + serial
+            + "' begin select raise(abort, 'given way'); end")
+            .ok;
+    return korvell::ExecSQL("create function giving_way() returns trigger as $$ begin if new.serialno='" + serial
+               + "' then perform pg_terminate_backend(pg_backend_pid()); perform pg_sleep(1); end if; "
+                 "return new; end $$ language plpgsql")
+               .ok
+        && korvell::ExecSQL(
+            "create trigger giving_way before update on c_proc_main for each row execute function giving_way()")
+               .ok;
+}
+
+inline bool stopFailingUpdates()
+{
+    if (korvell::currentBackend() == korvell::Backend::SQLite)
+        return korvell::ExecSQL("drop trigger giving_way").ok;
+    return korvell::ExecSQL("drop trigger giving_way on c_proc_main").ok
+        && korvell::ExecSQL("drop function giving_way()").ok;
+}
+
+// On PostgreSQL, a server that is lost stays away until this ends: nd.dsn points at a port where
+// nothing listens, so reconnecting fails at once. The connection already open goes on working.
+class ServerStaysAway {
+public:
+    ServerStaysAway()
+        : dsn(korvell::loginState().myapppath + "nd.dsn")
+        , keys(korvell::readDsnKeys(dsn))
+    {
+        if (korvell::currentBackend() != korvell::Backend::PostgreSQL)
+            return;
+        korvell::DsnKeys away = keys;
+        for (auto& [key, value] : away)
+            if (key.compare("PORT", Qt::CaseInsensitive) == 0)
+                value = "1";
+        korvell::writeDsnKeys(dsn, away);
+    }
+    ~ServerStaysAway() { back(); }
+    void back()
+    {
+        korvell::writeDsnKeys(dsn, keys);
+        korvell::resetConnection();
+    }
+
+private:
+    QString dsn;
+    korvell::DsnKeys keys;
+};
 
 inline QString statusOf(const QString& serial)
 {

@@ -28,11 +28,10 @@ struct Transition {
 const std::vector<Transition> transitions {
     { "book stock-in", [](const QString& s) { return bookStockInItem(s, order, "1"); }, { "30" }, "00" },
     { "remove deleted", [](const QString& s) { return removeDeletedItem(s, order, "1"); }, { "20" }, "gone" },
-    { "delete order", [](const QString&) { return deleteStockInOrder(order, "1"); }, { "30", "00", "01" },
-        "20" },
+    // An item on a stock-out or return order is never deleted from its stock-in order.
+    { "delete order", [](const QString&) { return deleteStockInOrder(order, "1"); }, {}, "20" },
     { "restore order", [](const QString&) { return restoreStockInOrder(order, "1"); }, { "20" }, "00" },
-    { "delete item", [](const QString& s) { return deleteStockInItem(s, order, "1"); }, { "30", "00", "01" },
-        "20" },
+    { "delete item", [](const QString& s) { return deleteStockInItem(s, order, "1"); }, {}, "20" },
     { "restore item", [](const QString& s) { return restoreStockInItem(s, order, "1"); }, { "20" }, "00" },
     { "stage stock-out", [](const QString& s) { return stageForStockOut(s, day, "CK2", "2", "李四"); },
         { "00", "01" }, "31" },
@@ -83,6 +82,27 @@ TEST_P(Transitions, StagingAndUndoWriteTheirOrderColumns)
     EXPECT_EQ(testsupport::scalar("select ck_groupno from c_proc_main").toString(), "");
     // Other stock-out columns stay until a later staging overwrites them.
     EXPECT_EQ(testsupport::scalar("select ck_comp from c_proc_main").toString(), "客户甲");
+}
+
+TEST_P(Transitions, StockInDeletesTakeOnlyItemsOnNoOtherOrder)
+{
+    const struct {
+        QString status, ck, tk;
+        int deleted;
+    } items[] {
+        { "30", "", "", 1 },
+        { "00", "", "", 1 }, // in stock again after its stock-out was undone
+        { "00", "", "TK", 0 }, // returned, then staged for stock-out and undone: still the returned item
+        { "01", "CK", "TK", 0 },
+        { "10", "CK", "", 0 },
+    };
+    for (const auto& i : items) {
+        ASSERT_TRUE(ExecSQL("delete from c_proc_main").ok);
+        ASSERT_TRUE(
+            insertItem({ .serialno = "item", .groupno = order, .status = i.status, .ck_groupno = i.ck, .tk_groupno = i.tk }));
+        EXPECT_EQ(deleteStockInItem("item", order, "1"), i.deleted) << i.status.toStdString() << i.tk.toStdString();
+        EXPECT_EQ(deleteStockInOrder(order, "1"), 0) << "deleted above or never";
+    }
 }
 
 TEST_P(Transitions, StockInActionsActOnlyOnTheirOwnOrderAndStation)
@@ -150,7 +170,9 @@ TEST_P(Transitions, FailedStatementIsReported)
 {
     ASSERT_TRUE(ExecSQL("alter table c_proc_main rename to c_proc_main_away").ok);
     toasts.clear();
-    EXPECT_FALSE(bookStockInItem("x", order, "1").has_value());
+    const Changed failed = bookStockInItem("x", order, "1");
+    EXPECT_FALSE(failed.has_value());
+    EXPECT_EQ(failed.trouble, DatabaseTrouble::Refused);
     EXPECT_FALSE(undoReturnOrder("TK").has_value());
     EXPECT_EQ(toasts.lines.size(), 2);
 }

@@ -1,0 +1,18 @@
+#pragma once
+// Why the database did not do what a stock window asked: it was out of reach, another session's
+// lock outlasted the wait, or it refused the statement. A loop over items stops at the first of
+// these, since the next item would fare no better, and says why in the system's words.
+#include "desktop/data/execsql.h"
+
+#include <QString>
+
+namespace korvell {
+
+enum class DatabaseTrouble { None, Refused, Busy, Lost };
+
+DatabaseTrouble troubleOf(const SqlResult& result);
+
+// "数据库连接中断", "数据被其他工作站占用", "数据库发生错误"; empty for None.
+QString troubleText(DatabaseTrouble trouble);
+
+} // namespace korvell

@@ -1,0 +1,153 @@
+#include "desktop/stock/ordersession.h"
+
+#include "desktop/data/execsql.h"
+#include "desktop/data/loginstate.h"
+#include "desktop/data/toast.h"
+#include "desktop/frame/procedures.h"
+#include "desktop/stock/numbering.h"
+#include "platform/ui/clock.h"
+
+namespace korvell {
+
+namespace {
+
+    std::optional<bool> anyItem(const OrderKind& kind, const QString& order, const QString& station,
+        const QString& condition = {}, const QVariantList& values = {})
+    {
+        const SqlResult r = ExecSQL("select count(*) from c_proc_main where " + kind.orderColumn + "=? and "
+                + kind.stationColumn + "=?" + condition,
+            QVariantList { order, station } + values);
+        if (!r || !r.rs || r.rs->eof())
+            return std::nullopt;
+        return r.rs->value(0).toLongLong() > 0;
+    }
+
+    QString station()
+    {
+        return loginState().station_no;
+    }
+
+} // namespace
+
+std::optional<bool> holdsWaitingItems(const OrderKind& kind, const QString& order, const QString& station)
+{
+    return anyItem(kind, order, station, " and proc_sts=?", { kind.waiting });
+}
+
+std::optional<WaitingOrder> waitingOrderOf(const OrderKind& kind, const QString& station)
+{
+    const SqlResult r = ExecSQL("select " + kind.orderColumn + "," + kind.dayColumn + " from c_proc_main where "
+            + kind.stationColumn + "=? and proc_sts=? order by " + kind.orderColumn + " desc",
+        { station, kind.waiting });
+    if (!r || !r.rs)
+        return std::nullopt;
+    if (r.rs->eof())
+        return WaitingOrder {};
+    return WaitingOrder { r.rs->value(0).toString(), dateOf(r.rs->value(1)) };
+}
+
+OrderSession::Opening OrderSession::open(const QDate& today)
+{
+    waiting = false;
+    if (const auto left = waitingOrderOf(kind, station()); left && !left->number.isEmpty()) {
+        shownDay = left->day.isValid() ? left->day : today;
+        shownNumber = left->number;
+        waiting = true;
+        ShowToast(kind.pending, kind.resumedHint.arg(shownNumber), ToastRed);
+        return Opening::Resumed;
+    }
+    shownDay = today;
+    shownNumber.clear();
+    return take(today, kind.nextNumber(today, station())) ? Opening::Fresh : Opening::Numberless;
+}
+
+bool OrderSession::renew()
+{
+    if (waiting) {
+        ShowToast(kind.pending, kind.pendingNewOrder, ToastRed);
+        return false;
+    }
+    return take(shownDay, kind.nextNumber(shownDay, station()));
+}
+
+bool OrderSession::changeDay(const QDate& day)
+{
+    if (waiting) {
+        ShowToast(kind.pending, kind.pendingDay, ToastRed);
+        return false;
+    }
+    return take(day, kind.nextNumber(day, station()));
+}
+
+bool OrderSession::take(const QDate& day, const std::optional<QString>& number)
+{
+    if (!number)
+        return false;
+    shownDay = day;
+    shownNumber = *number;
+    return true;
+}
+
+bool OrderSession::browse(int step)
+{
+    if (waiting) {
+        ShowToast(kind.pending, kind.pendingBrowse, ToastRed);
+        return false;
+    }
+    const std::optional<QString> next = step < 0 ? previousOrderNo(shownNumber) : nextOrderNo(shownNumber);
+    if (!next)
+        return false;
+    const std::optional<bool> exists = anyItem(kind, *next, station());
+    if (!exists)
+        return false;
+    if (!*exists) {
+        if (step < 0)
+            ShowToast(kind.firstOrder, kind.firstOrderHint, ToastRed);
+        else
+            ShowToast(kind.lastOrder, kind.lastOrderHint, ToastRed);
+        return false;
+    }
+    shownNumber = *next;
+    return true;
+}
+
+void OrderSession::readPending(bool assumed)
+{
+    waiting = hasNumber() && holdsWaitingItems(kind, shownNumber, station()).value_or(assumed);
+}
+
+ImportOutcome OrderSession::import(const QStringList& serials)
+{
+    const ImportOutcome outcome
+        = stageSerials(kind, serials, { shownNumber, shownDay, station(), loginState().gyname });
+    const bool mayWait = waiting || outcome.staged > 0;
+    // A lost or locked database would make the read wait again; it cannot tell more than this.
+    if (outcome.trouble == DatabaseTrouble::Lost || outcome.trouble == DatabaseTrouble::Busy)
+        waiting = mayWait;
+    else
+        readPending(mayWait);
+    return outcome;
+}
+
+BookingOutcome OrderSession::book(const QString& approver, const QString& customer, const QList<OrderLine>& lines)
+{
+    const BookingOutcome outcome = bookOrder(kind, { shownNumber, station(), approver, customer }, lines);
+    if (!outcome.refused)
+        waiting = outcome.pending;
+    return outcome;
+}
+
+bool OrderSession::maySave() const
+{
+    const QString rights = GetRights(kind.windowName);
+    return rights != "0" && rights != "10";
+}
+
+OrderSession::DeleteGate OrderSession::deleteGate() const
+{
+    if (shownDay != platform::clock().now().date())
+        return DeleteGate::PastDay;
+    return GetRights(kind.windowName) == "11" ? DeleteGate::Open : DeleteGate::NoRights;
+}
+
+} // namespace korvell
