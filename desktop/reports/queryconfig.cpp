@@ -137,15 +137,9 @@ namespace {
 
 } // namespace
 
-// The places of a stored weight are read from its text: the digits after the point without
-// trailing zeros, plus one for the point itself (rounding one place further changes nothing); 0
-// for a whole number; 15 for the exponent form SQLite gives the tiniest values.
 QString weightSum(const QString& column)
 {
-    const QString text = "cast(" + column + " as varchar(60))";
-    const QString places = "case when length(replace(" + text + ",'e',''))<length(" + text
-        + ") then 15 else length(rtrim(ltrim(" + text + ",'-0123456789'),'0.')) end";
-    return "round(sum(" + column + "),max(" + places + "))";
+    return "sum(round(" + column + "*1000000))/1000000";
 }
 
 // Grouped by product size first: grouped by model first, SQLite would walk the model index and

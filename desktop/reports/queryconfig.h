@@ -68,9 +68,9 @@ struct QueryConfig {
     double gradientCycles = -5.0;
 };
 
-// sum(column) of a weight column rounded to the most decimal places of the weights summed, so
-// every backend shows the decimal sum: SQLite adds binary doubles (72059.3799999999), PostgreSQL
-// adds its numerics exactly (72059.38).
+// The sum of a weight column as the decimal sum of the weights, on every backend: SQLite adds
+// binary doubles (72059.3799999999), PostgreSQL its numerics exactly (72059.38). The weights are
+// added as whole millionths, which both add exactly; a weight's places beyond the sixth are lost.
 QString weightSum(const QString& column);
 
 const QueryConfig& kcstatformConfig();
