@@ -1,6 +1,7 @@
 #include "desktop/data/execsql.h"
 
 #include "desktop/data/connection.h"
+#include "desktop/data/recordstream.h"
 #include "desktop/data/toast.h"
 
 #include <QSqlField>
@@ -92,7 +93,9 @@ namespace {
         return columns;
     }
 
-    RecordsetPtr snapshot(QSqlQuery& query, const Columns& columns)
+    // The records as a Recordset holds them, values converted to their columns' types; the error
+    // when the reading broke off (a server lost half-way must not pass for the whole result).
+    std::optional<QSqlError> snapshot(QSqlQuery& query, const Columns& columns, RecordsetPtr& rs)
     {
         const QList<int>& types = columns.second;
         const qsizetype count = types.size();
@@ -104,7 +107,10 @@ namespace {
                 row << (query.isNull(i) ? QVariant() : normalized(query.value(i), types[i]));
             rows << std::move(row);
         }
-        return std::make_shared<Recordset>(columns.first, types, std::move(rows));
+        if (query.lastError().isValid())
+            return query.lastError();
+        rs = std::make_shared<Recordset>(columns.first, types, std::move(rows));
+        return std::nullopt;
     }
 
     QString describe(const QSqlError& error)
@@ -163,9 +169,10 @@ bool isCommandText(const QString& sql)
 
 namespace {
 
-    // Runs text on the open connection into result; the error when it fails.
-    std::optional<QSqlError> execute(
-        Connection& connection, const QString& text, const QVariantList& params, SqlResult& result)
+    // Runs text on the open connection into result, a query's records into sink when there is
+    // one; the error when it fails.
+    std::optional<QSqlError> execute(Connection& connection, const QString& text, const QVariantList& params,
+        SqlResult& result, RecordSink* sink = nullptr)
     {
         std::optional<QSqlQuery> adHoc;
         QSqlQuery* query = nullptr;
@@ -191,18 +198,23 @@ namespace {
             }
         }
 
-        result.ok = true;
         if (isCommandText(text)) {
             result.rowsAffected = query->numRowsAffected();
         } else if (!query->isSelect()) {
             result.rs = std::make_shared<Recordset>(QStringList(), QList<int>(), QList<QList<QVariant>>());
-        } else if (statement) {
-            if (!statement->columns)
-                statement->columns = describeColumns(*query, connection.declaredTypes(text));
-            result.rs = snapshot(*query, *statement->columns);
         } else {
-            result.rs = snapshot(*query, describeColumns(*query, connection.declaredTypes(text)));
+            if (statement && !statement->columns)
+                statement->columns = describeColumns(*query, connection.declaredTypes(text));
+            const Columns columns
+                = statement ? *statement->columns : describeColumns(*query, connection.declaredTypes(text));
+            const auto broken = sink ? streamRecords(*query, columns.first, columns.second, *sink)
+                                     : snapshot(*query, columns, result.rs);
+            if (broken) {
+                query->finish();
+                return broken;
+            }
         }
+        result.ok = true;
         query->finish();
         return std::nullopt;
     }
@@ -218,23 +230,33 @@ namespace {
         return result;
     }
 
+    SqlResult run(const QString& sql, const QVariantList& params, RecordSink* sink)
+    {
+        Connection& connection = Connection::current();
+        QString why;
+        if (!connection.open(why))
+            return openFailure(connection, why);
+        SqlResult result;
+        std::optional<QSqlError> failed;
+        {
+            Connection::AnswerWatch watch(connection);
+            failed = execute(connection, sql.trimmed(), params, result, sink);
+        }
+        if (failed)
+            return statementFailure(connection, *failed);
+        return result;
+    }
+
 } // namespace
 
 SqlResult ExecSQL(const QString& sql, const QVariantList& params)
 {
-    Connection& connection = Connection::current();
-    QString why;
-    if (!connection.open(why))
-        return openFailure(connection, why);
-    SqlResult result;
-    std::optional<QSqlError> failed;
-    {
-        Connection::AnswerWatch watch(connection);
-        failed = execute(connection, sql.trimmed(), params, result);
-    }
-    if (failed)
-        return statementFailure(connection, *failed);
-    return result;
+    return run(sql, params, nullptr);
+}
+
+SqlResult ExecSQL(const QString& sql, const QVariantList& params, RecordSink& sink)
+{
+    return run(sql, params, &sink);
 }
 
 SqlResult ExecReadOnlySQL(const QString& sql, const QVariantList& params)
@@ -339,6 +361,31 @@ QDate dateOf(const QVariant& stored)
     QDate date;
     QTime time;
     return parseStoredMoment(QStringView(text).trimmed(), date, time) ? date : QDate();
+}
+
+bool readMoment(const QVariant& stored, QDate& day, QTime& time)
+{
+    switch (stored.metaType().id()) {
+    case QMetaType::QDateTime: {
+        const QDateTime moment = stored.toDateTime();
+        day = moment.date();
+        time = moment.time();
+        return moment.isValid();
+    }
+    case QMetaType::QDate:
+        day = stored.toDate();
+        time = QTime(0, 0);
+        return day.isValid();
+    default:
+        break;
+    }
+    const QString text = stored.toString();
+    return readMoment(QStringView(text).trimmed(), day, time);
+}
+
+bool readMoment(QStringView text, QDate& day, QTime& time)
+{
+    return parseStoredMoment(text, day, time);
 }
 
 QDateTime dateTimeOf(const QVariant& stored)

@@ -3,6 +3,7 @@
 // never written into the text. Failures are shown as toasts and reported in the result.
 #include "desktop/data/backend.h"
 #include "desktop/data/recordset.h"
+#include "desktop/data/recordsink.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -28,6 +29,11 @@ struct SqlResult {
 // lost within a few seconds (answerWaitMilliseconds).
 SqlResult ExecSQL(const QString& sql, const QVariantList& params = {});
 
+// ExecSQL for a query whose records go to sink as they are read, without a Recordset (rs stays
+// null). A failure while reading, a lost server among them, fails the call after sink has had
+// the records before it.
+SqlResult ExecSQL(const QString& sql, const QVariantList& params, RecordSink& sink);
+
 // ExecSQL for texts that come from the database or the user (report queries): whatever the text
 // holds ("select ...; delete ..." included) runs where nothing can be written, and is undone.
 SqlResult ExecReadOnlySQL(const QString& sql, const QVariantList& params = {});
@@ -42,6 +48,11 @@ QDate dateOf(const QVariant& stored);
 QDateTime dateTimeOf(const QVariant& stored);
 // Day text as the windows show it: "yyyy-m-d".
 QString dayText(const QDate& date);
+// The day and time of a stored date or date-time (midnight for a date), read without building a
+// QDateTime, whose local-time lookup costs a system call per value; false when it reads as
+// neither.
+bool readMoment(const QVariant& stored, QDate& day, QTime& time);
+bool readMoment(QStringView text, QDate& day, QTime& time);
 
 // The backend of the current connection, for the rare statement that must differ.
 Backend currentBackend();

@@ -19,11 +19,14 @@ QueryOutcome runStatements(
 {
     QueryOutcome outcome;
     sheet.setRows(1);
-    const SqlResult result = ExecSQL(statements.rows.sql, statements.rows.params);
-    if (!result || !result.rs)
+    ResultFill fill(sheet, config);
+    const SqlResult result = ExecSQL(statements.rows.sql, statements.rows.params, fill);
+    fill.finish();
+    if (!result) {
+        sheet.setRows(1); // records read before a failure are no result either
         return outcome;
+    }
     outcome.ran = true;
-    fillResult(sheet, *result.rs, config);
     if (!statements.totals)
         return outcome;
     const SqlResult sums = ExecSQL(statements.totals->sql, statements.totals->params);

@@ -1,10 +1,8 @@
 #include "desktop/reports/querysheet.h"
 
-#include "desktop/data/execsql.h"
+#include "desktop/data/valuetext.h"
 
-#include <QDateTime>
 #include <algorithm>
-#include <cmath>
 
 namespace korvell {
 
@@ -13,63 +11,26 @@ namespace {
     constexpr platform::BgrColor white = 0xFFFFFF;
     constexpr int totalsColumns = 5; // column 0 and "总计" with three figures
 
-    // "hh:mm:ss" by hand (empty for an invalid time): QTime::toString parses its format per cell.
-    QString clockText(const QTime& time)
-    {
-        if (!time.isValid())
-            return {};
-        char text[] = "00:00:00";
-        const int parts[] = { time.hour(), time.minute(), time.second() };
-        for (int i = 0; i < 3; ++i) {
-            text[3 * i] = char('0' + parts[i] / 10);
-            text[3 * i + 1] = char('0' + parts[i] % 10);
-        }
-        return QString::fromLatin1(text, 8);
-    }
-
-    // Whole numbers below 1e15 print as integers (as 'g' with 15 digits prints them) without
-    // the general, much slower, digit generation.
-    QString numberText(double number)
-    {
-        if (std::abs(number) < 1e15 && std::trunc(number) == number)
-            return QString::number(qint64(number));
-        return QString::number(number, 'g', 15);
-    }
-
     QString labelled(const QString& label, const Recordset& totals, int position)
     {
-        return label + cellText(totals.value(position));
+        return label + valueText(totals.value(position));
     }
 
 } // namespace
 
-QString cellText(const QVariant& value)
+ResultFill::ResultFill(platform::SheetModel& sheet, const QueryConfig& config)
+    : sheet(sheet)
+    , config(config)
 {
-    if (value.isNull())
-        return {};
-    switch (value.metaType().id()) {
-    case QMetaType::QDate:
-        return dayText(value.toDate());
-    case QMetaType::QDateTime: {
-        const QDateTime moment = value.toDateTime();
-        return dayText(moment.date()) + ' ' + clockText(moment.time());
-    }
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return numberText(value.toDouble());
-    default:
-        return value.toString();
-    }
 }
 
-void fillResult(platform::SheetModel& sheet, Recordset& rs, const QueryConfig& config)
+void ResultFill::begin(const QStringList& names, const QList<int>& types)
 {
-    const platform::SheetModel::Batch batch(sheet);
-    const int fields = rs.fieldCount();
+    batch.emplace(sheet);
+    fields = int(types.size());
     sheet.setRows(1);
     sheet.setCols(1); // drops the previous run's column settings
     sheet.setCols(fields + 1);
-    sheet.setRows(rs.RecordCount() + 1);
     sheet.setColumnWidth(0, 0);
     const ColumnStyle& style = config.style;
     for (int i = 1; i <= fields; ++i) {
@@ -79,14 +40,27 @@ void fillResult(platform::SheetModel& sheet, Recordset& rs, const QueryConfig& c
             sheet.setColumnAlignment(i, style.alignment);
         if (style.option)
             sheet.setColumnOption(i, style.option);
-        sheet.setCellText(0, i, config.captions.value(i - 1, rs.field(i - 1).name));
+        sheet.setCellText(0, i, config.captions.value(i - 1, names[i - 1]));
     }
-    rs.MoveFirst();
-    for (int row = 1; !rs.eof(); ++row, rs.MoveNext())
-        for (int i = 0; i < fields; ++i)
-            if (const QVariant value = rs.value(i); !value.isNull())
-                sheet.setCellText(row, i + 1, cellText(value));
+}
+
+void ResultFill::record(RecordView& record)
+{
+    // The count is known only at the end: the sheet grows ahead of the records.
+    if (++lastRow >= sheet.rows())
+        sheet.setRows(std::min(std::max(2 * sheet.rows(), 1024), platform::SheetModel::maxRows));
+    for (int i = 0; i < fields; ++i)
+        if (const QString text = record.text(i); !text.isEmpty())
+            sheet.setCellText(lastRow, i + 1, text);
+}
+
+void ResultFill::finish()
+{
+    if (!batch)
+        return; // no result began
+    sheet.setRows(lastRow + 1);
     shadeResult(sheet);
+    batch.reset();
 }
 
 void appendTotals(platform::SheetModel& sheet, const QString& countLabel, Recordset& totals)

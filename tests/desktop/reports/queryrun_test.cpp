@@ -1,5 +1,6 @@
 // The query windows' runs without their windows, on both backends: statements from the filter
 // values, the result sheets, the totals rows and the filter lists.
+#include "desktop/data/valuetext.h"
 #include "desktop/reports/queryrun.h"
 #include "desktop/reports/querysheet.h"
 #include "queryitems.h"
@@ -186,17 +187,17 @@ INSTANTIATE_BACKENDS(QueryRun);
 
 TEST(QuerySheet, CellTextsFooterAndPrintSetUp)
 {
-    EXPECT_EQ(cellText(QVariant()), "");
-    EXPECT_EQ(cellText(QDate(2026, 9, 3)), "2026-9-3");
-    EXPECT_EQ(cellText(QDateTime(QDate(2026, 10, 1), QTime(0, 0, 5))), "2026-10-1 00:00:05");
-    EXPECT_EQ(cellText(12.34 + 11.84), "24.18");
-    EXPECT_EQ(cellText(QDateTime(QDate(2026, 10, 1), QTime(23, 59, 59))), "2026-10-1 23:59:59");
+    EXPECT_EQ(valueText(QVariant()), "");
+    EXPECT_EQ(valueText(QDate(2026, 9, 3)), "2026-9-3");
+    EXPECT_EQ(valueText(QDateTime(QDate(2026, 10, 1), QTime(0, 0, 5))), "2026-10-1 00:00:05");
+    EXPECT_EQ(valueText(12.34 + 11.84), "24.18");
+    EXPECT_EQ(valueText(QDateTime(QDate(2026, 10, 1), QTime(23, 59, 59))), "2026-10-1 23:59:59");
     // Whole numbers print as the general 15-digit form does, on both sides of its limits.
     for (const auto& [number, text] : std::vector<std::pair<double, QString>> { { 12340000.0, "12340000" },
              { -42.0, "-42" }, { 0.0, "0" }, { -0.0, "0" }, { 999999999999999.0, "999999999999999" },
              { 1e15, "1e+15" }, { -1e15, "-1e+15" } })
-        EXPECT_EQ(cellText(number), text) << number;
-    EXPECT_EQ(cellText(qlonglong(7)), "7");
+        EXPECT_EQ(valueText(number), text) << number;
+    EXPECT_EQ(valueText(qlonglong(7)), "7");
     EXPECT_EQ(printFooter(QDate(2006, 8, 5), "张三"),
         "打印日期：2006年08月05日         制表人:张三            第 &P 页 共&N页");
 
