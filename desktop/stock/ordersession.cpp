@@ -1,5 +1,6 @@
 #include "desktop/stock/ordersession.h"
 
+#include "desktop/data/connection.h"
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
 #include "desktop/data/toast.h"
@@ -25,6 +26,13 @@ namespace {
     QString station()
     {
         return loginState().station_no;
+    }
+
+    // GetRights answers "10" also when it could not ask; a server that went away has left no
+    // connection behind.
+    bool answered()
+    {
+        return Connection::current().database().isOpen();
     }
 
 } // namespace
@@ -137,17 +145,21 @@ BookingOutcome OrderSession::book(const QString& approver, const QString& custom
     return outcome;
 }
 
-bool OrderSession::maySave() const
+OrderSession::Right OrderSession::saveRight() const
 {
     const QString rights = GetRights(kind.windowName);
-    return rights != "0" && rights != "10";
+    if (rights != "0" && rights != "10")
+        return Right::Granted;
+    return answered() ? Right::Refused : Right::Unreadable;
 }
 
 OrderSession::DeleteGate OrderSession::deleteGate() const
 {
     if (shownDay != platform::clock().now().date())
         return DeleteGate::PastDay;
-    return GetRights(kind.windowName) == "11" ? DeleteGate::Open : DeleteGate::NoRights;
+    if (GetRights(kind.windowName) == "11")
+        return DeleteGate::Open;
+    return answered() ? DeleteGate::NoRights : DeleteGate::Unreadable;
 }
 
 } // namespace korvell

@@ -65,9 +65,12 @@ public:
     // database cannot even list them).
     BookingOutcome book(const QString& approver, const QString& customer, const QList<OrderLine>& lines);
 
+    // Rights are read at every use: another user may have logged in, rights may have changed.
+    // Unreadable: the database could not be asked (its toast says so); no refusal is made up.
+    enum class Right { Granted, Refused, Unreadable };
     // Import, new orders and weighing need the maintenance right.
-    bool maySave() const;
-    enum class DeleteGate { Open, PastDay, NoRights };
+    Right saveRight() const;
+    enum class DeleteGate { Open, PastDay, NoRights, Unreadable };
     // Deletes and undos: on today's order only, and with both rights.
     DeleteGate deleteGate() const;
 

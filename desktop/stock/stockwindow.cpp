@@ -136,7 +136,7 @@ void StockWindow::layOutOrderGrid()
 // Runs at every opening: another user may have logged in and the lists may have grown meanwhile.
 void StockWindow::Form_Load()
 {
-    const bool may = session.maySave();
+    const bool may = session.saveRight() != OrderSession::Right::Refused;
     for (QWidget* w : savingButtons())
         w->setEnabled(may);
     Command2[2]->setEnabled(may);
@@ -217,9 +217,15 @@ void StockWindow::markBooked(const QStringList& serials, const QString& mark)
 
 bool StockWindow::refusedWithoutSaveRights()
 {
-    if (session.maySave())
+    switch (session.saveRight()) {
+    case OrderSession::Right::Granted:
         return false;
-    ShowToast(config.kind.noSaveRights, "请与管理员联系", ToastRed);
+    case OrderSession::Right::Refused:
+        ShowToast(config.kind.noSaveRights, "请与管理员联系", ToastRed);
+        return true;
+    case OrderSession::Right::Unreadable:
+        return true; // the database's toast says why
+    }
     return true;
 }
 
@@ -239,8 +245,10 @@ void StockWindow::Command2_Click(int index)
     ShowToast("", "", ToastBlack);
     // Deletes and undos need today's order and both rights at this very click.
     const OrderSession::DeleteGate gate = session.deleteGate();
-    Command2[2]->setEnabled(gate == OrderSession::DeleteGate::Open);
-    Command2[3]->setEnabled(gate == OrderSession::DeleteGate::Open);
+    if (gate != OrderSession::DeleteGate::Unreadable) {
+        Command2[2]->setEnabled(gate == OrderSession::DeleteGate::Open);
+        Command2[3]->setEnabled(gate == OrderSession::DeleteGate::Open);
+    }
     switch (index) {
     case 0:
     case 1:
@@ -252,7 +260,7 @@ void StockWindow::Command2_Click(int index)
             ShowToast(config.kind.pastDay, config.kind.pastDayHint, ToastRed);
         else if (gate == OrderSession::DeleteGate::NoRights)
             ShowToast(config.kind.noDeleteRights, "请与管理员联系", ToastRed);
-        else
+        else if (gate == OrderSession::DeleteGate::Open)
             deleteOrUndo(index);
         break;
     case 4:

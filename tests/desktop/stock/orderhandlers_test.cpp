@@ -534,4 +534,19 @@ TEST_P(OrderHandlers, RefusalsSayWhatWasRefused)
     loginState().gyname = "系统管理员";
 }
 
+TEST_P(OrderHandlers, AServerThatIsAwayIsNoRefusalOfRights)
+{
+    if (GetParam() == Backend::SQLite)
+        GTEST_SKIP() << "an embedded database cannot go away";
+    auto form = open<ckform>();
+    stocktest::ServerStaysAway away;
+    resetConnection();
+    const QString lost = "数据库连接发生错误|请检查网络或数据库服务器|1";
+    for (const char* button : { "Command1_3", "Command1_0", "Command2_2" }) {
+        click(form.get(), button);
+        EXPECT_EQ(toasts.last(), lost) << button;
+        EXPECT_TRUE(enabled(form.get(), button)) << button;
+    }
+}
+
 INSTANTIATE_BACKENDS(OrderHandlers);

@@ -320,7 +320,7 @@ TEST_P(Orders, DeletesNeedTodaysOrderAndFullRights)
     ASSERT_TRUE(session.changeDay(day.addDays(1)));
     loginState().gyname = "没有权限的人";
     EXPECT_EQ(session.deleteGate(), OrderSession::DeleteGate::NoRights);
-    EXPECT_FALSE(session.maySave());
+    EXPECT_EQ(session.saveRight(), OrderSession::Right::Refused);
 }
 
 INSTANTIATE_BACKENDS(Orders);
