@@ -1,13 +1,12 @@
 #include "platform/ui/fonts.h"
 
-#include "platform/ui/ideographcmap.h"
+#include "platform/ui/fontcopy.h"
 
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
 #include <fontconfig/fontconfig.h>
-#include <utility>
 
 namespace platform {
 
@@ -34,40 +33,52 @@ namespace {
         return files;
     }
 
-    // A family registered again under its own name takes the place of the installed file, for the
-    // substitutes below and for every other font that falls back to it for Chinese text. Once per
-    // program: the copies stay in memory.
-    void installWithoutIdeographAliases()
+    // Copies of the installed Noto Sans CJK collections without the radicals that share the
+    // ideographs' glyphs, as families of their own ("Text Sans CJK SC", "Text Sans Mono CJK SC");
+    // once per program, they stay in memory. Whether any were installed.
+    bool installCopiesWithoutIdeographAliases()
     {
-        static bool installed = false;
-        if (std::exchange(installed, true))
-            return;
-        QStringList files = fontFiles("Noto Sans CJK SC") + fontFiles("Noto Sans Mono CJK SC");
-        files.removeDuplicates();
-        for (const QString& path : files) {
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly))
-                continue;
-            const QByteArray font = withoutIdeographAliases(file.readAll());
-            if (!font.isEmpty())
-                QFontDatabase::addApplicationFontFromData(font);
-        }
+        static const bool installed = [] {
+            QStringList files = fontFiles("Noto Sans CJK SC") + fontFiles("Noto Sans Mono CJK SC");
+            files.removeDuplicates();
+            bool any = false;
+            for (const QString& path : files) {
+                QFile file(path);
+                if (!file.open(QIODevice::ReadOnly))
+                    continue;
+                const QByteArray copy = withFamilyPrefix(withoutIdeographAliases(file.readAll()),
+                    QLatin1StringView("Noto"), QLatin1StringView("Text"));
+                any = (!copy.isEmpty() && QFontDatabase::addApplicationFontFromData(copy) >= 0) || any;
+            }
+            return any;
+        }();
+        return installed;
     }
 
 } // namespace
 
 void installChineseFontSubstitutes()
 {
-    installWithoutIdeographAliases();
+    // Chinese text is printed with the copies; the installed faces follow when they are missing.
+    const bool copies = installCopiesWithoutIdeographAliases();
+    const auto first = [copies](const char* copy, QStringList families) {
+        if (copies)
+            families.prepend(QString::fromLatin1(copy));
+        return families;
+    };
     // 宋体 draws its Latin letters and digits half a character wide, and the windows, labels and
     // sheets were laid out for that: a 16-digit serial number fills its 99-pixel column exactly.
     // Noto Sans Mono CJK keeps those widths; the other faces follow when it is missing.
-    const QStringList songti { QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Serif CJK SC"),
-        QStringLiteral("Noto Sans CJK SC"), QStringLiteral("AR PL UMing CN") };
+    const QStringList songti = first("Text Sans Mono CJK SC",
+        { QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("Noto Serif CJK SC"),
+            QStringLiteral("Noto Sans CJK SC"), QStringLiteral("AR PL UMing CN") });
     QFont::insertSubstitutions(QStringLiteral("宋体"), songti);
     QFont::insertSubstitutions(QStringLiteral("SimSun"), songti);
-    QFont::insertSubstitutions(
-        QStringLiteral("黑体"), { QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei") });
+    QFont::insertSubstitutions(QStringLiteral("黑体"),
+        first(
+            "Text Sans CJK SC", { QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei") }));
+    // The designer's page headers and footers ("第&P页 共&N页") are set in Courier New.
+    QFont::insertSubstitutions(QStringLiteral("Courier New"), first("Text Sans Mono CJK SC", {}));
 }
 
 } // namespace platform

@@ -3,8 +3,8 @@
 // the Noto CJK fonts of Linux. Both programs install them at start, once the application exists.
 namespace platform {
 
-// Also puts copies of the Noto Sans CJK collections in place of the files, whose text prints into
-// PDFs as the characters drawn ("入", not the radical "⼊" that shares its glyph).
+// The substitutes come first from copies of the installed Noto Sans CJK collections, whose text
+// prints into PDFs as the characters drawn ("入", not the radical "⼊" that shares its glyph).
 void installChineseFontSubstitutes();
 
 } // namespace platform

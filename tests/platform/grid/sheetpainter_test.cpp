@@ -130,7 +130,7 @@ TEST_F(SheetPainterTest, ThreePagesWithHeaderFooterCaptionsAndChineseText)
 }
 
 // Ideographs whose glyphs the CJK fonts share with radicals read back as themselves: in the
-// sheet's font, in bold, and in a Latin font that falls back to a CJK one.
+// sheet's font, in bold, in 黑体, and in the Courier New of the designer's headers.
 TEST_F(SheetPainterTest, PrintedTextReadsBackAsTheSheetsTexts)
 {
     SheetModel s;
@@ -153,7 +153,9 @@ TEST_F(SheetPainterTest, PrintedTextReadsBackAsTheSheetsTexts)
     for (int i = 0; i < texts.size(); ++i)
         s.setCellText(i / 3 + 1, i % 3 + 1, texts[i]);
     s.setFontBold({ 1, 1, 1, 3 }, true);
-    s.setFontName({ 2, 1, 2, 3 }, "DejaVu Sans");
+    s.setFontName({ 2, 1, 2, 3 }, "黑体");
+    s.setFontBold({ 2, 1, 2, 2 }, true);
+    s.setFontName({ 3, 1, 3, 3 }, "Courier New");
     for (int c = 1; c < 4; ++c)
         s.setColumnWidth(c, 150);
     const QString text = gridtest::pdfPageText(printToPdf(s), 1);

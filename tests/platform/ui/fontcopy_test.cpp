@@ -1,6 +1,6 @@
-// The copy of a CJK font whose radicals no longer alias the ideographs' glyphs: the same glyphs
-// for the same ideographs, no glyph for the radicals, and nothing read outside a broken file.
-#include "platform/ui/ideographcmap.h"
+// The copies of a CJK font: the same glyphs for the same ideographs, no glyph for the radicals,
+// a family name of their own, and nothing read outside a broken file.
+#include "platform/ui/fontcopy.h"
 #include "tests/support/application.h"
 
 #include <QFile>
@@ -19,7 +19,7 @@ QByteArray notoSansCjk()
 
 } // namespace
 
-TEST(IdeographCmap, RadicalsLoseTheIdeographsGlyphsAndNothingElseChanges)
+TEST(FontCopy, RadicalsLoseTheIdeographsGlyphsAndNothingElseChanges)
 {
     testsupport::ensureApp<QGuiApplication>();
     const QByteArray original = notoSansCjk();
@@ -36,7 +36,20 @@ TEST(IdeographCmap, RadicalsLoseTheIdeographsGlyphsAndNothingElseChanges)
     EXPECT_EQ(platform::withoutIdeographAliases(copy), copy) << "a second pass changes nothing";
 }
 
-TEST(IdeographCmap, DataThatIsNoFontGivesNothing)
+TEST(FontCopy, AFamilyOfItsOwn)
+{
+    testsupport::ensureApp<QGuiApplication>();
+    const QByteArray copy
+        = platform::withFamilyPrefix(notoSansCjk(), QLatin1StringView("Noto"), QLatin1StringView("Text"));
+    const QRawFont font(copy, 12);
+    ASSERT_TRUE(font.isValid());
+    EXPECT_EQ(font.familyName(), "Text Sans CJK JP");
+    EXPECT_EQ(font.glyphIndexesForString("入库"), QRawFont(notoSansCjk(), 12).glyphIndexesForString("入库"));
+    EXPECT_TRUE(
+        platform::withFamilyPrefix(copy, QLatin1StringView("Text"), QLatin1StringView("Longer")).isEmpty());
+}
+
+TEST(FontCopy, DataThatIsNoFontGivesNothing)
 {
     const QByteArray original = notoSansCjk();
     EXPECT_TRUE(platform::withoutIdeographAliases({}).isEmpty());
@@ -46,4 +59,6 @@ TEST(IdeographCmap, DataThatIsNoFontGivesNothing)
     for (qsizetype i = 12; i < 4096; i += 7)
         garbled[i] = char(0xFF);
     EXPECT_TRUE(platform::withoutIdeographAliases(garbled).isEmpty());
+    EXPECT_TRUE(
+        platform::withFamilyPrefix(garbled, QLatin1StringView("Noto"), QLatin1StringView("Text")).isEmpty());
 }

@@ -1,5 +1,6 @@
-#include "platform/ui/ideographcmap.h"
+#include "platform/ui/fontcopy.h"
 
+#include <QList>
 #include <QtEndian>
 #include <algorithm>
 #include <optional>
@@ -12,8 +13,11 @@ namespace {
 
     constexpr quint32 collectionTag = 0x74746366; // "ttcf"
     constexpr quint32 cmapTag = 0x636D6170; // "cmap"
+    constexpr quint32 nameTag = 0x6E616D65; // "name"
     constexpr quint32 faceVersions[] = { 0x00010000, 0x4F54544F /* "OTTO" */, 0x74727565 /* "true" */ };
     constexpr quint32 firstIdeograph = 0x3400;
+    // Names that carry the family: family, full name, PostScript name, typographic and WWS family.
+    const QList<quint16> familyNameIds { 1, 4, 6, 16, 21 };
 
     bool isIdeograph(quint32 c)
     {
@@ -33,6 +37,12 @@ namespace {
                 return std::nullopt;
             return qFromBigEndian<quint32>(data.constData() + at);
         }
+        std::optional<quint8> u8(qint64 at) const
+        {
+            if (!fits(at, 1))
+                return std::nullopt;
+            return quint8(data[at]);
+        }
         std::optional<quint16> u16(qint64 at) const
         {
             if (!fits(at, 2))
@@ -41,6 +51,7 @@ namespace {
         }
         void put32(qint64 at, quint32 v) { qToBigEndian(v, data.data() + at); }
         void put16(qint64 at, quint16 v) { qToBigEndian(v, data.data() + at); }
+        void put8(qint64 at, quint8 v) { data[at] = char(v); }
         bool fits(qint64 at, qint64 size) const { return at >= 0 && size >= 0 && at + size <= data.size(); }
 
     private:
@@ -162,23 +173,60 @@ namespace {
         return true;
     }
 
-    // Takes the aliases out of one face's character maps; false when its tables are malformed.
-    bool dropFaceAliases(Bytes& b, qint64 face, std::set<qint64>& done)
+    // Where the face's table tagged tag starts: nothing when the face has none, false when the
+    // face's table directory is malformed.
+    std::optional<std::optional<qint64>> tableOf(const Bytes& b, qint64 face, quint32 tag)
     {
         const auto version = b.u32(face);
         const auto tables = b.u16(face + 4);
-        if (!version || !tables
+        if (!version || !tables || !b.fits(face + 12, qint64(*tables) * 16)
             || std::find(std::begin(faceVersions), std::end(faceVersions), *version)
                 == std::end(faceVersions))
+            return std::nullopt;
+        for (int i = 0; i < *tables; ++i)
+            if (*b.u32(face + 12 + 16 * i) == tag)
+                return std::optional<qint64>(*b.u32(face + 12 + 16 * i + 8));
+        return std::optional<qint64>();
+    }
+
+    // The faces of a font file or collection; nothing when the data is no font.
+    std::optional<std::vector<qint64>> facesOf(const Bytes& b)
+    {
+        const auto tag = b.u32(0);
+        if (!tag)
+            return std::nullopt;
+        if (*tag != collectionTag)
+            return std::vector<qint64> { 0 };
+        const auto count = b.u32(8);
+        if (!count || !b.fits(12, qint64(*count) * 4))
+            return std::nullopt;
+        std::vector<qint64> faces;
+        for (quint32 i = 0; i < *count; ++i)
+            faces.push_back(*b.u32(12 + 4 * qint64(i)));
+        return faces;
+    }
+
+    // Applies change to every face; an empty copy when one of them is malformed.
+    template <class Change> QByteArray changedFaces(const QByteArray& font, Change change)
+    {
+        QByteArray copy = font;
+        Bytes b(copy);
+        const auto faces = facesOf(b);
+        if (!faces)
+            return {};
+        for (qint64 face : *faces)
+            if (!change(b, face))
+                return {};
+        return copy;
+    }
+
+    // Takes the aliases out of one face's character maps; false when its tables are malformed.
+    bool dropFaceAliases(Bytes& b, qint64 face, std::set<qint64>& done)
+    {
+        const auto found = tableOf(b, face, cmapTag);
+        if (!found)
             return false;
-        std::optional<qint64> cmap;
-        for (int i = 0; i < *tables; ++i) {
-            const auto tag = b.u32(face + 12 + 16 * i);
-            if (!tag)
-                return false;
-            if (*tag == cmapTag)
-                cmap = *b.u32(face + 12 + 16 * i + 8);
-        }
+        const std::optional<qint64> cmap = *found;
         if (!cmap)
             return true; // no character map, nothing to read back either
         const auto count = b.u16(*cmap + 2);
@@ -234,26 +282,47 @@ namespace {
 
 QByteArray withoutIdeographAliases(const QByteArray& font)
 {
-    QByteArray copy = font;
-    Bytes b(copy);
-    const auto tag = b.u32(0);
-    if (!tag)
+    std::set<qint64> done; // character maps shared by faces
+    return changedFaces(font, [&done](Bytes& b, qint64 face) { return dropFaceAliases(b, face, done); });
+}
+
+QByteArray withFamilyPrefix(const QByteArray& font, QLatin1StringView from, QLatin1StringView to)
+{
+    if (from.size() != to.size())
         return {};
-    std::vector<qint64> faces;
-    if (*tag == collectionTag) {
-        const auto count = b.u32(8);
-        if (!count || !b.fits(12, qint64(*count) * 4))
-            return {};
-        for (quint32 i = 0; i < *count; ++i)
-            faces.push_back(*b.u32(12 + 4 * qint64(i)));
-    } else {
-        faces.push_back(0);
-    }
-    std::set<qint64> done;
-    for (qint64 face : faces)
-        if (!dropFaceAliases(b, face, done))
-            return {};
-    return copy;
+    return changedFaces(font, [from, to](Bytes& b, qint64 face) {
+        const auto found = tableOf(b, face, nameTag);
+        if (!found)
+            return false;
+        if (!*found)
+            return true;
+        const qint64 name = **found;
+        const auto count = b.u16(name + 2);
+        const auto strings = b.u16(name + 4);
+        if (!count || !strings || !b.fits(name + 6, qint64(*count) * 12))
+            return false;
+        for (int i = 0; i < *count; ++i) {
+            const qint64 record = name + 6 + 12 * i;
+            const quint16 platformId = *b.u16(record), nameId = *b.u16(record + 6);
+            const qint64 at = name + *strings + *b.u16(record + 10);
+            if (!familyNameIds.contains(nameId) || !b.fits(at, *b.u16(record + 8)))
+                continue;
+            // Windows and Unicode names are UTF-16BE, Macintosh names one byte a character.
+            const int width = platformId == 1 ? 1 : 2;
+            if (*b.u16(record + 8) < from.size() * width)
+                continue;
+            bool starts = true;
+            for (qsizetype c = 0; c < from.size() && starts; ++c)
+                starts = (width == 1 ? quint16(*b.u8(at + c)) : *b.u16(at + 2 * c)) == from[c].unicode();
+            for (qsizetype c = 0; c < to.size() && starts; ++c) {
+                if (width == 1)
+                    b.put8(at + c, quint8(to[c].unicode()));
+                else
+                    b.put16(at + 2 * c, quint16(to[c].unicode()));
+            }
+        }
+        return true;
+    });
 }
 
 } // namespace platform
