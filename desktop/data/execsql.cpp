@@ -230,18 +230,29 @@ namespace {
         return result;
     }
 
-    SqlResult run(const QString& sql, const QVariantList& params, RecordSink* sink)
+    enum class Access { ReadWrite, ReadOnly };
+
+    SqlResult run(const QString& sql, const QVariantList& params, RecordSink* sink, Access access)
     {
         Connection& connection = Connection::current();
         QString why;
         if (!connection.open(why))
             return openFailure(connection, why);
+        if (access == Access::ReadOnly) {
+            QSqlError refused;
+            if (!connection.beginReadOnly(refused))
+                return statementFailure(connection, refused);
+        }
         SqlResult result;
         std::optional<QSqlError> failed;
         {
             Connection::AnswerWatch watch(connection);
             failed = execute(connection, sql.trimmed(), params, result, sink);
         }
+        // Ended before a failure is looked at: an aborted transaction answers nothing, not even the
+        // probe that tells a lost server from a refused statement.
+        if (access == Access::ReadOnly)
+            connection.endReadOnly();
         if (failed)
             return statementFailure(connection, *failed);
         return result;
@@ -251,35 +262,17 @@ namespace {
 
 SqlResult ExecSQL(const QString& sql, const QVariantList& params)
 {
-    return run(sql, params, nullptr);
+    return run(sql, params, nullptr, Access::ReadWrite);
 }
 
 SqlResult ExecSQL(const QString& sql, const QVariantList& params, RecordSink& sink)
 {
-    return run(sql, params, &sink);
+    return run(sql, params, &sink, Access::ReadWrite);
 }
 
 SqlResult ExecReadOnlySQL(const QString& sql, const QVariantList& params)
 {
-    Connection& connection = Connection::current();
-    QString why;
-    if (!connection.open(why))
-        return openFailure(connection, why);
-    QSqlError refused;
-    if (!connection.beginReadOnly(refused))
-        return statementFailure(connection, refused);
-    SqlResult result;
-    std::optional<QSqlError> failed;
-    {
-        Connection::AnswerWatch watch(connection);
-        failed = execute(connection, sql.trimmed(), params, result);
-    }
-    // Ended before a failure is looked at: an aborted transaction answers nothing, not even the
-    // probe that tells a lost server from a refused statement.
-    connection.endReadOnly();
-    if (failed)
-        return statementFailure(connection, *failed);
-    return result;
+    return run(sql, params, nullptr, Access::ReadOnly);
 }
 
 QVariant sqlDate(const QDate& date)
