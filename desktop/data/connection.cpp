@@ -89,9 +89,8 @@ namespace {
 // Watches the statements of one server connection from a thread of its own.
 class Connection::Watchdog {
 public:
-    explicit Watchdog(ConnectionSettings server)
-        : settings(std::move(server))
-        , worker([this] { run(); })
+    Watchdog()
+        : worker([this] { run(); })
     {
     }
     ~Watchdog()
@@ -102,6 +101,13 @@ public:
         }
         changed.notify_all();
         worker.join();
+    }
+
+    // The server a probe asks, from the connection's next open on.
+    void watch(const ConnectionSettings& server)
+    {
+        std::lock_guard lock(mutex);
+        settings = server;
     }
 
     void arm(int socket)
@@ -131,11 +137,17 @@ private:
                 changed.wait(lock);
                 continue;
             }
-            if (changed.wait_until(lock, deadline) != std::cv_status::timeout || !armed || ending)
+            const auto now = std::chrono::steady_clock::now();
+            if (now < deadline) {
+                // Waits on the system clock, whose wait ThreadSanitizer follows; the deadline
+                // itself stays on the steady clock.
+                changed.wait_until(lock, std::chrono::system_clock::now() + (deadline - now));
                 continue;
+            }
             const quint64 watched = statement;
+            const ConnectionSettings server = settings;
             lock.unlock();
-            const bool answers = serverAnswers();
+            const bool answers = serverAnswers(server);
             lock.lock();
             if (!armed || statement != watched)
                 continue;
@@ -150,7 +162,7 @@ private:
     }
 
     // Whether the server takes a new connection: it is up and the network passes.
-    bool serverAnswers()
+    bool serverAnswers(const ConnectionSettings& settings)
     {
         const QString name = QString("korvell-probe-%1").arg(quintptr(this));
         bool answers = false;
@@ -165,7 +177,7 @@ private:
         return answers;
     }
 
-    const ConnectionSettings settings;
+    ConnectionSettings settings;
     std::mutex mutex;
     std::condition_variable changed;
     int fd = -1;
@@ -214,7 +226,6 @@ Connection::~Connection()
 
 void Connection::drop()
 {
-    watchdog.reset();
     statements.clear();
     declared.clear();
     settingsRead = false;
@@ -288,7 +299,9 @@ bool Connection::open(QString& error)
     if (settings.backend == Backend::SQLite)
         configureSqlite();
     if (settings.backend == Backend::PostgreSQL) {
-        watchdog = std::make_unique<Watchdog>(settings);
+        if (!watchdog)
+            watchdog = std::make_unique<Watchdog>();
+        watchdog->watch(settings);
         AnswerWatch watch(*this);
         QSqlQuery(db).exec(QString("set lock_timeout = %1").arg(lockWaitMilliseconds));
     }

@@ -98,7 +98,7 @@ private:
     bool settingsFailure = false;
     std::unordered_map<QString, std::unique_ptr<Statement>> statements;
     QHash<QString, QList<int>> declared;
-    std::unique_ptr<Watchdog> watchdog; // a server connection's, started with it
+    std::unique_ptr<Watchdog> watchdog; // started with the first server connection, kept for the next
 };
 
 } // namespace korvell
