@@ -86,6 +86,8 @@ bool GridEditor::load()
     }
     const SqlResult result = ExecSQL(sql, params);
 
+    tableRead = result.ok;
+
     platform::SheetModel::Batch batch(grid);
     grid.setRows(1); // earlier rows go with their texts and locks
     grid.setRows(editorRowCount(result ? result.rs->RecordCount() : 0));
@@ -101,13 +103,16 @@ bool GridEditor::load()
         if (!cfg.columns.at(i).list.sql.isEmpty())
             fillList(i + 1, cfg.columns.at(i).list);
     }
-    return bool(result);
+    return tableRead;
 }
 
 void GridEditor::fillList(int col, const ColumnList& list)
 {
     grid.clearColumnList(col);
     grid.setColumnListOnly(col, list.yesNo);
+    // After a failed read the lists stay empty rather than wait for the server once more.
+    if (!tableRead)
+        return;
     const SqlResult result = ExecSQL(list.sql);
     if (!result)
         return;
@@ -215,9 +220,21 @@ GridEditor::RowState GridEditor::saveRow(int row, QString& failure)
     return RowState::Saved;
 }
 
+// Blank rows that stand for a table not read would overwrite or delete records nobody saw.
+bool GridEditor::refusedUnread(const QString& what) const
+{
+    if (tableRead)
+        return false;
+    ShowToast(QStringLiteral("数据没有读出，不能%1！").arg(what),
+        QStringLiteral("请检查网络或数据库服务器，然后重新打开本窗口"), ToastRed);
+    return true;
+}
+
 SaveOutcome GridEditor::save()
 {
     SaveOutcome outcome;
+    if (refusedUnread(QStringLiteral("保存")))
+        return outcome;
     QString firstFailure;
     const int rows = grid.rows();
     for (int row = 1; row < rows; ++row) {
@@ -250,7 +267,7 @@ SaveOutcome GridEditor::save()
 bool GridEditor::deleteOnMouseButton(int button, int row)
 {
     if (button != rightButton || row <= 0 || row >= grid.rows() || !requiredFilled(row)
-        || !mayDelete(GetRights(cfg.name)))
+        || !mayDelete(GetRights(cfg.name)) || refusedUnread(QStringLiteral("删除")))
         return false;
     const QString typed = grid.cellText(row, 1);
     const QString key = typed.trimmed();

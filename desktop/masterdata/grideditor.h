@@ -41,7 +41,8 @@ public:
     // Columns, captions, shading and cell types; the widths are the window's.
     void prepare();
     // Reads the table into the sheet: earlier rows and edits go. False when the table could not
-    // be read (the toast has told why); the sheet then shows its blank rows.
+    // be read (the toast has told why); the sheet then shows its blank rows, and saving and
+    // deleting are refused until a load succeeds.
     bool load();
     // Writes every row whose required cells are filled, top to bottom, each by itself; a row
     // that fails is counted and the save goes on. Ends with one toast and the log line.
@@ -55,6 +56,8 @@ private:
     enum class RowState { Skipped, Saved, Failed, Lost };
     RowState saveRow(int row, QString& failure);
     bool requiredFilled(int row) const;
+    // True, after saying so, when the table was not read.
+    bool refusedUnread(const QString& what) const;
     QString keyCondition() const;
     QVariantList keyParams(const QString& key) const;
     void fillList(int col, const ColumnList& list);
@@ -62,6 +65,7 @@ private:
 
     const EditorConfig& cfg;
     platform::SheetModel& grid;
+    bool tableRead = false;
 };
 
 } // namespace korvell

@@ -241,6 +241,50 @@ TEST_P(GridEditorDb, ALostServerShowsTheConnectionMessageAndTheEditsSaveOnceItIs
     EXPECT_EQ(rowCount("c_bzname"), 2);
 }
 
+// Opened while the server was down: the blank rows were never read, so a key typed there that a
+// stored record carries overwrites nothing, even once the server is back; the next read works.
+TEST_P(GridEditorDb, AnEditorThatCouldNotReadItsTableSavesAndDeletesNothing)
+{
+    for (const EditorConfig* c : fiveEditors() + QList<const EditorConfig*> { &useraddmdoConfig() }) {
+        SCOPED_TRACE(c->name.toStdString());
+        storeRecords(*c, 1, 1);
+        grant(c->name, "1", "1");
+        platform::SheetModel sheet;
+        GridEditor editor(*c, sheet);
+        editor.prepare();
+        const DsnKeys reachable = masterdatatest::loseServer();
+        toasts.clear();
+        EXPECT_FALSE(editor.load());
+        EXPECT_EQ(toasts.lines, QStringList { masterdatatest::connectionToast }) << "said once";
+        masterdatatest::bringServerBack(reachable);
+
+        const QStringList record = recordTexts(*c, 1);
+        const QString changed = "管理员"; // also one of the users editor's groups
+        QStringList typed = record;
+        typed[1] = changed;
+        type(sheet, 1, typed);
+        toasts.clear();
+        EXPECT_EQ(editor.save().saved, 0);
+        EXPECT_EQ(
+            toasts.lines, QStringList { "数据没有读出，不能保存！|" + masterdatatest::unreadHint + "|1" });
+        EXPECT_EQ(stored(*c, c->columns.at(1).field, record[0]).toString(), record[1]);
+        EXPECT_EQ(rowCount("c_log", "logmsg=?", { c->logText }), 0);
+        dialogs.answers = { platform::Answer::Ok };
+        EXPECT_FALSE(editor.deleteOnMouseButton(2, 1));
+        EXPECT_TRUE(dialogs.messages.isEmpty());
+        EXPECT_EQ(toasts.last(), "数据没有读出，不能删除！|" + masterdatatest::unreadHint + "|1");
+        EXPECT_EQ(rowCount(c->table, keyField(*c) + "=?", { record[0] }), 1);
+
+        EXPECT_TRUE(editor.load());
+        const int row = masterdatatest::rowOf(sheet, record[0]);
+        ASSERT_GT(row, 0);
+        EXPECT_EQ(sheet.cellText(row, 2), record[1]);
+        sheet.editCell(row, 2, changed);
+        EXPECT_GE(editor.save().saved, 1);
+        EXPECT_EQ(stored(*c, c->columns.at(1).field, record[0]).toString(), changed);
+    }
+}
+
 TEST_P(GridEditorDb, DeleteNeedsRightButtonARecordRowItsRequiredCellsAndRightsEleven)
 {
     const EditorConfig& c = jzformConfig();

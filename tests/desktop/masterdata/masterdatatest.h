@@ -44,6 +44,8 @@ inline void bringServerBack(const korvell::DsnKeys& reachable)
 }
 
 inline const QString connectionToast = QStringLiteral("数据库连接发生错误|请检查网络或数据库服务器|1");
+// The hint of a window that refuses to save or delete what it could not read.
+inline const QString unreadHint = QStringLiteral("请检查网络或数据库服务器，然后重新打开本窗口");
 
 class MasterDataTest : public testsupport::DatabaseTest {
 protected:
