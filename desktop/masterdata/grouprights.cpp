@@ -84,32 +84,41 @@ bool GroupRightsEditor::showRights(int groupRow)
     const QString group = groupAt(groupRow);
     if (group.isEmpty())
         return false;
-    shownRow = groupRow;
-    const SqlResult programs
-        = ExecSQL(QStringLiteral("select programname,programchname from c_programgroup "));
-
     platform::SheetModel::Batch batch(rights);
     rights.setRows(1);
     setUpRightsColumns();
-    rights.setRows(rightsRowCount(programs ? programs.rs->RecordCount() : 0));
+    const bool read = readRights(group);
+    shownRow = read ? groupRow : -1;
+    if (!read) {
+        // Flags not read are not "0": none are shown, so none can be saved.
+        rights.setRows(1);
+        rights.setRows(rightsRowCount(0));
+    }
+    return read;
+}
+
+bool GroupRightsEditor::readRights(const QString& group)
+{
+    const SqlResult programs
+        = ExecSQL(QStringLiteral("select programname,programchname from c_programgroup "));
     if (!programs)
-        return true;
+        return false;
+    rights.setRows(rightsRowCount(programs.rs->RecordCount()));
     int row = 1;
     for (Recordset& rs = *programs.rs; !rs.eof(); rs.MoveNext(), ++row) {
         const QString display = rs.field(1).text();
+        const SqlResult flags
+            = ExecSQL(QStringLiteral("select * from c_usergroup where progname=? and groupname=?"),
+                { display.trimmed(), group });
+        if (!flags)
+            return false;
+        const bool stored = !flags.rs->eof();
         rights.setCellText(row, 0, rs.field(0).text());
         rights.setCellLocked(row, 0, true);
         rights.setCellLocked(row, 1, true);
         rights.setCellText(row, 1, display);
-        rights.setCellText(row, 2, QStringLiteral("0"));
-        rights.setCellText(row, 3, QStringLiteral("0"));
-        const SqlResult flags
-            = ExecSQL(QStringLiteral("select * from c_usergroup where progname=? and groupname=?"),
-                { display.trimmed(), group });
-        if (flags && !flags.rs->eof()) {
-            rights.setCellText(row, 2, flags.rs->field(2).text());
-            rights.setCellText(row, 3, flags.rs->field(3).text());
-        }
+        rights.setCellText(row, 2, stored ? flags.rs->field(2).text() : QStringLiteral("0"));
+        rights.setCellText(row, 3, stored ? flags.rs->field(3).text() : QStringLiteral("0"));
     }
     return true;
 }
@@ -121,8 +130,9 @@ SaveOutcome GroupRightsEditor::save(int groupRow)
     if (group.isEmpty())
         return outcome;
     if (groupRow != shownRow) {
-        showRights(groupRow);
-        ShowToast(QStringLiteral("用户组%1的权限没有保存！").arg(group), QStringLiteral("请核对显示的权限后再保存"),
+        const bool shown = showRights(groupRow);
+        ShowToast(QStringLiteral("用户组%1的权限没有保存！").arg(group),
+            shown ? QStringLiteral("请核对显示的权限后再保存") : QStringLiteral("请检查网络或数据库服务器"),
             ToastRed);
         return outcome;
     }

@@ -25,7 +25,8 @@ public:
     // Reads the group names into the list; earlier rows and edits go.
     bool loadGroups();
     // Shows the flags of the group in groupRow of the list. False, with the rights sheet left as
-    // it was, when that row holds no name.
+    // it was, when that row holds no name; false, with no flags shown, when they could not be
+    // read (the toast has told why).
     bool showRights(int groupRow);
     // Writes the flags shown, one row per window, for the group in groupRow (which may carry a
     // new or edited name since its flags were shown). Nothing happens when that row holds no
@@ -38,6 +39,7 @@ public:
 private:
     QString groupAt(int row) const;
     void setUpRightsColumns();
+    bool readRights(const QString& group);
 
     platform::SheetModel& groups;
     platform::SheetModel& rights;

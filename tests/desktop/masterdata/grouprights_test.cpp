@@ -202,6 +202,29 @@ TEST_P(GroupRightsDb, ALostServerShowsTheConnectionMessageAndTheRightsSaveOnceIt
     EXPECT_EQ(rowCount("c_usergroup", "groupname=?", { "质检组" }), programs);
 }
 
+// Flags that could not be read are not shown as "0", and a save does not store them so: it reads
+// the group's rights again and saves nothing until they have been seen.
+TEST_P(GroupRightsDb, RightsThatCouldNotBeReadAreNeitherShownNorSaved)
+{
+    editor.loadGroups();
+    const int row = rowOf("管理员");
+    ASSERT_TRUE(ExecSQL("alter table c_usergroup rename to c_usergroup_away"));
+    toasts.clear();
+    EXPECT_FALSE(editor.showRights(row));
+    EXPECT_EQ(toasts.lines.size(), 2) << "the toast taken away, then one failure";
+    for (int r = 1; r < rights.rows(); ++r)
+        EXPECT_TRUE(rights.cellText(r, 2).isEmpty() && rights.cellText(r, 3).isEmpty()) << r;
+    ASSERT_TRUE(ExecSQL("alter table c_usergroup_away rename to c_usergroup"));
+
+    toasts.clear();
+    EXPECT_EQ(editor.save(row).saved, 0);
+    EXPECT_EQ(toasts.last(), QString("用户组管理员的权限没有保存！|请核对显示的权限后再保存|1"));
+    EXPECT_EQ(rowCount("c_usergroup", "groupname='管理员' and groupauth2='1'"), programs);
+    EXPECT_EQ(rights.cellText(1, 3), QString("1")) << "read again and shown";
+    EXPECT_EQ(editor.save(row).saved, programs);
+    EXPECT_EQ(rowCount("c_usergroup", "groupname='管理员' and groupauth2='1'"), programs);
+}
+
 // The database refuses to insert or delete rights rows of one group, as a constraint would.
 TEST_P(GroupRightsDb, RefusedRowsAreCountedAndARefusedDeleteKeepsTheGroup)
 {
