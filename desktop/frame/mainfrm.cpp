@@ -2,11 +2,12 @@
 
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
+#include "desktop/data/toast.h"
+#include "desktop/frame/login.h"
 #include "desktop/frame/msgfrm.h"
 #include "desktop/frame/procedures.h"
 #include "desktop/frame/programtitle.h"
 #include "desktop/frame/systemtools.h"
-#include "desktop/data/toast.h"
 #include "desktop/frame/windowregistry.h"
 #include "platform/ui/clock.h"
 #include "platform/ui/dialogs.h"
@@ -172,19 +173,30 @@ void mainfrm::MDIForm_Load()
     ShowToast(QStringLiteral("欢迎您！") + state.gyname, QStringLiteral("祝您工作愉快！！"), ToastRed);
     WriteLog(QStringLiteral("进入系统"));
 
-    const SqlResult company = ExecSQL(QStringLiteral("select * from c_compmsg"));
-    if (company && !company.rs->eof()) {
-        setProgramTitle(
-            systemName + QStringLiteral("—") + company.rs->value(QStringLiteral("compname")).toString());
-        setWindowTitle(programTitle());
-        state.compphone = company.rs->value(QStringLiteral("compphone")).toString();
-    }
+    companyRead = readCompany();
+    // Not read (the server went away after the login): the next login, once it answers, reads it.
+    connect(&loginAnnouncer(), &LoginAnnouncer::loggedIn, this, [this] {
+        if (!companyRead)
+            companyRead = readCompany();
+    });
 
     const QDate today = platform::clock().now().date();
     panels[0]->setText(QStringLiteral("当前日期：") + today.toString(QStringLiteral("yyyy-M-d")));
     panels[3]->setText(QStringLiteral("工作站号：") + state.station_no + QStringLiteral("号"));
     panels[4]->setText(QStringLiteral("系统名称：") + systemName);
     Timer1_Timer();
+}
+
+bool mainfrm::readCompany()
+{
+    const SqlResult company = ExecSQL(QStringLiteral("select * from c_compmsg"));
+    if (company && !company.rs->eof()) {
+        setProgramTitle(
+            systemName + QStringLiteral("—") + company.rs->value(QStringLiteral("compname")).toString());
+        setWindowTitle(programTitle());
+        loginState().compphone = company.rs->value(QStringLiteral("compphone")).toString();
+    }
+    return company.ok;
 }
 
 void mainfrm::Timer1_Timer()

@@ -32,6 +32,8 @@ protected:
 
 private:
     void MDIForm_Load();
+    // Title and company phone from c_compmsg; false when it could not be read.
+    bool readCompany();
     void buildMenus();
     void buildButtons();
     // Shows a child window from the menu: it goes to the top left corner of the client area.
@@ -40,6 +42,7 @@ private:
     QMdiArea* area = nullptr;
     QLabel* panels[panelCount] = {};
     QTimer Timer1;
+    bool companyRead = false;
 };
 
 } // namespace korvell

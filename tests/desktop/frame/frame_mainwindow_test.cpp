@@ -1,4 +1,5 @@
 // The main window: title, status bar, clock, menus and buttons, child windows, closing.
+#include "desktop/frame/login.h"
 #include "desktop/frame/mainfrm.h"
 #include "frame_windowtest.h"
 #include "tests/support/fixedclock.h"
@@ -103,7 +104,9 @@ TEST_P(MainWindowTest, WithoutCompanyRowTheTitleStaysUnset)
     EXPECT_TRUE(loginState().compphone.isEmpty());
 }
 
-TEST_P(MainWindowTest, StartUpWithTheDatabaseGoneStillShowsTheWindow)
+// The company that could not be read at start-up is read at the next login (换用户), so the title
+// and the phone on the labels do not stay empty for the whole run.
+TEST_P(MainWindowTest, StartUpWithTheDatabaseGoneShowsTheWindowAndReadsTheCompanyAtTheNextLogin)
 {
     QTemporaryDir empty;
     DatabaseGone gone(empty.path());
@@ -111,6 +114,12 @@ TEST_P(MainWindowTest, StartUpWithTheDatabaseGoneStillShowsTheWindow)
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(main->panelText(3), QStringLiteral("操作人员：张三"));
+    EXPECT_EQ(programTitle(), defaultTitle);
+
+    gone.back();
+    emit loginAnnouncer().loggedIn();
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Velmora电子称重仓库管理系统—Velmora线缆制品有限公司"));
+    EXPECT_EQ(loginState().compphone, QStringLiteral("0512-66887700"));
 }
 
 TEST_P(MainWindowTest, MenusAndItemsInOrder)
