@@ -8,7 +8,7 @@ namespace korvell {
 std::optional<QStringList> customersContaining(const QString& text)
 {
     const SqlResult r = ExecSQL(
-        "select cust_name from c_custom where cust_name like ?" + likeEscape + " order by cust_name",
+        "select cust_name from c_custom where " + likeIgnoringCase("cust_name") + " order by cust_name",
         { likeContaining(text.trimmed()) });
     if (!r || !r.rs)
         return std::nullopt;

@@ -32,7 +32,7 @@ std::optional<QStringList> stockOutOrders()
 
 std::optional<QStringList> stockOutOrders(const QDate& from, const QDate& to, const QString& customer)
 {
-    return orderLines(" and ck_date>=? and ck_date<=? and ck_comp like ?" + likeEscape,
+    return orderLines(" and ck_date>=? and ck_date<=? and " + likeIgnoringCase("ck_comp"),
         { sqlDate(from), sqlDate(to), likeContaining(customer.trimmed()) });
 }
 

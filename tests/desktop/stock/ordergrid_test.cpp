@@ -120,6 +120,7 @@ TEST_P(OrderGrid, PickerListsThirteenCharacterOrdersOncePerDayAndCustomer)
     ASSERT_TRUE(bookedOut("a2", "2006081010001", aug10, "华东电缆"));
     ASSERT_TRUE(bookedOut("a3", "2006081010001", aug12, "南方线材"));
     ASSERT_TRUE(bookedOut("b1", "2006081010002", aug12, ""));
+    ASSERT_TRUE(bookedOut("b2", "2006081010003", aug12, "Acme Ltd"));
     ASSERT_TRUE(bookedOut("c1", "20060810100001", aug10, "华东电缆")); // station 10: 14 characters
     ASSERT_TRUE(bookedOut("d1", "", aug10, "华东电缆"));
 
@@ -127,7 +128,7 @@ TEST_P(OrderGrid, PickerListsThirteenCharacterOrdersOncePerDayAndCustomer)
     ASSERT_TRUE(all);
     EXPECT_EQ(*all,
         QStringList({ "2006081010001\t  2006-8-10\t华东电缆", "2006081010001\t  2006-8-12\t南方线材",
-            "2006081010002\t  2006-8-12\t" }));
+            "2006081010002\t  2006-8-12\t", "2006081010003\t  2006-8-12\tAcme Ltd" }));
     EXPECT_EQ(pickedOrderNumber(all->at(1)), "2006081010001");
 
     const struct {
@@ -135,12 +136,15 @@ TEST_P(OrderGrid, PickerListsThirteenCharacterOrdersOncePerDayAndCustomer)
         QString customer;
         QStringList orders;
     } cases[] {
-        { QDate(2006, 8, 9), aug12, "", { "2006081010001\t  2006-8-10\t华东电缆", "2006081010001\t  2006-8-12\t南方线材" } },
-        { aug12, aug12, "", { "2006081010001\t  2006-8-12\t南方线材" } },
+        { QDate(2006, 8, 9), aug12, "",
+            { "2006081010001\t  2006-8-10\t华东电缆", "2006081010001\t  2006-8-12\t南方线材",
+                "2006081010003\t  2006-8-12\tAcme Ltd" } },
+        { aug12, aug12, "", { "2006081010001\t  2006-8-12\t南方线材", "2006081010003\t  2006-8-12\tAcme Ltd" } },
         { QDate(2006, 8, 9), aug12, " 华东 ", { "2006081010001\t  2006-8-10\t华东电缆" } },
         { QDate(2006, 8, 11), aug12, "华东", {} },
         { QDate(2006, 8, 9), aug12, "%", {} },
         { QDate(2006, 8, 9), aug12, "'", {} },
+        { aug12, aug12, "ACME", { "2006081010003\t  2006-8-12\tAcme Ltd" } },
     };
     for (const auto& c : cases) {
         const auto found = stockOutOrders(c.from, c.to, c.customer);
@@ -152,18 +156,20 @@ TEST_P(OrderGrid, PickerListsThirteenCharacterOrdersOncePerDayAndCustomer)
 
 TEST_P(OrderGrid, CustomerSearchFindsTheTypedTextLiterally)
 {
-    for (const char* name : { "华东电缆", "南方线材", "百分之100%公司", "老王's", "A_B" })
+    for (const char* name : { "华东电缆", "南方线材", "百分之100%公司", "老王's", "A_B", "Acme Ltd" })
         ASSERT_TRUE(ExecSQL("insert into c_custom (cust_name) values (?)", { QString::fromUtf8(name) }).ok);
 
     const struct {
         QString typed;
         QStringList names;
     } cases[] {
-        { "", { "A_B", "华东电缆", "南方线材", "百分之100%公司", "老王's" } },
+        { "", { "A_B", "Acme Ltd", "华东电缆", "南方线材", "百分之100%公司", "老王's" } },
+        { "aCmE", { "Acme Ltd" } },
         { "  电缆 ", { "华东电缆" } },
         { "%", { "百分之100%公司" } },
         { "'", { "老王's" } },
         { "_", { "A_B" } },
+        { "b", { "A_B" } },
         { "无此", {} },
     };
     for (const auto& c : cases) {
