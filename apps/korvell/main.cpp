@@ -77,6 +77,8 @@ int main(int argc, char* argv[])
     if (reportDesigner) {
         korvell::setLoginHandover([] {
             QWidget* window = korvell::showWindow(QStringLiteral("frmreport"));
+            // The designer stands in for the main window: closing it ends the program.
+            window->setAttribute(Qt::WA_DeleteOnClose);
             QObject::connect(window, &QObject::destroyed, [] { korvell::ExitSystem(); });
         });
     }

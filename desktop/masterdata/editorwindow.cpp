@@ -8,7 +8,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace korvell {
 
@@ -26,7 +25,7 @@ namespace {
 } // namespace
 
 EditorWindow::EditorWindow(const EditorConfig& config, QWidget* parent)
-    : QWidget(parent)
+    : OpeningWindow(parent)
 {
     setObjectName(config.name);
     setWindowTitle(config.caption);
@@ -68,27 +67,16 @@ EditorWindow::EditorWindow(const EditorConfig& config, QWidget* parent)
 
 EditorWindow::~EditorWindow() = default;
 
-void EditorWindow::readRights()
+void EditorWindow::Form_Activate()
 {
     Command1->setEnabled(maySave(GetRights(engine->config().name)));
 }
 
-// Another user may have logged in while the window stayed open.
-bool EditorWindow::event(QEvent* event)
+// Rights and rows are read afresh at each opening; a resize keeps the edits.
+void EditorWindow::Form_Load()
 {
-    if (event->type() == QEvent::WindowActivate)
-        readRights();
-    return QWidget::event(event);
-}
-
-// Rights and rows are read afresh each time the window is opened; a resize keeps the edits.
-void EditorWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (event->spontaneous())
-        return;
     closeToast();
-    readRights();
+    Form_Activate();
     engine->load();
     Grid1->refresh();
 }

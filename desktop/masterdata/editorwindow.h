@@ -1,7 +1,8 @@
 #pragma once
 // The window of a master-data editor (machine groups, customers, products, teams, employees and
 // program users): the grid, a save and a close button. The rules are the GridEditor's; the window
-// lays out, loads when it is shown and forwards its clicks.
+// lays out, loads at each opening and forwards its clicks.
+#include "desktop/frame/openingwindow.h"
 #include "desktop/masterdata/grideditor.h"
 
 #include <QWidget>
@@ -15,7 +16,7 @@ class Grid;
 
 namespace korvell {
 
-class EditorWindow final : public QWidget {
+class EditorWindow final : public OpeningWindow<QWidget> {
     Q_OBJECT
 public:
     explicit EditorWindow(const EditorConfig& config, QWidget* parent = nullptr);
@@ -27,14 +28,14 @@ public:
     QLabel* Label1 = nullptr; // bzform's team-code line
 
 protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void Form_Load() override;
+    // Another user may have logged in while the window stayed open.
+    void Form_Activate() override;
     void layOut();
-    void readRights();
 
     std::unique_ptr<GridEditor> engine;
 };

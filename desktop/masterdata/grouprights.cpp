@@ -67,7 +67,9 @@ bool GroupRightsEditor::loadGroups()
 {
     const SqlResult result = ExecSQL(QStringLiteral("select groupname from c_usergroup  group by groupname"));
     platform::SheetModel::Batch batch(groups);
-    shownRow = -1; // the rows may now hold other groups
+    // The rows may now hold other groups: no flags are shown until a group is clicked again.
+    shownRow = -1;
+    rights.setRows(1);
     groups.setRows(1);
     groups.setRows(groupListRowCount(result ? result.rs->RecordCount() : 0));
     if (!result)

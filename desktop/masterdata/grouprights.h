@@ -22,7 +22,7 @@ public:
 
     // Columns and captions of the group list; the rights sheet is set up by showRights.
     void prepare();
-    // Reads the group names into the list; earlier rows and edits go.
+    // Reads the group names into the list; earlier rows and edits go, and so do the flags shown.
     bool loadGroups();
     // Shows the flags of the group in groupRow of the list. False, with the rights sheet left as
     // it was, when that row holds no name; false, with no flags shown, when they could not be

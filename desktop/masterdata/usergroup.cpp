@@ -8,7 +8,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <cmath>
 
 namespace korvell {
@@ -25,7 +24,7 @@ namespace {
 } // namespace
 
 usergroup::usergroup(QWidget* parent)
-    : QWidget(parent)
+    : OpeningWindow(parent)
 {
     setObjectName(QString::fromUtf8(groupRightsWindow));
     setWindowTitle(QStringLiteral("用户组设置维护"));
@@ -56,28 +55,17 @@ usergroup::usergroup(QWidget* parent)
 
 usergroup::~usergroup() = default;
 
-void usergroup::readRights()
+void usergroup::Form_Activate()
 {
     Command1->setEnabled(
         maySaveGroupRights(GetRights(QString::fromUtf8(groupRightsWindow)), loginState().gyname));
 }
 
-// Another user may have logged in while the window stayed open.
-bool usergroup::event(QEvent* event)
+// Rights and groups are read afresh at each opening.
+void usergroup::Form_Load()
 {
-    if (event->type() == QEvent::WindowActivate)
-        readRights();
-    return QWidget::event(event);
-}
-
-// Rights and groups are read afresh each time the window is opened.
-void usergroup::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (event->spontaneous())
-        return;
     closeToast();
-    readRights();
+    Form_Activate();
     engine->loadGroups();
     Grid1->refresh();
 }

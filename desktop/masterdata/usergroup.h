@@ -1,6 +1,7 @@
 #pragma once
 // The group rights editor "用户组设置维护": the groups in one grid, the query and maintenance
 // rights of the clicked group per window in a second; one button saves that group's rights.
+#include "desktop/frame/openingwindow.h"
 #include "desktop/masterdata/grouprights.h"
 
 #include <QWidget>
@@ -15,7 +16,7 @@ class Grid;
 
 namespace korvell {
 
-class usergroup final : public QWidget {
+class usergroup final : public OpeningWindow<QWidget> {
     Q_OBJECT
 public:
     explicit usergroup(QWidget* parent = nullptr);
@@ -29,13 +30,13 @@ public:
     QPushButton* Command2 = nullptr; // close
 
 protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void readRights();
+    void Form_Load() override;
+    // Another user may have logged in while the window stayed open.
+    void Form_Activate() override;
 
     std::unique_ptr<GroupRightsEditor> engine;
 };

@@ -87,7 +87,7 @@ namespace {
 } // namespace
 
 frmreport::frmreport(QWidget* parent)
-    : QMainWindow(parent)
+    : OpeningWindow(parent)
 {
     setObjectName(QStringLiteral("frmreport"));
     setWindowTitle(QStringLiteral("报表设计器"));
@@ -123,8 +123,6 @@ frmreport::frmreport(QWidget* parent)
     connect(Grid1, &platform::Grid::currentCellChanged, this, &frmreport::Grid1_CurrentCellChanged);
     connect(&Grid3->sheet(), &platform::SheetModel::cellsChanged, this,
         [this] { keepBlankCatalogueRow(Grid3->sheet()); });
-
-    Form_Load();
 }
 
 QWidget* frmreport::buildTopRow()
@@ -230,17 +228,26 @@ void frmreport::buildMenus()
     data->addAction(QStringLiteral("插入数据"))->setObjectName(QStringLiteral("inertdata"));
 }
 
+// Each opening starts afresh: no report chosen, an empty sheet, the catalogue as it is now.
 void frmreport::Form_Load()
 {
     setUpCatalogueGrid(Grid3->sheet());
-    if (const auto reports = readCatalogue()) {
-        for (const ReportDefinition& r : *reports)
-            Combo1->addItem(r.reportchname);
-        fillCatalogueGrid(Grid3->sheet(), *reports);
-    }
+    const auto reports = readCatalogue().value_or(std::vector<ReportDefinition> {});
+    Combo1->clear();
+    for (const ReportDefinition& r : reports)
+        Combo1->addItem(r.reportchname);
     Combo1->setCurrentIndex(-1);
+    fillCatalogueGrid(Grid3->sheet(), reports);
+    Frame3->hide();
+    curtablename.clear();
+    curreportname.clear();
+    Text1->clear();
     setUpBindingGrid(Grid2->sheet());
+    fillBindingGrid(Grid2->sheet(), {});
+    List1->clear();
+    List2->clear();
 
+    Grid1->newFile();
     setSheetDefaults();
     apppath = loginState().myapppath;
     if (!apppath.endsWith('/'))
@@ -273,8 +280,6 @@ void frmreport::closeEvent(QCloseEvent* event)
 {
     event->accept();
     hideToast();
-    // The shared instance goes with the window; the next opening loads afresh.
-    deleteLater();
 }
 
 void frmreport::Combo1_Click()

@@ -2,6 +2,8 @@
 // The report designer "报表设计器": the report catalogue, each report's data query and field
 // bindings, and its template sheet with the formatting ("操作(&A)") and file ("文件(&F)") menus.
 // No menu opens it; `korvell --report-designer` shows it instead of the main window.
+#include "desktop/frame/openingwindow.h"
+
 #include <QMainWindow>
 
 class QComboBox;
@@ -17,7 +19,7 @@ class Grid;
 
 namespace korvell {
 
-class frmreport final : public QMainWindow {
+class frmreport final : public OpeningWindow<QMainWindow> {
     Q_OBJECT
 public:
     explicit frmreport(QWidget* parent = nullptr);
@@ -61,7 +63,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
+    void Form_Load() override;
     QWidget* buildTopRow();
     QWidget* buildBottomRow();
     void buildMenus();

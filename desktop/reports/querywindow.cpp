@@ -15,13 +15,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace korvell {
 
 QueryWindow::QueryWindow(const QueryConfig& config, QWidget* parent)
-    : QWidget(parent)
+    : OpeningWindow(parent)
     , config(config)
 {
     setObjectName(config.name);
@@ -92,15 +91,6 @@ QPushButton* QueryWindow::addButton(const QueryButton& button)
     auto* b = new QPushButton(button.caption);
     b->setObjectName(button.name);
     return b;
-}
-
-void QueryWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!freshOpen)
-        return;
-    freshOpen = false;
-    Form_Load();
 }
 
 // Every opening starts over: no result, today's dates, empty filters, fresh lists.
@@ -208,7 +198,6 @@ void QueryWindow::resizeEvent(QResizeEvent* event)
 void QueryWindow::closeEvent(QCloseEvent* event)
 {
     closeToast();
-    freshOpen = true;
     QWidget::closeEvent(event);
 }
 

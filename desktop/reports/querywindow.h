@@ -1,6 +1,7 @@
 #pragma once
 // A query or statistics window: the result grid, a row of filters and the run, export, print
 // and exit buttons, as its configuration says. One window class serves all of them.
+#include "desktop/frame/openingwindow.h"
 #include "desktop/reports/queryconfig.h"
 #include "desktop/reports/queryrun.h"
 
@@ -15,7 +16,7 @@ class Grid;
 
 namespace korvell {
 
-class QueryWindow : public QWidget {
+class QueryWindow : public OpeningWindow<QWidget> {
     Q_OBJECT
 public:
     explicit QueryWindow(const QueryConfig& config, QWidget* parent = nullptr);
@@ -23,7 +24,6 @@ public:
     platform::Grid* Grid1 = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // The statements of a run from the filters; nothing when the run must not start.
@@ -36,7 +36,7 @@ protected:
     QHBoxLayout* controls = nullptr; // the filters and the buttons under the grid
 
 private:
-    void Form_Load();
+    void Form_Load() override;
     void runClick();
     void exportClick();
     void printClick();
@@ -46,7 +46,6 @@ private:
     QList<QWidget*> filterControls; // in the order of the filters
     QPushButton *runButton = nullptr, *exportButton = nullptr, *printButton = nullptr, *exitButton = nullptr;
     bool exportAndPrintEnabled = false;
-    bool freshOpen = true; // the next showing is an opening
 };
 
 } // namespace korvell

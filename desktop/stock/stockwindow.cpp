@@ -53,7 +53,7 @@ namespace {
 } // namespace
 
 StockWindow::StockWindow(const StockWindowConfig& config, QWidget* parent)
-    : QWidget(parent)
+    : OpeningWindow(parent)
     , config(config)
     , session(config.kind)
 {
@@ -133,7 +133,8 @@ void StockWindow::layOutOrderGrid()
     sheet.setShadingColor1(platform::bgrFromColor(QColor(239, 243, 255)));
 }
 
-// Runs at every opening: another user may have logged in and the lists may have grown meanwhile.
+// Another user may have logged in and the lists may have grown since the last opening. Day and
+// order are set here, never by a resize: waiting items keep their order.
 void StockWindow::Form_Load()
 {
     const bool may = session.saveRight() != OrderSession::Right::Refused;
@@ -144,6 +145,7 @@ void StockWindow::Form_Load()
     Text6->setText(loginState().gyname);
     ShowToast("", "", ToastBlack);
     openOwnControls();
+    openOrder();
 }
 
 void StockWindow::openOrder()
@@ -314,16 +316,10 @@ void StockWindow::calendarChosen(const QDate& chosen)
         showOrderNumber();
 }
 
-// Day and order are set when the window opens, never by a resize: waiting items keep their order.
 void StockWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     fitter->fit();
-    if (!freshOpen)
-        return;
-    freshOpen = false;
-    Form_Load();
-    openOrder();
 }
 
 void StockWindow::resizeEvent(QResizeEvent* event)
@@ -342,7 +338,6 @@ void StockWindow::closeEvent(QCloseEvent* event)
     closing();
     MonthView1->hide();
     ShowToast("", "", ToastBlack);
-    freshOpen = true;
     event->accept();
 }
 

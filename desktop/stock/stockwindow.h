@@ -5,6 +5,7 @@
 // the order grid with its totals and its print copy; filling the main window's client area. The
 // three windows open, close, refuse and report alike through one order session and differ in data
 // (StockWindowConfig) and in controls of their own.
+#include "desktop/frame/openingwindow.h"
 #include "desktop/stock/ordergrid.h"
 #include "desktop/stock/ordersession.h"
 #include "desktop/stock/ordersheet.h"
@@ -37,7 +38,7 @@ struct StockWindowConfig {
     QString reportCode; // the order's report template
 };
 
-class StockWindow : public QWidget {
+class StockWindow : public OpeningWindow<QWidget> {
     Q_OBJECT
 public:
     ~StockWindow() override;
@@ -112,14 +113,13 @@ protected:
     DropCalendar* MonthView1 = nullptr;
 
 private:
-    void Form_Load();
+    void Form_Load() override;
     void layOutOrderGrid();
     void calendarChosen(const QDate& chosen);
     void browse(int step);
     void Grid2_AfterSort(int);
 
     ClientAreaFit* fitter = nullptr;
-    bool freshOpen = true; // the next showing is an opening
 };
 
 } // namespace korvell

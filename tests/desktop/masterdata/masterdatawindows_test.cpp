@@ -75,14 +75,16 @@ TEST_P(MasterDataWindows, MenuNamesOpenOneSharedWindowEach)
     EXPECT_EQ(openEditor("bzform")->Label1->text(), QString("1001为检验员，1002为称重或入库组"));
 }
 
-TEST_P(MasterDataWindows, AResizeKeepsUnsavedEditsAndReopeningReloads)
+TEST_P(MasterDataWindows, AResizeOrReshowKeepsUnsavedEditsAndReopeningReloads)
 {
     EditorWindow* w = openEditor("khform");
     platform::SheetModel& sheet = w->Grid1->sheet();
     sheet.editCell(1, 1, "未保存客户");
     w->resize(900, 600);
+    w->hide();
+    w->show();
     QApplication::processEvents();
-    EXPECT_EQ(sheet.cellText(1, 1), QString("未保存客户"));
+    EXPECT_EQ(sheet.cellText(1, 1), QString("未保存客户")) << "shown again without closing";
 
     // The laid-out windows follow their size: grid width W - 200 twips, columns by factor.
     EXPECT_EQ(w->Grid1->width(), (900 * 15 - 200) / 15);
@@ -218,6 +220,11 @@ TEST_P(MasterDataWindows, GroupRightsFollowEveryClickAndASaveWritesWhatIsShownFo
     ASSERT_TRUE(ExecSQL("update c_usergroup set groupauth1='1' where groupname='QB'"));
     clickRow(groups, blank);
     EXPECT_EQ(w->Grid2->sheet().cellText(1, 2), QString("1"));
+
+    // Opened again, it shows no group's rights until one is clicked.
+    w->close();
+    w = qobject_cast<usergroup*>(showWindow("usergroup"));
+    EXPECT_EQ(w->Grid2->sheet().rows(), 1);
 }
 
 // Every window draws its grid with the captions; KORVELL_SCREENSHOTS names a folder for the

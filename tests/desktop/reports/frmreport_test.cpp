@@ -36,6 +36,7 @@ protected:
     {
         ASSERT_TRUE(QDir(db->programFolder()).mkpath("reportmodel"));
         window = std::make_unique<frmreport>();
+        window->show();
     }
     void TearDown() override
     {
@@ -100,7 +101,8 @@ TEST_P(DesignerWindow, DefineBindSaveAndTestAReport)
     window->Command2[0]->click();
     EXPECT_EQ(toasts.last(), "报表字段定义数据已经保存！||1");
 
-    window = std::make_unique<frmreport>(); // the list shows new reports when the window loads again
+    window->close(); // the list shows new reports when the window opens again
+    window->show();
     choose("产品清单");
     EXPECT_EQ(window->reportName(), "itemlist");
     EXPECT_EQ(window->Text1->text(), itemQuery);
@@ -143,6 +145,18 @@ TEST_P(DesignerWindow, DefineBindSaveAndTestAReport)
     window->Command1[3]->click();
     EXPECT_EQ(window->Grid1->sheet().rows(), 3);
     EXPECT_EQ(window->Grid1->sheet().cellText(2, 1), "2026120903500002");
+
+    // Opened again, it starts afresh: no report chosen, no bindings or fields, an empty sheet.
+    const int reports = window->Combo1->count();
+    window->close();
+    window->show();
+    EXPECT_EQ(window->Combo1->count(), reports);
+    EXPECT_EQ(window->Combo1->currentIndex(), -1);
+    EXPECT_EQ(window->reportName(), "");
+    EXPECT_EQ(window->Text1->text(), "");
+    EXPECT_EQ(window->Grid2->sheet().cellText(1, 2), "");
+    EXPECT_EQ(window->List1->count() + window->List2->count(), 0);
+    EXPECT_EQ(window->Grid1->sheet().cellText(2, 1), "");
 }
 
 TEST_P(DesignerWindow, NothingIsSavedWithoutAChosenReport)
