@@ -31,7 +31,6 @@ public:
     bool busy() const { return alive && (slideOn || holdOn); }
     int top() const { return position; }
     int stopLine() const { return screen - window - bottomGap; }
-    int parkedTop() const { return screen; }
 
 private:
     void slideStep();

@@ -44,11 +44,6 @@ void registerWindow(const QString& name, Placement placement, WindowFactory fact
     entry.factory = std::move(factory);
 }
 
-bool isWindowRegistered(const QString& name)
-{
-    return entries().contains(name);
-}
-
 QWidget* findWindow(const QString& name)
 {
     const auto it = entries().constFind(name);

@@ -17,7 +17,6 @@ enum class Placement {
 using WindowFactory = std::function<QWidget*()>;
 
 void registerWindow(const QString& name, Placement placement, WindowFactory factory);
-bool isWindowRegistered(const QString& name);
 
 // Shows the shared instance of the window, creating it on first use. nullptr when no window of
 // that name is registered yet.

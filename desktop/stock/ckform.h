@@ -17,7 +17,6 @@ public:
 
     // Order grid fills: after staging (status "31"), after booking ("10"), or every line.
     void LoadStockOutOrderGrid(const QString& status = {}) { reloadOrderGrid(status); }
-    void ReloadStockOutOrderGrid(const QString& status = {}) { reloadOrderGrid(status); }
 
 protected:
     void openOwnControls() override;

@@ -18,8 +18,6 @@ public:
     // Fills box with white and draws the bars stretched over it.
     void paint(QPainter& painter, const QRectF& box) const;
 
-    int modules() const { return int(size.width()); }
-
 private:
     QList<QRectF> bars; // in zint's units: one module is 1 wide
     QSizeF size;

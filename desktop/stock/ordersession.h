@@ -32,7 +32,6 @@ public:
     {
     }
 
-    const OrderKind& orderKind() const { return kind; }
     const QDate& day() const { return shownDay; }
     const QString& number() const { return shownNumber; }
     bool hasNumber() const { return !shownNumber.isEmpty(); }

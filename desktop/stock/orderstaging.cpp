@@ -38,16 +38,6 @@ Staging stageBarcode(const OrderKind& kind, const QString& serial, const Staging
     return { *c > 0 ? Staging::Result::Staged : Staging::Result::LeftAlone, {} };
 }
 
-Staging StageStockOutBarcode(const QString& serial, const StagingTarget& target)
-{
-    return stageBarcode(StockOutOrders, serial, target);
-}
-
-Staging StageReturnBarcode(const QString& serial, const StagingTarget& target)
-{
-    return stageBarcode(ReturnOrders, serial, target);
-}
-
 ImportOutcome stageSerials(const OrderKind& kind, const QStringList& serials, const StagingTarget& target)
 {
     ImportOutcome outcome;

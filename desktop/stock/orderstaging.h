@@ -29,8 +29,6 @@ struct Staging {
 };
 
 Staging stageBarcode(const OrderKind& kind, const QString& serial, const StagingTarget& target);
-Staging StageStockOutBarcode(const QString& serial, const StagingTarget& target);
-Staging StageReturnBarcode(const QString& serial, const StagingTarget& target);
 
 struct ImportOutcome {
     int staged = 0;

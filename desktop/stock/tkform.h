@@ -17,9 +17,6 @@ public:
     // Text2: the stock-out order taken back whole; blank for an import of collected numbers.
     QString sourceOrder() const;
 
-    void LoadReturnOrderGrid(const QString& status = {}) { reloadOrderGrid(status); }
-    void ReloadReturnOrderGrid(const QString& status = {}) { reloadOrderGrid(status); }
-
 protected:
     void openOwnControls() override;
     void resizeEvent(QResizeEvent* event) override;

@@ -592,11 +592,6 @@ bool Grid::saveFile(const QString& path)
     return savePath(path.isEmpty() ? askFile(true, sheetFilter, QStringLiteral("cel")) : path);
 }
 
-bool Grid::exportFile(const QString& path)
-{
-    return saveFile(path);
-}
-
 void Grid::newFile()
 {
     cancelEdit();

@@ -45,7 +45,6 @@ public:
     bool openFile(const QString& path);
     bool saveFile(const QString& path);
     void newFile(); // an empty sheet
-    bool exportFile(const QString& path); // the template format under another name
     bool exportXml(const QString& path);
     bool importXml(const QString& path);
     // Spreadsheet export to .xlsx; an empty name asks through the file-dialog seam.

@@ -255,7 +255,6 @@ private:
     std::vector<CellRange> mergeList;
     int batchDepth = 0;
     std::optional<CellRange> batchDirty;
-    bool batchStructural = false;
 };
 
 // Qt colour from a Windows colour code and back.

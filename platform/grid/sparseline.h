@@ -48,7 +48,6 @@ public:
     }
     // Drops keys from key on.
     void truncate(int key) { items.erase(lower(key), items.end()); }
-    void eraseRange(int first, int last) { items.erase(lower(first), lower(last + 1)); }
 
     auto begin() { return items.begin(); }
     auto end() { return items.end(); }

@@ -94,11 +94,6 @@ void TcpRelay::thaw()
     setState(State::Passing);
 }
 
-void TcpRelay::cut()
-{
-    setState(State::Cut);
-}
-
 void TcpRelay::setState(State next)
 {
     {
@@ -129,18 +124,9 @@ void TcpRelay::run()
         }
         if (now == State::Ending)
             return;
-        if (now == State::Cut) {
-            closeAll();
-            if (listener >= 0)
-                ::close(listener);
-            listener = -1;
-        } else if (listener < 0) {
-            listener = listenOn(listenPort);
-        }
         std::vector<pollfd> watched { { wake[0], POLLIN, 0 } };
         if (now == State::Passing) {
-            if (listener >= 0)
-                watched.push_back({ listener, POLLIN, 0 });
+            watched.push_back({ listener, POLLIN, 0 });
             for (const auto& [client, server] : links) {
                 watched.push_back({ client, POLLIN, 0 });
                 watched.push_back({ server, POLLIN, 0 });
@@ -154,7 +140,7 @@ void TcpRelay::run()
             continue;
         }
         size_t i = 1;
-        if (listener >= 0 && watched.size() > 1 && watched[1].fd == listener) {
+        if (watched.size() > 1 && watched[1].fd == listener) {
             if (watched[1].revents & POLLIN) {
                 const int client = ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
                 const int server = client >= 0 ? connectTo(target, targetPort) : -1;

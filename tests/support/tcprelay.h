@@ -1,8 +1,7 @@
 #pragma once
 // A network path to a server that the tests can break: a TCP relay on 127.0.0.1 that passes
 // bytes both ways until it is frozen (nothing passes, connections stay open and new ones are not
-// answered, as when a switch hangs) or cut (every connection is closed and new ones refused, as
-// when the server stops).
+// answered, as when a switch hangs).
 #include <QString>
 
 #include <mutex>
@@ -23,10 +22,9 @@ public:
 
     void freeze();
     void thaw();
-    void cut();
 
 private:
-    enum class State { Passing, Frozen, Cut, Ending };
+    enum class State { Passing, Frozen, Ending };
     void run();
     void setState(State next);
     void closeAll();

@@ -65,8 +65,7 @@ TEST_P(Orders, StagingAcceptsItsStatusesAndNamesTheOthers)
         ASSERT_TRUE(ExecSQL("delete from c_proc_main").ok);
         ASSERT_TRUE(item("20A", c.status));
         const StagingTarget& target = c.kind == &StockOutOrders ? stockOut : returns;
-        const Staging s = c.kind == &StockOutOrders ? StageStockOutBarcode("20A", target)
-                                                    : StageReturnBarcode("20A", target);
+        const Staging s = stageBarcode(*c.kind, "20A", target);
         const std::string what = c.kind->windowName.toStdString() + " from " + c.status.toStdString();
         if (c.reason.isEmpty()) {
             EXPECT_EQ(s.result, Staging::Result::Staged) << what;
@@ -80,7 +79,7 @@ TEST_P(Orders, StagingAcceptsItsStatusesAndNamesTheOthers)
             EXPECT_EQ(statusOf("20A"), c.status) << what;
         }
     }
-    const Staging missing = StageStockOutBarcode("20NOTHERE", stockOut);
+    const Staging missing = stageBarcode(StockOutOrders, "20NOTHERE", stockOut);
     EXPECT_EQ(missing.result, Staging::Result::Rejected);
     EXPECT_EQ(missing.rejection.reason, "该产品不在库中");
     EXPECT_EQ(missing.rejection.serial, "20NOTHERE");
@@ -89,7 +88,7 @@ TEST_P(Orders, StagingAcceptsItsStatusesAndNamesTheOthers)
 TEST_P(Orders, StagingWritesTheOrderColumns)
 {
     ASSERT_TRUE(item("20A", "00"));
-    ASSERT_EQ(StageStockOutBarcode("20A", { ckOrder, day, "4", "李四" }).result, Staging::Result::Staged);
+    ASSERT_EQ(stageBarcode(StockOutOrders, "20A", { ckOrder, day, "4", "李四" }).result, Staging::Result::Staged);
     EXPECT_EQ(column("ck_station_no", "20A"), "4");
     EXPECT_EQ(column("ck_op_emp", "20A"), "李四");
     EXPECT_EQ(dateOf(testsupport::scalar("select ck_date from c_proc_main")), day);

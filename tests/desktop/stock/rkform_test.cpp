@@ -525,7 +525,7 @@ TEST_P(RkForm, ScaleLinesBecomeItems)
     // stores nothing.
     scale.send("25.5");
     scale.send("0\r\n123.4\r\n");
-    ASSERT_TRUE(waitFor([this, &form] { return text(form.get(), "Text2") == "123.4"; }));
+    ASSERT_TRUE(waitFor([&form] { return text(form.get(), "Text2") == "123.4"; }));
     EXPECT_EQ(items(), 2);
     // Two lines in one chunk are two items.
     scale.send(" 9.80\r\n05.60\r\n");
@@ -673,7 +673,7 @@ TEST_P(RkForm, FailedInsertPrintsNoLabelAndWeighingGoesOn)
     EXPECT_TRUE(form->isWeighing());
     EXPECT_TRUE(markedUnstored(form.get()));
     scale.send("123.4\r\n");
-    ASSERT_TRUE(waitFor([this, &form] { return text(form.get(), "Text2") == "123.4"; }));
+    ASSERT_TRUE(waitFor([&form] { return text(form.get(), "Text2") == "123.4"; }));
     EXPECT_TRUE(markedUnstored(form.get())) << "until the next stored item";
     ASSERT_TRUE(ExecSQL("delete from c_proc_main").ok);
     scale.send("12.35\r\n");
@@ -736,7 +736,7 @@ TEST_P(RkForm, AWeightLostUnderALockIsNamedUntilTheNextItemIsStored)
             EXPECT_FALSE(line.contains(raw, Qt::CaseInsensitive)) << line.toStdString();
     // Another weight that is not stored keeps the line; the next stored item clears it.
     scale.send("123.4\r\n");
-    ASSERT_TRUE(waitFor([this, &form] { return text(form.get(), "Text2") == "123.4"; }));
+    ASSERT_TRUE(waitFor([&form] { return text(form.get(), "Text2") == "123.4"; }));
     EXPECT_TRUE(unstored->isVisible());
     scale.send("12.35\r\n");
     ASSERT_TRUE(waitFor([] { return items() == 1; }));
