@@ -340,20 +340,9 @@ namespace {
 
 QDate dateOf(const QVariant& stored)
 {
-    if (stored.isNull())
-        return {};
-    switch (stored.metaType().id()) {
-    case QMetaType::QDate:
-        return stored.toDate();
-    case QMetaType::QDateTime:
-        return stored.toDateTime().date();
-    default:
-        break;
-    }
-    const QString text = stored.toString();
-    QDate date;
+    QDate day;
     QTime time;
-    return parseStoredMoment(QStringView(text).trimmed(), date, time) ? date : QDate();
+    return !stored.isNull() && readMoment(stored, day, time) ? day : QDate();
 }
 
 bool readMoment(const QVariant& stored, QDate& day, QTime& time)

@@ -35,14 +35,20 @@ namespace {
         return { FilterKind::List, name, label, std::move(list) };
     }
 
-    // The windows of the item table: run, export, print and exit buttons, as the window has them.
-    void itemButtons(QueryConfig& c, bool oneDay)
+    // A window of the item table: its names, and its run, export, print and exit buttons as the
+    // one-day windows or the others have them.
+    QueryConfig itemWindow(const char* name, const char* caption, const char* printTitle, bool oneDay)
     {
+        QueryConfig c;
+        c.name = QString::fromLatin1(name);
+        c.caption = QString::fromUtf8(caption);
+        c.printTitle = QString::fromUtf8(printTitle);
         c.run = button("Command1", "查询");
         c.exportButton = oneDay ? button("Command3", "导出") : button("Command4", "导出");
         c.print = oneDay ? button("Command4", "打印") : button("Command5", "打印");
         c.exit = button("Command2", "退出");
         c.exportAndPrintStartDisabled = !oneDay;
+        return c;
     }
 
     // A statement without values.
@@ -54,15 +60,11 @@ namespace {
     QueryConfig stockWindow(const char* name, const char* caption, const char* printTitle,
         const QString& query, const QString& totals)
     {
-        QueryConfig c;
-        c.name = QString::fromLatin1(name);
-        c.caption = QString::fromUtf8(caption);
-        c.printTitle = QString::fromUtf8(printTitle);
+        QueryConfig c = itemWindow(name, caption, printTitle, false);
         c.query = fixedText(query);
         c.totals = fixedText(totalsSelect + totals);
         c.countLabel = quantityLabel;
         c.style = { 150, 10, 0 };
-        itemButtons(c, false);
         return c;
     }
 
@@ -70,10 +72,7 @@ namespace {
     QueryConfig statisticsWindow(const char* name, const char* caption, const char* printTitle,
         const QString& g, const QString& gCaption)
     {
-        QueryConfig c;
-        c.name = QString::fromLatin1(name);
-        c.caption = QString::fromUtf8(caption);
-        c.printTitle = QString::fromUtf8(printTitle);
+        QueryConfig c = itemWindow(name, caption, printTitle, false);
         c.filters = { dateFilter("DTPicker2", "开始日期："), dateFilter("DTPicker1", "结束日期："),
             textFilter("Text1", gCaption) };
         const QString conditions = "rk_date>=? and rk_date<=? and " + likeIgnoringCase(g);
@@ -90,7 +89,6 @@ namespace {
         c.totals = [=](const FilterValues& v) { return Statement { totalsSelect + conditions, values(v) }; };
         c.countLabel = QStringLiteral("笔数:");
         c.style = { 150, 10, 1 };
-        itemButtons(c, false);
         return c;
     }
 
@@ -99,10 +97,7 @@ namespace {
         const QString& select, const QString& dateColumn, const QStringList& filterColumns,
         const QString& tail)
     {
-        QueryConfig c;
-        c.name = QString::fromLatin1(name);
-        c.caption = QString::fromUtf8(caption);
-        c.printTitle = QString::fromUtf8(printTitle);
+        QueryConfig c = itemWindow(name, caption, printTitle, true);
         c.query = [=](const FilterValues& v) {
             Statement s { "select " + select + " from c_proc_main where " + dateColumn + "=?",
                 { sqlDate(v[0].toDate()) } };
@@ -114,7 +109,6 @@ namespace {
             return s;
         };
         c.style = { 0, 0, 1 };
-        itemButtons(c, true);
         return c;
     }
 
