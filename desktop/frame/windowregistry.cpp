@@ -35,6 +35,13 @@ namespace {
         frame->setGeometry(QRect(QPoint(0, 0), mdiArea()->viewport()->size()));
     }
 
+    // Shows the window, restored to its size from before when it was minimised.
+    void showRestored(QWidget* window)
+    {
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->show();
+    }
+
 } // namespace
 
 void registerWindow(const QString& name, Placement placement, WindowFactory factory)
@@ -72,12 +79,12 @@ QWidget* showWindow(const QString& name)
     }
     QWidget* window = entry.instance;
     if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget())) {
-        frame->show();
+        showRestored(frame);
         window->show();
         mdiArea()->setActiveSubWindow(frame);
         return window;
     }
-    window->show();
+    showRestored(window);
     window->raise();
     window->activateWindow();
     return window;

@@ -18,8 +18,8 @@ using WindowFactory = std::function<QWidget*()>;
 
 void registerWindow(const QString& name, Placement placement, WindowFactory factory);
 
-// Shows the shared instance of the window, creating it on first use. nullptr when no window of
-// that name is registered yet.
+// Shows the shared instance of the window, creating it on first use; an open window, minimised
+// or not, is brought forward. nullptr when no window of that name is registered yet.
 QWidget* showWindow(const QString& name);
 // The shared instance if it was created, else nullptr.
 QWidget* findWindow(const QString& name);

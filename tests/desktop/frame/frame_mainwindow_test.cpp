@@ -186,8 +186,12 @@ TEST_P(MainWindowTest, EveryItemShowsItsWindowOnce)
         QWidget* shown = findWindow(QString::fromLatin1(window));
         ASSERT_NE(shown, nullptr) << action;
         EXPECT_TRUE(shown->isVisible()) << action;
+        // Shown again, even from minimised, it is that same window brought forward.
+        QWidget* frame = qobject_cast<QMdiSubWindow*>(shown->parentWidget()) ? shown->parentWidget() : shown;
+        frame->showMinimized();
         item(main, action)->trigger();
         EXPECT_EQ(findWindow(QString::fromLatin1(window)), shown) << action;
+        EXPECT_FALSE(frame->isMinimized()) << action;
     }
     for (const QString& name : stockWindows)
         EXPECT_NE(qobject_cast<QMdiSubWindow*>(findWindow(name)->parentWidget()), nullptr)
