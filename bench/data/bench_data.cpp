@@ -33,16 +33,26 @@ QVariantList itemValues(int i)
 
 using benchsupport::BenchDatabase;
 
-void clearItems()
+// False, with the benchmark skipped, when the items could not be set up.
+bool clearItems(benchmark::State& state)
 {
-    ExecSQL("delete from c_proc_main");
+    if (ExecSQL("delete from c_proc_main"))
+        return true;
+    state.SkipWithError("items not cleared");
+    return false;
 }
 
-void fillItems()
+bool fillItems(benchmark::State& state)
 {
-    clearItems();
-    for (int i = 0; i < operations; ++i)
-        ExecSQL(insertItem, itemValues(i));
+    if (!clearItems(state))
+        return false;
+    for (int i = 0; i < operations; ++i) {
+        if (!ExecSQL(insertItem, itemValues(i))) {
+            state.SkipWithError("items not stored");
+            return false;
+        }
+    }
+    return true;
 }
 
 // The same work without ExecSQL: one prepared query, values bound and every field read.
@@ -58,7 +68,8 @@ QSqlQuery preparedQuery(const QString& sql)
 
 void lookupsThroughExecSql(benchmark::State& state)
 {
-    fillItems();
+    if (!fillItems(state))
+        return;
     for (auto _ : state) {
         for (int i = 0; i < operations; ++i) {
             const SqlResult result = ExecSQL(lookupItem, { serial(i) });
@@ -70,7 +81,8 @@ void lookupsThroughExecSql(benchmark::State& state)
 
 void lookupsThroughQSqlQuery(benchmark::State& state)
 {
-    fillItems();
+    if (!fillItems(state))
+        return;
     QSqlQuery query = preparedQuery(lookupItem);
     for (auto _ : state) {
         for (int i = 0; i < operations; ++i) {
@@ -93,8 +105,10 @@ void insertsThroughExecSql(benchmark::State& state)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        clearItems();
+        const bool cleared = clearItems(state);
         state.ResumeTiming();
+        if (!cleared)
+            break;
         for (int i = 0; i < operations; ++i)
             benchmark::DoNotOptimize(ExecSQL(insertItem, itemValues(i)).ok);
     }
@@ -106,8 +120,10 @@ void insertsThroughQSqlQuery(benchmark::State& state)
     QSqlQuery query = preparedQuery(insertItem);
     for (auto _ : state) {
         state.PauseTiming();
-        clearItems();
+        const bool cleared = clearItems(state);
         state.ResumeTiming();
+        if (!cleared)
+            break;
         for (int i = 0; i < operations; ++i) {
             const QVariantList values = itemValues(i);
             for (int v = 0; v < values.size(); ++v)

@@ -35,15 +35,19 @@ bool defineReport()
                     sqlDate(QDate(2026, 12, 9)), "1" }))
             return false;
     }
-    ExecSQL("insert into c_reportname (reportname,reportchname,tablename,reportsql) values (?,?,?,?)",
-        { "benchlist", "产品清单", "c_proc_main",
-            "select serialno,proc_mod,proc_mod1,proc_weight,proc_net_wt,rk_date from c_proc_main order by "
-            "serialno" });
+    if (!ExecSQL("insert into c_reportname (reportname,reportchname,tablename,reportsql) values (?,?,?,?)",
+            { "benchlist", "产品清单", "c_proc_main",
+                "select serialno,proc_mod,proc_mod1,proc_weight,proc_net_wt,rk_date from c_proc_main "
+                "order by serialno" }))
+        return false;
     int col = 1;
-    for (const char* column : bandColumns)
-        ExecSQL("insert into c_report_setup (reportname,table_name,field_name,row_num,col_num,repeatnum) "
+    for (const char* column : bandColumns) {
+        if (!ExecSQL(
+                "insert into c_report_setup (reportname,table_name,field_name,row_num,col_num,repeatnum) "
                 "values (?,?,?,?,?,?)",
-            { "benchlist", column, column, bandRow, col++, 1 });
+                { "benchlist", column, column, bandRow, col++, 1 }))
+            return false;
+    }
     if (!transaction.commit() || !QDir(loginState().myapppath).mkpath("reportmodel"))
         return false;
     platform::SheetModel sheet;

@@ -31,8 +31,9 @@ public:
     ~BenchDatabase()
     {
         use();
-        if (kind == korvell::Backend::PostgreSQL)
-            korvell::dropServerDatabase(korvell::GetConnString(), problem);
+        if (kind == korvell::Backend::PostgreSQL
+            && !korvell::dropServerDatabase(korvell::GetConnString(), problem))
+            qWarning("benchmark database left on the server: %s", qPrintable(problem));
     }
     BenchDatabase(const BenchDatabase&) = delete;
     BenchDatabase& operator=(const BenchDatabase&) = delete;

@@ -13,11 +13,11 @@ QStringList databaseFiles(const QString& databaseDir, Backend backend, bool demo
 
 // Runs the files on this thread's connection (the database nd.dsn names), statement by statement.
 // Stops at the first failure; error then names the file, the statement and the driver's text.
-bool loadDatabaseFiles(const QStringList& files, QString& error);
+[[nodiscard]] bool loadDatabaseFiles(const QStringList& files, QString& error);
 
 // Creates the database nd.dsn names (the SQLite file, or a PostgreSQL database on its server) and
 // loads files into it.
-bool createDatabase(const QStringList& files, QString& error);
+[[nodiscard]] bool createDatabase(const QStringList& files, QString& error);
 
 // Connection-file keys for database on the PostgreSQL server of a libpq connection string
 // ("host=... port=... user=... password=..."): how the test suites and benchmarks reach the server
@@ -28,8 +28,8 @@ DsnKeys serverDsnKeys(const QString& libpqConnection, const QString& database);
 QStringList existingTables(QString& error);
 
 // A PostgreSQL database on the server of settings, through its maintenance database "postgres".
-bool createServerDatabase(const ConnectionSettings& settings, QString& error);
-bool dropServerDatabase(const ConnectionSettings& settings, QString& error);
-bool serverDatabaseExists(const ConnectionSettings& settings, bool& exists, QString& error);
+[[nodiscard]] bool createServerDatabase(const ConnectionSettings& settings, QString& error);
+[[nodiscard]] bool dropServerDatabase(const ConnectionSettings& settings, QString& error);
+[[nodiscard]] bool serverDatabaseExists(const ConnectionSettings& settings, bool& exists, QString& error);
 
 } // namespace korvell

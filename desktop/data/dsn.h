@@ -29,7 +29,7 @@ struct ConnectionSettings {
 // The [ODBC] keys of a connection file; empty when the file cannot be read.
 DsnKeys readDsnKeys(const QString& dsnFile);
 // Writes keys as a connection file. False when the file cannot be written.
-bool writeDsnKeys(const QString& dsnFile, const DsnKeys& keys);
+[[nodiscard]] bool writeDsnKeys(const QString& dsnFile, const DsnKeys& keys);
 
 // The connection that keys describe; relative SQLite files lie in programFolder.
 ConnectionSettings connectionFromKeys(const DsnKeys& keys, const QString& programFolder);

@@ -11,7 +11,7 @@
 
 namespace korvell {
 
-struct SqlResult {
+struct [[nodiscard]] SqlResult {
     bool ok = false;
     RecordsetPtr rs;       // the rows of a query (ok and a query), else null
     int rowsAffected = -1; // for a command

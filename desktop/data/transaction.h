@@ -13,7 +13,7 @@ public:
     // False when no transaction could be begun; a toast has said why.
     bool active() const { return begun; }
     // Stores the statements; false (with a toast) when the database refused, and nothing is stored.
-    bool commit();
+    [[nodiscard]] bool commit();
 
 private:
     void rollback();

@@ -5,6 +5,8 @@
 #include "desktop/frame/passwords.h"
 #include "desktop/frame/stationfile.h"
 
+#include <tuple>
+
 namespace korvell {
 
 std::optional<QStringList> loginUserNames()
@@ -45,7 +47,7 @@ LoginOutcome attemptLogin(const QString& userName, const QString& password)
         // When the update fails the login still stands and the next one tries again.
         const QString hashed = hashPassword(password);
         if (!hashed.isEmpty())
-            ExecSQL(
+            std::ignore = ExecSQL(
                 QStringLiteral("update c_user_table set userpasswd=? where username=?"), { hashed, name });
     }
     state.gyname = name;

@@ -8,7 +8,7 @@
 
 namespace korvell {
 
-struct QueryOutcome {
+struct [[nodiscard]] QueryOutcome {
     bool ran = false; // the sheet holds the statement's rows (and their totals)
     bool totalsRow = false; // the sheet ends in a totals row
 };

@@ -32,7 +32,7 @@ bool saveCatalogue(const std::vector<ReportDefinition>& rows);
 
 // Stores sql as the data query of the report with code reportName ("SQL语句成功保存").
 // Refused with a toast when no report is chosen or sql is not a query.
-bool saveReportQuery(const QString& reportName, const QString& sql);
+[[nodiscard]] bool saveReportQuery(const QString& reportName, const QString& sql);
 
 // Runs a report query where nothing can be written; a text that is no query (isQueryText) gets
 // the toast "只能执行查询语句" and a failed result.

@@ -7,6 +7,6 @@
 namespace korvell {
 
 // Nothing when the query failed (ExecSQL has shown why).
-std::optional<QStringList> customersContaining(const QString& text);
+[[nodiscard]] std::optional<QStringList> customersContaining(const QString& text);
 
 } // namespace korvell

@@ -12,7 +12,7 @@
 
 namespace korvell {
 
-struct Changed : std::optional<int> {
+struct [[nodiscard]] Changed : std::optional<int> {
     using std::optional<int>::optional;
     DatabaseTrouble trouble = DatabaseTrouble::None; // why nothing could be changed
 };

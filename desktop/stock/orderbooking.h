@@ -12,7 +12,7 @@
 
 namespace korvell {
 
-struct BookingOutcome {
+struct [[nodiscard]] BookingOutcome {
     bool refused = false; // a required field was missing; nothing was tried
     QStringList booked; // serial numbers of the lines that changed
     int left = 0; // lines not booked from the one the booking stopped at
@@ -27,7 +27,7 @@ BookingOutcome bookOrder(const OrderKind& kind, const BookingRequest& request, c
 
 // The lines of the order at the station that booking takes, newest weighing first; nothing when
 // the query failed, with trouble saying why.
-std::optional<QList<OrderLine>> bookableLines(
+[[nodiscard]] std::optional<QList<OrderLine>> bookableLines(
     const OrderKind& kind, const QString& order, const QString& station, DatabaseTrouble* trouble = nullptr);
 
 } // namespace korvell

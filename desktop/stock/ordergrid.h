@@ -39,7 +39,7 @@ struct OrderGridFill {
 
 // The lines of the order at the station; with a status, only the lines in that status.
 // Nothing when a query failed (ExecSQL has shown why).
-std::optional<OrderGridFill> loadOrderGrid(const OrderGridLayout& layout, const QString& order,
-    const QString& station, const QString& status = {});
+[[nodiscard]] std::optional<OrderGridFill> loadOrderGrid(
+    const OrderGridLayout& layout, const QString& order, const QString& station, const QString& status = {});
 
 } // namespace korvell

@@ -15,7 +15,8 @@
 namespace korvell {
 
 // Whether items wait for booking on the order at the station; nothing when the query failed.
-std::optional<bool> holdsWaitingItems(const OrderKind& kind, const QString& order, const QString& station);
+[[nodiscard]] std::optional<bool> holdsWaitingItems(
+    const OrderKind& kind, const QString& order, const QString& station);
 
 // The newest order of the station on which items wait, with its day; an empty number when there
 // is none, nothing when the query failed.
@@ -23,7 +24,7 @@ struct WaitingOrder {
     QString number;
     QDate day;
 };
-std::optional<WaitingOrder> waitingOrderOf(const OrderKind& kind, const QString& station);
+[[nodiscard]] std::optional<WaitingOrder> waitingOrderOf(const OrderKind& kind, const QString& station);
 
 class OrderSession {
 public:
@@ -43,16 +44,16 @@ public:
         Fresh, // a new number for today
         Numberless, // no number could be drawn (the numbering has said why)
     };
-    Opening open(const QDate& today);
+    [[nodiscard]] Opening open(const QDate& today);
 
     // A new number for the same day. Refused, with a toast, while items wait; false leaves the
     // order as it was, also when no number can be drawn.
-    bool renew();
+    [[nodiscard]] bool renew();
     // Another day with its new number. Refused while items wait; false leaves day and order.
-    bool changeDay(const QDate& day);
+    [[nodiscard]] bool changeDay(const QDate& day);
     // The order one step before (-1) or after (+1) of the same day and station. Refused while
     // items wait; false, after the toast, when no item bears that number.
-    bool browse(int step);
+    [[nodiscard]] bool browse(int step);
     // The pending state anew from the database; when the read fails, assumed.
     void readPending(bool assumed);
     void setPending(bool on) { waiting = on; }
@@ -68,10 +69,10 @@ public:
     // Unreadable: the database could not be asked (its toast says so); no refusal is made up.
     enum class Right { Granted, Refused, Unreadable };
     // Import, new orders and weighing need the maintenance right.
-    Right saveRight() const;
+    [[nodiscard]] Right saveRight() const;
     enum class DeleteGate { Open, PastDay, NoRights, Unreadable };
     // Deletes and undos: on today's order only, and with both rights.
-    DeleteGate deleteGate() const;
+    [[nodiscard]] DeleteGate deleteGate() const;
 
 private:
     bool take(const QDate& day, const std::optional<QString>& number);

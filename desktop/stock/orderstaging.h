@@ -17,7 +17,7 @@ struct ImportRejection {
     QString reason; // "已经是" + status name, or "该产品不在库中"; empty for an unnamed status
 };
 
-struct Staging {
+struct [[nodiscard]] Staging {
     enum class Result {
         Staged,
         Rejected, // see rejection
@@ -30,7 +30,7 @@ struct Staging {
 
 Staging stageBarcode(const OrderKind& kind, const QString& serial, const StagingTarget& target);
 
-struct ImportOutcome {
+struct [[nodiscard]] ImportOutcome {
     int staged = 0;
     QList<ImportRejection> rejections;
     int left = 0; // serial numbers not tried or failed, from the one the import stopped at
@@ -44,6 +44,6 @@ ImportOutcome stageSerials(const OrderKind& kind, const QStringList& serials, co
 
 // Every item that carries the stock-out order number, in the database's order (the returns
 // window's whole-order take-back). Nothing when the query failed.
-std::optional<QStringList> serialsOfStockOutOrder(const QString& order);
+[[nodiscard]] std::optional<QStringList> serialsOfStockOutOrder(const QString& order);
 
 } // namespace korvell

@@ -10,10 +10,11 @@ namespace korvell {
 // Every item of the order. Refused, after the toast, when the order's first line was staged by
 // someone else. False when refused or when there is no order number; the toast says what came of
 // it, also when nothing could be undone.
-bool undoWholeOrder(const OrderKind& kind, const QString& order, const QString& firstClerk, const QString& user);
+[[nodiscard]] bool undoWholeOrder(
+    const OrderKind& kind, const QString& order, const QString& firstClerk, const QString& user);
 
 // The same for one line of the order.
-bool undoOrderLine(const OrderKind& kind, const QString& order, const QString& serial, const QString& clerk,
-    const QString& user);
+[[nodiscard]] bool undoOrderLine(const OrderKind& kind, const QString& order, const QString& serial,
+    const QString& clerk, const QString& user);
 
 } // namespace korvell

@@ -13,10 +13,11 @@ constexpr int stockOutOrderLength = 13;
 
 // One line per stock-out order and (date, customer): number, TAB, two blanks, date, TAB,
 // customer. Nothing when the query failed (ExecSQL has shown why).
-std::optional<QStringList> stockOutOrders();
+[[nodiscard]] std::optional<QStringList> stockOutOrders();
 // The same, booked out between the two days (both included) to a customer whose name contains
 // the text; orders without a customer are left out.
-std::optional<QStringList> stockOutOrders(const QDate& from, const QDate& to, const QString& customer);
+[[nodiscard]] std::optional<QStringList> stockOutOrders(
+    const QDate& from, const QDate& to, const QString& customer);
 
 // The order number of a picker line: its first 13 characters.
 QString pickedOrderNumber(const QString& line);

@@ -13,7 +13,7 @@ enum class SlipEditResult {
     Changed,
 };
 
-struct SlipEdit {
+struct [[nodiscard]] SlipEdit {
     SlipEditResult result = SlipEditResult::NoOrder;
     int changed = 0;
 };

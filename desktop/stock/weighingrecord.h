@@ -26,7 +26,7 @@ struct WeighedItem {
     QString net; // gross - tare, exact, as plain decimal text
 };
 
-struct WeighingOutcome {
+struct [[nodiscard]] WeighingOutcome {
     std::optional<WeighedItem> item;
     QString why; // when nothing was stored: why, and what to do, in the system's words
 

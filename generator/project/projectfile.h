@@ -53,22 +53,22 @@ QString WithProjectExtension(const QString& fileName);
 
 // "打开...": the caller has already run ResetBarcodeSettings and NewProject. Empties the path,
 // then asks for a file through the dialogs seam; false when cancelled or not read.
-bool OpenProject(Project& p);
+[[nodiscard]] bool OpenProject(Project& p);
 // The same for a chosen file name (empty: cancelled). On success the path is that file; an open
 // that reads no project leaves the path empty. "格式不匹配 !!!" ("错误") for another format, a
 // warning ("警告") for a short file, which is still taken.
-bool OpenProjectFile(Project& p, const QString& fileName);
+[[nodiscard]] bool OpenProjectFile(Project& p, const QString& fileName);
 
 // "保存": SaveProjectAs for an unnamed project, else WriteProjectFile.
-bool SaveProject(Project& p);
+[[nodiscard]] bool SaveProject(Project& p);
 // "另存为...": asks for a name through the dialogs seam; false when cancelled (path as it was).
-bool SaveProjectAs(Project& p);
+[[nodiscard]] bool SaveProjectAs(Project& p);
 // The same for a chosen name (empty: cancelled): applies the extension rule, takes the name as
 // the path and writes.
-bool SaveProjectAsFile(Project& p, const QString& fileName);
+[[nodiscard]] bool SaveProjectAsFile(Project& p, const QString& fileName);
 // Writes the project to its path through a temporary file that replaces the old file only when
 // everything was written. Success clears `modified`; a failure shows a message ("错误"), keeps
 // `modified` and leaves any old file as it was.
-bool WriteProjectFile(Project& p);
+[[nodiscard]] bool WriteProjectFile(Project& p);
 
 } // namespace vosket

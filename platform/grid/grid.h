@@ -42,13 +42,13 @@ public:
     void refresh();
 
     // Template sheets. An empty path asks through the file-dialog seam. Return success.
-    bool openFile(const QString& path);
-    bool saveFile(const QString& path);
+    [[nodiscard]] bool openFile(const QString& path);
+    [[nodiscard]] bool saveFile(const QString& path);
     void newFile(); // an empty sheet
-    bool exportXml(const QString& path);
-    bool importXml(const QString& path);
+    [[nodiscard]] bool exportXml(const QString& path);
+    [[nodiscard]] bool importXml(const QString& path);
     // Spreadsheet export to .xlsx; an empty name asks through the file-dialog seam.
-    bool exportXlsx(const QString& fileName);
+    [[nodiscard]] bool exportXlsx(const QString& fileName);
 
     // Print preview at zoomPercent through the printer seam; the user prints from it.
     void printPreview(int zoomPercent = 100);
@@ -101,8 +101,8 @@ private:
     QFont fontInPixelsFor(int row, int col) const;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QString askFile(bool save, const QString& filter, const QString& suffix);
-    bool openPath(const QString& file);
-    bool savePath(const QString& file);
+    [[nodiscard]] bool openPath(const QString& file);
+    [[nodiscard]] bool savePath(const QString& file);
 
     SheetModel model;
     int curRow = 1, curCol = 1;

@@ -26,7 +26,7 @@ QByteArray writeSheet(const SheetModel& sheet);
 // File forms. openSheetFile shows a message through the dialogs seam when the file exists but
 // is not a sheet of ours or comes from a newer version; a missing file is left to the caller.
 SheetReadResult loadSheetFile(const QString& path, SheetModel& sheet);
-bool openSheetFile(const QString& path, SheetModel& sheet);
-bool saveSheetFile(const QString& path, const SheetModel& sheet);
+[[nodiscard]] bool openSheetFile(const QString& path, SheetModel& sheet);
+[[nodiscard]] bool saveSheetFile(const QString& path, const SheetModel& sheet);
 
 } // namespace platform

@@ -7,6 +7,6 @@
 
 namespace platform {
 
-bool exportXlsx(const SheetModel& sheet, const QString& path);
+[[nodiscard]] bool exportXlsx(const SheetModel& sheet, const QString& path);
 
 } // namespace platform

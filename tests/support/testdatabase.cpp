@@ -83,15 +83,18 @@ TestDatabase::TestDatabase(korvell::Backend backend, bool demo)
         problem = "cannot write nd.dsn";
         return;
     }
-    korvell::createDatabase(korvell::databaseFiles(databaseDir(), backend, demo), problem);
+    if (!korvell::createDatabase(korvell::databaseFiles(databaseDir(), backend, demo), problem)
+        && problem.isEmpty())
+        problem = "the database could not be created";
 }
 
 TestDatabase::~TestDatabase()
 {
     korvell::resetConnection();
     if (kind == korvell::Backend::PostgreSQL && !name.isEmpty()) {
-        QString ignored;
-        korvell::dropServerDatabase(korvell::GetConnString(), ignored);
+        QString why;
+        if (!korvell::dropServerDatabase(korvell::GetConnString(), why))
+            qWarning("test database %s left on the server: %s", qPrintable(name), qPrintable(why));
     }
     korvell::loginState().myapppath = previousFolder;
 }

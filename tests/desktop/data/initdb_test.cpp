@@ -53,9 +53,10 @@ protected:
     {
         if (db)
             useHome(false);
-        QString ignored;
-        if (GetParam() == Backend::PostgreSQL && !created.databaseName.isEmpty())
-            dropServerDatabase(created, ignored);
+        QString why;
+        if (GetParam() == Backend::PostgreSQL && !created.databaseName.isEmpty()) {
+            EXPECT_TRUE(dropServerDatabase(created, why)) << why.toStdString();
+        }
         testsupport::DatabaseTest::TearDown();
     }
     // Makes this thread's connection use the database init-db made (or the test's own again).

@@ -20,8 +20,8 @@ protected:
     {
         ASSERT_TRUE(db && db->ok());
         ASSERT_TRUE(QDir(db->programFolder()).mkpath("reportmodel"));
-        ExecSQL("delete from c_report_setup");
-        ExecSQL("delete from c_reportname");
+        ASSERT_TRUE(ExecSQL("delete from c_report_setup"));
+        ASSERT_TRUE(ExecSQL("delete from c_reportname"));
         grid.setRows(3);
         grid.setCols(4);
         grid.setCellText(1, 1, "current order");
@@ -254,8 +254,8 @@ TEST_P(LoadReportTest, AStoredQueryCannotWrite)
         report("rkreport", sql, { { "serialno", 5, 1, 1 } });
         LoadReport(grid, "rkreport");
         EXPECT_EQ(testsupport::rowCount("c_proc_main"), 1) << sql.toStdString();
-        ExecSQL("delete from c_report_setup");
-        ExecSQL("delete from c_reportname");
+        ASSERT_TRUE(ExecSQL("delete from c_report_setup"));
+        ASSERT_TRUE(ExecSQL("delete from c_reportname"));
     }
 }
 
@@ -270,8 +270,8 @@ TEST_P(LoadReportTest, ReportNamesAreBoundNotJoined)
 // The shipped templates and their seeded definitions fill the three order sheets.
 TEST_P(LoadReportTest, ShippedTemplatesFillTheOrderSheets)
 {
-    ExecSQL("delete from c_report_setup");
-    ExecSQL("delete from c_reportname");
+    ASSERT_TRUE(ExecSQL("delete from c_report_setup"));
+    ASSERT_TRUE(ExecSQL("delete from c_reportname"));
     const QString reports = testsupport::databaseDir() + "/reports.sql";
     QFile script(reports);
     ASSERT_TRUE(script.open(QIODevice::ReadOnly));
@@ -289,7 +289,7 @@ TEST_P(LoadReportTest, ShippedTemplatesFillTheOrderSheets)
         SCOPED_TRACE(c.name);
         QFile::remove(templatePath(c.name));
         ASSERT_TRUE(QFile::copy(source.filePath(QString(c.name) + ".cel"), templatePath(c.name)));
-        ExecSQL("delete from c_proc_main");
+        ASSERT_TRUE(ExecSQL("delete from c_proc_main"));
         for (int i = 1; i <= 4; ++i)
             ASSERT_TRUE(
                 ExecSQL("insert into c_proc_main (serialno,groupno,ck_groupno,tk_groupno,proc_mod,proc_mod1,"

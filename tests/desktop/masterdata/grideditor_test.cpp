@@ -118,7 +118,7 @@ TEST_P(GridEditorDb, SaveInsertsNewRowsUpdatesLoadedOnesAndLogs)
         EXPECT_EQ(rowCount("c_log", "logmsg=? and username=?", { c->logText, masterdatatest::tester }), 1);
         // No reload after a save: the new row's key stays editable.
         EXPECT_FALSE(sheet.isLocked(5, 1));
-        ExecSQL("delete from " + c->table);
+        ASSERT_TRUE(ExecSQL("delete from " + c->table));
     }
 }
 

@@ -55,8 +55,8 @@ TEST_P(GroupRightsDb, GroupListRowCounts)
 TEST_P(GroupRightsDb, ClickingAGroupListsEveryWindowWithItsFlags)
 {
     grant("jzform", "1", "0");
-    ExecSQL("insert into c_usergroup (groupname,progname,groupauth1,groupauth2) values (?,?,?,?)",
-        { masterdatatest::testGroup, "未登记窗口", "1", "1" });
+    ASSERT_TRUE(ExecSQL("insert into c_usergroup (groupname,progname,groupauth1,groupauth2) values (?,?,?,?)",
+        { masterdatatest::testGroup, "未登记窗口", "1", "1" }));
     editor.loadGroups();
     const int row = rowOf(masterdatatest::testGroup);
     ASSERT_GT(row, 0);

@@ -31,15 +31,16 @@ inline korvell::DsnKeys loseServer()
 {
     const QString dsn = korvell::loginState().myapppath + "nd.dsn";
     const korvell::DsnKeys reachable = korvell::readDsnKeys(dsn);
-    korvell::writeDsnKeys(dsn, { { "DRIVER", "PostgreSQL" }, { "SERVER", "127.0.0.1" }, { "PORT", "1" },
-        { "DATABASE", "korvell" }, { "UID", "postgres" } });
+    EXPECT_TRUE(korvell::writeDsnKeys(dsn,
+        { { "DRIVER", "PostgreSQL" }, { "SERVER", "127.0.0.1" }, { "PORT", "1" }, { "DATABASE", "korvell" },
+            { "UID", "postgres" } }));
     korvell::resetConnection();
     return reachable;
 }
 
 inline void bringServerBack(const korvell::DsnKeys& reachable)
 {
-    korvell::writeDsnKeys(korvell::loginState().myapppath + "nd.dsn", reachable);
+    EXPECT_TRUE(korvell::writeDsnKeys(korvell::loginState().myapppath + "nd.dsn", reachable));
     korvell::resetConnection();
 }
 
@@ -65,7 +66,8 @@ protected:
             = testsupport::scalar("select programchname from c_programgroup where programname=?", { window })
                   .toString();
         ASSERT_FALSE(display.isEmpty()) << window.toStdString();
-        korvell::ExecSQL("delete from c_usergroup where groupname=? and progname=?", { group, display });
+        ASSERT_TRUE(
+            korvell::ExecSQL("delete from c_usergroup where groupname=? and progname=?", { group, display }));
         ASSERT_TRUE(korvell::ExecSQL(
             "insert into c_usergroup (groupname,progname,groupauth1,groupauth2) values (?,?,?,?)",
             { group, display, query, maintain }));

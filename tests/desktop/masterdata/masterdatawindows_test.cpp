@@ -93,7 +93,7 @@ TEST_P(MasterDataWindows, AResizeOrReshowKeepsUnsavedEditsAndReopeningReloads)
     EXPECT_EQ(sheet.columnWidth(0), 0);
 
     w->close();
-    ExecSQL("insert into c_custom (cust_name) values ('别处新增')");
+    ASSERT_TRUE(ExecSQL("insert into c_custom (cust_name) values ('别处新增')"));
     w = openEditor("khform");
     EXPECT_EQ(w->Grid1->sheet().cellText(1, 1), QString("别处新增"));
 }
@@ -108,7 +108,7 @@ TEST_P(MasterDataWindows, SaveButtonFollowsTheRightsReadAtEachOpening)
     w = openEditor("procform");
     EXPECT_TRUE(w->Command1->isEnabled()) << "\"01\" may save";
     w->close();
-    ExecSQL("delete from c_usergroup where groupname=?", { masterdatatest::testGroup });
+    ASSERT_TRUE(ExecSQL("delete from c_usergroup where groupname=?", { masterdatatest::testGroup }));
     w = openEditor("procform");
     EXPECT_FALSE(w->Command1->isEnabled()) << "no rights row: \"10\"";
 
@@ -232,12 +232,13 @@ TEST_P(MasterDataWindows, GroupRightsFollowEveryClickAndASaveWritesWhatIsShownFo
 TEST_P(MasterDataWindows, EveryWindowDrawsItself)
 {
     const QString folder = qEnvironmentVariable("KORVELL_SCREENSHOTS");
-    ExecSQL("insert into c_bzname (bzid,bzname,bzmsg) values ('1001','检验组','王''组长')");
-    ExecSQL("insert into c_bzname (bzid,bzname,bzmsg) values ('1002','称重组','李组长')");
-    ExecSQL("insert into c_jzname (jzid,jzname) values ('J01','一号机组')");
-    ExecSQL("insert into c_procname values ('QZ-1','0.35','漆包线',1.25)");
-    ExecSQL("insert into c_employee values ('0001','张三','1002','J01','')");
-    ExecSQL("insert into c_custom (cust_name,cust_man,cust_phone) values ('恒通电缆','赵经理','0512-1234')");
+    ASSERT_TRUE(ExecSQL("insert into c_bzname (bzid,bzname,bzmsg) values ('1001','检验组','王''组长')"));
+    ASSERT_TRUE(ExecSQL("insert into c_bzname (bzid,bzname,bzmsg) values ('1002','称重组','李组长')"));
+    ASSERT_TRUE(ExecSQL("insert into c_jzname (jzid,jzname) values ('J01','一号机组')"));
+    ASSERT_TRUE(ExecSQL("insert into c_procname values ('QZ-1','0.35','漆包线',1.25)"));
+    ASSERT_TRUE(ExecSQL("insert into c_employee values ('0001','张三','1002','J01','')"));
+    ASSERT_TRUE(ExecSQL(
+        "insert into c_custom (cust_name,cust_man,cust_phone) values ('恒通电缆','赵经理','0512-1234')"));
     for (const QString& name : editorNames + QStringList { "usergroup" }) {
         QWidget* w = showWindow(name);
         if (auto* rights = qobject_cast<usergroup*>(w)) {

@@ -117,7 +117,7 @@ TEST_P(QueryRun, ListsTotalsAndFilters)
 TEST_P(QueryRun, ResultShapesAndCaptions)
 {
     platform::SheetModel sheet;
-    runQuery(bzstatformConfig(), { sep30, oct1, "10" }, sheet);
+    ASSERT_TRUE(runQuery(bzstatformConfig(), { sep30, oct1, "10" }, sheet).ran);
     EXPECT_EQ(sheet.cols(), 7);
     const QStringList captions { "生产班组", "产品型号", "产品规格", "产品数量", "毛重", "净重" };
     for (int c = 1; c <= 6; ++c) {
@@ -130,7 +130,7 @@ TEST_P(QueryRun, ResultShapesAndCaptions)
     EXPECT_EQ(sheet.shadingColor1(), platform::bgrFromColor(QColor(239, 243, 255)));
 
     // Every column of the view after the status name, the last one too.
-    runQuery(kcabnormalformConfig(), {}, sheet);
+    ASSERT_TRUE(runQuery(kcabnormalformConfig(), {}, sheet).ran);
     EXPECT_EQ(sheet.cols(), 31);
     EXPECT_EQ(sheet.cellText(0, 1), "产品状态");
     EXPECT_EQ(sheet.cellText(0, 30), "退库原因");
@@ -141,9 +141,9 @@ TEST_P(QueryRun, ResultShapesAndCaptions)
     EXPECT_EQ(sheet.cellText(row, 30), "") << "a Null leaves its cell empty";
 
     // A wide run, then a narrow one: nothing of the first stays.
-    runQuery(rkqueryformConfig(), { oct1, "", "", "", "" }, sheet);
+    ASSERT_TRUE(runQuery(rkqueryformConfig(), { oct1, "", "", "", "" }, sheet).ran);
     ASSERT_EQ(sheet.rows(), 4);
-    runQuery(rkqueryformConfig(), { oct1, "B", "", "", "1_" }, sheet);
+    ASSERT_TRUE(runQuery(rkqueryformConfig(), { oct1, "B", "", "", "1_" }, sheet).ran);
     EXPECT_EQ(sheet.rows(), 2);
     EXPECT_EQ(sheet.cols(), 13);
     EXPECT_EQ(sheet.cellText(1, 12), "2026-10-1 08:30:00");
@@ -153,7 +153,7 @@ TEST_P(QueryRun, ResultShapesAndCaptions)
 TEST_P(QueryRun, AFailedStatementLeavesTheCaptionRowAlone)
 {
     platform::SheetModel sheet;
-    runQuery(kcabnormalformConfig(), {}, sheet);
+    ASSERT_TRUE(runQuery(kcabnormalformConfig(), {}, sheet).ran);
     ASSERT_TRUE(ExecSQL("drop view proc_main").ok);
     const QueryOutcome outcome = runQuery(kcabnormalformConfig(), {}, sheet);
     EXPECT_FALSE(outcome.ran);

@@ -38,9 +38,10 @@ inline QString text(QWidget* form, const QString& name)
 // Another user of the administrator's group logs in at this station.
 inline korvell::LoginOutcome switchUserTo(const QString& user)
 {
-    korvell::ExecSQL("insert into c_user_table (username,userpasswd,userlevel) select ?,'x',userlevel "
-                     "from c_user_table where username='系统管理员'",
-        { user });
+    EXPECT_TRUE(
+        korvell::ExecSQL("insert into c_user_table (username,userpasswd,userlevel) select ?,'x',userlevel "
+                         "from c_user_table where username='系统管理员'",
+            { user }));
     testsupport::writeFile(korvell::loginState().myapppath + "stationno.txt", "1\r\n");
     return korvell::attemptLogin(user, "x");
 }

@@ -215,8 +215,8 @@ TEST_P(OrderHandlers, BrowsingAndUndoWithTheOwnerTestAndTheDayGate)
 {
     ASSERT_TRUE(item("20A", "10", "2006081010001", {}, 10001));
     ASSERT_TRUE(item("20B", "10", "2006081010002", {}, 10002));
-    ExecSQL("update c_proc_main set ck_op_emp='系统管理员' where serialno='20A'");
-    ExecSQL("update c_proc_main set ck_op_emp='别人' where serialno='20B'");
+    ASSERT_TRUE(ExecSQL("update c_proc_main set ck_op_emp='系统管理员' where serialno='20A'"));
+    ASSERT_TRUE(ExecSQL("update c_proc_main set ck_op_emp='别人' where serialno='20B'"));
     auto form = open<ckform>();
     ASSERT_EQ(text(form.get(), "Text1"), "2006081010003");
     click(form.get(), "Command2_1");
@@ -253,7 +253,7 @@ TEST_P(OrderHandlers, UndoLineClearsThePendingFlagWithTheLastLine)
     testsupport::installFakeGenerator(loginState().myapppath, home, "20A\r\n");
     ASSERT_TRUE(item("20A", "00"));
     auto form = open<tkform>();
-    ExecSQL("update c_proc_main set proc_sts='10' where serialno='20A'");
+    ASSERT_TRUE(ExecSQL("update c_proc_main set proc_sts='10' where serialno='20A'"));
     click(form.get(), "Command1_0");
     ASSERT_EQ(form->hxsrk(), 1);
     child<platform::Grid>(form.get(), "Grid1")->setActiveCell(1, 1);
@@ -355,7 +355,7 @@ TEST_P(OrderHandlers, ABookingCutShortSaysWhatIsLeftAndTheOrderWaits)
         ASSERT_TRUE(item(serial, "00", {}, {}, count));
     testsupport::installFakeGenerator(loginState().myapppath, home, "20A\r\n20B\r\n20C\r\n");
     auto form = open<tkform>();
-    ExecSQL("update c_proc_main set proc_sts='10'");
+    ASSERT_TRUE(ExecSQL("update c_proc_main set proc_sts='10'"));
     click(form.get(), "Command1_0");
     ASSERT_EQ(rows(form.get(), "Grid1"), 4);
     chooseApprover(form.get());
@@ -494,7 +494,7 @@ TEST_P(OrderHandlers, ReturnsCaptionAndSourceAfterBookingAWholeOrder)
 TEST_P(OrderHandlers, TheDateBoxChangesOnlyThroughTheCalendar)
 {
     ASSERT_TRUE(item("20A", "10", firstOrder, {}, 10001));
-    ExecSQL("update c_proc_main set ck_op_emp='系统管理员'");
+    ASSERT_TRUE(ExecSQL("update c_proc_main set ck_op_emp='系统管理员'"));
     auto form = open<ckform>();
     auto* day = child<QLineEdit>(form.get(), "Text3");
     QTest::keyClicks(day, "9");
@@ -508,7 +508,7 @@ TEST_P(OrderHandlers, TheDateBoxChangesOnlyThroughTheCalendar)
 TEST_P(OrderHandlers, RefusalsSayWhatWasRefused)
 {
     ASSERT_TRUE(item("20A", "32", firstOrder, "2006081010001", 10001));
-    ExecSQL("update c_proc_main set ck_op_emp='系统管理员'");
+    ASSERT_TRUE(ExecSQL("update c_proc_main set ck_op_emp='系统管理员'"));
     auto form = open<ckform>();
     click(form.get(), "Command2_0");
     ASSERT_EQ(text(form.get(), "Text1"), firstOrder);

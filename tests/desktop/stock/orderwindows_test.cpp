@@ -67,8 +67,8 @@ protected:
     // The logged-in user's group gets exactly the rights code (no row for "10").
     void grantOnly(const QString& code)
     {
-        ExecSQL("delete from c_usergroup where groupname='仓管'");
-        ExecSQL("delete from c_user_table where username='仓管员'");
+        ASSERT_TRUE(ExecSQL("delete from c_usergroup where groupname='仓管'"));
+        ASSERT_TRUE(ExecSQL("delete from c_user_table where username='仓管员'"));
         ASSERT_TRUE(ExecSQL("insert into c_user_table (username,userpasswd,userlevel) values ('仓管员','x','仓管')").ok);
         loginState().gyname = "仓管员";
         if (code == "10")

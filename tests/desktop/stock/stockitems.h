@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <gtest/gtest.h>
 
 namespace stocktest {
 
@@ -78,12 +79,12 @@ public:
         for (auto& [key, value] : away)
             if (key.compare("PORT", Qt::CaseInsensitive) == 0)
                 value = "1";
-        korvell::writeDsnKeys(dsn, away);
+        EXPECT_TRUE(korvell::writeDsnKeys(dsn, away));
     }
     ~ServerStaysAway() { back(); }
     void back()
     {
-        korvell::writeDsnKeys(dsn, keys);
+        EXPECT_TRUE(korvell::writeDsnKeys(dsn, keys));
         korvell::resetConnection();
     }
 

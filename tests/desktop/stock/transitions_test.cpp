@@ -127,7 +127,7 @@ TEST_P(Transitions, StockInActionsActOnlyOnTheirOwnOrderAndStation)
             .status = from,
             .count_num = 20001 }));
         for (const QString serial : { "mine", "other order", "other station" })
-            t.apply(serial);
+            EXPECT_TRUE(t.apply(serial).has_value()) << t.name;
         EXPECT_EQ(statusOf("mine"), t.to) << t.name;
         EXPECT_EQ(statusOf("other order"), from) << t.name;
         EXPECT_EQ(statusOf("other station"), from) << t.name;
