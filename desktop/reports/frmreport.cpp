@@ -232,12 +232,14 @@ void frmreport::buildMenus()
 void frmreport::Form_Load()
 {
     setUpCatalogueGrid(Grid3->sheet());
-    const auto reports = readCatalogue().value_or(std::vector<ReportDefinition> {});
+    const auto reports = readCatalogue();
+    catalogueRead = reports.has_value();
+    const std::vector<ReportDefinition> shown = reports.value_or(std::vector<ReportDefinition> {});
     Combo1->clear();
-    for (const ReportDefinition& r : reports)
+    for (const ReportDefinition& r : shown)
         Combo1->addItem(r.reportchname);
     Combo1->setCurrentIndex(-1);
-    fillCatalogueGrid(Grid3->sheet(), reports);
+    fillCatalogueGrid(Grid3->sheet(), shown);
     Frame3->hide();
     curtablename.clear();
     curreportname.clear();
@@ -291,7 +293,9 @@ void frmreport::Combo1_Click()
     curreportname = report->reportname;
     Text1->setText(report->reportsql);
 
-    fillBindingGrid(Grid2->sheet(), readBindings(curreportname).value_or(std::vector<BindingRow> {}));
+    const auto bindings = readBindings(curreportname);
+    bindingsRead = bindings.has_value();
+    fillBindingGrid(Grid2->sheet(), bindings.value_or(std::vector<BindingRow> {}));
     List1->clear();
     List2->clear();
     for (const FieldEntry& field : readFields(curtablename).value_or(std::vector<FieldEntry> {})) {
@@ -349,7 +353,7 @@ void frmreport::Command1_Click(int index)
             setCatalogueQuery(Grid3->sheet(), curreportname, Text1->text());
         break;
     case 5:
-        saveBindings(curreportname, bindingGridRows(Grid2->sheet()));
+        saveBindingGrid();
         break;
     case 6:
         deleteBindingRow(Grid2->sheet(), Grid2->activeRow());
@@ -398,9 +402,25 @@ void frmreport::runQueryIntoSheet()
 void frmreport::Command2_Click(int index)
 {
     if (index == 0)
-        saveCatalogue(catalogueGridRows(Grid3->sheet()));
+        saveCatalogueGrid();
     else
         Frame3->hide();
+}
+
+void frmreport::saveBindingGrid()
+{
+    if (!curreportname.isEmpty() && !bindingsRead)
+        refuseUnreadSave();
+    else
+        saveBindings(curreportname, bindingGridRows(Grid2->sheet()));
+}
+
+void frmreport::saveCatalogueGrid()
+{
+    if (!catalogueRead)
+        refuseUnreadSave();
+    else
+        saveCatalogue(catalogueGridRows(Grid3->sheet()));
 }
 
 void frmreport::Command3_Click()

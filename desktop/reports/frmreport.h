@@ -73,10 +73,15 @@ private:
     void runQueryIntoSheet();
     void openSample(const QString& path, bool xml);
     void Grid1_CurrentCellChanged(int row, int col);
+    void saveBindingGrid();
+    void saveCatalogueGrid();
 
     QString apppath; // the program folder, ending in "/"
     QString curtablename;
     QString curreportname;
+    // A grid whose rows could not be read is not saved: the save would replace the stored rows.
+    bool catalogueRead = false;
+    bool bindingsRead = false;
 };
 
 } // namespace korvell

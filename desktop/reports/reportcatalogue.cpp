@@ -49,6 +49,12 @@ void refuseWithoutReport()
     ShowToast(QStringLiteral("请先选择报表"), QString(), ToastRed);
 }
 
+void refuseUnreadSave()
+{
+    ShowToast(QStringLiteral("数据没有读出，不能保存！"),
+        QStringLiteral("请检查网络或数据库服务器，然后重新打开本窗口"), ToastRed);
+}
+
 std::optional<std::vector<ReportDefinition>> readCatalogue()
 {
     const SqlResult result = ExecSQL(QStringLiteral("select * from c_reportname"));

@@ -67,5 +67,6 @@ FieldEntry fieldOfListItem(const QString& item);
 
 // Messages shared by the designer's refusals.
 void refuseWithoutReport();
+void refuseUnreadSave();
 
 } // namespace korvell

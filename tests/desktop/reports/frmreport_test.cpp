@@ -198,6 +198,36 @@ TEST_P(DesignerWindow, ASavedQueryOutlivesTheCatalogueRewrite)
         query);
 }
 
+// A catalogue or binding list that could not be read shows empty; saving it would replace the
+// stored rows with what was typed there.
+TEST_P(DesignerWindow, WhatCouldNotBeReadIsNotSavedOver)
+{
+    const QString refused = "数据没有读出，不能保存！|请检查网络或数据库服务器，然后重新打开本窗口|1";
+    const int reports = testsupport::rowCount("c_reportname");
+    const int bindings = testsupport::rowCount("c_report_setup", "reportname='rkreport'");
+    ASSERT_GT(bindings, 0);
+    ASSERT_TRUE(ExecSQL("alter table c_reportname rename to away"));
+    window->close();
+    window->show();
+    ASSERT_TRUE(ExecSQL("alter table away rename to c_reportname"));
+    window->Grid3->sheet().setCellText(1, 1, "typed");
+    window->Grid3->sheet().setCellText(1, 2, "新报表");
+    window->Grid3->sheet().setCellText(1, 3, "c_proc_main");
+    window->Command2[0]->click();
+    EXPECT_EQ(toasts.last(), refused);
+    EXPECT_EQ(testsupport::rowCount("c_reportname"), reports);
+
+    window->close();
+    window->show();
+    ASSERT_TRUE(ExecSQL("alter table c_report_setup rename to away"));
+    choose("产品入库单");
+    ASSERT_TRUE(ExecSQL("alter table away rename to c_report_setup"));
+    bind("serialno", 1, 3, 1, "1");
+    window->Command1[5]->click();
+    EXPECT_EQ(toasts.last(), refused);
+    EXPECT_EQ(testsupport::rowCount("c_report_setup", "reportname='rkreport'"), bindings);
+}
+
 TEST_P(DesignerWindow, TheTestSaysWhyItFilledNothing)
 {
     choose("产品入库单");
