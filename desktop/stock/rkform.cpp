@@ -267,7 +267,12 @@ void rkform::Combo1_Click(int index)
     if (index != 0)
         return;
     const SqlResult r = ExecSQL("select * from c_procname where procid=?", { code });
-    if (r && r.rs && !r.rs->eof()) {
+    if (!r) {
+        // The last product's size and tare would be stored with this one: weighing is refused until
+        // the product is chosen again (ExecSQL has said why).
+        Text4->clear();
+        Text5->clear();
+    } else if (r.rs && !r.rs->eof()) {
         Text4->setText(r.rs->value("procname").toString());
         const QVariant tare = r.rs->value("nullweight");
         const auto exact = Decimal::fromStored(tare);

@@ -226,6 +226,13 @@ TEST_P(RkForm, ChoosingFillsSpecificationTareTeamAndMachineGroup)
     EXPECT_EQ(child<QComboBox>(form.get(), "Combo2")->currentText(), "E01");
     EXPECT_EQ(child<QComboBox>(form.get(), "Combo1_1")->currentText(), "11");
     EXPECT_EQ(child<QComboBox>(form.get(), "Combo1_2")->currentText(), "J1");
+
+    // A product whose data could not be read keeps nothing of the last one: no item is weighed
+    // with another product's size and tare.
+    ASSERT_TRUE(ExecSQL("alter table c_procname rename to away"));
+    choose(form.get(), "Combo1_0", "A1");
+    EXPECT_EQ(text(form.get(), "Text4"), "");
+    EXPECT_EQ(text(form.get(), "Text5"), "");
 }
 
 TEST_P(RkForm, StartNeedsEveryRequiredChoice)
