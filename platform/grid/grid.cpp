@@ -639,7 +639,10 @@ bool Grid::directPrint()
             QStringLiteral("没有可用的打印机。"), QStringLiteral("提示"), Buttons::Ok, Icon::Warning);
         return false;
     }
-    return sheetPainter.print(*printer) > 0;
+    if (sheetPainter.print(*printer) > 0)
+        return true;
+    dialogs().message(QStringLiteral("打印失败。"), QStringLiteral("提示"), Buttons::Ok, Icon::Warning);
+    return false;
 }
 
 } // namespace platform

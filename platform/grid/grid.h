@@ -52,7 +52,8 @@ public:
 
     // Print preview at zoomPercent through the printer seam; the user prints from it.
     void printPreview(int zoomPercent = 100);
-    // Prints at once on the default printer; false when there is none or printing failed.
+    // Prints at once on the default printer; false, after a message, when there is none or printing
+    // failed.
     bool directPrint();
 
 signals:

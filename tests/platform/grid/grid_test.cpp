@@ -321,6 +321,10 @@ TEST_F(GridTest, DirectPrintNeedsAPrinter)
     EXPECT_TRUE(grid.directPrint());
     ASSERT_EQ(printers.files.size(), 1);
     EXPECT_TRUE(gridtest::pdfPageText(printers.files[0], 1).contains("直接打印"));
+
+    testsupport::PdfPrinters unwritable(dir.filePath("no/such/folder"));
+    EXPECT_FALSE(grid.directPrint());
+    EXPECT_EQ(dialogs.messages.last(), "提示|打印失败。");
 }
 
 TEST_F(GridTest, FilesAndExportsAskForANameWhenGivenNone)
