@@ -2,6 +2,7 @@
 
 #include "desktop/data/execsql.h"
 #include "desktop/data/likepattern.h"
+#include "desktop/stock/itemstatus.h"
 
 #include <QDateTime>
 
@@ -9,7 +10,8 @@ namespace korvell {
 
 namespace {
 
-    const QString inStock = QStringLiteral(" substring(proc_sts,1,1)='0'");
+    const QString inStock = QStringLiteral(" substring(proc_sts,1,1)=?");
+    const QVariantList inStockValues { InStockClass };
     const QString weightSums = weightSum("proc_weight") + " as 毛重," + weightSum("proc_net_wt") + " as 净重";
     const QString totalsSelect = "select count(*)," + weightSum("proc_weight") + ","
         + weightSum("proc_net_wt") + "  from c_proc_main where ";
@@ -51,18 +53,20 @@ namespace {
         return c;
     }
 
-    // A statement without values.
-    std::function<Statement(const FilterValues&)> fixedText(const QString& sql)
+    // A statement whose values do not come from filters.
+    std::function<Statement(const FilterValues&)> fixedStatement(
+        const QString& sql, const QVariantList& values)
     {
-        return [sql](const FilterValues&) { return Statement { sql, {} }; };
+        return [sql, values](const FilterValues&) { return Statement { sql, values }; };
     }
 
+    // A window without filters; query and totals condition take the same values.
     QueryConfig stockWindow(const char* name, const char* caption, const char* printTitle,
-        const QString& query, const QString& totals)
+        const QString& query, const QString& totals, const QVariantList& values)
     {
         QueryConfig c = itemWindow(name, caption, printTitle, false);
-        c.query = fixedText(query);
-        c.totals = fixedText(totalsSelect + totals);
+        c.query = fixedStatement(query, values);
+        c.totals = fixedStatement(totalsSelect + totals, values);
         c.countLabel = quantityLabel;
         c.style = { 150, 10, 0 };
         return c;
@@ -143,7 +147,7 @@ const QueryConfig& kcstatformConfig()
     static const QueryConfig c = stockWindow("kcstatform", "库存分类汇总表", "库存统计表",
         "select proc_mod as 产品型号,proc_mod1 as 产品规格,count(*) as 产品数量," + weightSums
             + " from c_proc_main where " + inStock + " group by proc_mod1,proc_mod ",
-        inStock);
+        inStock, inStockValues);
     return c;
 }
 
@@ -155,7 +159,7 @@ const QueryConfig& kcdetailformConfig()
         "入库日期,proc_mod as 产品型号,proc_mod1 as 产品规格,proc_weight as 毛重,proc_net_wt as 净重 from "
         "c_proc_main where "
             + inStock + " ",
-        inStock);
+        inStock, inStockValues);
     return c;
 }
 
@@ -163,8 +167,8 @@ const QueryConfig& kcabnormalformConfig()
 {
     static const QueryConfig c = stockWindow("kcabnormalform", "异常库存明细表", "异常库存产品明细清单",
         "select  b.sts_name as 产品状态,a.* from proc_main a,c_main_sts b where  a.产品状态=b.sts_id and "
-        "a.产品状态>'10' ",
-        " substring(proc_sts,1,1)>'10'");
+        "a.产品状态>? ",
+        " substring(proc_sts,1,1)>?", { StatusBookedOut });
     return c;
 }
 

@@ -12,4 +12,8 @@ inline const QString StatusBookedOut = QStringLiteral("10"); // booked out to a 
 inline const QString StatusStagedForReturn = QStringLiteral("32"); // on a return order, not booked
 inline const QString StatusReturnedToStock = QStringLiteral("01"); // returned into stock
 
+// The query windows count a code that begins with InStockClass as in stock ("00", "01"), and a
+// code above StatusBookedOut, compared as text, as abnormal stock ("20", "30", "31", "32").
+inline const QString InStockClass = QStringLiteral("0");
+
 } // namespace korvell
