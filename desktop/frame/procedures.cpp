@@ -20,22 +20,26 @@ namespace {
 
 } // namespace
 
-QString GetRights(const QString& windowName)
+Rights GetRights(const QString& windowName)
 {
-    const QString none = QStringLiteral("10");
+    const Rights none(QStringLiteral("10"));
     const SqlResult program = ExecSQL(
         QStringLiteral("select programchname from c_programgroup where programname=?"), { windowName });
-    if (!program || program.rs->eof())
+    if (!program)
+        return Rights::unread();
+    if (program.rs->eof())
         return none;
     const SqlResult group
         = ExecSQL(QStringLiteral("select * from c_user_table  a,c_usergroup b where a.username=? and "
                                  "a.userlevel=b.groupname and b.progname=?"),
             { loginState().gyname, program.rs->value(0) });
-    if (!group || group.rs->eof())
+    if (!group)
+        return Rights::unread();
+    if (group.rs->eof())
         return none;
     // A Null right adds nothing to the code.
-    return group.rs->value(QStringLiteral("groupauth1")).toString()
-        + group.rs->value(QStringLiteral("groupauth2")).toString();
+    return Rights(group.rs->value(QStringLiteral("groupauth1")).toString()
+        + group.rs->value(QStringLiteral("groupauth2")).toString());
 }
 
 bool WriteLog(const QString& text)

@@ -1,12 +1,13 @@
 #pragma once
 // Shared procedures every window uses besides data access and the toast.
+#include "desktop/frame/rights.h"
+
 #include <QString>
 
 namespace korvell {
 
-// Rights of the logged-in user's group on a window: query right then maintenance right, each
-// "1" or "0"; "10" when the window is unknown, the group has no row, or the database fails.
-QString GetRights(const QString& windowName);
+// Rights of the logged-in user's group on a window; unread when the database failed.
+[[nodiscard]] Rights GetRights(const QString& windowName);
 
 // Appends one line (now, the logged-in user, text) to the operation log. False when not stored.
 bool WriteLog(const QString& text);

@@ -69,7 +69,7 @@ EditorWindow::~EditorWindow() = default;
 
 void EditorWindow::Form_Activate()
 {
-    Command1->setEnabled(maySave(GetRights(engine->config().name)));
+    Command1->setEnabled(GetRights(engine->config().name).mayChange());
 }
 
 // Rights and rows are read afresh at each opening; a resize keeps the edits.

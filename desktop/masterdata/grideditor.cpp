@@ -11,16 +11,6 @@
 
 namespace korvell {
 
-bool maySave(const QString& rights)
-{
-    return rights != QLatin1String("0") && rights != QLatin1String("10");
-}
-
-bool mayDelete(const QString& rights)
-{
-    return rights == QLatin1String("11");
-}
-
 int editorRowCount(int records)
 {
     return records < 20 ? 20 : records + 1;
@@ -267,7 +257,7 @@ SaveOutcome GridEditor::save()
 bool GridEditor::deleteOnMouseButton(int button, int row)
 {
     if (button != rightButton || row <= 0 || row >= grid.rows() || !requiredFilled(row)
-        || !mayDelete(GetRights(cfg.name)) || refusedUnread(QStringLiteral("删除")))
+        || !GetRights(cfg.name).mayDelete() || refusedUnread(QStringLiteral("删除")))
         return false;
     const QString typed = grid.cellText(row, 1);
     const QString key = typed.trimmed();

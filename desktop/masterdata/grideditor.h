@@ -15,10 +15,6 @@ inline constexpr int rightButton = 2;
 // Layout lengths are in twips; 15 to a pixel.
 inline constexpr int twipsPerPixel = 15;
 
-// Rights answers: "0" and "10" may not save; only "11" may delete.
-bool maySave(const QString& rights);
-bool mayDelete(const QString& rights);
-
 // Rows of an editor's grid for n records: the caption row, the records, and blank rows up to 20.
 int editorRowCount(int records);
 

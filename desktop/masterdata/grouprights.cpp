@@ -24,9 +24,9 @@ int rightsRowCount(int programs)
     return programs < 20 ? 20 : programs + 1;
 }
 
-bool maySaveGroupRights(const QString& rights, const QString& user)
+bool maySaveGroupRights(const Rights& rights, const QString& user)
 {
-    return mayDelete(rights) || user == superUser;
+    return rights.mayDelete() || user == superUser;
 }
 
 GroupRightsEditor::GroupRightsEditor(platform::SheetModel& groupSheet, platform::SheetModel& rightsSheet)
@@ -182,7 +182,7 @@ SaveOutcome GroupRightsEditor::save(int groupRow)
 bool GroupRightsEditor::deleteOnMouseButton(int button, int row)
 {
     if (button != rightButton || row <= 0 || row >= groups.rows() || groupAt(row).isEmpty()
-        || !mayDelete(GetRights(QString::fromUtf8(groupRightsWindow))))
+        || !GetRights(QString::fromUtf8(groupRightsWindow)).mayDelete())
         return false;
     const QString typed = groups.cellText(row, 1);
     if (platform::dialogs().message(QStringLiteral("确定删除名称为%1的用户组信息吗？").arg(typed),

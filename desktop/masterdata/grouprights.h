@@ -2,6 +2,7 @@
 // The group rights editor's rules: the list of groups in one sheet, the two rights flags of every
 // registered window for the chosen group in another; a save writes one row per window, a right
 // click deletes a group with all its rows. Headless; the window forwards its clicks.
+#include "desktop/frame/rights.h"
 #include "desktop/masterdata/grideditor.h"
 #include "platform/grid/sheetmodel.h"
 
@@ -11,8 +12,8 @@ namespace korvell {
 int groupListRowCount(int groups);
 // Rows of the rights sheet for n windows: 20 while n is below 20, else n + 1.
 int rightsRowCount(int programs);
-// The save button: "11", or the user "超级用户" whatever the rights.
-bool maySaveGroupRights(const QString& rights, const QString& user);
+// The save button: rights that may delete, or the user "超级用户" whatever the rights.
+bool maySaveGroupRights(const Rights& rights, const QString& user);
 
 inline constexpr char groupRightsWindow[] = "usergroup";
 

@@ -1,6 +1,5 @@
 #include "desktop/stock/ordersession.h"
 
-#include "desktop/data/connection.h"
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
 #include "desktop/data/toast.h"
@@ -26,13 +25,6 @@ namespace {
     QString station()
     {
         return loginState().station_no;
-    }
-
-    // GetRights answers "10" also when it could not ask; a server that went away has left no
-    // connection behind.
-    bool answered()
-    {
-        return Connection::current().database().isOpen();
     }
 
 } // namespace
@@ -145,21 +137,19 @@ BookingOutcome OrderSession::book(const QString& approver, const QString& custom
     return outcome;
 }
 
-OrderSession::Right OrderSession::saveRight() const
+Rights OrderSession::rights() const
 {
-    const QString rights = GetRights(kind.windowName);
-    if (rights != "0" && rights != "10")
-        return Right::Granted;
-    return answered() ? Right::Refused : Right::Unreadable;
+    return GetRights(kind.windowName);
 }
 
 OrderSession::DeleteGate OrderSession::deleteGate() const
 {
     if (shownDay != platform::clock().now().date())
         return DeleteGate::PastDay;
-    if (GetRights(kind.windowName) == "11")
+    const Rights granted = rights();
+    if (granted.mayDelete())
         return DeleteGate::Open;
-    return answered() ? DeleteGate::NoRights : DeleteGate::Unreadable;
+    return granted.isRead() ? DeleteGate::NoRights : DeleteGate::Unreadable;
 }
 
 } // namespace korvell

@@ -4,6 +4,7 @@
 // goes on without a number, and while items wait the window keeps its order: no new order, no
 // other day, no browsing, no closing. The user and the station are those of the login state at
 // the moment of each step.
+#include "desktop/frame/rights.h"
 #include "desktop/stock/orderbooking.h"
 #include "desktop/stock/orderkind.h"
 #include "desktop/stock/orderstaging.h"
@@ -66,10 +67,9 @@ public:
     BookingOutcome book(const QString& approver, const QString& customer, const QList<OrderLine>& lines);
 
     // Rights are read at every use: another user may have logged in, rights may have changed.
-    // Unreadable: the database could not be asked (its toast says so); no refusal is made up.
-    enum class Right { Granted, Refused, Unreadable };
-    // Import, new orders and weighing need the maintenance right.
-    [[nodiscard]] Right saveRight() const;
+    // Import, new orders and weighing need rights that may change.
+    [[nodiscard]] Rights rights() const;
+    // Unreadable: the rights could not be read (the database's toast says so); no refusal is made up.
     enum class DeleteGate { Open, PastDay, NoRights, Unreadable };
     // Deletes and undos: on today's order only, and with both rights.
     [[nodiscard]] DeleteGate deleteGate() const;

@@ -381,7 +381,7 @@ void rkform::bookOrder()
             weighed << line.serial;
     markBooked(weighed, config.kind.bookedMark);
     const bool waiting = session.pending();
-    Command1[0]->setEnabled(!waiting && session.saveRight() != OrderSession::Right::Refused);
+    Command1[0]->setEnabled(!waiting && !session.rights().refusesChange());
     Command1[1]->setEnabled(waiting);
 }
 

@@ -337,7 +337,7 @@ void StockOrderWindow::undoOrder()
     reloadOrderGrid();
     session.readPending(session.pending());
     Command1[1]->setEnabled(session.pending());
-    Command1[0]->setEnabled(session.saveRight() != OrderSession::Right::Refused);
+    Command1[0]->setEnabled(!session.rights().refusesChange());
 }
 
 void StockOrderWindow::undoLine()

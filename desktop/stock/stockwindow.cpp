@@ -137,7 +137,7 @@ void StockWindow::layOutOrderGrid()
 // order are set here, never by a resize: waiting items keep their order.
 void StockWindow::Form_Load()
 {
-    const bool may = session.saveRight() != OrderSession::Right::Refused;
+    const bool may = !session.rights().refusesChange();
     for (QWidget* w : savingButtons())
         w->setEnabled(may);
     Command2[2]->setEnabled(may);
@@ -219,16 +219,12 @@ void StockWindow::markBooked(const QStringList& serials, const QString& mark)
 
 bool StockWindow::refusedWithoutSaveRights()
 {
-    switch (session.saveRight()) {
-    case OrderSession::Right::Granted:
+    const Rights rights = session.rights();
+    if (rights.mayChange())
         return false;
-    case OrderSession::Right::Refused:
+    if (rights.isRead())
         ShowToast(config.kind.noSaveRights, "请与管理员联系", ToastRed);
-        return true;
-    case OrderSession::Right::Unreadable:
-        return true; // the database's toast says why
-    }
-    return true;
+    return true; // unread, the database's toast says why
 }
 
 void StockWindow::fillIdNameList(QComboBox* box, const QString& sql, const QVariantList& values,

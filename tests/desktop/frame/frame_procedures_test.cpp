@@ -37,30 +37,44 @@ protected:
 
 } // namespace
 
+TEST(Rights, CodesDecideChangeAndDelete)
+{
+    for (const QString code : { "0", "10" })
+        EXPECT_TRUE(Rights(code).refusesChange()) << code.toStdString();
+    for (const QString code : { "11", "01", "00", "1", "" })
+        EXPECT_TRUE(Rights(code).mayChange()) << code.toStdString();
+    EXPECT_TRUE(Rights("11").mayDelete());
+    for (const QString code : { "10", "01", "00", "1", "111" })
+        EXPECT_FALSE(Rights(code).mayDelete()) << code.toStdString();
+    const Rights unread = Rights::unread();
+    EXPECT_FALSE(unread.mayChange() || unread.mayDelete() || unread.refusesChange());
+}
+
 TEST_P(ProceduresTest, GetRightsFollowsTheGroupRow)
 {
-    EXPECT_EQ(GetRights(QStringLiteral("nosuchform")), QStringLiteral("10"));
-    EXPECT_EQ(GetRights(QStringLiteral("rkform")), QStringLiteral("10")); // registered, no row for the group
+    // No registered window, or no row for the group: "10".
+    EXPECT_TRUE(GetRights(QStringLiteral("nosuchform")).refusesChange());
+    EXPECT_TRUE(GetRights(QStringLiteral("rkform")).refusesChange());
 
     grant(QStringLiteral("rkform"), "1", "1");
     grant(QStringLiteral("ckform"), "0", QVariant());
     grant(QStringLiteral("tkform"), "1", "0");
-    EXPECT_EQ(GetRights(QStringLiteral("rkform")), QStringLiteral("11"));
-    EXPECT_EQ(GetRights(QStringLiteral("ckform")), QStringLiteral("0"));
-    EXPECT_EQ(GetRights(QStringLiteral("tkform")), QStringLiteral("10"));
+    EXPECT_TRUE(GetRights(QStringLiteral("rkform")).mayDelete());
+    EXPECT_TRUE(GetRights(QStringLiteral("ckform")).refusesChange()) << "a Null right adds nothing: \"0\"";
+    EXPECT_TRUE(GetRights(QStringLiteral("tkform")).refusesChange());
     EXPECT_TRUE(toasts.lines.isEmpty());
 
     // The administrators' group holds every right.
     loginState().gyname = QStringLiteral("系统管理员");
-    EXPECT_EQ(GetRights(QStringLiteral("tkform")), QStringLiteral("11"));
+    EXPECT_TRUE(GetRights(QStringLiteral("tkform")).mayDelete());
 }
 
-TEST_P(ProceduresTest, GetRightsAnswersTenWhenTheDatabaseFails)
+TEST_P(ProceduresTest, RightsThatCouldNotBeReadAreNoAnswer)
 {
     grant(QStringLiteral("rkform"), "1", "1");
     QTemporaryDir empty;
     DatabaseGone gone(empty.path());
-    EXPECT_EQ(GetRights(QStringLiteral("rkform")), QStringLiteral("10"));
+    EXPECT_FALSE(GetRights(QStringLiteral("rkform")).isRead());
     EXPECT_FALSE(toasts.lines.isEmpty());
 }
 

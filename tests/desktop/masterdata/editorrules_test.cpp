@@ -38,21 +38,14 @@ TEST(EditorRules, RowCountsKeepAtLeastTwentyRowsAndOneRowPerRecord)
     EXPECT_EQ(rightsRowCount(20), 21);
 }
 
-TEST(EditorRules, RightsAnswersDecideSaveAndDelete)
+TEST(EditorRules, GroupRightsAreSavedWithRightsElevenOrByTheSuperUser)
 {
-    for (const QString r : { "0", "10" })
-        EXPECT_FALSE(maySave(r)) << r.toStdString();
-    for (const QString r : { "11", "01", "00", "1", "" })
-        EXPECT_TRUE(maySave(r)) << r.toStdString();
-    EXPECT_TRUE(mayDelete("11"));
-    for (const QString r : { "10", "01", "00", "1", "111" })
-        EXPECT_FALSE(mayDelete(r)) << r.toStdString();
-
-    EXPECT_TRUE(maySaveGroupRights("11", "张三"));
-    EXPECT_FALSE(maySaveGroupRights("10", "张三"));
-    EXPECT_FALSE(maySaveGroupRights("01", "张三"));
-    EXPECT_TRUE(maySaveGroupRights("10", "超级用户"));
-    EXPECT_TRUE(maySaveGroupRights("0", "超级用户"));
+    EXPECT_TRUE(maySaveGroupRights(Rights("11"), "张三"));
+    EXPECT_FALSE(maySaveGroupRights(Rights("10"), "张三"));
+    EXPECT_FALSE(maySaveGroupRights(Rights("01"), "张三"));
+    EXPECT_FALSE(maySaveGroupRights(Rights::unread(), "张三"));
+    EXPECT_TRUE(maySaveGroupRights(Rights("10"), "超级用户"));
+    EXPECT_TRUE(maySaveGroupRights(Rights("0"), "超级用户"));
 }
 
 TEST(EditorRules, ScaledColumnWidthsRoundHalvesToEven)

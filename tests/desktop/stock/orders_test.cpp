@@ -319,7 +319,7 @@ TEST_P(Orders, DeletesNeedTodaysOrderAndFullRights)
     ASSERT_TRUE(session.changeDay(day.addDays(1)));
     loginState().gyname = "没有权限的人";
     EXPECT_EQ(session.deleteGate(), OrderSession::DeleteGate::NoRights);
-    EXPECT_EQ(session.saveRight(), OrderSession::Right::Refused);
+    EXPECT_TRUE(session.rights().refusesChange());
 }
 
 INSTANTIATE_BACKENDS(Orders);

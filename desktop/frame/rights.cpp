@@ -1,0 +1,26 @@
+#include "desktop/frame/rights.h"
+
+namespace korvell {
+
+Rights::Rights(QString code)
+    : code(std::move(code))
+    , read(true)
+{
+}
+
+Rights Rights::unread()
+{
+    return Rights();
+}
+
+bool Rights::mayChange() const
+{
+    return read && code != QLatin1String("0") && code != QLatin1String("10");
+}
+
+bool Rights::mayDelete() const
+{
+    return read && code == QLatin1String("11");
+}
+
+} // namespace korvell

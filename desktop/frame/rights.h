@@ -1,0 +1,31 @@
+#pragma once
+// The rights of the logged-in user's group on one window, as GetRights reads them: the query
+// flag followed by the maintenance flag, each "1" (granted) or "0", a Null flag adding nothing;
+// "10" (may look, may not change) when the window is not registered or the group has no row for
+// it. Rights that could not be read grant nothing and refuse nothing: the database's toast has
+// said why, and the next click asks again.
+#include <QString>
+
+namespace korvell {
+
+class Rights {
+public:
+    explicit Rights(QString code);
+    static Rights unread();
+
+    bool isRead() const { return read; }
+    // Saving, weighing, importing, new orders: every code but "0" and "10" may ("00" and "01" too).
+    bool mayChange() const;
+    // Deleting and undoing: "11" only.
+    bool mayDelete() const;
+    // Read, and saving is not granted: what disables a window's saving buttons.
+    bool refusesChange() const { return read && !mayChange(); }
+
+private:
+    Rights() = default;
+
+    QString code;
+    bool read = false;
+};
+
+} // namespace korvell
