@@ -16,12 +16,12 @@ enum class LoginOutcome {
 };
 
 // Names of c_user_table in the order the rows come; nullopt when the database fails.
-std::optional<QStringList> loginUserNames();
+[[nodiscard]] std::optional<QStringList> loginUserNames();
 
 // Reads the station number (asking when needed), then checks the user. On success sets gyname
 // and gy_id, and tells the open windows; a clear-text password left by an older installation is
 // replaced by its hash.
-LoginOutcome attemptLogin(const QString& userName, const QString& password);
+[[nodiscard]] LoginOutcome attemptLogin(const QString& userName, const QString& password);
 
 // Tells open windows that a user logged in (换用户 included), so what they show and store names
 // the user logged in now.

@@ -15,6 +15,7 @@ enum class PasswordChange {
     NotStored, // the database could not be read or written
 };
 
-PasswordChange changePassword(const QString& oldPassword, const QString& newPassword, const QString& again);
+[[nodiscard]] PasswordChange changePassword(
+    const QString& oldPassword, const QString& newPassword, const QString& again);
 
 } // namespace korvell

@@ -14,10 +14,10 @@ std::optional<QString> parseStationNumber(const QString& text);
 std::optional<QString> readStationFile(const QString& folder);
 
 // Writes number and CR LF as the file's only line. False when the file cannot be written.
-bool writeStationFile(const QString& folder, const QString& number);
+[[nodiscard]] bool writeStationFile(const QString& folder, const QString& number);
 
 // Reads the number, or asks "请确定本机的工作站号" until the answer is usable and writes it.
 // nullopt when the answer could not be written.
-std::optional<QString> ReadStationNo(const QString& folder);
+[[nodiscard]] std::optional<QString> ReadStationNo(const QString& folder);
 
 } // namespace korvell
