@@ -156,11 +156,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    std::vector<std::pair<std::string, Backend>> backends = { { "SQLite", Backend::SQLite } };
-    if (!qEnvironmentVariable("KORVELL_TEST_PG").isEmpty())
-        backends.push_back({ "PostgreSQL", Backend::PostgreSQL });
     std::list<BenchDatabase> databases;
-    for (const auto& [name, backend] : backends) {
+    for (const auto& [backend, name] : benchsupport::measuredBackends()) {
         const BenchDatabase& database = databases.emplace_back(backend);
         if (!database.ready) {
             std::fprintf(stderr, "%s: %s\n", name.c_str(), qPrintable(database.problem));

@@ -90,15 +90,13 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchsupport::StderrToasts toasts;
-    benchmark::RegisterBenchmark(
-        "SQLite/test_fill_10000_records", [](benchmark::State& s) { testFill(s, Backend::SQLite); })
-        ->Unit(benchmark::kMillisecond)
-        ->Apply(benchsupport::onceWhenSmall);
-    if (!qEnvironmentVariable("KORVELL_TEST_PG").isEmpty())
-        benchmark::RegisterBenchmark("PostgreSQL/test_fill_10000_records",
-            [](benchmark::State& s) { testFill(s, Backend::PostgreSQL); })
+    for (const auto& [backend, name] : benchsupport::measuredBackends()) {
+        const Backend b = backend;
+        benchmark::RegisterBenchmark(
+            (name + "/test_fill_10000_records").c_str(), [b](benchmark::State& s) { testFill(s, b); })
             ->Unit(benchmark::kMillisecond)
             ->Apply(benchsupport::onceWhenSmall);
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

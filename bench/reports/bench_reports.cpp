@@ -63,23 +63,7 @@ private:
     }
 };
 
-std::unique_ptr<ItemDatabase>& database(Backend backend)
-{
-    static std::unique_ptr<ItemDatabase> sqlite, postgres;
-    return backend == Backend::SQLite ? sqlite : postgres;
-}
-
-// The backend's database, loaded on first use; false (and the benchmark skipped) when it fails.
-bool ready(benchmark::State& state, Backend backend)
-{
-    auto& db = database(backend);
-    if (!db)
-        db = std::make_unique<ItemDatabase>(backend);
-    db->use();
-    if (!db->ready)
-        state.SkipWithError(qPrintable("no database: " + db->problem));
-    return db->ready;
-}
+benchsupport::LoadedDatabases<ItemDatabase> databases;
 
 // Runs of the statements into a shown grid, painted with its totals row.
 void runToShownGrid(
@@ -102,7 +86,7 @@ void runToShownGrid(
 
 void stockWindow(benchmark::State& state, Backend backend, const QueryConfig& config)
 {
-    if (ready(state, backend))
+    if (databases.use(state, backend))
         runToShownGrid(state, config, [&config] { return queryStatements(config, {}); });
 }
 
@@ -110,7 +94,7 @@ void stockWindow(benchmark::State& state, Backend backend, const QueryConfig& co
 void combinedQuery(
     benchmark::State& state, Backend backend, const QList<std::pair<QString, QStringList>>& set)
 {
-    if (!ready(state, backend))
+    if (!databases.use(state, backend))
         return;
     const QList<ViewField> fields = viewFields().value_or(QList<ViewField> {});
     platform::SheetModel conditions, outputs;
@@ -140,10 +124,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchsupport::StderrToasts toasts;
-    std::vector<std::pair<Backend, std::string>> backends { { Backend::SQLite, "SQLite" } };
-    if (!qEnvironmentVariable("KORVELL_TEST_PG").isEmpty())
-        backends.push_back({ Backend::PostgreSQL, "PostgreSQL" });
-    for (const auto& [backend, name] : backends) {
+    for (const auto& [backend, name] : benchsupport::measuredBackends()) {
         const Backend b = backend;
         const auto add = [&name](const char* what, std::function<void(benchmark::State&)> run) {
             benchmark::RegisterBenchmark((name + what).c_str(), std::move(run))
@@ -170,7 +151,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    for (const auto& [backend, name] : backends)
-        database(backend).reset();
+    databases.release();
     return 0;
 }

@@ -2,12 +2,12 @@
 // to a stored item with its label rendered (median and 95th percentile), and the import of 5,000
 // collected serial numbers onto a stock-out order with the order grid's reload, on SQLite and
 // (when KORVELL_TEST_PG names a server) PostgreSQL.
+#include "bench/support/benchdatabase.h"
 #include "bench/support/benchsize.h"
+#include "bench/support/stderrtoasts.h"
 #include "desktop/data/connection.h"
-#include "desktop/data/databasefiles.h"
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
-#include "desktop/data/toast.h"
 #include "desktop/stock/collectedserials.h"
 #include "desktop/stock/itemstatus.h"
 #include "desktop/stock/numbering.h"
@@ -19,16 +19,12 @@
 #include "platform/grid/sheetmodel.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QTemporaryDir>
-#include <QUuid>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstdio>
-#include <memory>
 
 using namespace korvell;
 
@@ -57,47 +53,14 @@ const QString postgresItems = itemColumns
       "from generate_series(0,"
     + QString::number(itemCount - 1) + ") i) s";
 
-class QuietToasts final : public ToastSink {
-public:
-    void show(const QString& mainLine, const QString& hint, int) override
-    {
-        if (!mainLine.isEmpty())
-            std::fprintf(stderr, "toast: %s %s\n", qPrintable(mainLine), qPrintable(hint));
-    }
-};
-
 // A fresh database of one backend holding the million items.
-class MillionItems {
+class MillionItems : public benchsupport::BenchDatabase {
 public:
     explicit MillionItems(Backend backend)
-        : kind(backend)
+        : BenchDatabase(backend)
     {
-        use();
-        DsnKeys keys = { { "DRIVER", "SQLite3" }, { "DATABASE", "bench.db" } };
-        if (backend == Backend::PostgreSQL)
-            keys = serverDsnKeys(qEnvironmentVariable("KORVELL_TEST_PG"),
-                "korvell_stock_bench_" + QUuid::createUuid().toString(QUuid::Id128).left(12));
-        QString source = qEnvironmentVariable("KORVELL_SOURCE_DIR");
-        if (source.isEmpty())
-            source = KORVELL_SOURCE_TREE;
-        ready = writeDsnKeys(folder.filePath("nd.dsn"), keys)
-            && createDatabase(databaseFiles(QDir(source).filePath("database"), backend, false), problem)
-            && load();
+        ready = ready && load();
     }
-    ~MillionItems()
-    {
-        use();
-        if (kind == Backend::PostgreSQL && !dropServerDatabase(GetConnString(), problem))
-            qWarning("benchmark database left on the server: %s", qPrintable(problem));
-    }
-    void use() const
-    {
-        loginState().myapppath = folder.path() + "/";
-        loginState().station_no = "1";
-        resetConnection();
-    }
-    bool ready = false;
-    QString problem;
 
 private:
     bool load()
@@ -106,42 +69,22 @@ private:
         timer.start();
         QSqlDatabase& db = Connection::current().database();
         QSqlQuery query(db);
-        const bool ok = db.transaction() && query.exec(kind == Backend::SQLite ? sqliteItems : postgresItems)
-            && db.commit() && query.exec("analyze");
+        const bool ok = db.transaction()
+            && query.exec(backend() == Backend::SQLite ? sqliteItems : postgresItems) && db.commit()
+            && query.exec("analyze");
         if (!ok)
             problem = query.lastError().text();
         std::fprintf(stderr, "%s: %d items loaded in %.1f s\n",
-            kind == Backend::SQLite ? "SQLite" : "PostgreSQL", itemCount, timer.elapsed() / 1000.0);
+            backend() == Backend::SQLite ? "SQLite" : "PostgreSQL", itemCount, timer.elapsed() / 1000.0);
         return ok;
     }
-
-    Backend kind;
-    QTemporaryDir folder;
 };
 
-std::unique_ptr<MillionItems>& database(Backend backend)
-{
-    static std::unique_ptr<MillionItems> sqlite, postgres;
-    return backend == Backend::SQLite ? sqlite : postgres;
-}
-
-// The backend's database, loaded on first use; nullptr (and the benchmark skipped) when it fails.
-MillionItems* ready(Backend backend, benchmark::State& state)
-{
-    auto& db = database(backend);
-    if (!db)
-        db = std::make_unique<MillionItems>(backend);
-    db->use();
-    if (!db->ready) {
-        state.SkipWithError(qPrintable("no database: " + db->problem));
-        return nullptr;
-    }
-    return db.get();
-}
+benchsupport::LoadedDatabases<MillionItems> databases;
 
 void nextSerialNumber(benchmark::State& state, Backend backend)
 {
-    if (!ready(backend, state))
+    if (!databases.use(state, backend))
         return;
     for (auto _ : state) {
         const auto n = count_num(benchDay, "1");
@@ -156,7 +99,7 @@ void nextSerialNumber(benchmark::State& state, Backend backend)
 
 void nextOrderNumber(benchmark::State& state, Backend backend)
 {
-    if (!ready(backend, state))
+    if (!databases.use(state, backend))
         return;
     for (auto _ : state)
         if (!NextStockInSlipNo(benchDay, "1")) {
@@ -169,7 +112,7 @@ void nextOrderNumber(benchmark::State& state, Backend backend)
 // numbered insert, the order's reload and the label rendered at a label printer's 203 dpi.
 void scaleLineToLabel(benchmark::State& state, Backend backend)
 {
-    if (!ready(backend, state))
+    if (!databases.use(state, backend))
         return;
     const QString order = NextStockInSlipNo(benchDay, "1").value_or("x");
     ScaleLineAssembler assembler;
@@ -221,7 +164,7 @@ bool reloadOrderGrid(platform::SheetModel& grid, const QString& order)
 // stock-out order; each repetition first puts them back into stock.
 void importCollected(benchmark::State& state, Backend backend)
 {
-    if (!ready(backend, state))
+    if (!databases.use(state, backend))
         return;
     QByteArray file;
     for (int station = 1; station <= 5; ++station)
@@ -262,22 +205,19 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QuietToasts toasts;
-    setToastSink(&toasts);
-    std::vector<std::pair<Backend, const char*>> backends { { Backend::SQLite, "SQLite" } };
-    if (!qEnvironmentVariable("KORVELL_TEST_PG").isEmpty())
-        backends.push_back({ Backend::PostgreSQL, "PostgreSQL" });
-    for (const auto& [backend, name] : backends) {
+    benchsupport::StderrToasts toasts;
+    loginState().station_no = "1";
+    for (const auto& [backend, name] : benchsupport::measuredBackends()) {
         const Backend b = backend;
-        benchmark::RegisterBenchmark((std::string(name) + "/next_serial_number").c_str(),
+        benchmark::RegisterBenchmark((name + "/next_serial_number").c_str(),
             [b](benchmark::State& s) { nextSerialNumber(s, b); })
             ->Unit(benchmark::kMillisecond)
             ->Apply(benchsupport::onceWhenSmall);
-        benchmark::RegisterBenchmark((std::string(name) + "/next_order_number").c_str(),
+        benchmark::RegisterBenchmark((name + "/next_order_number").c_str(),
             [b](benchmark::State& s) { nextOrderNumber(s, b); })
             ->Unit(benchmark::kMillisecond)
             ->Apply(benchsupport::onceWhenSmall);
-        benchmark::RegisterBenchmark((std::string(name) + "/scale_line_to_stored_item_and_label").c_str(),
+        benchmark::RegisterBenchmark((name + "/scale_line_to_stored_item_and_label").c_str(),
             [b](benchmark::State& s) { scaleLineToLabel(s, b); })
             ->Unit(benchmark::kMillisecond)
             ->Iterations(1)
@@ -285,7 +225,7 @@ int main(int argc, char** argv)
             ->ComputeStatistics("p95", percentile95)
             ->ReportAggregatesOnly(true)
             ->Apply(benchsupport::onceWhenSmall);
-        benchmark::RegisterBenchmark((std::string(name) + "/import_5000_collected_serial_numbers").c_str(),
+        benchmark::RegisterBenchmark((name + "/import_5000_collected_serial_numbers").c_str(),
             [b](benchmark::State& s) { importCollected(s, b); })
             ->Unit(benchmark::kMillisecond)
             ->Iterations(1)
@@ -296,7 +236,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    for (const auto& [backend, name] : backends)
-        database(backend).reset();
+    databases.release();
     return 0;
 }

@@ -10,6 +10,11 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QUuid>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace benchsupport {
 
@@ -52,6 +57,43 @@ public:
 private:
     korvell::Backend kind;
     QTemporaryDir folder;
+};
+
+// The backends measured: SQLite, and PostgreSQL when KORVELL_TEST_PG names a server.
+inline std::vector<std::pair<korvell::Backend, std::string>> measuredBackends()
+{
+    std::vector<std::pair<korvell::Backend, std::string>> backends { { korvell::Backend::SQLite, "SQLite" } };
+    if (!qEnvironmentVariable("KORVELL_TEST_PG").isEmpty())
+        backends.push_back({ korvell::Backend::PostgreSQL, "PostgreSQL" });
+    return backends;
+}
+
+// One loaded database (a BenchDatabase with its items) of each backend, made by the first
+// benchmark that needs it and kept for the others: loading costs far more than measuring.
+template <class Database> class LoadedDatabases {
+public:
+    // The backend's database, in use; nullptr, with the benchmark skipped, when it failed.
+    Database* use(benchmark::State& state, korvell::Backend backend)
+    {
+        std::unique_ptr<Database>& db = backend == korvell::Backend::SQLite ? sqlite : postgres;
+        if (!db)
+            db = std::make_unique<Database>(backend);
+        db->use();
+        if (!db->ready) {
+            state.SkipWithError(qPrintable("no database: " + db->problem));
+            return nullptr;
+        }
+        return db.get();
+    }
+    // Drops them while the application still runs.
+    void release()
+    {
+        sqlite.reset();
+        postgres.reset();
+    }
+
+private:
+    std::unique_ptr<Database> sqlite, postgres;
 };
 
 } // namespace benchsupport

@@ -88,7 +88,8 @@ TEST_P(Orders, StagingAcceptsItsStatusesAndNamesTheOthers)
 TEST_P(Orders, StagingWritesTheOrderColumns)
 {
     ASSERT_TRUE(item("20A", "00"));
-    ASSERT_EQ(stageBarcode(StockOutOrders, "20A", { ckOrder, day, "4", "李四" }).result, Staging::Result::Staged);
+    ASSERT_EQ(
+        stageBarcode(StockOutOrders, "20A", { ckOrder, day, "4", "李四" }).result, Staging::Result::Staged);
     EXPECT_EQ(column("ck_station_no", "20A"), "4");
     EXPECT_EQ(column("ck_op_emp", "20A"), "李四");
     EXPECT_EQ(dateOf(testsupport::scalar("select ck_date from c_proc_main")), day);
