@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
-#include <cstring>
 
 namespace vosket {
 
@@ -74,10 +73,14 @@ FileRead ReadProjectBytes(const QByteArray& file, Project& p)
     if (!HasProjectTag(file))
         return FileRead::WrongFormat;
     std::size_t pos = kFileCommOffset;
-    const auto end = static_cast<std::size_t>(file.size());
+    const QByteArrayView data(file);
+    const auto end = static_cast<std::size_t>(data.size());
     ForEachFileBlock(p, [&](auto& bytes) {
-        const std::size_t n = pos < end ? std::min(bytes.size(), end - pos) : 0;
-        std::memcpy(bytes.data(), file.constData() + pos, n);
+        // A short file leaves the rest of the blocks as they were.
+        if (pos < end) {
+            const QByteArrayView part = data.sliced(pos, std::min(bytes.size(), end - pos));
+            std::copy(part.begin(), part.end(), reinterpret_cast<char*>(bytes.data()));
+        }
         pos += bytes.size();
     });
     return end < kFileBlocksEnd ? FileRead::Short : FileRead::Complete;

@@ -38,10 +38,11 @@ public:
     std::optional<QString> input(const QString& prompt, const QString& title, const QString&) override
     {
         prompts << title + "|" + prompt;
-        if (inputs.empty())
-            return std::nullopt;
-        auto a = inputs.front();
-        inputs.pop_front();
+        std::optional<QString> a;
+        if (!inputs.empty()) {
+            a.swap(inputs.front());
+            inputs.pop_front();
+        }
         return a;
     }
     QString openFileName(const QString& title, const QString&, const QString&) override { return nextFile(title); }
