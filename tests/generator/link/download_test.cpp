@@ -39,6 +39,7 @@ protected:
     RecordingProgress progress;
     QTemporaryDir dir;
     int imagesBuilt = 0;
+    const Bytes unit { 'x', 0, 120, '\r' };
     ImageBuilder builder = [this] {
         ++imagesBuilt;
         return zeroImage();
@@ -137,111 +138,92 @@ TEST_F(LinkDownload, ProgressStartsAtFiveAndClimbsEveryOddBlockUpTo100)
     EXPECT_EQ(progress.positions.last(), 100);
 }
 
-TEST_F(LinkDownload, UnitIsAcceptedOnItsFourthSendAndRefusedAfterFourFailures)
+TEST_F(LinkDownload, AUnitIsSentUpToFourTimesUntilItsAckAndFullEndsItAtOnce)
 {
-    int sends = 0;
-    fake.link.peer = [&](const QByteArray&) { return Answer { ++sends < 4 ? "NAK\r" : "ACK\r", 1 }; };
+    // The replies in order, the last one repeated.
+    const struct {
+        QList<QByteArray> replies;
+        int result;
+        int sends;
+        QStringList messages;
+    } cases[] = {
+        { { "NAK\r", "NAK\r", "NAK\r", "ACK\r" }, 1, 4, {} },
+        { { "NAK\r" }, 0, 4, { "错误|下载出错!" } },
+        { { "FULL\r" }, 0, 1, { "错误|终端内存已满!" } },
+        { { "", "FULL\r" }, 0, 2, { "错误|终端内存已满!" } },
+    };
     auto l = link();
-    const Bytes unit { 'x', 0, 120, '\r' };
-    EXPECT_EQ(SendBlockAwaitAck(l, unit), 1);
-    EXPECT_EQ(sends, 4);
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-
-    answerAll("NAK\r");
-    EXPECT_EQ(SendBlockAwaitAck(l, unit), 0);
-    EXPECT_EQ(fake.link.writes().size(), 8);
-    EXPECT_EQ(dialogs.messages, QStringList { "错误|下载出错!" });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.replies.join('|').toStdString());
+        fake.link.events.clear();
+        dialogs.messages.clear();
+        fake.link.peer = [&c, sends = 0](const QByteArray&) mutable {
+            return Answer { c.replies[std::min<qsizetype>(sends++, c.replies.size() - 1)], 1 };
+        };
+        EXPECT_EQ(SendBlockAwaitAck(l, unit), c.result);
+        EXPECT_EQ(fake.link.writes().size(), c.sends);
+        EXPECT_EQ(dialogs.messages, c.messages);
+    }
 }
 
-TEST_F(LinkDownload, FullEndsTheUnitAtOnceOrAfterAResend)
+TEST_F(LinkDownload, AReplyIsWhatComesWithinThreeSecondsUpToItsCrAndAtMostTwelveBytes)
 {
+    // One exchange after another on the same link.
+    const struct {
+        const char* name;
+        QByteArray waiting; // left from an earlier exchange
+        Answer answer;
+        QByteArray reply;
+        bool waitsItsLimit;
+    } steps[] = {
+        { "just in time", "", { "ACK\r", 2990 }, "ACK", false },
+        { "part of an ACK after an earlier ACK", "", { "AC", 5 }, "AC", true },
+        { "earlier input dropped", "ACK\r", { "NAK\r", 10 }, "NAK", false },
+        { "cut", "", { "ABCDEFGHIJKLMNOP\r", 5 }, "ABCDEFGHIJKL", false },
+        { "too late", "", { "ACK\r", 3010 }, "", true },
+    };
     auto l = link();
-    const Bytes unit { 'x', 0, 120, '\r' };
-    answerAll("FULL\r");
-    EXPECT_EQ(SendBlockAwaitAck(l, unit), 0);
-    EXPECT_EQ(fake.link.writes().size(), 1);
-
-    int sends = 0;
-    fake.link.peer = [&](const QByteArray&) { return Answer { ++sends == 1 ? "" : "FULL\r", 1 }; };
-    EXPECT_EQ(SendBlockAwaitAck(l, unit), 0);
-    EXPECT_EQ(sends, 2);
-    EXPECT_EQ(dialogs.messages, QStringList({ "错误|终端内存已满!", "错误|终端内存已满!" }));
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        fake.link.deliver(step.waiting, fake.clock.now);
+        fake.link.peer = [&step](const QByteArray&) { return step.answer; };
+        const int64_t start = fake.clock.now;
+        EXPECT_EQ(SendAndReadReply(l, unit), step.reply);
+        EXPECT_EQ(fake.clock.now - start >= 3000, step.waitsItsLimit);
+    }
 }
 
-TEST_F(LinkDownload, PartOfAnAckAfterAnEarlierAckIsNoAck)
+TEST_F(LinkDownload, ALookupFileIsSentLineByLineThenOver)
 {
-    auto l = link();
-    const Bytes unit { 'x', 0, 120, '\r' };
-    answerAll("ACK\r");
-    EXPECT_EQ(SendAndReadReply(l, unit), "ACK");
-    answerAll("AC");
-    const int64_t start = fake.clock.now;
-    EXPECT_EQ(SendAndReadReply(l, unit), "AC");
-    EXPECT_GE(fake.clock.now - start, 3000);
-}
-
-TEST_F(LinkDownload, ReplyWaitsThreeSecondsAndNoLonger)
-{
-    auto l = link();
-    const Bytes unit { 'x', 0, 120, '\r' };
-    fake.link.peer = [](const QByteArray&) { return Answer { "ACK\r", 2990 }; };
-    EXPECT_EQ(SendAndReadReply(l, unit), "ACK");
-    fake.link.peer = [](const QByteArray&) { return Answer { "ACK\r", 3010 }; };
-    EXPECT_EQ(SendAndReadReply(l, unit), "");
-}
-
-TEST_F(LinkDownload, InputLeftFromAnEarlierExchangeIsDiscardedBeforeSending)
-{
-    auto l = link();
-    fake.link.deliver("ACK\r", fake.clock.now);
-    fake.link.peer = [](const QByteArray&) { return Answer { "NAK\r", 10 }; };
-    EXPECT_EQ(SendAndReadReply(l, Bytes { 'x', 0, 120, '\r' }), "NAK");
-}
-
-TEST_F(LinkDownload, RepliesAreCutAtTwelveBytes)
-{
-    auto l = link();
-    answerAll("ABCDEFGHIJKLMNOP\r");
-    EXPECT_EQ(SendAndReadReply(l, Bytes { 1 }), "ABCDEFGHIJKL");
-}
-
-TEST_F(LinkDownload, LookupFileIsSentLineByLineThenOver)
-{
-    answerAll("ACK\r");
-    QBuffer file;
-    file.setData("12\r\n\r\nlast");
-    file.open(QIODevice::ReadOnly);
-    auto l = link();
-    EXPECT_EQ(DownloadIndexFile(l, file), 1);
-    EXPECT_EQ(fake.link.writes(),
-        QList<QByteArray>({ QByteArray("12\x00\x63\r", 5), QByteArray("\x00\x00\r", 3),
-            QByteArray("last\x01\xB4\r", 7), "OVER\r" }));
-    EXPECT_EQ(progress.positions.last(), 100);
-}
-
-TEST_F(LinkDownload, EmptyLookupFileSendsOnlyTheEndUnit)
-{
-    answerAll("ACK\r");
-    QBuffer file;
-    file.open(QIODevice::ReadOnly);
-    auto l = link();
-    EXPECT_EQ(DownloadIndexFile(l, file), 1);
-    EXPECT_EQ(fake.link.writes(), QList<QByteArray> { "OVER\r" });
-}
-
-TEST_F(LinkDownload, AFileThatShrinksDuringTheDownloadEndsIt)
-{
-    // The size taken at the start promises more than the file then holds.
+    // A size taken at the start that promises more than the file then holds ends it all the same.
     class ShrunkFile final : public QBuffer {
     public:
         qint64 size() const override { return 100000; }
-    } file;
-    file.setData("a\r\nb\r\n");
-    file.open(QIODevice::ReadOnly);
+    };
+    const struct {
+        QByteArray content;
+        bool shrunk;
+        QList<QByteArray> units;
+    } cases[] = {
+        { "12\r\n\r\nlast", false,
+            { QByteArray("12\x00\x63\r", 5), QByteArray("\x00\x00\r", 3), QByteArray("last\x01\xB4\r", 7),
+                "OVER\r" } },
+        { "", false, { "OVER\r" } },
+        { "a\r\nb\r\n", true, { QByteArray("a\x00\x61\r", 4), QByteArray("b\x00\x62\r", 4), "OVER\r" } },
+    };
     answerAll("ACK\r");
     auto l = link();
-    EXPECT_EQ(DownloadIndexFile(l, file), 1);
-    EXPECT_EQ(fake.link.writes().size(), 3);
+    for (const auto& c : cases) {
+        fake.link.events.clear();
+        progress.positions.clear();
+        std::unique_ptr<QBuffer> file
+            = c.shrunk ? std::make_unique<ShrunkFile>() : std::make_unique<QBuffer>();
+        file->setData(c.content);
+        file->open(QIODevice::ReadOnly);
+        EXPECT_EQ(DownloadIndexFile(l, *file), 1);
+        EXPECT_EQ(fake.link.writes(), c.units);
+        EXPECT_EQ(progress.positions.last(), 100);
+    }
 }
 
 TEST_F(LinkDownload, EveryRetryOfALookupFileStartsAtItsFirstLine)

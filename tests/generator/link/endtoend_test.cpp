@@ -46,19 +46,13 @@ protected:
     }
 };
 
-Project sampleProject()
-{
-    Project p;
-    NewProject(p);
-    return p;
-}
-
 } // namespace
 
 // The popup menu's command: the project of the run, its COM port, the program's environment.
 TEST_F(LinkEndToEnd, TerminalAssemblesTheBuiltImageByteForByte)
 {
-    Project project = sampleProject();
+    Project project;
+    NewProject(project);
     project.comm.portIndex() = 1;
     project.comm.baudIndex() = 9; // damaged: reads as 115200
     project.forms[0].lineType(0) = 1;

@@ -9,14 +9,6 @@ using namespace vosket;
 
 namespace {
 
-Bytes bytes(std::initializer_list<int> values)
-{
-    Bytes out;
-    for (int v : values)
-        out.push_back(static_cast<uint8_t>(v));
-    return out;
-}
-
 Bytes frameOf(const QByteArray& file)
 {
     LookupLineBuilder b;
@@ -80,14 +72,14 @@ TEST(LinkLookupFraming, LinesCarryHighThenLowOfTheDataSum)
     // "1","2" CR LF CR LF: the digits with sum 99, then an empty line.
     const auto frames = framesOf(QByteArray("12\r\n\r\n"));
     ASSERT_EQ(frames.size(), 2u);
-    EXPECT_EQ(frames[0], bytes({ '1', '2', 0, 99, 13 }));
-    EXPECT_EQ(frames[1], bytes({ 0, 0, 13 }));
+    EXPECT_EQ(frames[0], (Bytes { '1', '2', 0, 99, 13 }));
+    EXPECT_EQ(frames[1], (Bytes { 0, 0, 13 }));
 }
 
 TEST(LinkLookupFraming, SumBytesEqualToCrAreSentAs14)
 {
     // 269 = 1 * 256 + 13
-    EXPECT_EQ(frameOf(QByteArray("\xff\x0e", 2) + "\r"), bytes({ 0xff, 0x0e, 1, 14, 13 }));
+    EXPECT_EQ(frameOf(QByteArray("\xff\x0e", 2) + "\r"), (Bytes { 0xff, 0x0e, 1, 14, 13 }));
     // 13 * 256 + 13 = 3,341 in the high byte too
     QByteArray data(13, '\xff');
     data.append(static_cast<char>(3341 - 13 * 255));
@@ -100,8 +92,8 @@ TEST(LinkLookupFraming, LineFeedsAreDroppedAndALastLineWithoutCrIsPending)
 {
     const auto frames = framesOf(QByteArray("ab\r\ncd\nef"));
     ASSERT_EQ(frames.size(), 2u);
-    EXPECT_EQ(frames[0], bytes({ 'a', 'b', 0, 195, 13 }));
-    EXPECT_EQ(frames[1], bytes({ 'c', 'd', 'e', 'f', 1, 146, 13 })); // 99+100+101+102 = 402
+    EXPECT_EQ(frames[0], (Bytes { 'a', 'b', 0, 195, 13 }));
+    EXPECT_EQ(frames[1], (Bytes { 'c', 'd', 'e', 'f', 1, 146, 13 })); // 99+100+101+102 = 402
     EXPECT_TRUE(framesOf(QByteArray()).empty());
     EXPECT_EQ(framesOf(QByteArray("\n\n")).size(), 0u);
 }
@@ -133,10 +125,10 @@ TEST(LinkReplies, ReplyStopsAfterTenBytesSoAtMostTwelve)
     ReplyCollector r;
     for (int i = 0; i < 3; ++i) {
         ASSERT_FALSE(r.complete());
-        r.add(bytes({ 'x', 'x', 'x' }));
+        r.add(Bytes { 'x', 'x', 'x' });
     }
     ASSERT_FALSE(r.complete()); // 9 bytes
-    r.add(bytes({ 'x', 'x', 'x' }));
+    r.add(Bytes { 'x', 'x', 'x' });
     EXPECT_TRUE(r.complete());
     EXPECT_EQ(r.reply().size(), 12);
 }
@@ -171,9 +163,9 @@ TEST(LinkRecords, VerdictsFollowSequenceAndSum)
         RecordVerdict::Refused); // repeat with bad sum
     EXPECT_EQ(checkRecord(record(2, "2026", true), false, 2).verdict, RecordVerdict::Refused);
     EXPECT_EQ(checkRecord(good, true, 2).verdict, RecordVerdict::Refused); // CR came too late
-    EXPECT_EQ(checkRecord(bytes({ 0, 0 }), false, 0).verdict, RecordVerdict::Refused);
-    EXPECT_EQ(checkRecord(bytes({}), false, 0).verdict, RecordVerdict::Refused);
-    EXPECT_EQ(checkRecord(bytes({ 'O', 'V', 'E', 'R' }), false, 4).verdict, RecordVerdict::End);
+    EXPECT_EQ(checkRecord(Bytes { 0, 0 }, false, 0).verdict, RecordVerdict::Refused);
+    EXPECT_EQ(checkRecord(Bytes {}, false, 0).verdict, RecordVerdict::Refused);
+    EXPECT_EQ(checkRecord(Bytes { 'O', 'V', 'E', 'R' }, false, 4).verdict, RecordVerdict::End);
     // After 9 comes 0; a 9 while 0 is expected is the previous one again.
     EXPECT_EQ(checkRecord(record(0, "x"), false, 0).verdict, RecordVerdict::New);
     EXPECT_EQ(checkRecord(record(9, "x"), false, 0).verdict, RecordVerdict::Repeat);

@@ -3,6 +3,7 @@
 #include "generator/ui/comsettingdlg.h"
 #include "generator/ui/downloadprogressdlg.h"
 #include "generator/ui/receivedcountbox.h"
+#include "tests/support/application.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,13 +18,7 @@ namespace {
 
 class LinkWidgets : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "vosket_link_widgets_test";
-        static char* argv[] = { name, nullptr };
-        static QApplication app(argc, argv);
-    }
+    static void SetUpTestSuite() { testsupport::ensureApp<QApplication>(); }
 };
 
 } // namespace
@@ -43,27 +38,6 @@ TEST_F(LinkWidgets, ComSettingsShowTheStoredChoicesAndTheDevice)
     dialog.portBox()->setCurrentIndex(0);
     EXPECT_EQ(dialog.deviceLabel()->text(), qEnvironmentVariable("VOSKET_COM1", "/dev/ttyS0"));
     qunsetenv("VOSKET_COM4");
-}
-
-TEST_F(LinkWidgets, ComSettingsOkStoresAndCancelKeeps)
-{
-    CommSettings comm;
-    comm.portIndex() = 1;
-    comm.baudIndex() = 4;
-    {
-        ComSettingDlg dialog(comm);
-        dialog.portBox()->setCurrentIndex(5);
-        dialog.baudBox()->setCurrentIndex(0);
-        dialog.reject();
-    }
-    EXPECT_EQ(comm.portIndex(), 1);
-    EXPECT_EQ(comm.baudIndex(), 4);
-    ComSettingDlg dialog(comm);
-    dialog.portBox()->setCurrentIndex(5);
-    dialog.baudBox()->setCurrentIndex(0);
-    dialog.accept();
-    EXPECT_EQ(comm.portIndex(), 5);
-    EXPECT_EQ(comm.baudIndex(), 0);
 }
 
 TEST_F(LinkWidgets, ProgressWindowIsInstalledAndFollowsTheTransfer)
