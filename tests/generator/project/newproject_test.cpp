@@ -19,26 +19,6 @@ TEST(NewProject, MatchesTheGoldenFileByteForByte)
         ASSERT_EQ(static_cast<uint8_t>(actual[i]), static_cast<uint8_t>(golden[i])) << "file offset " << i;
 }
 
-TEST(NewProject, StartsAtForm1WithEmptyFormsAndMenus)
-{
-    const Project p = NewAtStart();
-    EXPECT_EQ(p.system.startTarget(), 0);
-    for (int n = 1; n <= 10; ++n) {
-        const FormRecord& f = p.forms[n - 1];
-        EXPECT_EQ(TargetCode { f.nextTarget() }.formNumber(), n);
-        for (int line = 0; line < FormRecord::kLines; ++line)
-            EXPECT_EQ(f.lineType(line), kLineNone);
-    }
-    for (const MenuRecord& m : p.menus) {
-        for (int i = 0; i < MenuRecord::kItems; ++i)
-            EXPECT_EQ(SlotText(m.item(i)), QString());
-    }
-    EXPECT_EQ(SlotText(p.messages.slot(0, 0)), QStringLiteral(" ZENTRAVOX  "));
-    EXPECT_EQ(SlotText(p.messages.slot(9, 0)), QStringLiteral("下载端口"));
-    EXPECT_EQ(SlotText(p.messages.slot(26, 2)), QStringLiteral("[ ESC ]:取消 "));
-    EXPECT_EQ(SlotText(p.system.phoneNumber()), QString());
-}
-
 TEST(NewProject, KeepsCommSettingsReservedBytesAndSlotTails)
 {
     Project p = NewAtStart();
@@ -65,16 +45,6 @@ TEST(NewProject, KeepsCommSettingsReservedBytesAndSlotTails)
     EXPECT_EQ(p.barcode.at(8), 0x55);
     EXPECT_EQ(p.system.phoneNumber()[5], 'x');
     EXPECT_EQ(p.messages.slot(9, 0)[15], 'y');
-}
-
-TEST(NewProject, DefaultTextsFitTheirSlots)
-{
-    for (int b = 0; b < kMessageBlockCount; ++b) {
-        const MessageBlock& m = kMessageBlocks[b];
-        for (int s = 0; s < m.slotCount; ++s)
-            EXPECT_LE(ToGbk(DefaultMessageText(b, s)).size(), static_cast<qsizetype>(m.width - 1))
-                << b << "/" << s;
-    }
 }
 
 TEST(BarcodeSettings, ResetGivesTheDefaultsAndKeepsTheKeptBits)
@@ -152,23 +122,25 @@ TEST(NormalizeForms, BringsLengthsIntoRange)
 
 TEST(NormalizeForms, ClearsFieldsByLineType)
 {
+    const struct {
+        uint8_t type;
+        bool keepsPrompt;
+        bool keepsLookup;
+    } lines[] = { { kLinePrompt, true, false }, { kLineContinued, false, false }, { kLineLookup, true, true },
+        { 200, true, false } }; // an unknown code loses only the lookup
     Project p = NewAtStart();
     FormRecord& f = p.forms[9];
-    const uint8_t types[4] = { kLinePrompt, kLineContinued, kLineLookup, 200 };
     for (int line = 0; line < 4; ++line) {
-        f.lineType(line) = types[line];
+        f.lineType(line) = lines[line].type;
         f.lineLookup(line) = 3;
         SetSlotText(f.prompt(line), QStringLiteral("P"));
     }
     NormalizeForms(p);
-    EXPECT_EQ(SlotText(f.prompt(0)), QStringLiteral("P")); // 提示 keeps its prompt
-    EXPECT_EQ(f.lineLookup(0), 0);
-    EXPECT_EQ(SlotText(f.prompt(1)), QString()); // 延续上一行 loses both
-    EXPECT_EQ(f.lineLookup(1), 0);
-    EXPECT_EQ(SlotText(f.prompt(2)), QStringLiteral("P")); // 索引 keeps both
-    EXPECT_EQ(f.lineLookup(2), 3);
-    EXPECT_EQ(SlotText(f.prompt(3)), QStringLiteral("P")); // an unknown code loses the lookup
-    EXPECT_EQ(f.lineLookup(3), 0);
+    for (int line = 0; line < 4; ++line) {
+        EXPECT_EQ(SlotText(f.prompt(line)), lines[line].keepsPrompt ? QStringLiteral("P") : QString())
+            << line;
+        EXPECT_EQ(f.lineLookup(line), lines[line].keepsLookup ? 3 : 0) << line;
+    }
 }
 
 TEST(TargetCode, NamesOnlyExistingScreens)

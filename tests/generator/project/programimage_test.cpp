@@ -29,7 +29,6 @@ TEST(ProgramImage, ANewProjectGivesTheExpectedImage)
 {
     const ProgramImage image = BuildProgramImage(NewAtStart());
     ASSERT_EQ(image.size(), 20000u);
-    EXPECT_EQ(Range(image, 16039, 16), QByteArray(" ZENTRAVOX     \0", 16));
     EXPECT_EQ(Range(image, 16039, 2468), testsupport::PackedNewProjectTexts());
     EXPECT_EQ(image[kSettings + 1], 1); // start at form 1
     EXPECT_EQ(image[kSettings + 5], 1); // upload over the cradle

@@ -1,6 +1,7 @@
 #include "generator/project/projectfile.h"
 #include "tests/generator/project/newatstart.h"
 #include "tests/support/files.h"
+#include "tests/support/filesizelimit.h"
 #include "tests/support/scripteddialogs.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
+#include <functional>
 #include <random>
-#include <sys/resource.h>
-#include <unistd.h>
 
 using namespace vosket;
 using testsupport::NewAtStart;
@@ -82,6 +81,7 @@ TEST_F(ProjectFile, AFileUnderTheExtendedNameIsReplacedOnlyWhenTheUserAgrees)
     dialogs.answers = { platform::Answer::Yes };
     ASSERT_TRUE(SaveProjectAsFile(project, path("x.txt")));
     EXPECT_EQ(testsupport::readFile(path("x.txt.VSK")).size(), 18942);
+    EXPECT_FALSE(QFile::exists(path("x.txt")));
     EXPECT_EQ(dialogs.messages.size(), 2);
 }
 
@@ -103,21 +103,32 @@ TEST_F(ProjectFile, TheTenthTagByteIsNotCompared)
     EXPECT_EQ(ProjectFileBytes(project), newBytes);
 }
 
-TEST_F(ProjectFile, AnotherFormatIsRejectedAndLeavesANewUnnamedProject)
+TEST_F(ProjectFile, AFileThatCannotBeTakenLeavesANewUnnamedProject)
 {
-    QByteArray other = RandomBytes(18942, 3);
-    const QByteArray variants[] = {
-        QByteArray("7300-1.01\0", 10) + other.mid(10), // another version
-        QByteArray("X300-1.00\0", 10) + other.mid(10), // wrong first byte
-        QByteArray("7300-1.0\0\0", 10) + other.mid(10), // tag ends early
-        QByteArray(), // empty
-        QByteArray("7300-1.00"), // shorter than the tag
+    const QByteArray other = RandomBytes(18942, 3);
+    const QString mismatch = QStringLiteral("错误|格式不匹配 !!!");
+    const struct {
+        const char* name;
+        QByteArray bytes; // of the file opened, unless one is named
+        QString file;
+        QString message;
+    } cases[] = {
+        { "another version", QByteArray("7300-1.01\0", 10) + other.mid(10), {}, mismatch },
+        { "wrong first byte", QByteArray("X300-1.00\0", 10) + other.mid(10), {}, mismatch },
+        { "tag ends early", QByteArray("7300-1.0\0\0", 10) + other.mid(10), {}, mismatch },
+        { "empty", QByteArray(), {}, mismatch },
+        { "shorter than the tag", QByteArray("7300-1.00"), {}, mismatch },
+        { "missing, without a message", {}, path("missing.VSK"), {} },
+        // Reading a process's memory file from offset 0 fails with an I/O error.
+        { "unreadable", {}, QStringLiteral("/proc/self/mem"), QStringLiteral("错误|读取文件出错 !!!") },
     };
-    for (const QByteArray& bytes : variants) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         dialogs.messages.clear();
         project.path = QStringLiteral("/old/name.VSK");
-        EXPECT_FALSE(openBytes(bytes)) << bytes.left(10).toHex().constData();
-        EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("错误|格式不匹配 !!!") });
+        EXPECT_FALSE(OpenProjectFile(
+            project, c.file.isEmpty() ? testsupport::writeFile(path("in.VSK"), c.bytes) : c.file));
+        EXPECT_EQ(dialogs.messages, c.message.isEmpty() ? QStringList() : QStringList { c.message });
         EXPECT_EQ(ProjectFileBytes(project), newBytes);
         EXPECT_TRUE(project.path.isEmpty());
     }
@@ -160,55 +171,6 @@ TEST_F(ProjectFile, ALongerFileIsReadOnlyAsFarAsTheSettings)
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(ProjectFile, AFileThatCannotBeOpenedFailsWithoutAMessage)
-{
-    project.path = QStringLiteral("x");
-    EXPECT_FALSE(OpenProjectFile(project, path("missing.VSK")));
-    EXPECT_TRUE(project.path.isEmpty());
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(ProjectFileBytes(project), newBytes);
-}
-
-TEST_F(ProjectFile, AReadErrorFailsTheOpenAndChangesNothing)
-{
-    // Reading a process's memory file from offset 0 fails with an I/O error.
-    EXPECT_FALSE(OpenProjectFile(project, QStringLiteral("/proc/self/mem")));
-    EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("错误|读取文件出错 !!!") });
-    EXPECT_TRUE(project.path.isEmpty());
-    EXPECT_EQ(ProjectFileBytes(project), newBytes);
-}
-
-TEST_F(ProjectFile, OpenAndSaveAskThroughTheDialogs)
-{
-    testsupport::writeFile(path("p.VSK"), newBytes);
-    dialogs.fileNames = { path("p.VSK") };
-    project.path = QStringLiteral("stale");
-    EXPECT_TRUE(OpenProject(project));
-    EXPECT_EQ(project.path, path("p.VSK"));
-
-    // Cancelled open: unnamed afterwards.
-    EXPECT_FALSE(OpenProject(project));
-    EXPECT_TRUE(project.path.isEmpty());
-
-    // Saving an unnamed project asks for a name; cancelling keeps it unnamed and modified.
-    project.modified = true;
-    EXPECT_FALSE(SaveProject(project));
-    EXPECT_TRUE(project.path.isEmpty());
-    EXPECT_TRUE(project.modified);
-    EXPECT_EQ(dialogs.fileDialogs.size(), 3);
-
-    dialogs.fileNames = { path("named") };
-    EXPECT_TRUE(SaveProject(project));
-    EXPECT_EQ(project.path, path("named.VSK"));
-    EXPECT_FALSE(project.modified);
-
-    // A named project saves without asking.
-    project.modified = true;
-    EXPECT_TRUE(SaveProject(project));
-    EXPECT_EQ(dialogs.fileDialogs.size(), 4);
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
 TEST(ProjectFileName, TheExtensionRule)
 {
     EXPECT_EQ(WithProjectExtension(QStringLiteral("/d/x")), QStringLiteral("/d/x.VSK"));
@@ -221,15 +183,6 @@ TEST(ProjectFileName, TheExtensionRule)
     EXPECT_EQ(WithProjectExtension(QStringLiteral("vsk")), QStringLiteral("vsk.VSK"));
     // Only ASCII letters count: the long s folds to 's' in Unicode but is not one here.
     EXPECT_EQ(WithProjectExtension(QStringLiteral("x.v\u017Fk")), QStringLiteral("x.v\u017Fk.VSK"));
-}
-
-TEST_F(ProjectFile, SaveAsTypedNamesGetTheExtension)
-{
-    ASSERT_TRUE(SaveProjectAsFile(project, path("x.txt")));
-    EXPECT_TRUE(QFile::exists(path("x.txt.VSK")));
-    EXPECT_FALSE(QFile::exists(path("x.txt")));
-    ASSERT_TRUE(SaveProjectAsFile(project, path(".vSk")));
-    EXPECT_EQ(testsupport::readFile(path(".vSk")).size(), 18942);
 }
 
 TEST_F(ProjectFile, ALongPathIsNoProblem)
@@ -255,15 +208,7 @@ TEST_F(ProjectFile, AFailedSaveKeepsTheOldFileAndModified)
     project.modified = true;
 
     // A full disk, made by a file-size limit below the file's size.
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = WriteProjectFile(project);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    const bool written = testsupport::withFileSizeLimit(4096, [this] { return WriteProjectFile(project); });
 
     EXPECT_FALSE(written);
     EXPECT_TRUE(project.modified);
@@ -275,28 +220,24 @@ TEST_F(ProjectFile, AFailedSaveKeepsTheOldFileAndModified)
         << "no temporary file is left behind";
 }
 
-TEST_F(ProjectFile, ASaveWhereNothingCanBeCreatedFails)
+TEST_F(ProjectFile, ASaveWhereNothingCanBeWrittenFailsAndKeepsTheOldFile)
 {
+    // /proc accepts no new files, and /proc/version can be neither replaced nor written, whoever asks.
+    const QByteArray version = testsupport::readFile(QStringLiteral("/proc/version"));
+    ASSERT_FALSE(version.isEmpty());
+    const std::function<bool()> saves[] = {
+        [this] { return SaveProjectAsFile(project, path("no/such/folder/x")); },
+        [this] { return SaveProjectAsFile(project, QStringLiteral("/proc/vosket-test")); },
+        [this] {
+            project.path = QStringLiteral("/proc/version");
+            return WriteProjectFile(project);
+        },
+    };
     project.modified = true;
-    EXPECT_FALSE(SaveProjectAsFile(project, path("no/such/folder/x")));
-    EXPECT_TRUE(project.modified);
-    EXPECT_EQ(dialogs.messages.size(), 1);
-    // /proc accepts no new files, whoever asks.
-    EXPECT_FALSE(SaveProjectAsFile(project, QStringLiteral("/proc/vosket-test")));
-    EXPECT_TRUE(project.modified);
-    EXPECT_EQ(dialogs.messages.size(), 2);
-}
-
-TEST_F(ProjectFile, AReadOnlyFolderOrFileKeepsTheOldFile)
-{
-    // /proc/version can be neither replaced nor written, not even by root.
-    const QString target = QStringLiteral("/proc/version");
-    const QByteArray old = testsupport::readFile(target);
-    ASSERT_FALSE(old.isEmpty());
-    project.path = target;
-    project.modified = true;
-    EXPECT_FALSE(WriteProjectFile(project));
-    EXPECT_TRUE(project.modified);
-    EXPECT_EQ(testsupport::readFile(target), old);
-    EXPECT_EQ(dialogs.messages.size(), 1);
+    for (qsizetype i = 0; i < std::ssize(saves); ++i) {
+        EXPECT_FALSE(saves[i]()) << i;
+        EXPECT_TRUE(project.modified);
+        EXPECT_EQ(dialogs.messages.size(), i + 1);
+    }
+    EXPECT_EQ(testsupport::readFile(QStringLiteral("/proc/version")), version);
 }
