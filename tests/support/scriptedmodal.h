@@ -28,6 +28,16 @@ public:
     ScriptedModal(const ScriptedModal&) = delete;
     ScriptedModal& operator=(const ScriptedModal&) = delete;
 
+    // A step that drives the dialog, then closes it with OK or Cancel as a person would.
+    static Step closing(std::function<void(QDialog&)> drive, bool ok = true)
+    {
+        return [drive = std::move(drive), ok](QDialog& d) {
+            drive(d);
+            ok ? d.accept() : d.reject();
+            return static_cast<int>(ok ? QDialog::Accepted : QDialog::Rejected);
+        };
+    }
+
     std::deque<Step> steps; // without a step a dialog is left as it is and answers Rejected
     int shown = 0;
 

@@ -9,10 +9,7 @@
 #include "generator/ui/griddlg.h"
 #include "generator/ui/lookupadvancedlg.h"
 #include "generator/ui/symbologydlg.h"
-#include "tests/generator/ui/findcontrol.h"
-#include "tests/generator/ui/widgetapp.h"
-#include "tests/support/scripteddialogs.h"
-#include "tests/support/scriptedmodal.h"
+#include "tests/generator/ui/editorfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,18 +26,7 @@ using namespace vosket;
 namespace {
 
 using testsupport::Control;
-
-class Editor : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { testsupport::ensureWidgetApplication(); }
-    void SetUp() override { NewProject(project); }
-
-    FormRecord& form(int n) { return project.forms[static_cast<std::size_t>(n - 1)]; }
-
-    Project project;
-    testsupport::ScriptedModal modal;
-    testsupport::ScriptedDialogs dialogs;
-};
+using Editor = testsupport::EditorTest;
 
 TEST_F(Editor, OkWritesEveryCreatedPageThenNormalisesAndHandsOver)
 {
@@ -218,13 +204,8 @@ TEST_F(Editor, CaptionsNameTheirControlsAndShowTheirAmpersands)
     EXPECT_EQ(labelled, QStringList({ "combo615=自动换行", "edit512=起始位置", "edit513=最大长度" }));
     dialog.reject();
 
-    for (const auto& [button, kind] : SymbologyKinds()) {
-        if (QString::fromLatin1(kind.dialog) != QStringLiteral("MSIDlg"))
-            continue;
-        BarcodeSettings settings;
-        SymbologyDlg msi(kind, settings);
-        EXPECT_EQ(Shown(Control<QRadioButton>(&msi, "radio303")->text()), QStringLiteral("模 11 & 10"));
-    }
+    SymbologyDlg msi(testsupport::Kind("MSIDlg"), project.barcode);
+    EXPECT_EQ(Shown(Control<QRadioButton>(&msi, "radio303")->text()), QStringLiteral("模 11 & 10"));
 }
 
 TEST_F(Editor, StampDialogRewritesItsCaptionsAndCancelRestores)
@@ -257,18 +238,14 @@ TEST_F(Editor, CodeGridPicksInOrderUpToTen)
     EXPECT_TRUE(prefix->isReadOnly());
 
     // Cancel after picking leaves text and codes.
-    modal.steps.push_back([](QDialog& d) {
-        auto& grid = dynamic_cast<GridDlg&>(d);
-        grid.clickCell(5, 2);
-        d.reject();
-        return static_cast<int>(QDialog::Rejected);
-    });
+    modal.steps.push_back(testsupport::ScriptedModal::closing(
+        [](QDialog& d) { dynamic_cast<GridDlg&>(d).clickCell(5, 2); }, false));
     prefix->openGrid();
     EXPECT_EQ(prefix->text(), QStringLiteral("[CR][LF]"));
     EXPECT_EQ(dialog.prefixCodes()[2], 0);
 
     // Code 0 only moves the highlight; the eleventh pick is refused but still highlighted.
-    modal.steps.push_back([](QDialog& d) {
+    modal.steps.push_back(testsupport::ScriptedModal::closing([](QDialog& d) {
         auto& grid = dynamic_cast<GridDlg&>(d);
         grid.clickCell(1, 1);
         EXPECT_EQ(grid.picks().count(), 2);
@@ -278,9 +255,7 @@ TEST_F(Editor, CodeGridPicksInOrderUpToTen)
         EXPECT_EQ(grid.picks().count(), 10);
         grid.clickCell(0, 4); // a heading
         EXPECT_EQ(grid.grid()->selectedCode(), 73);
-        d.accept();
-        return static_cast<int>(QDialog::Accepted);
-    });
+    }));
     prefix->openGrid();
     EXPECT_EQ(dialogs.messages, QStringList({ "错误|字符太多 !!!" }));
     EXPECT_EQ(prefix->text(), QStringLiteral("[CR][LF][A][B][C][D][E][F][G][H]"));
@@ -289,11 +264,8 @@ TEST_F(Editor, CodeGridPicksInOrderUpToTen)
 
     // 清除 then 确定 empties the prefix.
     AdvanceDlg again(work);
-    modal.steps.push_back([](QDialog& d) {
-        d.findChild<QPushButton*>("button201")->click();
-        d.accept();
-        return static_cast<int>(QDialog::Accepted);
-    });
+    modal.steps.push_back(testsupport::ScriptedModal::closing(
+        [](QDialog& d) { d.findChild<QPushButton*>("button201")->click(); }));
     Control<CodeEdit>(&again, "edit503")->openGrid();
     again.accept();
     EXPECT_EQ(SlotBytes(work.forms[0].prefix(0)), QByteArray());

@@ -1,17 +1,10 @@
 // The menu, lookup and barcode pages and the symbology dialogs, driven offscreen.
-#include "generator/link/projectlink.h"
-#include "generator/project/gbk.h"
-#include "generator/project/programimage.h"
 #include "generator/ui/barcodepage.h"
 #include "generator/ui/editorsheet.h"
 #include "generator/ui/lookuppage.h"
 #include "generator/ui/menupage.h"
 #include "generator/ui/symbologydlg.h"
-#include "tests/generator/ui/findcontrol.h"
-#include "tests/generator/ui/widgetapp.h"
-#include "tests/support/scripteddialogs.h"
-#include "tests/support/scriptedmodal.h"
-#include "tests/support/simterminal.h"
+#include "tests/generator/ui/editorfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,19 +21,8 @@ namespace {
 
 using testsupport::Control;
 
-class EditorPages : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { testsupport::ensureWidgetApplication(); }
-    void SetUp() override
-    {
-        NewProject(project);
-        ResetBarcodeSettings(project.barcode);
-    }
-
-    Project project;
-    testsupport::ScriptedModal modal;
-    testsupport::ScriptedDialogs dialogs;
-};
+using EditorPages = testsupport::EditorTest;
+using testsupport::Kind;
 
 TEST_F(EditorPages, MenuItemsFollowTheFontAndTransferItsRule)
 {
@@ -178,11 +160,8 @@ TEST_F(EditorPages, BarcodeChangesAreKeptByOkAndDroppedByCancel)
 {
     const BarcodeSettings before = project.barcode;
     const auto code39Dialog = [this] {
-        modal.steps.push_back([](QDialog& d) {
-            d.findChild<QCheckBox*>("check104")->setChecked(true);
-            d.accept();
-            return static_cast<int>(QDialog::Accepted);
-        });
+        modal.steps.push_back(testsupport::ScriptedModal::closing(
+            [](QDialog& d) { d.findChild<QCheckBox*>("check104")->setChecked(true); }));
     };
     {
         EditorSheet sheet(project, {});
@@ -207,106 +186,60 @@ TEST_F(EditorPages, BarcodeChangesAreKeptByOkAndDroppedByCancel)
     EXPECT_EQ(project.barcode.bytes, expected.bytes);
 }
 
-TEST_F(EditorPages, EditedBarcodeSettingsAndMenusReachTheTerminal)
-{
-    {
-        EditorSheet sheet(project, {});
-        sheet.tabs()->setCurrentIndex(1);
-        Control<QLineEdit>(sheet.page(1), "edit501")->setText("出库");
-        sheet.tabs()->setCurrentIndex(3);
-        Control<QCheckBox>(sheet.page(3), "check110")->setChecked(false); // Code 93
-        Control<QCheckBox>(sheet.page(3), "check108")->setChecked(true); // MSI
-        sheet.accept();
-    }
-    linktest::PtyPair pty;
-    qputenv("VOSKET_COM1", pty.slavePath.toLocal8Bit());
-    linktest::SimTerminal terminal(pty, linktest::SimBehaviour {});
-    project.comm.portIndex() = 0;
-    const int sent = DownloadToTerminal(project, 0, 0);
-    terminal.stop();
-    qunsetenv("VOSKET_COM1");
-    ASSERT_EQ(sent, 1) << dialogs.messages.join('|').toStdString();
-    ASSERT_GE(terminal.image.size(), kImageMenusOffset + MenuRecord::kSize);
-    const std::vector<uint8_t> barcode(terminal.image.begin(), terminal.image.begin() + BarcodeSettings::kSize);
-    EXPECT_EQ(barcode, std::vector<uint8_t>(project.barcode.bytes.begin(), project.barcode.bytes.end()));
-    BarcodeSettings received;
-    std::copy(barcode.begin(), barcode.end(), received.bytes.begin());
-    EXPECT_EQ(received.bits(0, 0), 0u); // Code 93
-    EXPECT_EQ(received.bits(2, 5), 1u); // MSI
-    const QByteArray item = ToGbk(QStringLiteral("出库"));
-    const auto start = terminal.image.begin() + kImageMenusOffset + MenuRecord::kItemTexts;
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(&*start), item.size()), item);
-}
-
-const SymbologyKind& Kind(const char* name)
-{
-    for (const auto& entry : SymbologyKinds()) {
-        if (QString::fromLatin1(entry.second.dialog) == name)
-            return entry.second;
-    }
-    throw std::logic_error(name);
-}
-
 TEST_F(EditorPages, EachSymbologyControlSetsItsBitOnOkAndCancelSetsNone)
 {
-    // From a zero block, one control switched on: the bytes OK leaves. A dialog with a length pair
-    // also writes it, fixed lengths 1 and 1.
+    // From a zero block, one control switched on: the bits OK sets in a byte. A dialog with a length
+    // pair also writes the pair, fixed lengths 1 and 1, at its byte.
+    struct Bit {
+        const char* control;
+        std::size_t byte;
+        uint8_t bits;
+    };
     const struct {
         const char* dialog;
-        const char* control;
-        std::array<uint8_t, 23> bytes;
-    } cases[] = {
-        { "Code39Dlg", "check101", Bytes({ { 5, 0x80 } }) },
-        { "Code39Dlg", "check102", Bytes({ { 5, 0x40 } }) },
-        { "Code39Dlg", "check103", Bytes({ { 5, 0x20 } }) },
-        { "Code39Dlg", "check104", Bytes({ { 5, 0x10 } }) },
-        { "ItalyPharmaDlg", "check101", Bytes({ { 5, 0x08 } }) },
-        { "FrenchPharmaDlg", "check101", Bytes({ { 5, 0x04 } }) },
-        { "Industrial25Dlg", "check101", Bytes({ { 6, 0x80 }, { 12, 1 }, { 13, 1 } }) },
-        { "Industrial25Dlg", "check102", Bytes({ { 6, 0x40 }, { 12, 1 }, { 13, 1 } }) },
-        { "Industrial25Dlg", "radio302", Bytes({ { 6, 0x01 }, { 12, 1 }, { 13, 1 } }) },
-        { "Industrial25Dlg", "radio303", Bytes({ { 6, 0x02 }, { 12, 1 }, { 13, 1 } }) },
-        { "Industrial25Dlg", "radio305", Bytes({ { 12, 0x81 }, { 13, 1 } }) },
-        { "Interleave25Dlg", "check101", Bytes({ { 5, 0x02 }, { 14, 1 }, { 15, 1 } }) },
-        { "Interleave25Dlg", "check102", Bytes({ { 5, 0x01 }, { 14, 1 }, { 15, 1 } }) },
-        { "Interleave25Dlg", "radio302", Bytes({ { 6, 0x04 }, { 14, 1 }, { 15, 1 } }) },
-        { "Interleave25Dlg", "radio303", Bytes({ { 6, 0x08 }, { 14, 1 }, { 15, 1 } }) },
-        { "Interleave25Dlg", "radio305", Bytes({ { 14, 0x81 }, { 15, 1 } }) },
-        { "Matrix25Dlg", "check101", Bytes({ { 6, 0x20 }, { 16, 1 }, { 17, 1 } }) },
-        { "Matrix25Dlg", "check102", Bytes({ { 6, 0x10 }, { 16, 1 }, { 17, 1 } }) },
-        { "Matrix25Dlg", "radio302", Bytes({ { 7, 0x40 }, { 16, 1 }, { 17, 1 } }) },
-        { "Matrix25Dlg", "radio303", Bytes({ { 7, 0x80 }, { 16, 1 }, { 17, 1 } }) },
-        { "Matrix25Dlg", "radio305", Bytes({ { 16, 0x81 }, { 17, 1 } }) },
-        { "CodabarDlg", "radio302", Bytes({ { 7, 0x08 } }) },
-        { "CodabarDlg", "radio303", Bytes({ { 7, 0x18 } }) },
-        { "CodabarDlg", "radio304", Bytes({ { 7, 0x28 } }) },
-        { "CodabarDlg", "radio305", Bytes({ { 7, 0x38 } }) },
-        { "MSIDlg", "radio302", Bytes({ { 9, 0x40 }, { 18, 1 }, { 19, 1 } }) },
-        { "MSIDlg", "radio303", Bytes({ { 9, 0x80 }, { 18, 1 }, { 19, 1 } }) },
-        { "MSIDlg", "radio305", Bytes({ { 9, 0x10 }, { 18, 1 }, { 19, 1 } }) },
-        { "MSIDlg", "radio306", Bytes({ { 9, 0x20 }, { 18, 1 }, { 19, 1 } }) },
-        { "MSIDlg", "radio308", Bytes({ { 18, 0x81 }, { 19, 1 } }) },
-        { "PlesseyDlg", "check101", Bytes({ { 9, 0x04 } }) },
-        { "PlesseyDlg", "check102", Bytes({ { 9, 0x08 } }) },
-        { "UPCEDlg", "check101", Bytes({ { 9, 0x02 } }) },
-        { "UPCEDlg", "check102", Bytes({ { 10, 0x02 } }) },
-        { "UPCEDlg", "check103", Bytes({ { 10, 0x20 } }) },
-        { "EAN8Dlg", "check101", Bytes({ { 11, 0x80 } }) },
-        { "EAN8Dlg", "check102", Bytes({ { 10, 0x08 } }) },
-        { "EAN13Dlg", "check101", Bytes({ { 10, 0x80 } }) },
-        { "EAN13Dlg", "check102", Bytes({ { 10, 0x40 } }) },
-        { "EAN13Dlg", "check103", Bytes({ { 10, 0x04 } }) },
-        { "EAN13Dlg", "check104", Bytes({ { 10, 0x01 } }) },
-        { "EAN13Dlg", "check105", Bytes({ { 10, 0x10 } }) },
-        { "EAN13Dlg", "check106", Bytes({ { 9, 0x01 } }) },
-        { "TelepenDlg", "radio301", Bytes({ { 2, 0x02 } }) },
+        std::optional<std::size_t> pair;
+        std::vector<Bit> bits;
+    } kinds[] = {
+        { "Code39Dlg", {},
+            { { "check101", 5, 0x80 }, { "check102", 5, 0x40 }, { "check103", 5, 0x20 },
+                { "check104", 5, 0x10 } } },
+        { "ItalyPharmaDlg", {}, { { "check101", 5, 0x08 } } },
+        { "FrenchPharmaDlg", {}, { { "check101", 5, 0x04 } } },
+        { "Industrial25Dlg", 12,
+            { { "check101", 6, 0x80 }, { "check102", 6, 0x40 }, { "radio302", 6, 0x01 },
+                { "radio303", 6, 0x02 }, { "radio305", 12, 0x80 } } },
+        { "Interleave25Dlg", 14,
+            { { "check101", 5, 0x02 }, { "check102", 5, 0x01 }, { "radio302", 6, 0x04 },
+                { "radio303", 6, 0x08 }, { "radio305", 14, 0x80 } } },
+        { "Matrix25Dlg", 16,
+            { { "check101", 6, 0x20 }, { "check102", 6, 0x10 }, { "radio302", 7, 0x40 },
+                { "radio303", 7, 0x80 }, { "radio305", 16, 0x80 } } },
+        { "CodabarDlg", {},
+            { { "radio302", 7, 0x08 }, { "radio303", 7, 0x18 }, { "radio304", 7, 0x28 },
+                { "radio305", 7, 0x38 } } },
+        { "MSIDlg", 18,
+            { { "radio302", 9, 0x40 }, { "radio303", 9, 0x80 }, { "radio305", 9, 0x10 },
+                { "radio306", 9, 0x20 }, { "radio308", 18, 0x80 } } },
+        { "PlesseyDlg", {}, { { "check101", 9, 0x04 }, { "check102", 9, 0x08 } } },
+        { "UPCEDlg", {}, { { "check101", 9, 0x02 }, { "check102", 10, 0x02 }, { "check103", 10, 0x20 } } },
+        { "EAN8Dlg", {}, { { "check101", 11, 0x80 }, { "check102", 10, 0x08 } } },
+        { "EAN13Dlg", {},
+            { { "check101", 10, 0x80 }, { "check102", 10, 0x40 }, { "check103", 10, 0x04 },
+                { "check104", 10, 0x01 }, { "check105", 10, 0x10 }, { "check106", 9, 0x01 } } },
+        { "TelepenDlg", {}, { { "radio301", 2, 0x02 } } },
     };
-    for (const auto& c : cases) {
-        BarcodeSettings settings;
-        SymbologyDlg dialog(Kind(c.dialog), settings);
-        Control<QAbstractButton>(&dialog, QString::fromLatin1(c.control))->click();
-        dialog.accept();
-        EXPECT_EQ(settings.bytes, c.bytes) << c.dialog << " " << c.control;
+    for (const auto& kind : kinds) {
+        for (const Bit& bit : kind.bits) {
+            std::array<uint8_t, 23> expected {};
+            if (kind.pair)
+                expected[*kind.pair] = expected[*kind.pair + 1] = 1;
+            expected[bit.byte] |= bit.bits;
+            BarcodeSettings settings;
+            SymbologyDlg dialog(Kind(kind.dialog), settings);
+            Control<QAbstractButton>(&dialog, QString::fromLatin1(bit.control))->click();
+            dialog.accept();
+            EXPECT_EQ(settings.bytes, expected) << kind.dialog << " " << bit.control;
+        }
     }
     for (const auto& [button, kind] : SymbologyKinds()) {
         BarcodeSettings settings;
@@ -324,10 +257,9 @@ TEST_F(EditorPages, EachSymbologyControlSetsItsBitOnOkAndCancelSetsNone)
 
 TEST_F(EditorPages, LengthPairsCodabarAndTelepenAsTheDialogsShowThem)
 {
-    const auto kind = Kind;
     BarcodeSettings& s = project.barcode;
     {
-        SymbologyDlg dialog(kind("Industrial25Dlg"), s);
+        SymbologyDlg dialog(Kind("Industrial25Dlg"), s);
         Control<QRadioButton>(&dialog, "radio305")->click();
         Control<QLineEdit>(&dialog, "edit501")->setText("20");
         Control<QLineEdit>(&dialog, "edit502")->setText("30");
@@ -336,7 +268,7 @@ TEST_F(EditorPages, LengthPairsCodabarAndTelepenAsTheDialogsShowThem)
     EXPECT_EQ(s.lengthPair(BarcodeSettings::kIndustrial25Length).maxMin, true);
     EXPECT_EQ(s.lengthPair(BarcodeSettings::kIndustrial25Length).second, 20);
     {
-        SymbologyDlg dialog(kind("Interleave25Dlg"), s);
+        SymbologyDlg dialog(Kind("Interleave25Dlg"), s);
         Control<QLineEdit>(&dialog, "edit501")->setText("200");
         Control<QLineEdit>(&dialog, "edit502")->setText("");
         dialog.accept();
@@ -345,18 +277,18 @@ TEST_F(EditorPages, LengthPairsCodabarAndTelepenAsTheDialogsShowThem)
     EXPECT_EQ(s.lengthPair(BarcodeSettings::kInterleave25Length).second, 1);
 
     s.setLengthPair(BarcodeSettings::kMsiLength, { false, 10, 12 });
-    SymbologyDlg msi(kind("MSIDlg"), s);
+    SymbologyDlg msi(Kind("MSIDlg"), s);
     EXPECT_EQ(Control<QLabel>(&msi, "static401")->text(), QStringLiteral("固定长度 1:"));
     EXPECT_TRUE(Control<QRadioButton>(&msi, "radio307")->isChecked());
 
     {
-        SymbologyDlg dialog(kind("CodabarDlg"), s);
+        SymbologyDlg dialog(Kind("CodabarDlg"), s);
         Control<QRadioButton>(&dialog, "radio305")->click();
         dialog.accept();
     }
     EXPECT_EQ(s.bits(BarcodeSettings::kOptionsMatrixCodabar, 3, 3), 0b111u);
     {
-        SymbologyDlg dialog(kind("CodabarDlg"), s);
+        SymbologyDlg dialog(Kind("CodabarDlg"), s);
         EXPECT_TRUE(Control<QRadioButton>(&dialog, "radio305")->isChecked());
         Control<QRadioButton>(&dialog, "radio301")->click();
         dialog.accept();
@@ -364,7 +296,7 @@ TEST_F(EditorPages, LengthPairsCodabarAndTelepenAsTheDialogsShowThem)
     EXPECT_EQ(s.bits(BarcodeSettings::kOptionsMatrixCodabar, 3, 3), 0u);
 
     s.setTelepenOriginal(1);
-    SymbologyDlg telepen(kind("TelepenDlg"), s);
+    SymbologyDlg telepen(Kind("TelepenDlg"), s);
     EXPECT_TRUE(Control<QRadioButton>(&telepen, "radio301")->isChecked());
 }
 

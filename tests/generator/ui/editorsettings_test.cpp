@@ -3,10 +3,8 @@
 #include "generator/ui/editorsheet.h"
 #include "generator/ui/settingspage.h"
 #include "generator/ui/startuppage.h"
-#include "tests/generator/ui/findcontrol.h"
-#include "tests/generator/ui/widgetapp.h"
-#include "tests/support/scripteddialogs.h"
-#include "tests/support/scriptedmodal.h"
+#include "tests/generator/ui/editorfixture.h"
+#include "tests/support/files.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,16 +23,7 @@ using namespace vosket;
 namespace {
 
 using testsupport::Control;
-
-class EditorSettings : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { testsupport::ensureWidgetApplication(); }
-    void SetUp() override { NewProject(project); }
-
-    Project project;
-    testsupport::ScriptedModal modal;
-    testsupport::ScriptedDialogs dialogs;
-};
+using EditorSettings = testsupport::EditorTest;
 
 TEST_F(EditorSettings, PasswordWarningsShowOnceAndTheCorrectedTextStands)
 {
@@ -70,11 +59,7 @@ TEST_F(EditorSettings, SystemDialogEditsTheCopyAndCancelPutsItBack)
     SettingsPage page(work);
     SystemSettings& s = work.system;
     const auto run = [&](std::function<void(QDialog&)> drive, bool ok) {
-        modal.steps.push_back([drive, ok](QDialog& d) {
-            drive(d);
-            ok ? d.accept() : d.reject();
-            return ok ? 1 : 0;
-        });
+        modal.steps.push_back(testsupport::ScriptedModal::closing(std::move(drive), ok));
         Control<QPushButton>(&page, "button201")->click();
     };
     run([](QDialog& d) { Control<QComboBox>(&d, "combo603")->setCurrentIndex(3); }, false);
@@ -146,11 +131,8 @@ TEST_F(EditorSettings, MenuSettingsAndStartupPagesShareTheSystemBytesInOneOk)
     Control<QLineEdit>(sheet.page(4), "edit501")->setText("ab1");
     Control<QComboBox>(sheet.page(4), "combo601")->setCurrentIndex(2);
     Control<QComboBox>(sheet.page(4), "combo602")->setCurrentIndex(5); // FN+2: 浏览数据
-    modal.steps.push_back([](QDialog& d) {
-        Control<QComboBox>(&d, "combo603")->setCurrentIndex(3); // 19200 bps
-        d.accept();
-        return static_cast<int>(QDialog::Accepted);
-    });
+    modal.steps.push_back(testsupport::ScriptedModal::closing(
+        [](QDialog& d) { Control<QComboBox>(&d, "combo603")->setCurrentIndex(3); })); // 19200 bps
     Control<QPushButton>(sheet.page(4), "button201")->click();
     sheet.tabs()->setCurrentIndex(5);
     Control<QComboBox>(sheet.page(5), "combo690")->setCurrentIndex(0); // 窗体 1
@@ -284,15 +266,10 @@ TEST_F(EditorSettings, ResetAndImportCountAsChangesAndAWrongFileChangesNothing)
     NewProject(other);
     SetSlotText(other.messages.slot(22, 0), QStringLiteral("连接中"));
     other.system.allPromptsLarge() = 0;
-    const QString good = folder.filePath("OTHER.VSK");
-    const QString wrong = folder.filePath("WRONG.VSK");
     const QByteArray bytes = ProjectFileBytes(other);
-    const QByteArray otherTag = QByteArray("7400") + bytes.mid(4);
-    for (const auto& [name, data] : { std::pair { good, bytes }, std::pair { wrong, otherTag } }) {
-        QFile file(name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(data);
-    }
+    const QString good = testsupport::writeFile(folder.filePath("OTHER.VSK"), bytes);
+    const QString wrong
+        = testsupport::writeFile(folder.filePath("WRONG.VSK"), QByteArray("7400") + bytes.mid(4));
 
     TerminalTexts fitted = ReadTerminalTexts(project.messages); // texts that fit the large font
     FitTextsToFont(fitted, true);

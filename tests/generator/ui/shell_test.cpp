@@ -3,9 +3,10 @@
 #include "generator/project/projectfile.h"
 #include "generator/ui/commands.h"
 #include "generator/ui/shell.h"
+#include "tests/support/files.h"
 #include "tests/support/scripteddialogs.h"
 
-#include <QFile>
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <pty.h>
@@ -90,9 +91,7 @@ TEST_F(VosketShell, YesSavesANamedProjectBeforeNew)
     edit(file("named.VSK"));
     dialogs.answers = { Answer::Yes };
     shell.dispatch(CmdNew);
-    QFile saved(file("named.VSK"));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.size(), qint64(kProjectFileSize));
+    EXPECT_EQ(testsupport::readFile(file("named.VSK")).size(), qsizetype(kProjectFileSize));
     EXPECT_TRUE(project.path.isEmpty());
     EXPECT_EQ(editorOpened, 1);
 }
@@ -114,15 +113,18 @@ TEST_F(VosketShell, OpenAfterCancelledSaveAndCancelledOpenLeavesANewUnnamedProje
 TEST_F(VosketShell, SaveAsksForANameOnceAndOpenReadsItBack)
 {
     edit(QString());
+    shell.dispatch(CmdSave);
+    EXPECT_TRUE(project.modified) << "a cancelled save changes nothing";
+    EXPECT_TRUE(project.path.isEmpty());
     dialogs.fileNames = { file("first") };
     shell.dispatch(CmdSave);
-    EXPECT_EQ(dialogs.fileDialogs.size(), 1) << "a new project asks for a file name";
+    EXPECT_EQ(dialogs.fileDialogs.size(), 2) << "a new project asks for a file name";
     EXPECT_EQ(project.path, file("first.VSK"));
     EXPECT_FALSE(project.modified);
 
     project.modified = true;
     shell.dispatch(CmdSave);
-    EXPECT_EQ(dialogs.fileDialogs.size(), 1) << "a named project is written in place";
+    EXPECT_EQ(dialogs.fileDialogs.size(), 2) << "a named project is written in place";
     EXPECT_FALSE(project.modified);
 
     project.modified = true;
@@ -144,16 +146,16 @@ TEST_F(VosketShell, SaveAsksForANameOnceAndOpenReadsItBack)
     EXPECT_FALSE(project.modified);
     EXPECT_EQ(editorOpened, 1);
     EXPECT_EQ(counterResets, 1);
+
+    shell.dispatch(CmdOpen);
+    EXPECT_TRUE(project.path.isEmpty()) << "a cancelled open leaves the project unnamed";
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(VosketShell, OpeningAnotherFormatLeavesANewUnnamedProject)
 {
-    QFile other(file("other.VSK"));
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    other.write(QByteArray("7300-2.00") + QByteArray(kProjectFileSize, '\0'));
-    other.close();
-
-    dialogs.fileNames = { file("other.VSK") };
+    dialogs.fileNames = { testsupport::writeFile(
+        file("other.VSK"), QByteArray("7300-2.00") + QByteArray(kProjectFileSize, '\0')) };
     shell.dispatch(CmdOpen);
     EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("错误|格式不匹配 !!!") });
     EXPECT_TRUE(project.path.isEmpty()) << "a later save must not overwrite the rejected file";
@@ -276,10 +278,7 @@ TEST_F(VosketShell, DownloadsAndCollectionsUseTheirAdapterOnTheChosenPort)
     link.timing = LinkTiming { .replyMs = 20, .recordMs = 20, .adapterStepMs = 2 };
     project.comm.portIndex() = 1;
     edit(project.path);
-    QFile lookup(file("lookup.txt"));
-    ASSERT_TRUE(lookup.open(QIODevice::WriteOnly));
-    lookup.write("A001,1\r\n");
-    lookup.close();
+    testsupport::writeFile(file("lookup.txt"), "A001,1\r\n");
 
     auto messagesOf = [&](int command) {
         dialogs.messages.clear();

@@ -3,7 +3,6 @@
 #include "generator/ui/terminalface.h"
 #include "tests/generator/ui/widgetapp.h"
 
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -24,16 +23,15 @@ protected:
         picture.show();
     }
 
-    void send(QEvent::Type type, QPoint local, Qt::MouseButton button)
+    void press(QPoint p, Qt::MouseButton b = Qt::LeftButton)
     {
-        const Qt::MouseButtons held
-            = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        QMouseEvent event(type, local, picture.mapToGlobal(local), button, held, Qt::NoModifier);
-        QApplication::sendEvent(&picture, &event);
+        testsupport::sendMouse(picture, QEvent::MouseButtonPress, p, b);
     }
-    void press(QPoint p, Qt::MouseButton b = Qt::LeftButton) { send(QEvent::MouseButtonPress, p, b); }
-    void release(QPoint p, Qt::MouseButton b = Qt::LeftButton) { send(QEvent::MouseButtonRelease, p, b); }
-    void moveTo(QPoint p) { send(QEvent::MouseMove, p, Qt::LeftButton); }
+    void release(QPoint p, Qt::MouseButton b = Qt::LeftButton)
+    {
+        testsupport::sendMouse(picture, QEvent::MouseButtonRelease, p, b);
+    }
+    void moveTo(QPoint p) { testsupport::sendMouse(picture, QEvent::MouseMove, p); }
 
     QImage shown(const QRect& area)
     {
@@ -162,7 +160,7 @@ TEST_F(VosketTerminalFace, ADoubleClickIsTwoPresses)
     const QPoint onKey = face::key(Key::Five).hit.center();
     press(onKey);
     release(onKey);
-    send(QEvent::MouseButtonDblClick, onKey, Qt::LeftButton);
+    testsupport::sendMouse(picture, QEvent::MouseButtonDblClick, onKey);
     release(onKey);
     ASSERT_EQ(keys.size(), 2);
     EXPECT_EQ(keys.at(0).at(0).value<Key>(), Key::Five);

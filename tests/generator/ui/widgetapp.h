@@ -2,6 +2,7 @@
 // The QApplication that the window tests of this folder share (offscreen under ctest). It is
 // deleted when the tests end, before static destruction, which Qt does not survive.
 #include <QApplication>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 namespace testsupport {
@@ -18,6 +19,15 @@ inline void ensureWidgetApplication()
         void TearDown() override { delete app; }
     };
     ::testing::AddGlobalTestEnvironment(new Owner);
+}
+
+// A mouse event as the window system delivers it: the button is held until its release.
+inline void sendMouse(QWidget& to, QEvent::Type type, QPoint local, Qt::MouseButton button = Qt::LeftButton)
+{
+    const Qt::MouseButtons held
+        = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, local, to.mapToGlobal(local), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&to, &event);
 }
 
 } // namespace testsupport
