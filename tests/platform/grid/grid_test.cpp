@@ -4,6 +4,7 @@
 #include "platform/ui/fonts.h"
 #include "tests/platform/grid/pdftext.h"
 #include "tests/support/application.h"
+#include "tests/support/files.h"
 #include "tests/support/pdfprinters.h"
 #include "tests/support/scripteddialogs.h"
 
@@ -145,6 +146,7 @@ TEST_F(GridTest, AClickOnAListCellOrOnItsArrowShowsTheList)
         s.addColumnListItem(col, "1002—称重组");
     }
     s.setColumnListOnly(4, true);
+    s.setColumnMaxLength(3, 4);
     s.setCellText(2, 3, "1002");
     for (const int col : { 3, 4 }) {
         click(2, col);
@@ -164,7 +166,7 @@ TEST_F(GridTest, AClickOnAListCellOrOnItsArrowShowsTheList)
         EXPECT_TRUE(combo->view()->isVisible()) << col;
         EXPECT_EQ(shownEditor<QComboBox>(), combo);
         ASSERT_NO_FATAL_FAILURE(pickListItem(1));
-        EXPECT_EQ(s.cellText(2, col), "1002—称重组");
+        EXPECT_EQ(s.cellText(2, col), col == 3 ? "1002" : "1002—称重组") << "cut to the column's length";
     }
 }
 
@@ -212,18 +214,6 @@ TEST_F(GridTest, TypingEditsAnUnlockedCellWithinTheColumnLength)
     ASSERT_NE(editor, nullptr);
     QTest::keyClick(editor, Qt::Key_Escape);
     EXPECT_EQ(grid.sheet().cellText(4, 2), "2");
-}
-
-TEST_F(GridTest, APickedListItemIsCutToTheColumnLength)
-{
-    SheetModel& s = grid.sheet();
-    s.setColumnCellType(3, CellType::List);
-    s.setColumnMaxLength(3, 4);
-    s.addColumnListItem(3, "1001—检验员");
-    s.addColumnListItem(3, "1002—称重组");
-    click(2, 3);
-    ASSERT_NO_FATAL_FAILURE(pickListItem(1));
-    EXPECT_EQ(s.cellText(2, 3), "1002");
 }
 
 TEST_F(GridTest, AListThatTakesOnlyItsItemsChangesACellOnlyWhenAnItemIsPicked)
@@ -301,10 +291,8 @@ TEST_F(GridTest, PrintPreviewPrintsPagesWithTheirNumbers)
     grid.printPreview(100);
     ASSERT_EQ(printers.files.size(), 1);
     EXPECT_EQ(printers.previewZooms, (QList<int> { 100 }));
-    const int pages = gridtest::pdfPageCount(printers.files[0]);
-    EXPECT_EQ(pages, 3);
-    EXPECT_TRUE(gridtest::pdfPageText(printers.files[0], 1).contains("第 1 页 共3页"));
-    EXPECT_TRUE(gridtest::pdfPageText(printers.files[0], 3).contains("第 3 页 共3页"));
+    // How the pages are laid out and numbered is the painter's test.
+    EXPECT_EQ(gridtest::pdfPageCount(printers.files[0]), 3);
     EXPECT_TRUE(gridtest::pdfPageText(printers.files[0], 3).contains("行120"));
 }
 
@@ -350,11 +338,8 @@ TEST_F(GridTest, FilesAndExportsAskForANameWhenGivenNone)
     EXPECT_EQ(grid.sheet().cellText(0, 1), "产品条码");
 
     // A foreign file: a message, and the sheet stays.
-    QFile foreign(dir.filePath("foreign.cel"));
-    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
-    foreign.write("PK\x03\x04 not a sheet");
-    foreign.close();
-    EXPECT_FALSE(grid.openFile(foreign.fileName()));
+    EXPECT_FALSE(
+        grid.openFile(testsupport::writeFile(dir.filePath("foreign.cel"), "PK\x03\x04 not a sheet")));
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].contains("不是本系统的表格文件"));
     EXPECT_EQ(grid.sheet().cellText(1, 1), "item1");

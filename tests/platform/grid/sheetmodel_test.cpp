@@ -17,6 +17,27 @@ SheetModel& filled(SheetModel& s, int rows, int cols)
     return s;
 }
 
+// A sheet of rows + 1 rows whose column 1 holds the keys from row 1, column 2 each row's number.
+SheetModel& keyed(SheetModel& s, const QStringList& keys, int rows)
+{
+    s.setRows(rows + 1);
+    s.setCols(3);
+    for (int i = 0; i < keys.size(); ++i) {
+        s.setCellText(i + 1, 1, keys[i]);
+        s.setCellText(i + 1, 2, QString::number(i + 1));
+    }
+    return s;
+}
+
+// The texts of a column from row 1 on.
+QStringList columnTexts(const SheetModel& s, int col)
+{
+    QStringList texts;
+    for (int r = 1; r < s.rows(); ++r)
+        texts << s.cellText(r, col);
+    return texts;
+}
+
 } // namespace
 
 TEST(SheetModel, SizeChangesAddBlankRowsAndDropRowsAtTheEnd)
@@ -243,42 +264,28 @@ TEST(SheetModel, UserEditsHonourLocksMaximumLengthAndCheckBoxes)
 TEST(SheetModel, SortIsNumericStableAndKeepsBlanksLast)
 {
     SheetModel s;
-    s.setRows(8);
-    s.setCols(3);
-    const QStringList keys { "10", "9", "", "abc", "9", "1.5", "" };
-    for (int i = 0; i < keys.size(); ++i) {
-        s.setCellText(i + 1, 1, keys[i]);
-        s.setCellText(i + 1, 2, QString::number(i + 1));
-    }
+    keyed(s, { "10", "9", "", "abc", "9", "1.5", "" }, 7);
     s.setBackColor({ 2, 2, 2, 2 }, 0xFF);
     s.sortRows(1, Qt::AscendingOrder, 1, 7);
-    QStringList order;
-    for (int r = 1; r < 8; ++r)
-        order << s.cellText(r, 2);
-    EXPECT_EQ(order, (QStringList { "6", "2", "5", "1", "4", "3", "7" }))
+    EXPECT_EQ(columnTexts(s, 2), (QStringList { "6", "2", "5", "1", "4", "3", "7" }))
         << "1.5 < 9 = 9 (stable) < 10 < text; blanks last in their order";
     EXPECT_EQ(s.cellFormat(2, 2).backColor, 0xFFu) << "formats travel with their row";
-
     s.sortRows(1, Qt::DescendingOrder, 1, 7);
-    order.clear();
-    for (int r = 1; r < 8; ++r)
-        order << s.cellText(r, 2);
-    EXPECT_EQ(order, (QStringList { "4", "1", "2", "5", "6", "3", "7" }));
+    EXPECT_EQ(columnTexts(s, 2), (QStringList { "4", "1", "2", "5", "6", "3", "7" }));
+
+    // Not a number: nan and infinities sort as texts.
+    SheetModel texts;
+    keyed(texts, { "nan", "3", "inf", "1", "-inf", "2" }, 6);
+    texts.sortRows(1, Qt::AscendingOrder, 1, 6);
+    EXPECT_EQ(columnTexts(texts, 1).mid(0, 3), (QStringList { "1", "2", "3" }));
 }
 
 TEST(SheetModel, SortOfAnInnerRangeLeavesTheTotalsRowLast)
 {
     SheetModel s;
-    s.setRows(5);
-    s.setCols(3);
-    s.setCellText(1, 1, "b");
-    s.setCellText(2, 1, "c");
-    s.setCellText(3, 1, "a");
-    s.setCellText(4, 1, "总计");
+    keyed(s, { "b", "c", "a", "总计" }, 4);
     s.sortRows(1, Qt::AscendingOrder, 1, s.rows() - 2);
-    EXPECT_EQ(s.cellText(1, 1), "a");
-    EXPECT_EQ(s.cellText(3, 1), "c");
-    EXPECT_EQ(s.cellText(4, 1), "总计");
+    EXPECT_EQ(columnTexts(s, 1), (QStringList { "a", "b", "c", "总计" }));
 }
 
 TEST(SheetModel, BatchedWritesSignalOnce)
@@ -310,31 +317,6 @@ TEST(SheetModel, ShadingAlternatesOverDataRows)
     EXPECT_EQ(s.effectiveBackColor(1, 1), 0xE0E0E0u);
     EXPECT_EQ(colorFromBgr(0xFFF3EF), QColor(239, 243, 255));
     EXPECT_EQ(bgrFromColor(QColor(239, 243, 255)), 0xFFF3EFu);
-}
-
-TEST(SheetModel, AlignmentCodes)
-{
-    EXPECT_EQ(alignmentFromCode(5), Qt::AlignLeft | Qt::AlignTop);
-    EXPECT_EQ(alignmentFromCode(10), Qt::AlignHCenter | Qt::AlignVCenter);
-    EXPECT_EQ(alignmentFromCode(14), Qt::AlignRight | Qt::AlignVCenter);
-    EXPECT_EQ(alignmentFromCode(15), Qt::AlignRight | Qt::AlignBottom);
-    EXPECT_FALSE(isAlignmentCode(8));
-    EXPECT_FALSE(isAlignmentCode(16));
-}
-
-TEST(SheetModel, SortTreatsNanAndInfinityAsTexts)
-{
-    SheetModel s;
-    s.setRows(7);
-    s.setCols(2);
-    const QStringList keys { "nan", "3", "inf", "1", "-inf", "2" };
-    for (int i = 0; i < keys.size(); ++i)
-        s.setCellText(i + 1, 1, keys[i]);
-    s.sortRows(1, Qt::AscendingOrder, 1, 6);
-    QStringList order;
-    for (int r = 1; r < 7; ++r)
-        order << s.cellText(r, 1);
-    EXPECT_EQ(order.mid(0, 3), (QStringList { "1", "2", "3" })) << order.join(",").toStdString();
 }
 
 TEST(SheetModel, SortMovesOneRowMergesWithTheirRowsAndUndoesTallerOnes)
@@ -384,8 +366,14 @@ TEST(SheetModel, ColumnZeroStaysHiddenWhenColumnsAreInsertedBeforeIt)
     EXPECT_EQ(s.columnWidth(2), 64);
 }
 
-TEST(SheetModel, AlignmentOtherThanACodeMeansTheDefault)
+TEST(SheetModel, AlignmentCodesAndAnythingElseMeansTheDefault)
 {
+    EXPECT_EQ(alignmentFromCode(5), Qt::AlignLeft | Qt::AlignTop);
+    EXPECT_EQ(alignmentFromCode(10), Qt::AlignHCenter | Qt::AlignVCenter);
+    EXPECT_EQ(alignmentFromCode(14), Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(alignmentFromCode(15), Qt::AlignRight | Qt::AlignBottom);
+    EXPECT_FALSE(isAlignmentCode(8));
+    EXPECT_FALSE(isAlignmentCode(16));
     SheetModel s;
     s.setAlignment({ 1, 1, 1, 1 }, 10);
     s.setAlignment({ 1, 1, 1, 1 }, 12);

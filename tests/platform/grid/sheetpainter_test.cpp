@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -163,43 +164,6 @@ TEST_F(SheetPainterTest, PrintedTextReadsBackAsTheSheetsTexts)
         EXPECT_TRUE(text.contains(t)) << t.toStdString() << "\n" << text.toStdString();
 }
 
-TEST_F(SheetPainterTest, CaptionRowOnlyWhenTheFirstSwitchIsOn)
-{
-    SheetModel s;
-    orderSheet(s, 3);
-    s.pageSetup().printCaptionRow = false;
-    int pages = 0;
-    const QString text = gridtest::pdfPageText(printToPdf(s, &pages), 1);
-    EXPECT_EQ(pages, 1);
-    EXPECT_FALSE(text.contains("产品条码"));
-    EXPECT_TRUE(text.contains("甲班"));
-}
-
-TEST_F(SheetPainterTest, AnEmptySheetPrintsOnePage)
-{
-    SheetModel s;
-    orderSheet(s, 0);
-    int pages = 0;
-    const QString pdf = printToPdf(s, &pages);
-    EXPECT_EQ(pages, 1);
-    EXPECT_TRUE(gridtest::pdfPageText(pdf, 1).contains("第 1 页 共1页"))
-        << gridtest::pdfPageText(pdf, 1).toStdString();
-}
-
-TEST_F(SheetPainterTest, AWideSheetIsScaledToThePageWidth)
-{
-    SheetModel s;
-    orderSheet(s, 3);
-    s.setCols(12);
-    for (int c = 1; c < 12; ++c)
-        s.setColumnWidth(c, 200);
-    s.setCellText(1, 11, "最右列");
-    int pages = 0;
-    const QString text = gridtest::pdfPageText(printToPdf(s, &pages), 1);
-    EXPECT_EQ(pages, 1);
-    EXPECT_TRUE(text.contains("最右列"));
-}
-
 TEST_F(SheetPainterTest, ShadingSwitchedToWhitePrintsWhite)
 {
     SheetModel s;
@@ -228,29 +192,57 @@ TEST_F(SheetPainterTest, PaperCodesAndMargins)
     EXPECT_EQ(SheetPainter(s).pageLayout().pageSize().id(), QPageSize::A4) << "unknown codes print on A4";
 }
 
-TEST_F(SheetPainterTest, AMergeStartingInHiddenColumnsPrintsItsTextInTheShownPart)
+// Sheets that fit one page, with a text each that the page shows and maybe one that it must not.
+TEST_F(SheetPainterTest, OnePageSheetsPrintWhatTheyShow)
 {
-    SheetModel s;
-    s.setRows(3);
-    s.setCols(5);
-    s.setCellText(1, 1, "MergedTitle");
-    ASSERT_TRUE(s.merge({ 1, 1, 2, 3 }));
-    s.setColumnWidth(1, 0);
-    s.setColumnWidth(2, 0);
-    int pages = 0;
-    const QString pdf = printToPdf(s, &pages);
-    EXPECT_EQ(pages, 1);
-    EXPECT_TRUE(gridtest::pdfPageText(pdf, 1).contains("MergedTitle"));
-}
-
-TEST_F(SheetPainterTest, ASheetWithoutRowsPrintsOnePageWithItsNumbers)
-{
-    SheetModel s;
-    s.setRows(0);
-    s.pageSetup().footer = "第 &P 页 共&N页";
-    s.pageSetup().printCaptionRow = true;
-    int pages = 0;
-    const QString pdf = printToPdf(s, &pages);
-    EXPECT_EQ(pages, 1);
-    EXPECT_TRUE(gridtest::pdfPageText(pdf, 1).contains("第 1 页 共1页"));
+    const struct {
+        const char* name;
+        std::function<void(SheetModel&)> make;
+        QString shown;
+        QString left;
+    } cases[] = {
+        { "captions only", [](SheetModel& s) { orderSheet(s, 0); }, "第 1 页 共1页", {} },
+        { "no rows at all",
+            [](SheetModel& s) {
+                s.setRows(0);
+                s.pageSetup().footer = "第 &P 页 共&N页";
+                s.pageSetup().printCaptionRow = true;
+            },
+            "第 1 页 共1页", {} },
+        { "caption row switched off",
+            [](SheetModel& s) {
+                orderSheet(s, 3);
+                s.pageSetup().printCaptionRow = false;
+            },
+            "甲班", "产品条码" },
+        { "wider than the page, so scaled",
+            [](SheetModel& s) {
+                orderSheet(s, 3);
+                s.setCols(12);
+                for (int c = 1; c < 12; ++c)
+                    s.setColumnWidth(c, 200);
+                s.setCellText(1, 11, "最右列");
+            },
+            "最右列", {} },
+        { "a merge starting in hidden columns",
+            [](SheetModel& s) {
+                s.setRows(3);
+                s.setCols(5);
+                s.setCellText(1, 1, "MergedTitle");
+                ASSERT_TRUE(s.merge({ 1, 1, 2, 3 }));
+                s.setColumnWidth(1, 0);
+                s.setColumnWidth(2, 0);
+            },
+            "MergedTitle", {} },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SheetModel s;
+        c.make(s);
+        int pages = 0;
+        const QString text = gridtest::pdfPageText(printToPdf(s, &pages), 1);
+        EXPECT_EQ(pages, 1);
+        EXPECT_TRUE(text.contains(c.shown)) << text.toStdString();
+        EXPECT_TRUE(c.left.isEmpty() || !text.contains(c.left));
+    }
 }
