@@ -169,8 +169,8 @@ void importCollected(benchmark::State& state, Backend backend)
     QByteArray file;
     for (int station = 1; station <= 5; ++station)
         for (int k = 0; k < 1000; ++k)
-            file += benchDay.toString("yyyyMMdd").toLatin1() + "035" + QByteArray::number(station * 10000 + 1 + k)
-                + "\r\n";
+            file += benchDay.toString("yyyyMMdd").toLatin1() + "035"
+                + QByteArray::number(station * 10000 + 1 + k) + "\r\n";
     const QString order = benchDay.toString("yyyyMMdd") + "10001";
     platform::SheetModel grid;
     grid.setCols(13);
@@ -183,8 +183,8 @@ void importCollected(benchmark::State& state, Backend backend)
             state.SkipWithError("order not undone");
             break;
         }
-        const ImportOutcome outcome = stageSerials(
-            StockOutOrders, collectedSerials(file), { order, benchDay, "1", "bench" });
+        const ImportOutcome outcome
+            = stageSerials(StockOutOrders, collectedSerials(file), { order, benchDay, "1", "bench" });
         if (outcome.staged != 5000 || !reloadOrderGrid(grid, order) || grid.rows() != 5001) {
             state.SkipWithError("not all staged");
             break;
@@ -209,12 +209,12 @@ int main(int argc, char** argv)
     loginState().station_no = "1";
     for (const auto& [backend, name] : benchsupport::measuredBackends()) {
         const Backend b = backend;
-        benchmark::RegisterBenchmark((name + "/next_serial_number").c_str(),
-            [b](benchmark::State& s) { nextSerialNumber(s, b); })
+        benchmark::RegisterBenchmark(
+            (name + "/next_serial_number").c_str(), [b](benchmark::State& s) { nextSerialNumber(s, b); })
             ->Unit(benchmark::kMillisecond)
             ->Apply(benchsupport::onceWhenSmall);
-        benchmark::RegisterBenchmark((name + "/next_order_number").c_str(),
-            [b](benchmark::State& s) { nextOrderNumber(s, b); })
+        benchmark::RegisterBenchmark(
+            (name + "/next_order_number").c_str(), [b](benchmark::State& s) { nextOrderNumber(s, b); })
             ->Unit(benchmark::kMillisecond)
             ->Apply(benchsupport::onceWhenSmall);
         benchmark::RegisterBenchmark((name + "/scale_line_to_stored_item_and_label").c_str(),

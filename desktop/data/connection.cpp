@@ -152,7 +152,8 @@ private:
             if (!armed || statement != watched)
                 continue;
             if (answers) {
-                deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(answerWaitMilliseconds);
+                deadline
+                    = std::chrono::steady_clock::now() + std::chrono::milliseconds(answerWaitMilliseconds);
             } else {
                 // Still armed, so the statement still waits and the socket is still its own.
                 ::shutdown(fd, SHUT_RDWR);

@@ -143,8 +143,9 @@ namespace {
         result.error = text;
         result.lockTimedOut = isLockWaitTimeout(error);
         // The driver's words for a lock time-out quote the statement; the user needs to know why.
-        ShowToast("数据库发生错误: " + (result.lockTimedOut ? QStringLiteral("数据被其他工作站占用，等待超时") : text), "",
-            ToastRed);
+        ShowToast("数据库发生错误: "
+                + (result.lockTimedOut ? QStringLiteral("数据被其他工作站占用，等待超时") : text),
+            "", ToastRed);
         return result;
     }
 

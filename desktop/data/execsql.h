@@ -13,9 +13,9 @@ namespace korvell {
 
 struct [[nodiscard]] SqlResult {
     bool ok = false;
-    RecordsetPtr rs;       // the rows of a query (ok and a query), else null
+    RecordsetPtr rs; // the rows of a query (ok and a query), else null
     int rowsAffected = -1; // for a command
-    QString error;         // the driver's text when !ok
+    QString error; // the driver's text when !ok
     bool connectionLost = false; // the server did not answer (its toast is shown)
     bool lockTimedOut = false; // another session's lock outlasted the wait
     explicit operator bool() const { return ok; }

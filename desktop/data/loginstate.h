@@ -6,11 +6,11 @@
 namespace korvell {
 
 struct LoginState {
-    QString myapppath;  // program folder, always ending in "/"
-    QString gyname;     // logged-in user name as stored
-    QString gy_id;      // the user's group (userlevel)
+    QString myapppath; // program folder, always ending in "/"
+    QString gyname; // logged-in user name as stored
+    QString gy_id; // the user's group (userlevel)
     QString station_no; // this workstation's number, first line of "stationno.txt"
-    QString compphone;  // company phone from c_compmsg
+    QString compphone; // company phone from c_compmsg
 };
 
 LoginState& loginState();

@@ -1,10 +1,10 @@
 #include "desktop/frame/frmlogin.h"
 
+#include "desktop/data/toast.h"
 #include "desktop/frame/login.h"
 #include "desktop/frame/paintgradient.h"
 #include "desktop/frame/passwordbox.h"
 #include "desktop/frame/procedures.h"
-#include "desktop/data/toast.h"
 #include "desktop/frame/windowregistry.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "desktop/frame/procedures.h"
 
 #include "desktop/data/execsql.h"
-#include "desktop/frame/exithook.h"
 #include "desktop/data/loginstate.h"
+#include "desktop/frame/exithook.h"
 #include "platform/ui/clock.h"
 #include "platform/ui/processes.h"
 

@@ -1,8 +1,8 @@
 #include "desktop/masterdata/grideditor.h"
 
 #include "desktop/data/execsql.h"
-#include "desktop/frame/procedures.h"
 #include "desktop/data/toast.h"
+#include "desktop/frame/procedures.h"
 #include "platform/ui/dialogs.h"
 
 #include <QStringList>

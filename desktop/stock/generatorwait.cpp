@@ -28,7 +28,8 @@ GeneratorWait::~GeneratorWait()
 
 bool GeneratorWait::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->isInputEvent() || event->type() == QEvent::Shortcut || event->type() == QEvent::ShortcutOverride)
+    if (event->isInputEvent() || event->type() == QEvent::Shortcut
+        || event->type() == QEvent::ShortcutOverride)
         return true;
     return QObject::eventFilter(watched, event);
 }

@@ -45,8 +45,9 @@ std::optional<QList<OrderLine>> bookableLines(
         statuses += statuses.isEmpty() ? "?" : ",?";
         values << status;
     }
-    const SqlResult r = ExecSQL("select serialno,proc_sts from c_proc_main where " + kind.orderColumn + "=? and "
-            + kind.stationColumn + "=? and proc_sts in (" + statuses + ") order by enter_date desc,count_num desc",
+    const SqlResult r = ExecSQL("select serialno,proc_sts from c_proc_main where " + kind.orderColumn
+            + "=? and " + kind.stationColumn + "=? and proc_sts in (" + statuses
+            + ") order by enter_date desc,count_num desc",
         values);
     if (trouble)
         *trouble = troubleOf(r);

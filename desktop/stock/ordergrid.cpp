@@ -9,7 +9,8 @@ namespace korvell {
 const OrderGridLayout StockInGrid {
     .captions = { "", "产品条码", "产品型号", "产品规格", "毛    重", "净    重", "记录状态", "入库日期",
         "检验人员", "称重审核", "入库单号", "", "" },
-    .fields = "serialno,proc_mod,proc_mod1,proc_weight,proc_net_wt,proc_sts,rk_date,jy_emp,sh_emp,groupno,op_emp",
+    .fields
+    = "serialno,proc_mod,proc_mod1,proc_weight,proc_net_wt,proc_sts,rk_date,jy_emp,sh_emp,groupno,op_emp",
     .orderColumn = "groupno",
     .stationColumn = "station_no",
     .grossTotal = true,

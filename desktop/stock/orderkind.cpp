@@ -13,11 +13,12 @@ const OrderKind StockInOrders {
     .waiting = StatusWeighed,
     .bookable = { StatusWeighed, StatusDeleted },
     .nextNumber = NextStockInSlipNo,
-    .book = [](const OrderLine& line, const BookingRequest& r) {
-        // Items deleted from the order leave the table with its booking.
-        return line.status == StatusDeleted ? removeDeletedItem(line.serial, r.order, r.station)
-                                            : bookStockInItem(line.serial, r.order, r.station);
-    },
+    .book =
+        [](const OrderLine& line, const BookingRequest& r) {
+            // Items deleted from the order leave the table with its booking.
+            return line.status == StatusDeleted ? removeDeletedItem(line.serial, r.order, r.station)
+                                                : bookStockInItem(line.serial, r.order, r.station);
+        },
     .needsApprover = false,
     .needsCustomer = false,
     .booked = "本单数据已经全部入库！",
@@ -52,15 +53,15 @@ const OrderKind StockOutOrders {
     .waiting = StatusStagedForStockOut,
     .bookable = { StatusStagedForStockOut },
     .nextNumber = NextStockOutOrderNo,
-    .book = [](const OrderLine& line, const BookingRequest& r) {
-        return bookStockOutItem(line.serial, r.order, r.customer, r.approver);
-    },
+    .book
+    = [](const OrderLine& line,
+          const BookingRequest& r) { return bookStockOutItem(line.serial, r.order, r.customer, r.approver); },
     .needsApprover = true,
     .needsCustomer = true,
     .accepted = { StatusInStock, StatusReturnedToStock },
-    .stage = [](const QString& serial, const StagingTarget& t) {
-        return stageForStockOut(serial, t.day, t.order, t.station, t.clerk);
-    },
+    .stage
+    = [](const QString& serial,
+          const StagingTarget& t) { return stageForStockOut(serial, t.day, t.order, t.station, t.clerk); },
     .undoOrder = undoStockOutOrder,
     .undoLine = undoStockOutLine,
     .pickTitle = "打开文件",
@@ -109,15 +110,14 @@ const OrderKind ReturnOrders {
     .waiting = StatusStagedForReturn,
     .bookable = { StatusStagedForReturn },
     .nextNumber = NextReturnOrderNo,
-    .book = [](const OrderLine& line, const BookingRequest& r) {
-        return bookReturnItem(line.serial, r.order, r.approver);
-    },
+    .book = [](const OrderLine& line,
+                const BookingRequest& r) { return bookReturnItem(line.serial, r.order, r.approver); },
     .needsApprover = true,
     .needsCustomer = false,
     .accepted = { StatusBookedOut },
-    .stage = [](const QString& serial, const StagingTarget& t) {
-        return stageForReturn(serial, t.day, t.order, t.station, t.clerk);
-    },
+    .stage
+    = [](const QString& serial,
+          const StagingTarget& t) { return stageForReturn(serial, t.day, t.order, t.station, t.clerk); },
     .undoOrder = undoReturnOrder,
     .undoLine = undoReturnLine,
     .pickTitle = "在指定的位置没有发现文件用户自己打开文件",

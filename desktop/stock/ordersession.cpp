@@ -36,9 +36,10 @@ std::optional<bool> holdsWaitingItems(const OrderKind& kind, const QString& orde
 
 std::optional<WaitingOrder> waitingOrderOf(const OrderKind& kind, const QString& station)
 {
-    const SqlResult r = ExecSQL("select " + kind.orderColumn + "," + kind.dayColumn + " from c_proc_main where "
-            + kind.stationColumn + "=? and proc_sts=? order by " + kind.orderColumn + " desc",
-        { station, kind.waiting });
+    const SqlResult r
+        = ExecSQL("select " + kind.orderColumn + "," + kind.dayColumn + " from c_proc_main where "
+                + kind.stationColumn + "=? and proc_sts=? order by " + kind.orderColumn + " desc",
+            { station, kind.waiting });
     if (!r || !r.rs)
         return std::nullopt;
     if (r.rs->eof())
@@ -129,7 +130,8 @@ ImportOutcome OrderSession::import(const QStringList& serials)
     return outcome;
 }
 
-BookingOutcome OrderSession::book(const QString& approver, const QString& customer, const QList<OrderLine>& lines)
+BookingOutcome OrderSession::book(
+    const QString& approver, const QString& customer, const QList<OrderLine>& lines)
 {
     const BookingOutcome outcome = bookOrder(kind, { shownNumber, station(), approver, customer }, lines);
     if (!outcome.refused)

@@ -20,7 +20,8 @@ namespace {
 
 } // namespace
 
-bool undoWholeOrder(const OrderKind& kind, const QString& order, const QString& firstClerk, const QString& user)
+bool undoWholeOrder(
+    const OrderKind& kind, const QString& order, const QString& firstClerk, const QString& user)
 {
     if (order.isEmpty())
         return false;

@@ -9,16 +9,17 @@ namespace {
 
     std::optional<QStringList> orderLines(const QString& condition, const QVariantList& values)
     {
-        const SqlResult r = ExecSQL("select ck_groupno,ck_date,ck_comp  from c_proc_main where len(ck_groupno)=13"
-                + condition + " group by ck_groupno,ck_date,ck_comp order by ck_groupno,ck_date,ck_comp",
-            values);
+        const SqlResult r
+            = ExecSQL("select ck_groupno,ck_date,ck_comp  from c_proc_main where len(ck_groupno)=13"
+                    + condition + " group by ck_groupno,ck_date,ck_comp order by ck_groupno,ck_date,ck_comp",
+                values);
         if (!r || !r.rs)
             return std::nullopt;
         QStringList lines;
         for (auto& rs = *r.rs; !rs.eof(); rs.MoveNext()) {
             const QVariant day = rs.value(1);
-            lines << rs.value(0).toString() + "\t  " + (day.isNull() ? QString() : dayText(dateOf(day))) + "\t"
-                    + rs.value(2).toString();
+            lines << rs.value(0).toString() + "\t  " + (day.isNull() ? QString() : dayText(dateOf(day)))
+                    + "\t" + rs.value(2).toString();
         }
         return lines;
     }

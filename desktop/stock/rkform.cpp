@@ -531,8 +531,8 @@ void rkform::editWholeSlip()
     const SlipEdit edit
         = restore ? restoreStockInSlip(order, station, user) : deleteStockInSlip(order, station, user);
     const QString noItems = "入库单" + order + "没有货物！";
-    const SlipEditTexts restored { "该单货物不是您入库的！", "您无权进行删除恢复！", "该入库单数据已经全部恢复！",
-        "变为正常库存！", "该入库单没有删除的货物可以恢复！", "", noItems };
+    const SlipEditTexts restored { "该单货物不是您入库的！", "您无权进行删除恢复！",
+        "该入库单数据已经全部恢复！", "变为正常库存！", "该入库单没有删除的货物可以恢复！", "", noItems };
     const SlipEditTexts deleted { "该单货物不是您入库的！", "您无权删除！", "该入库单数据已经全部删除！", "",
         "该入库单没有可以删除的货物！", cannotDeleteHint, noItems };
     const bool refill = reportSlipEdit(edit, restore ? restored : deleted);

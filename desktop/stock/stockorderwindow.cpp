@@ -272,7 +272,9 @@ void StockOrderWindow::importOrder()
     if (outcome.stopped()) {
         // What was staged stays on the order; the rest is imported with the next click.
         ShowToast("数据导入没有完成！",
-            QString("%1，还有%2笔货物没有导入，请稍后再导入").arg(troubleText(outcome.trouble)).arg(outcome.left),
+            QString("%1，还有%2笔货物没有导入，请稍后再导入")
+                .arg(troubleText(outcome.trouble))
+                .arg(outcome.left),
             ToastRed);
         return;
     }
@@ -331,8 +333,8 @@ void StockOrderWindow::undoOrder()
 {
     if (orderLines().isEmpty())
         return;
-    if (!undoWholeOrder(config.kind, session.number(), Grid1->sheet().cellText(1, OrderColClerk),
-            loginState().gyname))
+    if (!undoWholeOrder(
+            config.kind, session.number(), Grid1->sheet().cellText(1, OrderColClerk), loginState().gyname))
         return;
     reloadOrderGrid();
     session.readPending(session.pending());

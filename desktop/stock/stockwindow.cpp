@@ -113,7 +113,8 @@ StockWindow::StockWindow(const StockWindowConfig& config, QWidget* parent)
     MonthView1->setObjectName("MonthView1");
     connect(MonthView1, &DropCalendar::chosen, this, &StockWindow::calendarChosen);
     fitter = new ClientAreaFit(this);
-    connect(&loginAnnouncer(), &LoginAnnouncer::loggedIn, this, [this] { Text6->setText(loginState().gyname); });
+    connect(
+        &loginAnnouncer(), &LoginAnnouncer::loggedIn, this, [this] { Text6->setText(loginState().gyname); });
 }
 
 StockWindow::~StockWindow() = default;

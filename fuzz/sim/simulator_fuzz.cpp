@@ -26,9 +26,15 @@ public:
     {
         return platform::Answer::Ok;
     }
-    std::optional<QString> input(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> input(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
 };
 
 constexpr std::size_t kMaxKeys = 256;
@@ -59,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static SilentDialogs dialogs;
     platform::setDialogs(&dialogs);
-    const QByteArray bytes = size ? QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))
-                                  : QByteArray();
+    const QByteArray bytes
+        = size ? QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)) : QByteArray();
     Project p;
     ResetBarcodeSettings(p.barcode);
     NewProject(p);

@@ -129,7 +129,8 @@ void Simulator::setInput(int line, QByteArray input)
     state.input.truncate(InputCapacity);
     // The line's data slot keeps what fits, with its NUL.
     TextSlot data = form().lineData(line);
-    const auto kept = static_cast<std::size_t>(std::min<qsizetype>(state.input.size(), qsizetype(data.size()) - 1));
+    const auto kept
+        = static_cast<std::size_t>(std::min<qsizetype>(state.input.size(), qsizetype(data.size()) - 1));
     std::copy_n(state.input.constData(), kept, data.begin());
     data[kept] = 0;
 }
@@ -195,7 +196,8 @@ void Simulator::fillInputMark(int line)
         if (i > line && f.lineType(i) != kLineContinued)
             break;
         const int start = lines[static_cast<size_t>(i)].startColumn;
-        const int end = std::min(TextScreen::LineCells, start + std::min<int>(f.maxLength(i), formWidth() - start));
+        const int end
+            = std::min(TextScreen::LineCells, start + std::min<int>(f.maxLength(i), formWidth() - start));
         QByteArray text = display.line(i);
         for (int column = static_cast<int>(text.size()); column < end; ++column)
             PutAt(text, column, mark);

@@ -40,7 +40,8 @@ namespace {
             if (form.lineType(line) != kLineContinued)
                 return;
             // A head that fits on fewer lines leaves the rest an empty field, never a negative one.
-            form.maxLength(line) = static_cast<uint8_t>(std::clamp(length - k * width, 0, int(FormRecord::kMaxDataLength)));
+            form.maxLength(line)
+                = static_cast<uint8_t>(std::clamp(length - k * width, 0, int(FormRecord::kMaxDataLength)));
             form.autoLineFeed(line) = form.autoLineFeed(head);
             form.inputMark(line) = form.inputMark(head);
         }

@@ -79,7 +79,8 @@ namespace {
         WriteParts(record, parts, form.stampTimeSeparatorOn() != 0, form.stampTimeSeparator());
     }
 
-    void WriteStamp(RecordBuffer& record, const FormRecord& form, const SystemSettings& system, const QDateTime& now)
+    void WriteStamp(
+        RecordBuffer& record, const FormRecord& form, const SystemSettings& system, const QDateTime& now)
     {
         record.separate(system);
         WriteDate(record, form, now.date());
@@ -89,7 +90,8 @@ namespace {
     }
 
     // The data a line gives the record, or nothing when the line takes no part.
-    std::optional<QByteArray> LineData(const FormRecord& form, const LineInputs& inputs, int line, int lineCount)
+    std::optional<QByteArray> LineData(
+        const FormRecord& form, const LineInputs& inputs, int line, int lineCount)
     {
         const uint8_t type = form.lineType(line);
         QByteArray data;
@@ -119,8 +121,8 @@ namespace {
 
 } // namespace
 
-QByteArray ComposeRecord(const FormRecord& form, const SystemSettings& system, const LineInputs& inputs,
-    const QDateTime& now)
+QByteArray ComposeRecord(
+    const FormRecord& form, const SystemSettings& system, const LineInputs& inputs, const QDateTime& now)
 {
     RecordBuffer record;
     if (form.stampPosition() == 1)
@@ -133,8 +135,9 @@ QByteArray ComposeRecord(const FormRecord& form, const SystemSettings& system, c
         record.separate(system);
         if (form.prefixOn(line) != 0)
             record.append(SlotBytes(form.prefix(line)));
-        record.append(form.fixedLengthOn(line) != 0 ? FixedLength(*data, form.fixedLength(line), form.justify(line))
-                                                    : *data);
+        record.append(form.fixedLengthOn(line) != 0
+                ? FixedLength(*data, form.fixedLength(line), form.justify(line))
+                : *data);
         if (form.suffixOn(line) != 0)
             record.append(SlotBytes(form.suffix(line)));
     }

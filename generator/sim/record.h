@@ -18,7 +18,7 @@ using LineInputs = std::array<QByteArray, FormRecord::kLines>;
 
 // The record of form with the inputs of its lines, stamped with now. Never longer than
 // kRecordCapacity.
-QByteArray ComposeRecord(const FormRecord& form, const SystemSettings& system, const LineInputs& inputs,
-    const QDateTime& now);
+QByteArray ComposeRecord(
+    const FormRecord& form, const SystemSettings& system, const LineInputs& inputs, const QDateTime& now);
 
 } // namespace vosket

@@ -41,13 +41,13 @@ namespace {
 
     QByteArray ClockLine(const QDateTime& now, int tick, bool showCounter, int counter)
     {
-        static constexpr const char* months[] = { "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT",
-            "NOV", "DEC" };
+        static constexpr const char* months[]
+            = { "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC" };
         const auto two = [](int n) { return QByteArray::number(n).rightJustified(2, '0'); };
         // The colon blinks: on for the first half of each second.
         const char colon = tick < kTicksPerSecond / 2 ? ':' : ' ';
-        QByteArray line = months[now.date().month() - 1] + two(now.date().day()) + ' ' + two(now.time().hour())
-            + colon + two(now.time().minute()) + ' ';
+        QByteArray line = months[now.date().month() - 1] + two(now.date().day()) + ' '
+            + two(now.time().hour()) + colon + two(now.time().minute()) + ' ';
         if (showCounter)
             line += QByteArray::number(counter % 10000).rightJustified(4, '0');
         return line;
@@ -108,7 +108,8 @@ void Simulator::tick()
         return;
     clockTicks = (clockTicks + 1) % kTicksPerSecond;
     if (display.state() == TextScreen::MainMenu) {
-        display.setClockLine(ClockLine(platform::clock().now(), clockTicks, project.system.formFilesOn() == 0, records));
+        display.setClockLine(
+            ClockLine(platform::clock().now(), clockTicks, project.system.formFilesOn() == 0, records));
         display.requestRepaint({ ScreenArea::Clock });
     }
     if (display.pendingCharacter() != 0 && ++pendingTicks >= 7)

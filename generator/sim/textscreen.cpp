@@ -22,7 +22,8 @@ std::vector<ScreenGlyph> ScreenGlyphs(QByteArrayView bytes)
         } else {
             // A lone byte (a half character cut by the line's end, or damage): one cell.
             const QString decoded = FromGbk(bytes.sliced(i, 1));
-            glyphs.push_back({ decoded.size() == 1 ? decoded : QString(QChar::ReplacementCharacter), column, 1 });
+            glyphs.push_back(
+                { decoded.size() == 1 ? decoded : QString(QChar::ReplacementCharacter), column, 1 });
             ++i;
         }
     }
@@ -33,7 +34,8 @@ void TextScreen::setLine(int index, QByteArrayView bytes)
 {
     if (index < 0 || index >= LineCount)
         return;
-    lines[static_cast<size_t>(index)] = bytes.first(std::min<qsizetype>(bytes.size(), LineCells)).toByteArray();
+    lines[static_cast<size_t>(index)]
+        = bytes.first(std::min<qsizetype>(bytes.size(), LineCells)).toByteArray();
 }
 
 void TextScreen::setHighlightedLine(int number)

@@ -96,17 +96,23 @@ void AdvanceDlg::FillAdvanceDlg()
         const char* caption;
         QWidget* control;
     } rows[] = {
-        { flagCheck(101, QStringLiteral("固定字段长度"), &FormRecord::fixedLengthOn, { fixedLength, justify }), nullptr,
-            fixedLength },
+        { flagCheck(
+              101, QStringLiteral("固定字段长度"), &FormRecord::fixedLengthOn, { fixedLength, justify }),
+            nullptr, fixedLength },
         { nullptr, nullptr, justify },
-        { flagCheck(102, QStringLiteral("初始值或文本"), &FormRecord::initialOn, { initial }), nullptr, initial },
-        { flagCheck(103, QStringLiteral("添加前缀码"), &FormRecord::prefixOn, { prefixEdit() }), nullptr, prefixEdit() },
-        { flagCheck(104, QStringLiteral("添加后缀码"), &FormRecord::suffixOn, { suffixEdit() }), nullptr, suffixEdit() },
+        { flagCheck(102, QStringLiteral("初始值或文本"), &FormRecord::initialOn, { initial }), nullptr,
+            initial },
+        { flagCheck(103, QStringLiteral("添加前缀码"), &FormRecord::prefixOn, { prefixEdit() }), nullptr,
+            prefixEdit() },
+        { flagCheck(104, QStringLiteral("添加后缀码"), &FormRecord::suffixOn, { suffixEdit() }), nullptr,
+            suffixEdit() },
         { markCheck, nullptr, mark },
-        { flagCheck(111, QStringLiteral("读取部分条码"), &FormRecord::partialOn, { partialStart, partialMax }), "起始位置",
-            partialStart },
+        { flagCheck(
+              111, QStringLiteral("读取部分条码"), &FormRecord::partialOn, { partialStart, partialMax }),
+            "起始位置", partialStart },
         { nullptr, "最大长度", partialMax },
-        { flagCheck(114, QStringLiteral("检查引导码"), &FormRecord::leadCodeOn, { leadCode }), nullptr, leadCode },
+        { flagCheck(114, QStringLiteral("检查引导码"), &FormRecord::leadCodeOn, { leadCode }), nullptr,
+            leadCode },
         { nullptr, "自动换行", lineFeed },
     };
     int row = 1;

@@ -14,7 +14,8 @@ BarcodePage::BarcodePage(EditorWorkCopy& work, QWidget* parent)
     : EditorPage(parent)
     , work(work)
     , scanMode(IdCombo(this, 601,
-          { "Auto Off", "Continuous", "Auto Power Off", "Alternate", "Momentary", "Repeat", "Laser", "Test", "Aiming" }))
+          { "Auto Off", "Continuous", "Auto Power Off", "Alternate", "Momentary", "Repeat", "Laser", "Test",
+              "Aiming" }))
     , redundancy(IdCombo(this, 602, { "无", "一次", "两次", "三次" }))
     , timeout(IdEdit(this, 501))
 {

@@ -6,9 +6,9 @@ namespace vosket {
 
 QString CodeName(uint8_t code)
 {
-    static const char* const control[] = { "", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",
-        "HT", "LF", "VT", "FF", "CR", "SO", "SI", "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN",
-        "ETB", "CAN", "EM", "SUB", "ESC", "FS", "GS", "RS", "US" };
+    static const char* const control[] = { "", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS", "HT",
+        "LF", "VT", "FF", "CR", "SO", "SI", "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB", "CAN",
+        "EM", "SUB", "ESC", "FS", "GS", "RS", "US" };
     if (code < 32)
         return QString::fromLatin1(control[code]);
     if (code == 32)
@@ -39,7 +39,8 @@ void StoreCodes(const CodeBuffer& codes, TextSlot slot)
 {
     std::fill(slot.begin(), slot.end(), 0);
     const auto end = std::find(codes.begin(), codes.end(), 0);
-    std::copy(codes.begin(), codes.begin() + std::min<std::ptrdiff_t>(end - codes.begin(), slot.size()), slot.begin());
+    std::copy(codes.begin(), codes.begin() + std::min<std::ptrdiff_t>(end - codes.begin(), slot.size()),
+        slot.begin());
 }
 
 int CodeAtCell(int column, int row)

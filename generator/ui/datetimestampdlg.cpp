@@ -39,11 +39,13 @@ DateTimeStampDlg::DateTimeStampDlg(EditorWorkCopy& work, QWidget* parent)
         uint8_t& (FormRecord::*field)();
         bool date;
     };
-    const Flag flags[] = { { 101, nullptr, &FormRecord::stampSplit, true }, { 102, "年", &FormRecord::stampYear, true },
-        { 103, "月", &FormRecord::stampMonth, true }, { 104, "日", &FormRecord::stampDay, true },
-        { 105, "分隔符", &FormRecord::stampDateSeparatorOn, true }, { 111, "时", &FormRecord::stampHour, false },
-        { 112, "分", &FormRecord::stampMinute, false }, { 113, "秒", &FormRecord::stampSecond, false },
-        { 114, "分隔符", &FormRecord::stampTimeSeparatorOn, false } };
+    const Flag flags[]
+        = { { 101, nullptr, &FormRecord::stampSplit, true }, { 102, "年", &FormRecord::stampYear, true },
+              { 103, "月", &FormRecord::stampMonth, true }, { 104, "日", &FormRecord::stampDay, true },
+              { 105, "分隔符", &FormRecord::stampDateSeparatorOn, true },
+              { 111, "时", &FormRecord::stampHour, false }, { 112, "分", &FormRecord::stampMinute, false },
+              { 113, "秒", &FormRecord::stampSecond, false },
+              { 114, "分隔符", &FormRecord::stampTimeSeparatorOn, false } };
     int dateRow = 0;
     int timeRow = 0;
     for (const Flag& flag : flags) {
@@ -73,8 +75,8 @@ DateTimeStampDlg::DateTimeStampDlg(EditorWorkCopy& work, QWidget* parent)
     dateGrid->addWidget(style, dateRow, 0, 1, 2);
 
     // The separators: one character each.
-    const std::pair<int, uint8_t& (FormRecord::*)()> separators[] = { { 505, &FormRecord::stampDateSeparator },
-        { 514, &FormRecord::stampTimeSeparator } };
+    const std::pair<int, uint8_t& (FormRecord::*)()> separators[]
+        = { { 505, &FormRecord::stampDateSeparator }, { 514, &FormRecord::stampTimeSeparator } };
     for (const auto& [id, field] : separators) {
         QLineEdit* edit = IdEdit(this, id);
         const uint8_t stored = (form.*field)();

@@ -4,11 +4,11 @@ namespace vosket {
 
 namespace {
 
-template <typename W> W* Named(W* widget, const char* kind, int id)
-{
-    widget->setObjectName(QString::fromLatin1(kind) + QString::number(id));
-    return widget;
-}
+    template <typename W> W* Named(W* widget, const char* kind, int id)
+    {
+        widget->setObjectName(QString::fromLatin1(kind) + QString::number(id));
+        return widget;
+    }
 
 } // namespace
 
@@ -61,10 +61,11 @@ void SetIndex(QComboBox* combo, uint8_t value)
 
 void StoreIndex(QComboBox* combo, std::function<uint8_t*()> field, const bool* showing)
 {
-    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [field = std::move(field), showing](int index) {
-        if (!(showing && *showing) && index >= 0)
-            *field() = static_cast<uint8_t>(index);
-    });
+    QObject::connect(
+        combo, &QComboBox::currentIndexChanged, combo, [field = std::move(field), showing](int index) {
+            if (!(showing && *showing) && index >= 0)
+                *field() = static_cast<uint8_t>(index);
+        });
 }
 
 } // namespace vosket

@@ -3,8 +3,8 @@
 // anyone reading the window) find them: "combo690", "edit501", "button201", "check101".
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>

@@ -52,7 +52,8 @@ EditorSheet::EditorSheet(Project& project, std::function<void()> afterApply, QWi
 
 EditorPage* EditorSheet::page(int index) const
 {
-    return index >= 0 && index < static_cast<int>(pages.size()) ? pages[static_cast<std::size_t>(index)] : nullptr;
+    return index >= 0 && index < static_cast<int>(pages.size()) ? pages[static_cast<std::size_t>(index)]
+                                                                : nullptr;
 }
 
 void EditorSheet::createPage(int index)

@@ -18,18 +18,18 @@ namespace vosket {
 
 namespace {
 
-QStringList LookupCodeNames()
-{
-    QStringList names { QStringLiteral("空") };
-    for (const char* sign : { "", "-", "+" }) {
-        for (int n = 1; n <= FormRecord::kLines; ++n)
-            names << QString::fromLatin1(sign) + QStringLiteral("字段 ") + QString::number(n);
+    QStringList LookupCodeNames()
+    {
+        QStringList names { QStringLiteral("空") };
+        for (const char* sign : { "", "-", "+" }) {
+            for (int n = 1; n <= FormRecord::kLines; ++n)
+                names << QString::fromLatin1(sign) + QStringLiteral("字段 ") + QString::number(n);
+        }
+        return names;
     }
-    return names;
-}
 
-const QStringList kLineTypes { "空", "文本", "整数", "实数", "字母", "自动(+/-)", "布尔数", "索引", "固定数据", "提示",
-    "计数器", "传递", "延续上一行" };
+    const QStringList kLineTypes { "空", "文本", "整数", "实数", "字母", "自动(+/-)", "布尔数", "索引",
+        "固定数据", "提示", "计数器", "传递", "延续上一行" };
 
 } // namespace
 
@@ -41,14 +41,15 @@ FormPage::FormPage(EditorWorkCopy& work, QWidget* parent)
     , escape(IdCombo(this, 692, TargetNames()))
     , next(IdCombo(this, 693, TargetNames()))
     , recordLookup(IdCombo(this, 694, { "空", "第一个索引文件", "第二个索引文件", "第三个索引文件" }))
-    , recordAction(IdCombo(this, 695, { "保存", "更新索引文件", "保存 & 更新", "传递", "输出记录", "输出屏幕" }))
+    , recordAction(
+          IdCombo(this, 695, { "保存", "更新索引文件", "保存 & 更新", "传递", "输出记录", "输出屏幕" }))
 {
     for (int n = 1; n <= Project::kForms; ++n)
         name->addItem(QStringLiteral("窗体  ") + QString::number(n));
 
     auto* layout = new QGridLayout(this);
-    const std::pair<const char*, QWidget*> header[] = { { "名称", name }, { "字体", font }, { "取消", escape },
-        { "下一个", next }, { "索引", recordLookup }, { "记录", recordAction } };
+    const std::pair<const char*, QWidget*> header[] = { { "名称", name }, { "字体", font },
+        { "取消", escape }, { "下一个", next }, { "索引", recordLookup }, { "记录", recordAction } };
     int column = 0;
     for (const auto& [caption, control] : header) {
         layout->addWidget(new QLabel(QString::fromUtf8(caption)), column / 6 * 2, column % 6);
@@ -69,15 +70,20 @@ FormPage::FormPage(EditorWorkCopy& work, QWidget* parent)
         int c = 1;
         for (QWidget* control : { static_cast<QWidget*>(l.type), static_cast<QWidget*>(l.prompt),
                  static_cast<QWidget*>(l.inputSource), static_cast<QWidget*>(l.minLength),
-                 static_cast<QWidget*>(l.maxLength), static_cast<QWidget*>(l.lookup), static_cast<QWidget*>(l.more) })
+                 static_cast<QWidget*>(l.maxLength), static_cast<QWidget*>(l.lookup),
+                 static_cast<QWidget*>(l.more) })
             layout->addWidget(control, 3 + line, c++);
     }
 
     connect(name, &QComboBox::activated, this, &FormPage::selectForm);
-    StoreIndex(escape, [this] { return &this->work.form().escapeTarget(); }, &loading);
-    StoreIndex(next, [this] { return &this->work.form().nextTarget(); }, &loading);
-    StoreIndex(recordLookup, [this] { return &this->work.form().recordLookup(); }, &loading);
-    StoreIndex(recordAction, [this] { return &this->work.form().recordAction(); }, &loading);
+    StoreIndex(
+        escape, [this] { return &this->work.form().escapeTarget(); }, &loading);
+    StoreIndex(
+        next, [this] { return &this->work.form().nextTarget(); }, &loading);
+    StoreIndex(
+        recordLookup, [this] { return &this->work.form().recordLookup(); }, &loading);
+    StoreIndex(
+        recordAction, [this] { return &this->work.form().recordAction(); }, &loading);
     connect(stamp, &QPushButton::clicked, this, &FormPage::openStamp);
     connect(reset, &QPushButton::clicked, this, [this] {
         ResetForms();
@@ -109,10 +115,14 @@ void FormPage::buildLine(int line)
             typeChanged(line, type);
     });
     connect(l.prompt, &QLineEdit::textChanged, this, [this, line] { promptEdited(line); });
-    connect(l.minLength, &QLineEdit::textChanged, this, [this, line, &l] { lengthEdited(line, l.minLength, false); });
-    connect(l.maxLength, &QLineEdit::textChanged, this, [this, line, &l] { lengthEdited(line, l.maxLength, true); });
-    StoreIndex(l.inputSource, [this, line] { return &work.form().inputSource(line); }, &loading);
-    StoreIndex(l.lookup, [this, line] { return &work.form().lineLookup(line); }, &loading);
+    connect(l.minLength, &QLineEdit::textChanged, this,
+        [this, line, &l] { lengthEdited(line, l.minLength, false); });
+    connect(l.maxLength, &QLineEdit::textChanged, this,
+        [this, line, &l] { lengthEdited(line, l.maxLength, true); });
+    StoreIndex(
+        l.inputSource, [this, line] { return &work.form().inputSource(line); }, &loading);
+    StoreIndex(
+        l.lookup, [this, line] { return &work.form().lineLookup(line); }, &loading);
     connect(l.more, &QPushButton::clicked, this, [this, line] { openAttributes(line); });
 }
 
@@ -175,7 +185,8 @@ void FormPage::ApplyFormFontLayout()
         const LineControls& l = lines[static_cast<std::size_t>(line)];
         for (QWidget* control : { static_cast<QWidget*>(l.type), static_cast<QWidget*>(l.prompt),
                  static_cast<QWidget*>(l.inputSource), static_cast<QWidget*>(l.minLength),
-                 static_cast<QWidget*>(l.maxLength), static_cast<QWidget*>(l.lookup), static_cast<QWidget*>(l.more) })
+                 static_cast<QWidget*>(l.maxLength), static_cast<QWidget*>(l.lookup),
+                 static_cast<QWidget*>(l.more) })
             control->setEnabled(false);
     }
 }
@@ -205,7 +216,8 @@ void FormPage::typeChanged(int line, int type)
         form.initialOn(line) = 0;
         ClearSlot(form.initialText(line));
         form.inputMark(line) = 0;
-        work.inputMarkShown[static_cast<std::size_t>(work.currentForm)][static_cast<std::size_t>(line)] = false;
+        work.inputMarkShown[static_cast<std::size_t>(work.currentForm)][static_cast<std::size_t>(line)]
+            = false;
     }
     enableLineByType(line);
 }

@@ -9,7 +9,8 @@ namespace vosket {
 
 std::optional<unsigned long long> DecimalNumber(const QString& text)
 {
-    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= '0' && c <= '9'; }))
+    if (text.isEmpty()
+        || !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     bool ok = false;
     const unsigned long long value = text.toULongLong(&ok);
@@ -73,12 +74,14 @@ qsizetype PromptLimit(const FormRecord& form)
 
 namespace {
 
-// The parts joined by sep (when it is on and set) behind the caption's title.
-QString Caption(const QString& title, const QStringList& parts, bool separatorOn, uint8_t separator)
-{
-    const QString sep = separatorOn && separator != 0 ? FromGbk(QByteArray(1, static_cast<char>(separator))) : QString();
-    return title + parts.join(sep);
-}
+    // The parts joined by sep (when it is on and set) behind the caption's title.
+    QString Caption(const QString& title, const QStringList& parts, bool separatorOn, uint8_t separator)
+    {
+        const QString sep = separatorOn && separator != 0
+            ? FromGbk(QByteArray(1, static_cast<char>(separator)))
+            : QString();
+        return title + parts.join(sep);
+    }
 
 } // namespace
 

@@ -54,8 +54,8 @@ void GridDlg::clickCell(int column, int row)
     if (code == 0)
         return;
     if (!picked.pick(static_cast<uint8_t>(code))) {
-        platform::dialogs().message(
-            QStringLiteral("字符太多 !!!"), QStringLiteral("错误"), platform::Buttons::Ok, platform::Icon::Warning);
+        platform::dialogs().message(QStringLiteral("字符太多 !!!"), QStringLiteral("错误"),
+            platform::Buttons::Ok, platform::Icon::Warning);
         return;
     }
     showResult();
@@ -96,7 +96,8 @@ void CodeGrid::mousePressEvent(QMouseEvent* event)
 {
     const int cellWidth = std::max(1, width() / kCodeGridCells);
     const int cellHeight = std::max(1, height() / kCodeGridCells);
-    emit cellClicked(event->position().toPoint().x() / cellWidth, event->position().toPoint().y() / cellHeight);
+    emit cellClicked(
+        event->position().toPoint().x() / cellWidth, event->position().toPoint().y() / cellHeight);
 }
 
 void CodeGrid::paintEvent(QPaintEvent*)
@@ -117,7 +118,8 @@ void CodeGrid::paintEvent(QPaintEvent*)
                 p.fillRect(cell, QColor(0, 0, 255));
             p.setPen(heading ? Qt::white : QColor(196, 196, 196));
             p.drawRect(cell.adjusted(0, 0, -1, -1));
-            const QString text = heading ? CodeGridHeading(c, r) : CodeName(static_cast<uint8_t>(CodeAtCell(c, r)));
+            const QString text
+                = heading ? CodeGridHeading(c, r) : CodeName(static_cast<uint8_t>(CodeAtCell(c, r)));
             p.setPen(selected ? Qt::white : Qt::black);
             p.drawText(cell, Qt::AlignCenter, text);
         }

@@ -61,7 +61,8 @@ QLineEdit* LineAttributesDlg::numberEdit(int id, uint8_t& (FormRecord::*field)(i
 
 QComboBox* LineAttributesDlg::justifyCombo(int id)
 {
-    QComboBox* justify = IdCombo(this, id, { "左对齐 (填充空格)", "右对齐 (填充空格)", "左对齐 (填充 0)", "右对齐 (填充 0)" });
+    QComboBox* justify = IdCombo(
+        this, id, { "左对齐 (填充空格)", "右对齐 (填充空格)", "左对齐 (填充 0)", "右对齐 (填充 0)" });
     SetIndex(justify, form().justify(line()));
     StoreIndex(justify, [this] { return &form().justify(line()); });
     return justify;

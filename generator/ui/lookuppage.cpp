@@ -14,11 +14,11 @@ namespace vosket {
 
 namespace {
 
-const QString kFixedHeading = QStringLiteral("   长度");
-const QString kSeparatedHeading = QStringLiteral("最大长度");
-// What 分隔符 asks when no separator is given yet.
-const QString kSeparatorTitle = QStringLiteral("分隔符");
-const QString kSeparatorPrompt = QStringLiteral("请输入分隔符的 ASCII 码 (1 ~ 255) :");
+    const QString kFixedHeading = QStringLiteral("   长度");
+    const QString kSeparatedHeading = QStringLiteral("最大长度");
+    // What 分隔符 asks when no separator is given yet.
+    const QString kSeparatorTitle = QStringLiteral("分隔符");
+    const QString kSeparatorPrompt = QStringLiteral("请输入分隔符的 ASCII 码 (1 ~ 255) :");
 
 } // namespace
 
@@ -103,7 +103,8 @@ LookupPage::LookupPage(EditorWorkCopy& work, QWidget* parent)
         if (!showing)
             lookup().uploadable() = on ? 1 : 0;
     });
-    StoreIndex(noMatch, [this] { return &lookup().noMatchAction(); }, &showing);
+    StoreIndex(
+        noMatch, [this] { return &lookup().noMatchAction(); }, &showing);
     connect(reset, &QPushButton::clicked, this, [this] {
         ResetLookups();
         ShowLookupPage();

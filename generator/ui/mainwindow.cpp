@@ -20,12 +20,13 @@ MainWindow::MainWindow(QWidget* parent)
     , progress(std::make_unique<DownloadProgressDlg>())
     , receivedCount(std::make_unique<ReceivedCountBox>())
     , commands(ShellHooks {
-          .openEditor = [this] {
-              OpenEditorSheet(this, commands.project(), [this] {
-                  terminal.LayoutFormLines();
-                  terminal.SimulatorKey(Key::Restart);
-              });
-          },
+          .openEditor =
+              [this] {
+                  OpenEditorSheet(this, commands.project(), [this] {
+                      terminal.LayoutFormLines();
+                      terminal.SimulatorKey(Key::Restart);
+                  });
+              },
           .resetSimulator = [this] { terminal.reset(); },
           .transferRunning = [this](bool running) { terminal.setTransferRunning(running); },
           .comSettings = [this] { ComSettingDlg(commands.project().comm, this).exec(); },
@@ -44,7 +45,8 @@ MainWindow::MainWindow(QWidget* parent)
     // warning is closed.
     connect(&terminal, &Simulator::noProgram, this, [this] {
         picture->endPress();
-        QMetaObject::invokeMethod(this, [this] { dispatch(CmdNew); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { dispatch(CmdNew); }, Qt::QueuedConnection);
     });
     setMask(QRegion(TerminalArt::outline().toFillPolygon().toPolygon()));
     setWindowIcon(QIcon(picture->art().body()));

@@ -20,7 +20,8 @@ MenuPage::MenuPage(EditorWorkCopy& work, QWidget* parent)
 {
     for (int n = 1; n <= Project::kMenus; ++n)
         name->addItem(QStringLiteral("菜单  ") + QString::number(n));
-    const char* captions[] = { "菜单标题 :", "保存标题", "保存所选项", "传递", "保存从每个窗体收集的数据到不同文件" };
+    const char* captions[]
+        = { "菜单标题 :", "保存标题", "保存所选项", "传递", "保存从每个窗体收集的数据到不同文件" };
     for (int i = 0; i < 5; ++i)
         checks[static_cast<std::size_t>(i)] = IdCheck(this, 101 + i, QString::fromUtf8(captions[i]));
     titleOn = checks[0];
@@ -47,13 +48,15 @@ MenuPage::MenuPage(EditorWorkCopy& work, QWidget* parent)
         connect(item, &QLineEdit::textChanged, this, [this, item, i] {
             cutAndStore(item, static_cast<qsizetype>(menu().lineWidth()), menu().item(i));
         });
-        StoreIndex(target, [this, i] { return &menu().nextTarget(i); }, &showing);
+        StoreIndex(
+            target, [this, i] { return &menu().nextTarget(i); }, &showing);
     }
     QPushButton* reset = IdButton(this, 201, QStringLiteral("复位"));
     layout->addWidget(reset, 1, 3);
 
     connect(name, &QComboBox::activated, this, &MenuPage::selectMenu);
-    StoreIndex(escape, [this] { return &menu().escapeTarget(); }, &showing);
+    StoreIndex(
+        escape, [this] { return &menu().escapeTarget(); }, &showing);
     connect(title, &QLineEdit::textChanged, this,
         [this] { cutAndStore(title, static_cast<qsizetype>(MenuRecord::kSmallFontWidth), menu().title()); });
     // 101-104 switch a byte of the menu, 105 the per-form-file option of the project.

@@ -27,7 +27,8 @@ SettingsPage::SettingsPage(EditorWorkCopy& work, QWidget* parent)
     auto* security = new QGroupBox(QStringLiteral("安全检查"));
     auto* securityGrid = new QGridLayout(security);
     for (int i = 0; i < SystemSettings::kSecurityFlags; ++i) {
-        QCheckBox* box = flags[static_cast<std::size_t>(i)] = IdCheck(this, 101 + i, QString::fromUtf8(captions[i]));
+        QCheckBox* box = flags[static_cast<std::size_t>(i)]
+            = IdCheck(this, 101 + i, QString::fromUtf8(captions[i]));
         securityGrid->addWidget(box, i / 3, i % 3);
         connect(box, &QCheckBox::toggled, this, [this, i](bool on) {
             if (!showing)
@@ -64,7 +65,8 @@ SettingsPage::SettingsPage(EditorWorkCopy& work, QWidget* parent)
         if (k >= 0)
             SetIndex(function, settings.fnKey(k));
     });
-    StoreIndex(function, [this] { return &settings.fnKey(std::max(fnKey->currentIndex(), 0)); }, &showing);
+    StoreIndex(
+        function, [this] { return &settings.fnKey(std::max(fnKey->currentIndex(), 0)); }, &showing);
     connect(system, &QPushButton::clicked, this, [this] {
         SystemSettingsDlg dialog(settings, this);
         platform::runModal(dialog);

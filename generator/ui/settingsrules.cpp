@@ -29,9 +29,9 @@ EditOutcome SettingsTimeEdit(const QString& text, unsigned limit)
 
 QStringList FnFunctionNames()
 {
-    return { "空", "收集数据", "上传数据", "系统工具", "系统设置", "浏览数据", "删除数据", "读取测试", "设置日时",
-        "下载程序", "内存&电池", "下载索引", "上传端口", "下载端口", "波特率", "背光", "数据删除", "记录提示",
-        "查看设置" };
+    return { "空", "收集数据", "上传数据", "系统工具", "系统设置", "浏览数据", "删除数据", "读取测试",
+        "设置日时", "下载程序", "内存&电池", "下载索引", "上传端口", "下载端口", "波特率", "背光", "数据删除",
+        "记录提示", "查看设置" };
 }
 
 void ResetSystemSettings(SystemSettings& s)

@@ -116,8 +116,8 @@ void StartupPage::apply(Project& project)
 
 int StartupPage::ImportPromptsAndMessages()
 {
-    const QString fileName = platform::dialogs().openFileName(
-        {}, {}, QStringLiteral("应用程序产生器文件 (*.VSK)"));
+    const QString fileName
+        = platform::dialogs().openFileName({}, {}, QStringLiteral("应用程序产生器文件 (*.VSK)"));
     if (fileName.isEmpty())
         return 0;
     bool importedLarge = large();

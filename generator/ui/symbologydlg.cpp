@@ -104,7 +104,8 @@ void SymbologyDlg::accept()
     for (std::size_t i = 0; i < kind.checks.size(); ++i)
         settings.setBits(kind.checks[i].byte, kind.checks[i].bit, 1, checks[i]->isChecked() ? 1 : 0);
     if (kind.lengths)
-        settings.setLengthPair(kind.lengths->offset, FinishLengthPair(lengthMode->checkedId() == 1, firstValue, secondValue));
+        settings.setLengthPair(
+            kind.lengths->offset, FinishLengthPair(lengthMode->checkedId() == 1, firstValue, secondValue));
     QDialog::accept();
 }
 

@@ -35,12 +35,14 @@ SystemSettingsDlg::SystemSettingsDlg(SystemSettings& settings, QWidget* parent)
     showing = true;
     backlightTime = timeEdit(504, 9, settings.backlightOffTime());
     promptTime = timeEdit(506, 99, settings.promptDuration());
-    const std::pair<QComboBox*, uint8_t*> lists[] = { { uploadPort, &settings.uploadPort() },
-        { downloadPort, &settings.downloadPort() }, { baud, &settings.linkBaud() }, { backlight, &settings.backlight() },
-        { erase, &settings.eraseAfterUpload() }, { recordPrompt, &settings.recordPrompt() } };
+    const std::pair<QComboBox*, uint8_t*> lists[]
+        = { { uploadPort, &settings.uploadPort() }, { downloadPort, &settings.downloadPort() },
+              { baud, &settings.linkBaud() }, { backlight, &settings.backlight() },
+              { erase, &settings.eraseAfterUpload() }, { recordPrompt, &settings.recordPrompt() } };
     for (const auto& [combo, field] : lists) {
         SetIndex(combo, *field);
-        StoreIndex(combo, [field = field] { return field; }, &showing);
+        StoreIndex(
+            combo, [field = field] { return field; }, &showing);
     }
     phone->setText(SlotText(settings.phoneNumber()));
     phone->setEnabled(settings.uploadPort() == kModem);
@@ -50,8 +52,10 @@ SystemSettingsDlg::SystemSettingsDlg(SystemSettings& settings, QWidget* parent)
     showing = false;
     enablePrompt();
 
-    connect(uploadPort, &QComboBox::currentIndexChanged, this, [this](int i) { phone->setEnabled(i == kModem); });
-    connect(backlight, &QComboBox::currentIndexChanged, this, [this](int i) { backlightTime->setEnabled(i == 1); });
+    connect(
+        uploadPort, &QComboBox::currentIndexChanged, this, [this](int i) { phone->setEnabled(i == kModem); });
+    connect(backlight, &QComboBox::currentIndexChanged, this,
+        [this](int i) { backlightTime->setEnabled(i == 1); });
     connect(recordPrompt, &QComboBox::currentIndexChanged, this, &SystemSettingsDlg::enablePrompt);
     connect(phone, &QLineEdit::textChanged, this, [this] {
         if (const auto cut = CutToBytes(phone->text(), SystemSettings::kPhoneNumberWidth - 1)) {

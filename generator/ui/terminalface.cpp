@@ -81,7 +81,8 @@ void TerminalFace::drawCells(QPainter& p, QPoint topLeft, QByteArrayView bytes) 
         p.setFont(compact && glyph.cells == 2 ? compactFont : screenFont);
         const int width = face::CellWidth * glyph.cells;
         const int inset = (width - p.fontMetrics().horizontalAdvance(glyph.text)) / 2;
-        p.drawText(QPoint(topLeft.x() + face::CellWidth * glyph.column + inset, topLeft.y() + face::TextBaseline),
+        p.drawText(
+            QPoint(topLeft.x() + face::CellWidth * glyph.column + inset, topLeft.y() + face::TextBaseline),
             glyph.text);
     }
 }

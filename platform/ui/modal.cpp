@@ -7,11 +7,11 @@ namespace platform {
 
 namespace {
 
-ModalRunner& installed()
-{
-    static ModalRunner runner;
-    return runner;
-}
+    ModalRunner& installed()
+    {
+        static ModalRunner runner;
+        return runner;
+    }
 
 } // namespace
 

@@ -62,8 +62,8 @@ namespace {
         constexpr int frameAllowance = 160;
         const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + frameAllowance;
         if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-            grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
-                1, grid->columnCount());
+            grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
     }
 
 } // namespace

@@ -8,8 +8,8 @@
 
 namespace testsupport {
 
-inline void DefineLine(vosket::FormRecord& form, int line, uint8_t type, const QString& prompt, uint8_t maxLength = 50,
-    uint8_t minLength = 0)
+inline void DefineLine(vosket::FormRecord& form, int line, uint8_t type, const QString& prompt,
+    uint8_t maxLength = 50, uint8_t minLength = 0)
 {
     form.lineType(line) = type;
     vosket::SetSlotText(form.prompt(line), prompt);

@@ -31,11 +31,12 @@ private:
 
 // Puts a "vosket" into programFolder that saves content as the collected-data file; an older
 // file is removed first.
-inline void installFakeGenerator(const QString& programFolder, const HomeFolder& home, const QByteArray& content)
+inline void installFakeGenerator(
+    const QString& programFolder, const HomeFolder& home, const QByteArray& content)
 {
     const QString data = writeFile(home.path() + "/collected.bin", content);
-    const QString program = writeFile(programFolder + "vosket",
-        "#!/bin/sh\ncp \"" + data.toUtf8() + "\" \"$HOME/采集文本.txt\"\n");
+    const QString program = writeFile(
+        programFolder + "vosket", "#!/bin/sh\ncp \"" + data.toUtf8() + "\" \"$HOME/采集文本.txt\"\n");
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::remove(platform::collectedDataFilePath());
 }

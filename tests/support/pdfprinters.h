@@ -21,7 +21,7 @@ public:
     PdfPrinters& operator=(const PdfPrinters&) = delete;
 
     bool available = true; // false: behave like a machine without a printer
-    QStringList files;     // one PDF per job or preview, in order
+    QStringList files; // one PDF per job or preview, in order
     QList<int> previewZooms;
 
     std::unique_ptr<QPrinter> defaultPrinter(const QString& jobName) override

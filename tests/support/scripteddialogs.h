@@ -25,8 +25,8 @@ public:
     QStringList prompts;
     QStringList fileDialogs;
 
-    platform::Answer message(const QString& text, const QString& title, platform::Buttons buttons,
-                             platform::Icon) override
+    platform::Answer message(
+        const QString& text, const QString& title, platform::Buttons buttons, platform::Icon) override
     {
         messages << title + "|" + text;
         if (answers.empty())
@@ -45,7 +45,10 @@ public:
         }
         return a;
     }
-    QString openFileName(const QString& title, const QString&, const QString&) override { return nextFile(title); }
+    QString openFileName(const QString& title, const QString&, const QString&) override
+    {
+        return nextFile(title);
+    }
     QString saveFileName(const QString& title, const QString&, const QString&, const QString&) override
     {
         return nextFile(title);

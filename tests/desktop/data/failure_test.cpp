@@ -121,7 +121,8 @@ TEST_P(Failures, FaultsOfTheConnectionFileNameTheFile)
         QString toast;
     } cases[] = {
         { "", "数据库发生错误: 找不到连接文件 " + dsn + "||1" },
-        { "DRIVER=SQLite3 (no section)\n\x01\x02", "数据库发生错误: 连接文件 " + dsn + " 的 [ODBC] 节中没有 DRIVER=||1" },
+        { "DRIVER=SQLite3 (no section)\n\x01\x02",
+            "数据库发生错误: 连接文件 " + dsn + " 的 [ODBC] 节中没有 DRIVER=||1" },
         { "[ODBC]\nDRIVER=SQLite3\nDATABASE=gone.db\n",
             "数据库发生错误: 连接文件 nd.dsn 中 DATABASE= 所指的文件 " + folder + "gone.db 不存在||1" },
         { "[ODBC]\nDRIVER=PostgreSQL\nSERVER=127.0.0.1\nPORT=5432x\nDATABASE=k\n",
@@ -189,8 +190,8 @@ TEST_P(Failures, ServerThatGoesAwayIsAConnectionFailureAndTheNextCallReconnects)
 
 TEST_P(Failures, ALockedTableIsWaitedForAFewSecondsOnly)
 {
-    ASSERT_TRUE(ExecSQL("insert into c_bzname (bzid,bzname,bzmsg,bzdesc) values (?,?,?,?)",
-        { "1001", "检验组", "", "" }));
+    ASSERT_TRUE(ExecSQL(
+        "insert into c_bzname (bzid,bzname,bzmsg,bzdesc) values (?,?,?,?)", { "1001", "检验组", "", "" }));
     testsupport::LockHolder holder(GetConnString(), "c_bzname");
     ASSERT_TRUE(holder.holding());
     toasts.clear();
@@ -226,7 +227,8 @@ TEST_P(Failures, AFrozenNetworkCountsAsLostWithinSeconds)
             relay.thaw();
     });
     const qint64 bound = answerWaitMilliseconds + serverProbeSeconds * 1000 + 3000;
-    for (const QString& sql : { QString("select * from c_compmsg"), QString("update c_compmsg set compphone=?") }) {
+    for (const QString& sql :
+        { QString("select * from c_compmsg"), QString("update c_compmsg set compphone=?") }) {
         // The first call finds its connection frozen, the second cannot open a new one.
         toasts.clear();
         QElapsedTimer waited;
@@ -262,8 +264,9 @@ TEST_P(Failures, ReadOnlyTextsWriteNothingAndLeaveTheConnectionWritable)
 {
     ASSERT_TRUE(ExecSQL("insert into c_log (logdate,username,logmsg) values (?,?,?)",
         { sqlDateTime(QDateTime::currentDateTime()), "a", "b" }));
-    for (const QString& sql : { QString("delete from c_log"), QString("select count(*) from c_log; delete from c_log"),
-             QString("update c_log set logmsg='x'") }) {
+    for (const QString& sql :
+        { QString("delete from c_log"), QString("select count(*) from c_log; delete from c_log"),
+            QString("update c_log set logmsg='x'") }) {
         std::ignore = ExecReadOnlySQL(sql); // refused or not, it must change nothing
         EXPECT_EQ(testsupport::scalar("select logmsg from c_log").toString(), "b") << sql.toStdString();
     }

@@ -23,8 +23,8 @@ TEST(Passwords, HashIsArgon2idAndSaltedAndVerifiesTheTrimmedText)
 TEST(Passwords, AHashTakenWithTheBlanksIsRightWithThemAndAskedToBeRenewed)
 {
     char raw[crypto_pwhash_STRBYTES];
-    ASSERT_EQ(crypto_pwhash_str(raw, " Ab12", 5, crypto_pwhash_OPSLIMIT_INTERACTIVE,
-                  crypto_pwhash_MEMLIMIT_INTERACTIVE),
+    ASSERT_EQ(crypto_pwhash_str(
+                  raw, " Ab12", 5, crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE),
         0);
     const QString old = QString::fromLatin1(raw);
     EXPECT_EQ(checkPassword(old, QStringLiteral(" Ab12")), PasswordCheck::RightStoredOldStyle);

@@ -193,9 +193,9 @@ TEST(QuerySheet, CellTextsFooterAndPrintSetUp)
     EXPECT_EQ(valueText(12.34 + 11.84), "24.18");
     EXPECT_EQ(valueText(QDateTime(QDate(2026, 10, 1), QTime(23, 59, 59))), "2026-10-1 23:59:59");
     // Whole numbers print as the general 15-digit form does, on both sides of its limits.
-    for (const auto& [number, text] : std::vector<std::pair<double, QString>> { { 12340000.0, "12340000" },
-             { -42.0, "-42" }, { 0.0, "0" }, { -0.0, "0" }, { 999999999999999.0, "999999999999999" },
-             { 1e15, "1e+15" }, { -1e15, "-1e+15" } })
+    for (const auto& [number, text] :
+        std::vector<std::pair<double, QString>> { { 12340000.0, "12340000" }, { -42.0, "-42" }, { 0.0, "0" },
+            { -0.0, "0" }, { 999999999999999.0, "999999999999999" }, { 1e15, "1e+15" }, { -1e15, "-1e+15" } })
         EXPECT_EQ(valueText(number), text) << number;
     EXPECT_EQ(valueText(qlonglong(7)), "7");
     EXPECT_EQ(printFooter(QDate(2006, 8, 5), "张三"),

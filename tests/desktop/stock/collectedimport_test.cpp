@@ -3,8 +3,8 @@
 #include "desktop/stock/collectedserials.h"
 #include "desktop/stock/orderkind.h"
 #include "platform/ui/collecteddatafile.h"
-#include "tests/support/files.h"
 #include "tests/support/fakegenerator.h"
+#include "tests/support/files.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testdatabase.h"
 
@@ -14,7 +14,6 @@ using namespace korvell;
 
 class CollectedImport : public testsupport::DatabaseTest {
 protected:
-
     testsupport::HomeFolder home;
     testsupport::ScriptedDialogs dialogs;
 };
@@ -40,8 +39,7 @@ TEST_P(CollectedImport, MissingFileIsPickedOrCancelled)
     EXPECT_EQ(CollectedFileOrPick(ReturnOrders.pickTitle), picked);
     EXPECT_EQ(readCollectedFile(picked).state, CollectedFile::State::Empty);
     EXPECT_EQ(CollectedFileOrPick(StockOutOrders.pickTitle), "");
-    EXPECT_EQ(dialogs.fileDialogs,
-        (QStringList { "在指定的位置没有发现文件用户自己打开文件", "打开文件" }));
+    EXPECT_EQ(dialogs.fileDialogs, (QStringList { "在指定的位置没有发现文件用户自己打开文件", "打开文件" }));
     EXPECT_EQ(readCollectedFile(home.path() + "/none.txt").state, CollectedFile::State::Unreadable);
 }
 

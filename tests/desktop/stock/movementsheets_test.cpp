@@ -36,8 +36,8 @@ TEST(MovementSheets, TotalsRowsAndLayouts)
         QList<int> widths; // columns 1 to 8
         int netAlignment, column4Alignment;
     } cases[] {
-        { "empty stock-out", stockOutSheetLayout({ "0", "0", "0" }), 0, { "合  计: ", "总数：0", "", "0", "0" },
-            { 120, 60, 60, 60, 60, 0, 60, 80 }, 14, 14 },
+        { "empty stock-out", stockOutSheetLayout({ "0", "0", "0" }), 0,
+            { "合  计: ", "总数：0", "", "0", "0" }, { 120, 60, 60, 60, 60, 0, 60, 80 }, 14, 14 },
         { "stock-out of 12", stockOutSheetLayout({ "12", "150", "144" }), 12,
             { "合  计: ", "总数：12", "", "150", "144" }, { 120, 60, 60, 60, 60, 0, 60, 80 }, 14, 14 },
         { "empty return", returnSheetLayout({ "0", "0" }), 0, { "合  计: ", "总0", "", "", "0" },

@@ -22,9 +22,17 @@ bool item(const QString& serial, const QString& status, double net, const QStrin
     const QString& ckStation = "1")
 {
     const qint64 n = nextCount++;
-    return insertItem({ .serialno = serial, .groupno = "2006081010001", .status = status, .gross = net + 0.5,
-               .net = net, .count_num = n, .entered = QDateTime(QDate(2006, 8, 10), QTime(8, 0).addSecs(n % 1000)),
-               .ck_groupno = ck, .ck_station = ckStation, .tk_groupno = tk, .tk_station = tk.isEmpty() ? "" : "1" })
+    return insertItem({ .serialno = serial,
+               .groupno = "2006081010001",
+               .status = status,
+               .gross = net + 0.5,
+               .net = net,
+               .count_num = n,
+               .entered = QDateTime(QDate(2006, 8, 10), QTime(8, 0).addSecs(n % 1000)),
+               .ck_groupno = ck,
+               .ck_station = ckStation,
+               .tk_groupno = tk,
+               .tk_station = tk.isEmpty() ? "" : "1" })
         && ExecSQL("update c_proc_main set ck_op_emp='李四',ck_sh_emp='钱芳',tk_op_emp='赵六',jy_emp='周敏',"
                    "sh_emp='吴刚' where serialno=?",
             { serial })
@@ -35,8 +43,13 @@ bool item(const QString& serial, const QString& status, double net, const QStrin
 bool bookedOut(const QString& serial, const QString& order, const QDate& day, const QString& customer)
 {
     const qint64 n = nextCount++;
-    return insertItem({ .serialno = serial, .groupno = "2006081010001", .status = "10", .day = day, .count_num = n,
-               .ck_groupno = order, .ck_station = "1" })
+    return insertItem({ .serialno = serial,
+               .groupno = "2006081010001",
+               .status = "10",
+               .day = day,
+               .count_num = n,
+               .ck_groupno = order,
+               .ck_station = "1" })
         && ExecSQL("update c_proc_main set ck_comp=? where serialno=?",
             { customer.isEmpty() ? QVariant() : QVariant(customer), serial })
                .ok;
@@ -68,8 +81,8 @@ TEST_P(OrderGrid, StockOutListsTheOrderNewestFirstWithNamesAndTotals)
     EXPECT_EQ(column(*fill, OrderColStatusName), QStringList({ "待退库", "退库在库", "" })); // 99 has no name
     EXPECT_EQ(column(*fill, OrderColStatus), QStringList({ "32", "01", "99" }));
     EXPECT_EQ(fill->rows[0],
-        QStringList({ "", "s3", "A1", "0.35", "13.5", "13", "待退库", "2006-8-10", "周敏", "吴刚", ckOrder, "32",
-            "李四" }));
+        QStringList({ "", "s3", "A1", "0.35", "13.5", "13", "待退库", "2006-8-10", "周敏", "吴刚", ckOrder,
+            "32", "李四" }));
     EXPECT_EQ(fill->totals, QStringList({ "3", "39.5", "38" }));
 
     const auto staged = loadOrderGrid(StockOutGrid, ckOrder, "1", "01");
@@ -88,19 +101,24 @@ TEST_P(OrderGrid, ReturnsCountsAndNetOnlyAndShowsTheSourceOrder)
     ASSERT_TRUE(fill);
     EXPECT_EQ(fill->totals, QStringList({ "3", "38" }));
     EXPECT_EQ(fill->rows[0],
-        QStringList({ "", "r3", "A1", "0.35", ckOrder, "13", "退库在库", "2006-8-10", "李四", "钱芳", tkOrder, "01",
-            "赵六" }));
+        QStringList({ "", "r3", "A1", "0.35", ckOrder, "13", "退库在库", "2006-8-10", "李四", "钱芳", tkOrder,
+            "01", "赵六" }));
     EXPECT_EQ(loadOrderGrid(ReturnGrid, tkOrder, "1", "32")->totals, QStringList({ "2", "25" }));
 }
 
 TEST_P(OrderGrid, ListsWhatThisStationStagedWhereverItWasWeighed)
 {
-    ASSERT_TRUE(insertItem({ .serialno = "w2", .groupno = "2006081020001", .station = "2", .status = "31",
-        .ck_groupno = ckOrder, .ck_station = "1" }));
+    ASSERT_TRUE(insertItem({ .serialno = "w2",
+        .groupno = "2006081020001",
+        .station = "2",
+        .status = "31",
+        .ck_groupno = ckOrder,
+        .ck_station = "1" }));
     ASSERT_TRUE(item("mine", "31", 10, ckOrder));
     ASSERT_TRUE(item("theirs", "31", 10, ckOrder, {}, "2"));
 
-    EXPECT_EQ(column(*loadOrderGrid(StockOutGrid, ckOrder, "1"), OrderColSerial), QStringList({ "mine", "w2" }));
+    EXPECT_EQ(
+        column(*loadOrderGrid(StockOutGrid, ckOrder, "1"), OrderColSerial), QStringList({ "mine", "w2" }));
     EXPECT_EQ(column(*loadOrderGrid(StockOutGrid, ckOrder, "2"), OrderColSerial), QStringList({ "theirs" }));
 }
 
@@ -139,7 +157,8 @@ TEST_P(OrderGrid, PickerListsThirteenCharacterOrdersOncePerDayAndCustomer)
         { QDate(2006, 8, 9), aug12, "",
             { "2006081010001\t  2006-8-10\t华东电缆", "2006081010001\t  2006-8-12\t南方线材",
                 "2006081010003\t  2006-8-12\tAcme Ltd" } },
-        { aug12, aug12, "", { "2006081010001\t  2006-8-12\t南方线材", "2006081010003\t  2006-8-12\tAcme Ltd" } },
+        { aug12, aug12, "",
+            { "2006081010001\t  2006-8-12\t南方线材", "2006081010003\t  2006-8-12\tAcme Ltd" } },
         { QDate(2006, 8, 9), aug12, " 华东 ", { "2006081010001\t  2006-8-10\t华东电缆" } },
         { QDate(2006, 8, 11), aug12, "华东", {} },
         { QDate(2006, 8, 9), aug12, "%", {} },

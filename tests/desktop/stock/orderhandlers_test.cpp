@@ -5,14 +5,14 @@
 #include "desktop/data/loginstate.h"
 #include "desktop/stock/ckform.h"
 #include "desktop/stock/tkform.h"
+#include "formdriving.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/collecteddatafile.h"
 #include "platform/ui/processes.h"
-#include "formdriving.h"
 #include "stockitems.h"
 #include "tests/support/application.h"
-#include "tests/support/files.h"
 #include "tests/support/fakegenerator.h"
+#include "tests/support/files.h"
 #include "tests/support/fixedclock.h"
 #include "tests/support/lockholder.h"
 #include "tests/support/pdfprinters.h"
@@ -44,8 +44,14 @@ const QString firstOrder = "2006081010001";
 bool item(const QString& serial, const QString& status, const QString& ck = {}, const QString& tk = {},
     qint64 count = 10001)
 {
-    return stocktest::insertItem({ .serialno = serial, .groupno = firstOrder, .status = status,
-        .count_num = count, .ck_groupno = ck, .ck_station = "1", .tk_groupno = tk, .tk_station = "1" });
+    return stocktest::insertItem({ .serialno = serial,
+        .groupno = firstOrder,
+        .status = status,
+        .count_num = count,
+        .ck_groupno = ck,
+        .ck_station = "1",
+        .tk_groupno = tk,
+        .tk_station = "1" });
 }
 
 // The generator as a clerk meets it: while it runs, the clerk clicks at the stock window's buttons;
@@ -107,7 +113,6 @@ protected:
         return form;
     }
 
-
     static void chooseApprover(QWidget* form)
     {
         auto* box = child<QComboBox>(form, "Combo1_4");
@@ -118,7 +123,10 @@ protected:
     {
         return child<platform::Grid>(form, grid)->sheet().cellText(row, col);
     }
-    static int rows(QWidget* form, const QString& grid) { return child<platform::Grid>(form, grid)->sheet().rows(); }
+    static int rows(QWidget* form, const QString& grid)
+    {
+        return child<platform::Grid>(form, grid)->sheet().rows();
+    }
 
     testsupport::FixedClock clock { QDateTime(QDate(2006, 8, 10), QTime(9, 0)) };
     testsupport::ScriptedDialogs dialogs;
@@ -158,7 +166,8 @@ TEST_P(OrderHandlers, StockOutImportsBooksAndStartsANewOrder)
     EXPECT_EQ(statusOf("20A"), "10");
     EXPECT_EQ(statusOf("20B"), "10");
     EXPECT_EQ(statusOf("20C"), "30");
-    EXPECT_EQ(testsupport::scalar("select ck_comp from c_proc_main where serialno='20A'").toString(), "新客户");
+    EXPECT_EQ(
+        testsupport::scalar("select ck_comp from c_proc_main where serialno='20A'").toString(), "新客户");
     EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { "将出库单号为" + firstOrder + "的产品出库" }), 1);
     EXPECT_EQ(cell(form.get(), "Grid1", 1, 6), "已出库");
     EXPECT_FALSE(enabled(form.get(), "Command1_1"));
@@ -283,7 +292,8 @@ TEST_P(OrderHandlers, PrintAtOnceAfterBookingAndPrintedTwiceOneTotalsRow)
     EXPECT_EQ(sheet.cellText(1, 6), "已经出库"); // printed as the grid stood, before the reload
     EXPECT_EQ(sheet.cellText(3, 2), "总数：2");
     EXPECT_EQ(sheet.pageSetup().header, "产品出库单");
-    EXPECT_EQ(sheet.pageSetup().footer, "打印日期：2006年08月10日         制表人:系统管理员            第 &P 页 共&N页");
+    EXPECT_EQ(sheet.pageSetup().footer,
+        "打印日期：2006年08月10日         制表人:系统管理员            第 &P 页 共&N页");
 
     click(form.get(), "Command2_4");
     click(form.get(), "Command2_4");
@@ -351,7 +361,8 @@ TEST_P(OrderHandlers, AnImportCutShortSaysWhatIsLeftAndTheOrderWaits)
 
 TEST_P(OrderHandlers, ABookingCutShortSaysWhatIsLeftAndTheOrderWaits)
 {
-    for (const auto& [serial, count] : { std::pair { "20A", 10003 }, std::pair { "20B", 10002 }, std::pair { "20C", 10001 } })
+    for (const auto& [serial, count] :
+        { std::pair { "20A", 10003 }, std::pair { "20B", 10002 }, std::pair { "20C", 10001 } })
         ASSERT_TRUE(item(serial, "00", {}, {}, count));
     testsupport::installFakeGenerator(loginState().myapppath, home, "20A\r\n20B\r\n20C\r\n");
     auto form = open<tkform>();
@@ -364,7 +375,8 @@ TEST_P(OrderHandlers, ABookingCutShortSaysWhatIsLeftAndTheOrderWaits)
         stocktest::ServerStaysAway away;
         click(form.get(), "Command1_1");
         const QString why = GetParam() == Backend::SQLite ? "数据库发生错误" : "数据库连接中断";
-        EXPECT_EQ(toasts.last(), "货物退库没有全部完成！|" + why + "，还有2笔货物未退库，请稍后再点击货物退库|1");
+        EXPECT_EQ(
+            toasts.last(), "货物退库没有全部完成！|" + why + "，还有2笔货物未退库，请稍后再点击货物退库|1");
         EXPECT_EQ(form->hxsrk(), 1);
         EXPECT_FALSE(form->close());
     }
@@ -395,7 +407,8 @@ TEST_P(OrderHandlers, ALockedTableStopsTheBookingAtOnce)
         waited.start();
         click(form.get(), "Command1_1");
         EXPECT_LT(waited.elapsed(), 2 * lockWaitMilliseconds);
-        EXPECT_EQ(toasts.last(), "货物出库没有全部完成！|数据被其他工作站占用，还有3笔货物未出库，请稍后再点击货物出库|1");
+        EXPECT_EQ(toasts.last(),
+            "货物出库没有全部完成！|数据被其他工作站占用，还有3笔货物未出库，请稍后再点击货物出库|1");
         EXPECT_EQ(form->hxsrk(), 1);
         EXPECT_TRUE(enabled(form.get(), "Command1_1"));
     }
@@ -443,19 +456,30 @@ TEST_P(OrderHandlers, OpensOnTheOrderThisStationLeftHalfBooked)
     ASSERT_TRUE(item("20A", "10", firstOrder, {}, 10001));
     ASSERT_TRUE(item("20B", "31", "2006081010002", {}, 10002));
     ASSERT_TRUE(item("20C", "10", "2006081010002", {}, 10003));
-    ASSERT_TRUE(stocktest::insertItem({ .serialno = "20D", .groupno = firstOrder, .status = "31",
-        .count_num = 10004, .ck_groupno = "2006081020001", .ck_station = "2" }));
-    ASSERT_TRUE(stocktest::insertItem({ .serialno = "20E", .groupno = firstOrder, .status = "32",
-        .day = QDate(2006, 8, 9), .count_num = 10005, .ck_groupno = firstOrder, .ck_station = "1",
-        .tk_groupno = "2006080910001", .tk_station = "1" }));
-    const auto opened = [this](QWidget* form, const QString& order, const QString& day, const QString& toast) {
-        EXPECT_EQ(text(form, "Text1"), order);
-        EXPECT_EQ(text(form, "Text3"), day);
-        EXPECT_EQ(toasts.last(), toast);
-        EXPECT_EQ(rows(form, "Grid1"), 2);
-        EXPECT_TRUE(enabled(form, "Command1_1"));
-        EXPECT_FALSE(form->close());
-    };
+    ASSERT_TRUE(stocktest::insertItem({ .serialno = "20D",
+        .groupno = firstOrder,
+        .status = "31",
+        .count_num = 10004,
+        .ck_groupno = "2006081020001",
+        .ck_station = "2" }));
+    ASSERT_TRUE(stocktest::insertItem({ .serialno = "20E",
+        .groupno = firstOrder,
+        .status = "32",
+        .day = QDate(2006, 8, 9),
+        .count_num = 10005,
+        .ck_groupno = firstOrder,
+        .ck_station = "1",
+        .tk_groupno = "2006080910001",
+        .tk_station = "1" }));
+    const auto opened
+        = [this](QWidget* form, const QString& order, const QString& day, const QString& toast) {
+              EXPECT_EQ(text(form, "Text1"), order);
+              EXPECT_EQ(text(form, "Text3"), day);
+              EXPECT_EQ(toasts.last(), toast);
+              EXPECT_EQ(rows(form, "Grid1"), 2);
+              EXPECT_TRUE(enabled(form, "Command1_1"));
+              EXPECT_FALSE(form->close());
+          };
     opened(open<ckform>().get(), "2006081010002", "2006-8-10",
         "本出库单有货物待出库！|已打开未完成的出库单2006081010002，请出库|1");
     opened(open<tkform>().get(), "2006080910001", "2006-8-9",

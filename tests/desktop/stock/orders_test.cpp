@@ -26,8 +26,14 @@ qint64 nextCount = 10001;
 
 bool item(const QString& serial, const QString& status, const QString& ck = {}, const QString& tk = {})
 {
-    return insertItem({ .serialno = serial, .groupno = "2006081010001", .status = status,
-        .count_num = nextCount++, .ck_groupno = ck, .ck_station = "1", .tk_groupno = tk, .tk_station = "1" });
+    return insertItem({ .serialno = serial,
+        .groupno = "2006081010001",
+        .status = status,
+        .count_num = nextCount++,
+        .ck_groupno = ck,
+        .ck_station = "1",
+        .tk_groupno = tk,
+        .tk_station = "1" });
 }
 
 QString column(const QString& col, const QString& serial)
@@ -205,7 +211,8 @@ TEST_P(Orders, FailedBookingKeepsTheOrderPending)
     EXPECT_TRUE(o.booked.isEmpty());
     EXPECT_EQ(o.left, 1);
     EXPECT_TRUE(o.pending);
-    EXPECT_EQ(toasts.last(), "货物出库没有全部完成！|数据库发生错误，还有1笔货物未出库，请稍后再点击货物出库|1");
+    EXPECT_EQ(
+        toasts.last(), "货物出库没有全部完成！|数据库发生错误，还有1笔货物未出库，请稍后再点击货物出库|1");
     EXPECT_EQ(testsupport::rowCount("c_log"), 0);
 }
 
@@ -213,8 +220,8 @@ TEST_P(Orders, TheSessionBrowsesTheDayUntilAGap)
 {
     testsupport::FixedClock clock { QDateTime(day, QTime(9, 0)) };
     loginState().station_no = "1";
-    for (const auto& [serial, order] : { std::pair { "20A", "2006081010001" }, std::pair { "20B", "2006081010002" },
-             std::pair { "20C", "2006081010004" } })
+    for (const auto& [serial, order] : { std::pair { "20A", "2006081010001" },
+             std::pair { "20B", "2006081010002" }, std::pair { "20C", "2006081010004" } })
         ASSERT_TRUE(item(serial, "10", order));
     OrderSession session(StockOutOrders);
     ASSERT_EQ(session.open(day), OrderSession::Opening::Fresh);
@@ -252,8 +259,12 @@ TEST_P(Orders, TheSessionOpensOnTheNewestWaitingOrderOfThisStation)
     loginState().station_no = "1";
     ASSERT_TRUE(item("20A", "31", "2006080910001"));
     ASSERT_TRUE(item("20B", "31", "2006080910002"));
-    ASSERT_TRUE(insertItem({ .serialno = "20C", .groupno = "x", .status = "31", .count_num = 99,
-        .ck_groupno = "2006081020001", .ck_station = "2" }));
+    ASSERT_TRUE(insertItem({ .serialno = "20C",
+        .groupno = "x",
+        .status = "31",
+        .count_num = 99,
+        .ck_groupno = "2006081020001",
+        .ck_station = "2" }));
     OrderSession session(StockOutOrders);
     EXPECT_EQ(session.open(day), OrderSession::Opening::Resumed);
     EXPECT_EQ(session.number(), "2006080910002");

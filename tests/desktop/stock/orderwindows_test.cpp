@@ -7,8 +7,8 @@
 #include "desktop/stock/ckform.h"
 #include "desktop/stock/stockwindows.h"
 #include "desktop/stock/tkform.h"
-#include "platform/grid/grid.h"
 #include "formdriving.h"
+#include "platform/grid/grid.h"
 #include "stockitems.h"
 #include "tests/support/application.h"
 #include "tests/support/fixedclock.h"
@@ -69,7 +69,9 @@ protected:
     {
         ASSERT_TRUE(ExecSQL("delete from c_usergroup where groupname='仓管'"));
         ASSERT_TRUE(ExecSQL("delete from c_user_table where username='仓管员'"));
-        ASSERT_TRUE(ExecSQL("insert into c_user_table (username,userpasswd,userlevel) values ('仓管员','x','仓管')").ok);
+        ASSERT_TRUE(
+            ExecSQL("insert into c_user_table (username,userpasswd,userlevel) values ('仓管员','x','仓管')")
+                .ok);
         loginState().gyname = "仓管员";
         if (code == "10")
             return;
@@ -77,7 +79,7 @@ protected:
             ASSERT_TRUE(ExecSQL("insert into c_usergroup (groupname,progname,groupauth1,groupauth2) "
                                 "select '仓管', programchname, ?, ? from c_programgroup where programname=?",
                 { code.left(1), code.size() > 1 ? QVariant(code.mid(1)) : QVariant(), QString(window) })
-                    .ok);
+                            .ok);
     }
 
     testsupport::FixedClock clock { QDateTime(QDate(2006, 8, 10), QTime(9, 0)) };
@@ -85,11 +87,13 @@ protected:
 
 TEST_P(OrderWindows, RightsGateCoversExactlyFourButtons)
 {
-    for (const QString& rights : { QString("0"), QString("10"), QString("00"), QString("01"), QString("11") }) {
+    for (const QString& rights :
+        { QString("0"), QString("10"), QString("00"), QString("01"), QString("11") }) {
         SCOPED_TRACE(rights.toStdString());
         grantOnly(rights);
         const bool gated = rights == "0" || rights == "10";
-        for (QWidget* form : std::initializer_list<QWidget*> { open<ckform>().release(), open<tkform>().release() }) {
+        for (QWidget* form :
+            std::initializer_list<QWidget*> { open<ckform>().release(), open<tkform>().release() }) {
             const std::unique_ptr<QWidget> owner(form);
             for (const char* name : { "Command1_0", "Command1_3", "Command2_2", "Command2_3" })
                 EXPECT_EQ(child<QAbstractButton>(form, name)->isEnabled(), !gated) << name;
@@ -106,8 +110,7 @@ TEST_P(OrderWindows, OpensOnTodayWithTheListsAndCutsTheApproverToTheName)
     EXPECT_EQ(text(form.get(), "Text3"), "2006-8-10");
     EXPECT_EQ(text(form.get(), "Text1"), "2006081010001");
     EXPECT_EQ(text(form.get(), "Text6"), "系统管理员");
-    EXPECT_EQ(items(child<QComboBox>(form.get(), "Combo2")).size(),
-        testsupport::rowCount("c_custom"));
+    EXPECT_EQ(items(child<QComboBox>(form.get(), "Combo2")).size(), testsupport::rowCount("c_custom"));
     auto* approver = child<QComboBox>(form.get(), "Combo1_4");
     EXPECT_EQ(items(approver), QStringList({ "0201    |吴刚", "0202    |钱芳" }));
     EXPECT_EQ(approver->currentText(), "请选择审核工号");
@@ -118,8 +121,11 @@ TEST_P(OrderWindows, OpensOnTodayWithTheListsAndCutsTheApproverToTheName)
     EXPECT_EQ(form->approverName(), "钱芳");
 
     // A resize lays out only: the number stays although the database has moved on.
-    ASSERT_TRUE(insertItem({ .serialno = "s1", .groupno = "2006081010001", .status = "31",
-        .ck_groupno = "2006081010001", .ck_station = "1" }));
+    ASSERT_TRUE(insertItem({ .serialno = "s1",
+        .groupno = "2006081010001",
+        .status = "31",
+        .ck_groupno = "2006081010001",
+        .ck_station = "1" }));
     clock.set(QDateTime(QDate(2006, 8, 11), QTime(9, 0)));
     form->resize(900, 600);
     form->showMinimized();
@@ -146,7 +152,8 @@ TEST_P(OrderWindows, EnterSearchesCustomersForTheTypedTextLiterally)
     auto form = open<ckform>();
     auto* box = child<QComboBox>(form.get(), "Combo2");
     for (const auto& [typed, found] : { std::pair { QString("%"), QStringList { "百分之100%公司" } },
-             std::pair { QString("'"), QStringList { "老王's" } }, std::pair { QString("无此客户"), QStringList {} } }) {
+             std::pair { QString("'"), QStringList { "老王's" } },
+             std::pair { QString("无此客户"), QStringList {} } }) {
         box->setEditText(typed);
         QTest::keyClick(box->lineEdit(), Qt::Key_Return);
         EXPECT_EQ(items(box), found) << typed.toStdString();
@@ -217,9 +224,13 @@ TEST_P(OrderWindows, PickerTakesAStockOutOrderAndSwitchesTheImportCaption)
     for (const auto& [serial, order, customer] :
         { std::tuple { "a1", "2006081010001", "华东电缆" }, std::tuple { "b1", "2006081010002", "南方线材" },
             std::tuple { "c1", "20060810100001", "华东电缆" } }) {
-        ASSERT_TRUE(insertItem({ .serialno = serial, .groupno = "2006081010001", .status = "10",
-            .ck_groupno = order, .ck_station = "1" }));
-        ASSERT_TRUE(ExecSQL("update c_proc_main set ck_comp=? where serialno=?", { QString(customer), QString(serial) }));
+        ASSERT_TRUE(insertItem({ .serialno = serial,
+            .groupno = "2006081010001",
+            .status = "10",
+            .ck_groupno = order,
+            .ck_station = "1" }));
+        ASSERT_TRUE(ExecSQL(
+            "update c_proc_main set ck_comp=? where serialno=?", { QString(customer), QString(serial) }));
     }
     auto form = open<tkform>();
     auto* importButton = child<QPushButton>(form.get(), "Command1_0");

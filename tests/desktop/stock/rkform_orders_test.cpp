@@ -146,7 +146,9 @@ TEST_P(RkFormOrders, WholeOrderDeleteAndRestoreLeaveStagedAndBookedOutItems)
     auto form = openOn(first);
 
     // The returned item still carries its stock-out and return orders.
-    ASSERT_TRUE(ExecSQL("update c_proc_main set ck_groupno='CK',tk_groupno='TK' where serialno=?", { first + "2" }).ok);
+    ASSERT_TRUE(
+        ExecSQL("update c_proc_main set ck_groupno='CK',tk_groupno='TK' where serialno=?", { first + "2" })
+            .ok);
     button(form.get(), 2)->click();
     EXPECT_EQ(toasts.last(), "该入库单数据已经全部删除！||1");
     EXPECT_EQ(statuses(first, 6), QStringList({ "20", "20", "01", "31", "10", "32" }));

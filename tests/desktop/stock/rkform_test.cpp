@@ -1,16 +1,16 @@
 // The weighing station window, offscreen, against a real database: choices, start and stop,
 // simulated and scale weighing (a pseudo-terminal plays the scale), labels, booking, closing.
+#include "desktop/data/dsn.h"
 #include "desktop/data/loginstate.h"
 #include "desktop/frame/windowregistry.h"
 #include "desktop/stock/rkform.h"
 #include "desktop/stock/stockwindows.h"
-#include "platform/grid/grid.h"
 #include "formdriving.h"
+#include "platform/grid/grid.h"
 #include "stockitems.h"
 #include "tests/support/application.h"
 #include "tests/support/fixedclock.h"
 #include "tests/support/lockholder.h"
-#include "desktop/data/dsn.h"
 #include "tests/support/pdfprinters.h"
 #include "tests/support/scripteddialogs.h"
 #include "tests/support/testdatabase.h"
@@ -34,11 +34,11 @@
 #include <unistd.h>
 
 using namespace korvell;
-using stocktest::insertItem;
-using stocktest::Item;
 using stocktest::child;
 using stocktest::click;
 using stocktest::enabled;
+using stocktest::insertItem;
+using stocktest::Item;
 using stocktest::statusOf;
 using stocktest::text;
 
@@ -618,7 +618,8 @@ TEST_P(RkForm, OrderButtonModesFollowTheRows)
     // A click on the row already active reads its status again.
     grid->setActiveCell(1, 1);
     grid->sheet().setCellText(1, 11, "20");
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(5, platform::SheetModel::defaultRowHeight + 5));
+    QTest::mouseClick(
+        grid->viewport(), Qt::LeftButton, {}, QPoint(5, platform::SheetModel::defaultRowHeight + 5));
     EXPECT_EQ(single->toolTip(), "单笔恢复删除的入库货物");
 
     // Only a later item deleted: the whole order offers deleting again.
@@ -655,7 +656,8 @@ TEST_P(RkForm, WeightThatIsNoNumberStoresNothingAndWeighingGoesOn)
     auto form = openOnScale(scale);
     ASSERT_TRUE(form->isWeighing());
     scale.send("12.3x\r\n");
-    ASSERT_TRUE(waitFor([this] { return toasts.last() == "重量12.3x的货物没有保存！|当前重量不是数字，请重新称重|1"; }));
+    ASSERT_TRUE(waitFor(
+        [this] { return toasts.last() == "重量12.3x的货物没有保存！|当前重量不是数字，请重新称重|1"; }));
     EXPECT_EQ(items(), 0);
     EXPECT_EQ(printers.files.size(), 0);
     EXPECT_TRUE(form->isWeighing());
@@ -674,7 +676,8 @@ TEST_P(RkForm, FailedInsertPrintsNoLabelAndWeighingGoesOn)
     auto form = openOnScale(scale);
     ASSERT_TRUE(form->isWeighing());
     scale.send("12.34\r\n");
-    ASSERT_TRUE(waitFor([this] { return toasts.last() == "重量12.34的货物没有保存！|数据库发生错误，请重新称重|1"; }));
+    ASSERT_TRUE(waitFor(
+        [this] { return toasts.last() == "重量12.34的货物没有保存！|数据库发生错误，请重新称重|1"; }));
     EXPECT_EQ(printers.files.size(), 0);
     EXPECT_EQ(form->hxsrk(), 0);
     EXPECT_TRUE(form->isWeighing());
@@ -774,9 +777,13 @@ TEST_P(RkForm, AReopenedStationShowsNoValuesOfTheLastProduct)
 TEST_P(RkForm, OpensOnTheOrderThisStationLeftUnbooked)
 {
     ASSERT_TRUE(insertItem({ .serialno = "a", .groupno = "2006080910001", .status = "00" }));
-    ASSERT_TRUE(insertItem(
-        { .serialno = "b", .groupno = "2006080910002", .status = "30", .day = QDate(2006, 8, 9), .count_num = 10002 }));
-    ASSERT_TRUE(insertItem({ .serialno = "c", .groupno = "2006081020001", .station = "2", .count_num = 20001 }));
+    ASSERT_TRUE(insertItem({ .serialno = "b",
+        .groupno = "2006080910002",
+        .status = "30",
+        .day = QDate(2006, 8, 9),
+        .count_num = 10002 }));
+    ASSERT_TRUE(
+        insertItem({ .serialno = "c", .groupno = "2006081020001", .station = "2", .count_num = 20001 }));
     auto form = open();
     EXPECT_EQ(text(form.get(), "Text1"), "2006080910002");
     EXPECT_EQ(text(form.get(), "Text3"), "2006-8-9");

@@ -7,11 +7,11 @@
 #include "desktop/stock/ckform.h"
 #include "desktop/stock/rkform.h"
 #include "desktop/stock/tkform.h"
+#include "formdriving.h"
 #include "generator/link/collect.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/collecteddatafile.h"
 #include "platform/ui/processes.h"
-#include "formdriving.h"
 #include "stockitems.h"
 #include "tests/support/application.h"
 #include "tests/support/fakegenerator.h"
@@ -126,8 +126,10 @@ protected:
         EXPECT_TRUE(form->isWeighing());
         const int before = testsupport::rowCount("c_proc_main");
         for (int i = 0; i < weights.size(); ++i) {
-            EXPECT_EQ(::write(scale.master, weights[i].constData(), size_t(weights[i].size())), weights[i].size());
-            EXPECT_TRUE(QTest::qWaitFor([&] { return testsupport::rowCount("c_proc_main") == before + i + 1; }, 20000));
+            EXPECT_EQ(
+                ::write(scale.master, weights[i].constData(), size_t(weights[i].size())), weights[i].size());
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return testsupport::rowCount("c_proc_main") == before + i + 1; }, 20000));
         }
         click(form, "Command1_0");
         QStringList serials;

@@ -45,15 +45,16 @@ inline bool insertItem(const Item& i)
 inline bool failUpdatesOf(const QString& serial)
 {
     if (korvell::currentBackend() == korvell::Backend::SQLite)
-        return korvell::ExecSQL("create trigger giving_way before update on c_proc_main when new.serialno='" + serial
-            + "' begin select raise(abort, 'given way'); end")
+        return korvell::ExecSQL("create trigger giving_way before update on c_proc_main when new.serialno='"
+            + serial + "' begin select raise(abort, 'given way'); end")
             .ok;
-    return korvell::ExecSQL("create function giving_way() returns trigger as $$ begin if new.serialno='" + serial
+    return korvell::ExecSQL("create function giving_way() returns trigger as $$ begin if new.serialno='"
+               + serial
                + "' then perform pg_terminate_backend(pg_backend_pid()); perform pg_sleep(1); end if; "
                  "return new; end $$ language plpgsql")
                .ok
-        && korvell::ExecSQL(
-            "create trigger giving_way before update on c_proc_main for each row execute function giving_way()")
+        && korvell::ExecSQL("create trigger giving_way before update on c_proc_main for each row execute "
+                            "function giving_way()")
                .ok;
 }
 

@@ -38,7 +38,8 @@ const std::vector<Transition> transitions {
     { "book stock-out", [](const QString& s) { return bookStockOutItem(s, "CK", "客户", "王五"); }, { "31" },
         "10" },
     { "undo stock-out order", [](const QString&) { return undoStockOutOrder("CK"); }, { "31", "10" }, "00" },
-    { "undo stock-out line", [](const QString& s) { return undoStockOutLine(s, "CK"); }, { "31", "10" }, "00" },
+    { "undo stock-out line", [](const QString& s) { return undoStockOutLine(s, "CK"); }, { "31", "10" },
+        "00" },
     { "stage return", [](const QString& s) { return stageForReturn(s, day, "TK2", "2", "李四"); }, { "10" },
         "32" },
     { "book return", [](const QString& s) { return bookReturnItem(s, "TK", "王五"); }, { "32" }, "01" },
@@ -98,9 +99,13 @@ TEST_P(Transitions, StockInDeletesTakeOnlyItemsOnNoOtherOrder)
     };
     for (const auto& i : items) {
         ASSERT_TRUE(ExecSQL("delete from c_proc_main").ok);
-        ASSERT_TRUE(
-            insertItem({ .serialno = "item", .groupno = order, .status = i.status, .ck_groupno = i.ck, .tk_groupno = i.tk }));
-        EXPECT_EQ(deleteStockInItem("item", order, "1"), i.deleted) << i.status.toStdString() << i.tk.toStdString();
+        ASSERT_TRUE(insertItem({ .serialno = "item",
+            .groupno = order,
+            .status = i.status,
+            .ck_groupno = i.ck,
+            .tk_groupno = i.tk }));
+        EXPECT_EQ(deleteStockInItem("item", order, "1"), i.deleted)
+            << i.status.toStdString() << i.tk.toStdString();
         EXPECT_EQ(deleteStockInOrder(order, "1"), 0) << "deleted above or never";
     }
 }

@@ -105,10 +105,9 @@ TEST_P(WeighingRecord, TextsThatAreNoNumberStoreNothing)
 
 TEST_P(WeighingRecord, WeightsAreStoredExactlyAndTheSlipAgrees)
 {
-    for (const auto& [gross, tare, net] : std::vector<std::array<QString, 3>> {
-             { "12.3456", "0.5", "11.8456" },
-             { "0.1", "0.0001", "0.0999" },
-             { "99999999999.9999", "0", "99999999999.9999" } }) {
+    for (const auto& [gross, tare, net] :
+        std::vector<std::array<QString, 3>> { { "12.3456", "0.5", "11.8456" }, { "0.1", "0.0001", "0.0999" },
+            { "99999999999.9999", "0", "99999999999.9999" } }) {
         const auto item = SaveWeighingRecord(entry(gross, tare));
         ASSERT_TRUE(item) << gross.toStdString();
         EXPECT_EQ(item->net, net);
@@ -124,8 +123,8 @@ TEST_P(WeighingRecord, WeightsAreStoredExactlyAndTheSlipAgrees)
 TEST_P(WeighingRecord, WeightsNoColumnHoldsExactlyAreRefused)
 {
     for (const auto& [gross, tare] : std::vector<std::pair<QString, QString>> { { "12.3e300", "0.5" },
-             { "1e3", "0.5" }, { "inf", "0.5" }, { "1234567890123456", "0" }, { "12.34", "0.1234567890123456" },
-             { "99999999999999.9", "0.05" } }) {
+             { "1e3", "0.5" }, { "inf", "0.5" }, { "1234567890123456", "0" },
+             { "12.34", "0.1234567890123456" }, { "99999999999999.9", "0.05" } }) {
         const WeighingOutcome refused = SaveWeighingRecord(entry(gross, tare));
         EXPECT_FALSE(refused) << gross.toStdString();
         EXPECT_FALSE(refused.why.isEmpty());

@@ -356,8 +356,7 @@ TEST_F(VosketFormEnd, TheRecordIsCountedComposedAndPassedToTheNextForm)
     EXPECT_EQ(sim->recordCounter(), 1);
     EXPECT_EQ(sim->transferText(), "42,BD,123456789123");
     EXPECT_EQ(sim->currentTarget(), 2);
-    EXPECT_EQ(lines(),
-        QStringList({ "上一笔:", "42,BD,123456789123", "", "确认(Y/N):", "", "", "", "" }));
+    EXPECT_EQ(lines(), QStringList({ "上一笔:", "42,BD,123456789123", "", "确认(Y/N):", "", "", "", "" }));
     EXPECT_EQ(screen().cursor(), QPoint(10, 3));
 
     keys({ Mode, Nine, Nine, Nine, Enter });

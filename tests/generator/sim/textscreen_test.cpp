@@ -36,10 +36,14 @@ TEST(VosketTextScreen, GlyphsTakeOneCellPerByte)
     const QByteArray menu = ToGbk(QStringLiteral("1.收集"));
     const Case cases[] = {
         { "ascii and Chinese", menu,
-            { { "1", 0, 1 }, { ".", 1, 1 }, { QStringLiteral("收"), 2, 2 }, { QStringLiteral("集"), 4, 2 } } },
+            { { "1", 0, 1 }, { ".", 1, 1 }, { QStringLiteral("收"), 2, 2 },
+                { QStringLiteral("集"), 4, 2 } } },
         { "a half character at the end", menu.first(5),
-            { { "1", 0, 1 }, { ".", 1, 1 }, { QStringLiteral("收"), 2, 2 }, { QString(QChar::ReplacementCharacter), 4, 1 } } },
-        { "a damaged lead byte", QByteArray("A\xFF" "B"),
+            { { "1", 0, 1 }, { ".", 1, 1 }, { QStringLiteral("收"), 2, 2 },
+                { QString(QChar::ReplacementCharacter), 4, 1 } } },
+        { "a damaged lead byte",
+            QByteArray("A\xFF"
+                       "B"),
             { { "A", 0, 1 }, { QString(QChar::ReplacementCharacter), 1, 1 }, { "B", 2, 1 } } },
     };
     for (const Case& c : cases) {

@@ -220,7 +220,8 @@ TEST_F(EditorSettings, ANewProjectsTextsTakeTheLargeFontAndTypedTextsStay)
     EditorSheet sheet(project, {});
     sheet.tabs()->setCurrentIndex(5);
     Control<QComboBox>(sheet.page(5), "combo610")->activated(23);
-    EXPECT_EQ(Control<QComboBox>(sheet.page(5), "combo610")->currentText(), QStringLiteral("出错信息 (5x12)"));
+    EXPECT_EQ(
+        Control<QComboBox>(sheet.page(5), "combo610")->currentText(), QStringLiteral("出错信息 (5x12)"));
     EXPECT_EQ(Control<QLineEdit>(sheet.page(5), "edit511")->text(), QStringLiteral("类型错误!   "));
     EXPECT_EQ(Control<QLineEdit>(sheet.page(5), "edit512")->text(), QStringLiteral("太短了"));
     sheet.accept();
@@ -240,8 +241,8 @@ TEST_F(EditorSettings, TheFontToggleReplacesOnlyLinesThatHaveALargeFontText)
     SetSlotText(project.messages.slot(24, 5), QStringLiteral("按任意键...")); // typed, no large default
     const Project before = project;
     // Blocks and lines with no large-font text: 上传端口 5, 记录提示 5-6, 查看设置 7-8, 设置电话号码 3-4.
-    const std::pair<int, int> kept[] = { { 8, 4 }, { 13, 4 }, { 13, 5 }, { 14, 6 }, { 14, 7 }, { 17, 2 }, { 17, 3 },
-        { 24, 5 } };
+    const std::pair<int, int> kept[]
+        = { { 8, 4 }, { 13, 4 }, { 13, 5 }, { 14, 6 }, { 14, 7 }, { 17, 2 }, { 17, 3 }, { 24, 5 } };
     EditorWorkCopy work(project);
     StartupPage page(work);
     auto* large = Control<QCheckBox>(&page, "check101");
@@ -249,13 +250,16 @@ TEST_F(EditorSettings, TheFontToggleReplacesOnlyLinesThatHaveALargeFontText)
         large->setChecked(on);
         page.apply(project);
         for (const auto& [block, line] : kept)
-            EXPECT_EQ(SlotBytes(project.messages.slot(block, line)), SlotBytes(before.messages.slot(block, line)))
+            EXPECT_EQ(
+                SlotBytes(project.messages.slot(block, line)), SlotBytes(before.messages.slot(block, line)))
                 << on << " " << block << " " << line;
-        EXPECT_EQ(SlotText(project.messages.slot(8, 0)), on ? QStringLiteral("上传端口:   ") : QStringLiteral("上传端口    "));
+        EXPECT_EQ(SlotText(project.messages.slot(8, 0)),
+            on ? QStringLiteral("上传端口:   ") : QStringLiteral("上传端口    "));
     }
     for (int block = 0; block < kMessageBlockCount; ++block) {
         for (int line = 0; line < kMessageBlocks[static_cast<std::size_t>(block)].slotCount; ++line)
-            EXPECT_EQ(SlotText(project.messages.slot(block, line)), SlotText(before.messages.slot(block, line)));
+            EXPECT_EQ(
+                SlotText(project.messages.slot(block, line)), SlotText(before.messages.slot(block, line)));
     }
 }
 

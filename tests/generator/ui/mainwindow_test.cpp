@@ -4,9 +4,9 @@
 #include "generator/ui/commands.h"
 #include "generator/ui/comsettingdlg.h"
 #include "generator/ui/editorsheet.h"
+#include "generator/ui/facegeometry.h"
 #include "generator/ui/mainwindow.h"
 #include "generator/ui/popupmenu.h"
-#include "generator/ui/facegeometry.h"
 #include "generator/ui/terminalface.h"
 #include "tests/generator/ui/widgetapp.h"
 #include "tests/support/demoproject.h"
@@ -222,7 +222,8 @@ TEST_F(VosketMainWindow, NothingToRunLetsTheKeyGoAndStartsANewProject)
     testsupport::sendMouse(window.face(), QEvent::MouseButtonPress, face::key(Key::One).hit.center());
     EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("没有可执行程序|请定义您的程序!") });
     EXPECT_EQ(window.face().heldKey(), Key::None) << "the key came up with the warning";
-    EXPECT_EQ(project.path, QStringLiteral("/somewhere/old.VSK")) << "the new project waits for the event loop";
+    EXPECT_EQ(project.path, QStringLiteral("/somewhere/old.VSK"))
+        << "the new project waits for the event loop";
     QTRY_VERIFY_WITH_TIMEOUT(project.path.isEmpty(), 5000);
     EXPECT_EQ(modal.shown, 1) << "the new project opens in the editor";
 }

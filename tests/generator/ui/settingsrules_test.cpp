@@ -140,7 +140,9 @@ TEST(TerminalTexts, LargeFontDefaultsAreTwelveBytesAndTheNewProjectTextsBelowThe
     } cases[] = {
         { 7, { "上传端口:   ", "1. 通讯座   ", "2. IrDA     ", "3. Modem    ", "            ", "" } },
         { 10, { "打开背光    ", "关闭背光    ", "时间:       ", "  _0 秒     " } },
-        { 12, { "1.无提示    ", "2.显示数量  ", "3.显示数据  ", "停留__00ms  ", "            ", "            " } },
+        { 12,
+            { "1.无提示    ", "2.显示数量  ", "3.显示数据  ", "停留__00ms  ", "            ",
+                "            " } },
         { 13,
             { "上传        ", "下载        ", "速率        ", "背光        ", "删除数据    ", "显示提示    ",
                 "Prompt:         ", " Duration:      " } },
@@ -151,9 +153,11 @@ TEST(TerminalTexts, LargeFontDefaultsAreTwelveBytesAndTheNewProjectTextsBelowThe
         { 25, { "F8:Ed F9:Del", "Enter:选择  ", " ESC :取消  " } },
     };
     for (const auto& c : cases) {
-        ASSERT_EQ(static_cast<int>(c.lines.size()), kMessageBlocks[static_cast<std::size_t>(c.group) + 1].slotCount);
+        ASSERT_EQ(static_cast<int>(c.lines.size()),
+            kMessageBlocks[static_cast<std::size_t>(c.group) + 1].slotCount);
         for (std::size_t l = 0; l < c.lines.size(); ++l)
-            EXPECT_EQ(Slot(written, c.group, static_cast<int>(l)), Expected(c.lines[l], 21)) << c.group << " " << l;
+            EXPECT_EQ(Slot(written, c.group, static_cast<int>(l)), Expected(c.lines[l], 21))
+                << c.group << " " << l;
     }
     for (int g = 0; g < kTextGroups; ++g) {
         for (int l = 0; l < GroupLineCount(g, true) && WidthChanges(g); ++l)

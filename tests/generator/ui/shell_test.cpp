@@ -298,7 +298,8 @@ TEST_F(VosketShell, DownloadsAndCollectionsUseTheirAdapterOnTheChosenPort)
     }
     EXPECT_EQ(messagesOf(CmdCollectIrda).value(0), QStringLiteral("错误|超时!"));
     EXPECT_TRUE(project.modified) << "the link leaves the modified flag alone";
-    const std::vector<bool> bracketed { true, false, true, false, true, false, true, false, true, false, true, false };
+    const std::vector<bool> bracketed { true, false, true, false, true, false, true, false, true, false, true,
+        false };
     EXPECT_EQ(transfers, bracketed) << "the simulator is told of every transfer, start and end";
 
     link.timing = normal;

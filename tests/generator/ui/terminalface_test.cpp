@@ -254,7 +254,8 @@ TEST_F(VosketTerminalFace, TheClockLineIsPaintedOnTheMainMenuOnly)
     for (int state : { TextScreen::SystemTools, TextScreen::FormInput, TextScreen::UserMenu }) {
         screen.setState(state);
         screen.requestRepaint({ vosket::ScreenArea::Whole });
-        EXPECT_EQ(shown(clockArea), shown(QRect(clockArea.topLeft() - QPoint(0, 36), face::BarSize))) << state;
+        EXPECT_EQ(shown(clockArea), shown(QRect(clockArea.topLeft() - QPoint(0, 36), face::BarSize)))
+            << state;
     }
 }
 

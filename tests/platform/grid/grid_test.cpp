@@ -8,8 +8,8 @@
 #include "tests/support/pdfprinters.h"
 #include "tests/support/scripteddialogs.h"
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>

@@ -61,12 +61,21 @@ QStringList buttonTexts(QWidget* dialog)
 
 TEST_F(WidgetDialogsTest, QuestionsAndFileDialogsSpeakChinese)
 {
-    inspect([&] { dialogs.message("确定删除吗？", "友情提示", platform::Buttons::YesNo, platform::Icon::Question); },
-        [](QWidget* box) { EXPECT_EQ(buttonTexts(box), QStringList({ "是(&Y)", "否(&N)" })); });
+    inspect(
+        [&] {
+            dialogs.message("确定删除吗？", "友情提示", platform::Buttons::YesNo, platform::Icon::Question);
+        },
+        [](QWidget* box) {
+            EXPECT_EQ(buttonTexts(box), QStringList({ "是(&Y)", "否(&N)" }));
+        });
     inspect([&] { dialogs.message("保存吗？", "提示", platform::Buttons::OkCancel, platform::Icon::None); },
-        [](QWidget* box) { EXPECT_EQ(buttonTexts(box), QStringList({ "确定", "取消" })); });
+        [](QWidget* box) {
+            EXPECT_EQ(buttonTexts(box), QStringList({ "确定", "取消" }));
+        });
     inspect([&] { dialogs.input("请确定本机的工作站号", "输入提示", "1"); },
-        [](QWidget* box) { EXPECT_EQ(buttonTexts(box), QStringList({ "确定", "取消" })); });
+        [](QWidget* box) {
+            EXPECT_EQ(buttonTexts(box), QStringList({ "确定", "取消" }));
+        });
     inspect([&] { dialogs.saveFileName("保存", QDir::tempPath(), "*.txt", "txt"); },
         [](QWidget* dialog) {
             auto* files = qobject_cast<QFileDialog*>(dialog);
@@ -79,7 +88,5 @@ TEST_F(WidgetDialogsTest, QuestionsAndFileDialogsSpeakChinese)
 TEST_F(WidgetDialogsTest, AShortMessageLeavesRoomForItsTitle)
 {
     inspect([&] { dialogs.message("下载成功!", "下载", platform::Buttons::Ok, platform::Icon::Warning); },
-        [](QWidget* box) {
-            EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance("下载") + 160);
-        });
+        [](QWidget* box) { EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance("下载") + 160); });
 }
