@@ -101,7 +101,8 @@ void lookupsThroughQSqlQuery(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * operations);
 }
 
-void insertsThroughExecSql(benchmark::State& state)
+// Times insert(i) for every item, each round on emptied items; clearing is not timed.
+template <class Insert> void timeInserts(benchmark::State& state, Insert insert)
 {
     for (auto _ : state) {
         state.PauseTiming();
@@ -110,28 +111,25 @@ void insertsThroughExecSql(benchmark::State& state)
         if (!cleared)
             break;
         for (int i = 0; i < operations; ++i)
-            benchmark::DoNotOptimize(ExecSQL(insertItem, itemValues(i)).ok);
+            insert(i);
     }
     state.SetItemsProcessed(state.iterations() * operations);
+}
+
+void insertsThroughExecSql(benchmark::State& state)
+{
+    timeInserts(state, [](int i) { benchmark::DoNotOptimize(ExecSQL(insertItem, itemValues(i)).ok); });
 }
 
 void insertsThroughQSqlQuery(benchmark::State& state)
 {
     QSqlQuery query = preparedQuery(insertItem);
-    for (auto _ : state) {
-        state.PauseTiming();
-        const bool cleared = clearItems(state);
-        state.ResumeTiming();
-        if (!cleared)
-            break;
-        for (int i = 0; i < operations; ++i) {
-            const QVariantList values = itemValues(i);
-            for (int v = 0; v < values.size(); ++v)
-                query.bindValue(v, values[v]);
-            benchmark::DoNotOptimize(query.exec());
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * operations);
+    timeInserts(state, [&query](int i) {
+        const QVariantList values = itemValues(i);
+        for (int v = 0; v < values.size(); ++v)
+            query.bindValue(v, values[v]);
+        benchmark::DoNotOptimize(query.exec());
+    });
 }
 
 void registerBackend(const std::string& backend, const BenchDatabase& database)

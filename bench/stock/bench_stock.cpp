@@ -67,13 +67,7 @@ private:
     {
         QElapsedTimer timer;
         timer.start();
-        QSqlDatabase& db = Connection::current().database();
-        QSqlQuery query(db);
-        const bool ok = db.transaction()
-            && query.exec(backend() == Backend::SQLite ? sqliteItems : postgresItems) && db.commit()
-            && query.exec("analyze");
-        if (!ok)
-            problem = query.lastError().text();
+        const bool ok = loadItems(sqliteItems, postgresItems);
         std::fprintf(stderr, "%s: %d items loaded in %.1f s\n",
             backend() == Backend::SQLite ? "SQLite" : "PostgreSQL", itemCount, timer.elapsed() / 1000.0);
         return ok;

@@ -8,6 +8,8 @@
 #include "desktop/data/loginstate.h"
 
 #include <QDir>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QUuid>
 #include <benchmark/benchmark.h>
@@ -50,6 +52,19 @@ public:
         korvell::resetConnection();
     }
     korvell::Backend backend() const { return kind; }
+
+    // Runs the backend's statement of the two in one transaction and analyses the tables, so the
+    // planner knows what was loaded; false, with the problem, when it fails.
+    bool loadItems(const QString& sqlite, const QString& postgres)
+    {
+        QSqlDatabase& db = korvell::Connection::current().database();
+        QSqlQuery query(db);
+        const bool ok = db.transaction() && query.exec(kind == korvell::Backend::SQLite ? sqlite : postgres)
+            && db.commit() && query.exec("analyze");
+        if (!ok)
+            problem = query.lastError().text();
+        return ok;
+    }
 
     bool ready = false;
     QString problem;
