@@ -61,17 +61,6 @@ TEST(EditorRules, ScaledColumnWidthsRoundHalvesToEven)
     EXPECT_EQ(editorColumnWidth(fixed, 9000), 60);
 }
 
-TEST(EditorRules, EveryEditorKeysByARequiredFirstColumnAndQuotesItInItsQuestion)
-{
-    for (const EditorConfig* c : allEditors()) {
-        EXPECT_TRUE(c->key().required) << c->name.toStdString();
-        EXPECT_TRUE(c->question.contains("%1")) << c->name.toStdString();
-    }
-    // Captions keep their inner blanks.
-    EXPECT_EQ(captionsOf(jzformConfig()).mid(2), QStringList({ "负 责 人", "备    注" }));
-    EXPECT_EQ(captionsOf(bzformConfig()).at(2), QString("班 组 长"));
-}
-
 TEST(EditorSheet, PrepareWritesCaptionsHidesColumnZeroAndShades)
 {
     for (const EditorConfig* c : allEditors()) {

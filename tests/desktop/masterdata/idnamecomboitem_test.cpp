@@ -4,32 +4,27 @@
 
 using namespace korvell;
 
-TEST(IdNameComboItem, PadsTheCodeToTheWidthBeforeTheSeparator)
+// The code is padded to the width before the separator and cut back whole; the name keeps its
+// blanks and any separator of its own.
+TEST(IdNameComboItem, PadsTheCodeAndCutsBackToTheCodeAndTheName)
 {
-    EXPECT_EQ(IdNameComboItem("1002", "称重组", 8), QString("1002    |称重组"));
-    EXPECT_EQ(IdNameComboItem("12345678", "满宽", 8), QString("12345678|满宽"));
-    EXPECT_EQ(IdNameComboItem("", "无代码", 8), QString("        |无代码"));
-    EXPECT_EQ(IdNameComboItem("u1", "张三", 5), QString("u1   |张三"));
-}
-
-TEST(IdNameComboItem, CutsBackToTheCodeAndTheName)
-{
-    for (const QString code : { "1", "1002", "A 07", "12345678" }) {
-        const QString item = IdNameComboItem(code, "名称 with blanks ", 8);
-        EXPECT_EQ(comboItemCode(item, 8), code.trimmed()) << item.toStdString();
-        EXPECT_EQ(comboItemName(item, 8), QString("名称 with blanks ")) << item.toStdString();
+    struct Case {
+        QString code, name;
+        int width;
+        QString item;
+    };
+    const Case cases[] = {
+        { "1002", "称重组", 8, "1002    |称重组" }, { "12345678", "满宽", 8, "12345678|满宽" },
+        { "", "无代码", 8, "        |无代码" }, { "u1", "张三", 5, "u1   |张三" },
+        { "1", "名称 with blanks ", 8, "1       |名称 with blanks " },
+        { "A 07", "名称 with blanks ", 8, "A 07    |名称 with blanks " }, { "7", "a|b", 8, "7       |a|b" },
+        { "123456789", "长代码", 8, "123456789|长代码" }, // longer than the width: kept whole
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IdNameComboItem(c.code, c.name, c.width), c.item);
+        EXPECT_EQ(comboItemCode(c.item, c.width), c.code) << c.item.toStdString();
+        EXPECT_EQ(comboItemName(c.item, c.width), c.name) << c.item.toStdString();
     }
-    // The name may itself hold the separator; only the one after the code counts.
-    EXPECT_EQ(comboItemName(IdNameComboItem("7", "a|b", 8), 8), QString("a|b"));
-    EXPECT_EQ(comboItemCode(IdNameComboItem("7", "a|b", 8), 8), QString("7"));
-}
-
-TEST(IdNameComboItem, KeepsACodeLongerThanTheWidthWhole)
-{
-    const QString item = IdNameComboItem("123456789", "长代码", 8);
-    EXPECT_EQ(item, QString("123456789|长代码"));
-    EXPECT_EQ(comboItemCode(item, 8), QString("123456789"));
-    EXPECT_EQ(comboItemName(item, 8), QString("长代码"));
 }
 
 TEST(IdNameComboItem, TextWithoutSeparatorIsAllCode)

@@ -78,9 +78,12 @@ TEST_P(UsersEditorDb, ANewUserWhosePasswordHashCannotBeMadeIsRefused)
     EXPECT_TRUE(toasts.last().contains("新用户的初始密码无法生成")) << toasts.last().toStdString();
 }
 
-TEST_P(UsersEditorDb, SavingAgainOnlyChangesTheGroup)
+TEST_P(UsersEditorDb, TheGroupIsPickedFromTheListAndSavingAgainOnlyChangesIt)
 {
     editor.load();
+    EXPECT_EQ(sheet.cellType(1, 2), platform::CellType::List);
+    EXPECT_TRUE(sheet.columnListChoices(2).contains("管理员"));
+    EXPECT_TRUE(sheet.column(2).listOnly);
     type(sheet, 5, { "王五", "" });
     editor.save();
     EXPECT_EQ(userValue("userlevel", "王五").toString(), QString()) << "no group: stored empty";
@@ -101,14 +104,6 @@ TEST_P(UsersEditorDb, SavingAgainOnlyChangesTheGroup)
     sheet.editCell(row, 2, "管理员");
     editor.save();
     EXPECT_EQ(userValue("userlevel", masterdatatest::tester).toString(), QString("管理员"));
-}
-
-TEST_P(UsersEditorDb, TheGroupColumnListsTheGroups)
-{
-    editor.load();
-    EXPECT_EQ(sheet.cellType(1, 2), platform::CellType::List);
-    EXPECT_TRUE(sheet.columnListChoices(2).contains("管理员"));
-    EXPECT_TRUE(sheet.column(2).listOnly);
 }
 
 TEST_P(UsersEditorDb, SuperAdministratorIsNeverShownNorChanged)

@@ -169,9 +169,6 @@ TEST_P(DesignerWindow, NothingIsSavedWithoutAChosenReport)
         window->Command1[index]->click();
         EXPECT_EQ(toasts.last(), "请先选择报表||1") << index;
     }
-    window->Text1->setText("select 1");
-    window->Command1[4]->click();
-    EXPECT_EQ(toasts.last(), "请先选择报表||1");
     EXPECT_FALSE(QFile::exists(templateFile("")));
     EXPECT_EQ(testsupport::rowCount("c_report_setup", "reportname=''"), 0);
     EXPECT_TRUE(printers.files.isEmpty());
@@ -234,19 +231,11 @@ TEST_P(DesignerWindow, TheTestSaysWhyItFilledNothing)
     window->Grid1->sheet().setCellText(1, 1, "产品入库单");
     window->Command1[1]->click(); // the template the test fills
     item("2026120903500001", "YJV", 10.5);
-    struct Case {
-        const char* query;
-        QString toast;
-    };
-    const Case cases[] = {
-        { "select serialno from no_such_table", "数据库发生错误: " },
-        { "select serialno from c_proc_main", "报表数据查询结果中没有字段 groupno|请检查该报表的设置|1" },
-    };
-    for (const Case& c : cases) {
-        ASSERT_TRUE(ExecSQL("update c_reportname set reportsql=? where reportname='rkreport'", { c.query }));
-        window->Command1[2]->click();
-        EXPECT_TRUE(toasts.last().startsWith(c.toast)) << toasts.last().toStdString();
-    }
+    // The filler's own messages are LoadReport's; a failed fill previews nothing.
+    ASSERT_TRUE(ExecSQL("update c_reportname set reportsql='select serialno from c_proc_main' "
+                        "where reportname='rkreport'"));
+    window->Command1[2]->click();
+    EXPECT_EQ(toasts.last(), "报表数据查询结果中没有字段 groupno|请检查该报表的设置|1");
     window->Grid1->sheet().setCellText(1, 1, {});
     window->Command1[2]->click();
     EXPECT_EQ(toasts.last(), "报表没有填出数据|请检查第1行第1列、查询语句和字段定义|1");

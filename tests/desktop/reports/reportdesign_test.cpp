@@ -103,13 +103,10 @@ TEST_P(ReportDesign, QuerySaveKeepsQuotesAndRefusesCommands)
     EXPECT_EQ(toasts.last(), "SQL语句成功保存||1");
     EXPECT_EQ(storedCatalogue().front().reportsql, quotedQuery);
 
-    for (const char* command : { "update c_reportname set reportsql=''",
-             "with x as (select 1) delete from c_log", "select 1; delete from c_log" }) {
-        toasts.clear();
-        EXPECT_FALSE(saveReportQuery("rkreport", command)) << command;
-        EXPECT_EQ(toasts.lines,
-            QStringList { "只能保存查询语句|语句须是一条以SELECT或WITH开头、不写数据的查询|1" });
-    }
+    toasts.clear(); // which texts are queries: OnlyQueriesRunAndFillTheSheet
+    EXPECT_FALSE(saveReportQuery("rkreport", "select 1; delete from c_log"));
+    EXPECT_EQ(
+        toasts.lines, QStringList { "只能保存查询语句|语句须是一条以SELECT或WITH开头、不写数据的查询|1" });
     EXPECT_FALSE(saveReportQuery("", "select 1"));
     EXPECT_EQ(toasts.last(), "请先选择报表||1");
     EXPECT_EQ(storedCatalogue().front().reportsql, quotedQuery);

@@ -22,7 +22,7 @@ protected:
     }
 };
 
-class VosketErrorScreen : public VosketFormInput { };
+using VosketErrorScreen = VosketFormInput;
 
 // Form 1 composes a record of 101 bytes (two lines of 50 digits and a comma) and passes it on
 // to form 2, whose line 0 is a pass-on line over the given continuation lines.
@@ -42,8 +42,7 @@ protected:
         startAtForm();
         keys({ One });
         for (int line = 0; line < 2; ++line) {
-            for (int i = 0; i < 50; ++i)
-                keys({ FaceKey(1 + i % 9) });
+            keys(digits(50));
             keys({ Enter });
         }
         EXPECT_EQ(sim->currentTarget(), 2);
@@ -96,8 +95,7 @@ TEST_F(VosketFormInput, EachFieldTypeTakesItsOwnCharacters)
         SCOPED_TRACE(testing::Message() << "type " << int(c.type) << ", " << c.keys.size() << " keys");
         SetUp();
         startWith(c.type);
-        for (Key key : c.keys)
-            keys({ key });
+        keys(c.keys);
         ticks(7);
         if (c.typed.isEmpty()) {
             EXPECT_EQ(screen().state(), TextScreen::ErrorScreen);
@@ -134,93 +132,74 @@ TEST_F(VosketFormInput, MultiTapCyclesAndCommitsOnAnotherKeyOrTheSeventhTick)
     EXPECT_EQ(SlotBytes(form(1).lineData(0)), "PTT 2");
 }
 
-TEST_F(VosketFormInput, DeleteTakesBackTheLastCharacterAndShowsTheMark)
+// One line typed afresh: what it holds, what the screen shows and where the cursor stands.
+TEST_F(VosketFormInput, TypedKeysShowOnTheLine)
 {
-    startWith(kLineText, "F:", 5);
-    keys({ One, Two, Three, Delete });
-    EXPECT_EQ(sim->lineInput(0), "12");
-    EXPECT_EQ(text(0), "F:12");
-    EXPECT_EQ(screen().cursor(), QPoint(4, 0));
-    keys({ Delete, Delete, Delete });
-    EXPECT_EQ(sim->lineInput(0), "");
-    EXPECT_EQ(text(0), "F:");
-
-    form(1).inputMark(0) = '_';
-    keys({ Escape, One });
-    EXPECT_EQ(text(0), "F:_____");
-    keys({ Four, Five });
-    EXPECT_EQ(text(0), "F:45___");
-    keys({ Delete });
-    EXPECT_EQ(text(0), "F:4____");
-}
-
-TEST_F(VosketFormInput, TypingPastTheMaximumReplacesTheLastCharacter)
-{
-    startWith(kLineText, "F:", 3);
-    keys({ One, Two, Three, Four, Five });
-    EXPECT_EQ(sim->lineInput(0), "125");
-    EXPECT_EQ(text(0), "F:125");
-    keys({ Delete });
-    EXPECT_EQ(sim->lineInput(0), "12");
-    keys({ Six });
-    EXPECT_EQ(text(0), "F:126");
-
-    SetUp();
-    startWith(kLineText, "F:", 0);
-    keys({ One });
-    EXPECT_EQ(sim->lineInput(0), "") << "a field of maximum 0 takes nothing";
-    EXPECT_EQ(text(0), "F:");
-}
-
-TEST_F(VosketFormInput, ALongFieldScrollsAndTheCursorStaysOnTheLine)
-{
-    startWith(kLineText, "AB:", 30);
-    for (int i = 0; i < 14; ++i)
-        keys({ FaceKey(1 + i % 9) });
-    EXPECT_EQ(sim->lineInput(0), "12345678912345");
-    EXPECT_EQ(text(0), "AB:" + QString("345678912345"));
-    EXPECT_EQ(screen().cursor(), QPoint(15, 0));
-    keys({ Delete });
-    EXPECT_EQ(text(0), "AB:" + QString("234567891234"));
-
-    // A prompt of 20 bytes leaves the field beyond a 16-byte line: the cursor stays on it.
-    SetUp();
-    startWith(kLineText, QString(20, 'P'), 5);
-    EXPECT_EQ(screen().cursor(), QPoint(15, 0));
-    keys({ Seven });
-    EXPECT_EQ(sim->lineInput(0), "7");
-    EXPECT_EQ(screen().cursor().x(), 15);
+    struct Case {
+        const char* what;
+        uint8_t type;
+        QString prompt;
+        uint8_t maxLength;
+        std::vector<Key> keys;
+        QByteArray input;
+        const char* shown; // nullptr: not looked at
+        int cursor = -1; // column on line 0; -1: not looked at
+        char mark = 0;
+        uint8_t lookup = 0; // 0: as a new project has it
+    };
+    std::vector<Key> scrolledBack = digits(14);
+    scrolledBack.push_back(Delete);
+    const Case cases[] = {
+        { "delete takes back the last character", kLineText, "F:", 5, { One, Two, Three, Delete }, "12",
+            "F:12", 4 },
+        { "delete past the start", kLineText, "F:", 5, { One, Two, Three, Delete, Delete, Delete, Delete },
+            "", "F:" },
+        { "the mark fills the field", kLineText, "F:", 5, {}, "", "F:_____", -1, '_' },
+        { "typing over the mark", kLineText, "F:", 5, { Four, Five }, "45", "F:45___", -1, '_' },
+        { "delete brings the mark back", kLineText, "F:", 5, { Four, Five, Delete }, "4", "F:4____", -1,
+            '_' },
+        { "past the maximum the last character is replaced", kLineText, "F:", 3, digits(5), "125", "F:125" },
+        { "and deleted as any other", kLineText, "F:", 3, { One, Two, Three, Four, Five, Delete, Six }, "126",
+            "F:126" },
+        { "a field of maximum 0 takes nothing", kLineText, "F:", 0, { One }, "", "F:" },
+        { "a long field scrolls", kLineText, "AB:", 30, digits(14), "12345678912345", "AB:345678912345", 15 },
+        { "and scrolls back on delete", kLineText, "AB:", 30, scrolledBack, "1234567891234",
+            "AB:234567891234" },
+        // A prompt of 20 bytes leaves the field beyond a 16-byte line: the cursor stays on it.
+        { "a prompt past the line", kLineText, QString(20, 'P'), 5, {}, "", nullptr, 15 },
+        { "typed past the line", kLineText, QString(20, 'P'), 5, { Seven }, "7", nullptr, 15 },
+        { "a plus sign", kLineAuto, "N:", 3, { One, Two }, "12", "N:   +12", -1, 0, 17 },
+        { "a minus sign", kLineAuto, "N:", 3, { One, Two }, "12", "N:   -12", -1, 0, 12 },
+        { "no sign", kLineAuto, "N:", 3, { One, Two }, "12", "N:    12", -1, 0, 3 },
+        { "too wide for the sign column", kLineAuto, "N:", 8, { One, Two }, "12", "N:12" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        if (c.mark)
+            form(1).inputMark(0) = c.mark;
+        if (c.lookup)
+            form(1).lineLookup(0) = c.lookup;
+        startWith(c.type, c.prompt, c.maxLength);
+        keys(c.keys);
+        EXPECT_EQ(sim->lineInput(0), c.input);
+        if (c.shown) {
+            EXPECT_EQ(text(0), c.shown);
+        }
+        if (c.cursor >= 0) {
+            EXPECT_EQ(screen().cursor(), QPoint(c.cursor, 0));
+        }
+    }
 }
 
 TEST_F(VosketFormInput, LineDataKeepsFortyNineBytesAndItsNul)
 {
     startWith(kLineText, "", 50);
     form(1).lineData(1)[0] = 0;
-    for (int i = 0; i < 50; ++i)
-        keys({ FaceKey(1 + i % 9) });
+    keys(digits(50));
     EXPECT_EQ(sim->lineInput(0).size(), 50);
     EXPECT_EQ(SlotBytes(form(1).lineData(0)), sim->lineInput(0).first(49));
     EXPECT_EQ(form(1).lineData(1)[0], 0) << "the next line's data is untouched";
-}
-
-TEST_F(VosketFormInput, ASignLineShowsItsSignBeforeTheField)
-{
-    struct Case {
-        uint8_t lookup;
-        const char* shown;
-    };
-    for (const Case c : { Case { 17, "N:   +12" }, Case { 12, "N:   -12" }, Case { 3, "N:    12" } }) {
-        SetUp();
-        form(1).lineLookup(0) = c.lookup;
-        startWith(kLineAuto, "N:", 3);
-        keys({ One, Two });
-        EXPECT_EQ(text(0), c.shown) << int(c.lookup);
-    }
-    // Too wide for the sign column: the field follows the prompt.
-    SetUp();
-    startWith(kLineAuto, "N:", 8);
-    keys({ One, Two });
-    EXPECT_EQ(text(0), "N:12");
 }
 
 TEST_F(VosketFormInput, PreviousLineReturnsAndTypingReplacesTheWholeInput)
@@ -246,8 +225,7 @@ TEST_F(VosketFormInput, ContinuationLinesCarryALongFieldOnAndBack)
     testsupport::MakeDemoProject(project);
     keys({ One, One, Five, Enter, Enter });
     ASSERT_EQ(screen().cursor(), QPoint(5, 2));
-    for (int i = 0; i < 12; ++i)
-        keys({ FaceKey(1 + i % 9) });
+    keys(digits(12));
     EXPECT_EQ(sim->lineInput(2), "12345678912");
     EXPECT_EQ(sim->lineInput(3), "3");
     EXPECT_EQ(text(2), "备注:12345678912");
@@ -277,8 +255,7 @@ TEST_F(VosketFormInput, ALargeFontFormHasFourLinesOfTwelve)
     ASSERT_EQ(screen().state(), TextScreen::FormInput);
     EXPECT_EQ(lines(), QStringList({ "A:", "N:    +", "W:", "B:", "", "", "", "" }));
 
-    for (int i = 0; i < 10; ++i)
-        keys({ FaceKey(1 + i % 9) });
+    keys(digits(10));
     EXPECT_EQ(text(0), "A:234567891") << "the line scrolls at column 11";
     EXPECT_EQ(screen().cursor(), QPoint(11, 0));
     keys({ Enter, One, Two, Enter, One, Two });
@@ -350,8 +327,7 @@ TEST_F(VosketErrorScreen, AFormWithoutFieldsAcceptsNothing)
 TEST_F(VosketFormEnd, TheRecordIsCountedComposedAndPassedToTheNextForm)
 {
     keys({ Four, Two, Enter, Mode, Two, Two, Three, Enter, Mode });
-    for (int i = 0; i < 12; ++i)
-        keys({ FaceKey(1 + i % 9) });
+    keys(digits(12));
     keys({ Enter });
     EXPECT_EQ(sim->recordCounter(), 1);
     EXPECT_EQ(sim->transferText(), "42,BD,123456789123");

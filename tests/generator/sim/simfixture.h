@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace simtest {
 
@@ -23,13 +24,21 @@ protected:
 
     vosket::TextScreen& screen() { return sim->screen(); }
 
-    void keys(std::initializer_list<vosket::Key> pressed)
+    void keys(const std::vector<vosket::Key>& pressed)
     {
         for (vosket::Key key : pressed) {
             if (vosket::SwitchesMode(key) && screen().state() == vosket::TextScreen::FormInput)
                 screen().setAlphaMode(!screen().alphaMode());
             sim->SimulatorKey(key);
         }
+    }
+    // Digit keys 1 to 9 and round again.
+    static std::vector<vosket::Key> digits(int count)
+    {
+        std::vector<vosket::Key> pressed;
+        for (int i = 0; i < count; ++i)
+            pressed.push_back(vosket::FaceKey(1 + i % 9));
+        return pressed;
     }
     void ticks(int n)
     {
