@@ -5,46 +5,29 @@
 using korvell::ExecSQL;
 using korvell::isCommandText;
 
-TEST(CommandText, CommandWordsInAnyCase)
+TEST(CommandText, OnlyAWholeCommandWordFirstInTheTrimmedTextInAnyCase)
 {
-    for (const char* sql : { "insert into c_log values (1)", "DELETE from c_log", "update c_log set x=1",
-             "Update c_log set x=1", "exec sp_who", "EXECUTE sp_who", "create table t (a int)",
-             "drop table t", "insert\tinto c_log", "delete\nfrom c_log" })
+    for (const char* sql :
+        { "insert into c_log values (1)", "DELETE from c_log", "update c_log set x=1", "Update c_log set x=1",
+            "exec sp_who", "EXECUTE sp_who", "create table t (a int)", "drop table t", "insert\tinto c_log",
+            "delete\nfrom c_log", "   update c_log set x=1  ", "\r\n\tdelete from c_log" })
         EXPECT_TRUE(isCommandText(sql)) << sql;
-}
-
-TEST(CommandText, QueriesAndPartsOfWordsAreNoCommands)
-{
     for (const char* sql : { "select * from c_compmsg", "SELECT * FROM c_compmsg", "Select 1", "DATE", ",",
              "SERT into x", "", "   ", "inserted", "updates x", "drop_table", "insert2 x", "(select 1)",
-             "with x as (select 1) select * from x" })
+             "with x as (select 1) select * from x", " select * from c_compmsg" })
         EXPECT_FALSE(isCommandText(sql)) << sql;
-}
-
-TEST(CommandText, LeadingAndTrailingBlanksAreTrimmed)
-{
-    EXPECT_TRUE(isCommandText("   update c_log set x=1  "));
-    EXPECT_TRUE(isCommandText("\r\n\tdelete from c_log"));
-    EXPECT_FALSE(isCommandText(" select * from c_compmsg"));
 }
 
 class Classification : public testsupport::DatabaseTest { };
 
-TEST_P(Classification, SelectWithLeadingBlankReturnsItsRows)
+TEST_P(Classification, QueriesInAnyCaseAndWithBlanksReturnTheirRows)
 {
-    const auto result = ExecSQL("   select compname from c_compmsg   ");
-    ASSERT_TRUE(result.ok);
-    ASSERT_TRUE(result.rs);
-    EXPECT_EQ(result.rs->RecordCount(), 1);
-    EXPECT_FALSE(result.rs->value("compname").toString().isEmpty());
-}
-
-TEST_P(Classification, MixedCaseSelectIsAQuery)
-{
-    const auto result = ExecSQL("SeLeCt * FROM c_compmsg");
-    ASSERT_TRUE(result.ok);
-    ASSERT_TRUE(result.rs);
-    EXPECT_EQ(result.rs->RecordCount(), 1);
+    for (const char* sql : { "   select compname from c_compmsg   ", "SeLeCt * FROM c_compmsg" }) {
+        const auto result = ExecSQL(sql);
+        ASSERT_TRUE(result.ok && result.rs) << sql;
+        EXPECT_EQ(result.rs->RecordCount(), 1) << sql;
+        EXPECT_FALSE(result.rs->value("compname").toString().isEmpty()) << sql;
+    }
 }
 
 TEST_P(Classification, LowerCaseCommandReportsAffectedRowsAndNoRecordset)

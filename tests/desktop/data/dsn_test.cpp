@@ -1,67 +1,42 @@
 // "nd.dsn": which driver and which connection a file describes.
 #include "desktop/data/dsn.h"
 #include "desktop/data/loginstate.h"
+#include "tests/support/files.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace korvell;
 
-namespace {
-
-QString writeFile(const QTemporaryDir& dir, const QByteArray& text)
+TEST(Dsn, TheDriverDecidesTheBackendAndWhatTheKeysName)
 {
-    const QString path = dir.filePath("nd.dsn");
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-    return path;
-}
-
-} // namespace
-
-TEST(Dsn, EmbeddedFileIsRelativeToTheProgramFolder)
-{
-    const auto settings
-        = connectionFromKeys({ { "DRIVER", "SQLite3" }, { "DATABASE", "korvell.db" } }, "/opt/korvell/");
-    EXPECT_TRUE(settings.usable());
-    EXPECT_EQ(settings.backend, Backend::SQLite);
-    EXPECT_EQ(settings.qtDriver, "QSQLITE");
-    EXPECT_EQ(settings.databaseName, "/opt/korvell/korvell.db");
-
-    const auto absolute
-        = connectionFromKeys({ { "driver", "sqlite3" }, { "database", "/data/k.db" } }, "/opt/korvell/");
-    EXPECT_EQ(absolute.databaseName, "/data/k.db");
-}
-
-TEST(Dsn, PostgreSqlTakesServerPortDatabaseAndLogin)
-{
-    const auto settings
-        = connectionFromKeys({ { "DRIVER", "PostgreSQL" }, { "SERVER", "db.local" }, { "PORT", "5433" },
-                                 { "DATABASE", "korvell" }, { "UID", "clerk" }, { "PWD", "s3cret" } },
-            "/opt/korvell/");
-    EXPECT_TRUE(settings.usable());
-    EXPECT_EQ(settings.backend, Backend::PostgreSQL);
-    EXPECT_EQ(settings.qtDriver, "QPSQL");
-    EXPECT_EQ(settings.host, "db.local");
-    EXPECT_EQ(settings.port, 5433);
-    EXPECT_EQ(settings.databaseName, "korvell");
-    EXPECT_EQ(settings.user, "clerk");
-    EXPECT_EQ(settings.password, "s3cret");
-}
-
-TEST(Dsn, AnyOtherDriverBecomesAnOdbcConnectionString)
-{
-    const auto settings
-        = connectionFromKeys({ { "SERVER", "sql1" }, { "DRIVER", "FreeTDS" }, { "DATABASE", "korvell" },
-                                 { "UID", "sa" }, { "PWD", "a;b}c" } },
-            "/opt/korvell/");
-    EXPECT_TRUE(settings.usable());
-    EXPECT_EQ(settings.backend, Backend::Odbc);
-    EXPECT_EQ(settings.qtDriver, "QODBC");
-    // The password's ";" and "}" must not end or split its value.
-    EXPECT_EQ(settings.databaseName, "DRIVER={FreeTDS};SERVER=sql1;DATABASE=korvell;UID=sa;PWD={a;b}}c}");
+    const struct {
+        DsnKeys keys;
+        Backend backend;
+        QString named; // driver|database|host|port|user|password|problem
+    } cases[] = {
+        // An embedded file is relative to the program folder.
+        { { { "DRIVER", "SQLite3" }, { "DATABASE", "korvell.db" } }, Backend::SQLite,
+            "QSQLITE|/opt/korvell/korvell.db||-1|||" },
+        { { { "driver", "sqlite3" }, { "database", "/data/k.db" } }, Backend::SQLite,
+            "QSQLITE|/data/k.db||-1|||" },
+        { { { "DRIVER", "PostgreSQL" }, { "SERVER", "db.local" }, { "PORT", "5433" },
+              { "DATABASE", "korvell" }, { "UID", "clerk" }, { "PWD", "s3cret" } },
+            Backend::PostgreSQL, "QPSQL|korvell|db.local|5433|clerk|s3cret|" },
+        // Any other driver: an ODBC connection string, in which the password's ";" and "}" neither
+        // end nor split its value.
+        { { { "SERVER", "sql1" }, { "DRIVER", "FreeTDS" }, { "DATABASE", "korvell" }, { "UID", "sa" },
+              { "PWD", "a;b}c" } },
+            Backend::Odbc, "QODBC|DRIVER={FreeTDS};SERVER=sql1;DATABASE=korvell;UID=sa;PWD={a;b}}c}||-1|||" },
+    };
+    for (const auto& c : cases) {
+        const ConnectionSettings s = connectionFromKeys(c.keys, "/opt/korvell/");
+        EXPECT_EQ(s.backend, c.backend) << c.named.toStdString();
+        EXPECT_EQ(QStringList({ s.qtDriver, s.databaseName, s.host, QString::number(s.port), s.user,
+                                  s.password, s.problem })
+                      .join('|'),
+            c.named);
+    }
 }
 
 TEST(Dsn, FilesWithoutDriverOrDatabaseAreRefused)
@@ -74,7 +49,7 @@ TEST(Dsn, FilesWithoutDriverOrDatabaseAreRefused)
 TEST(Dsn, ReadsOnlyTheOdbcSectionOfAWindowsStyleFile)
 {
     QTemporaryDir dir;
-    const QString path = writeFile(dir,
+    const QString path = testsupport::writeFile(dir.filePath("nd.dsn"),
         "\xEF\xBB\xBF; written by hand\r\n[Other]\r\nDRIVER=Nope\r\n"
         "[odbc]\r\nDRIVER = PostgreSQL\r\n# comment\r\nSERVER=h1\r\n"
         "DATABASE=k\r\nPWD=x=y\r\n");

@@ -1,10 +1,13 @@
 // ExecSQL on both backends: recordsets, bound values, dates, len(), the kept connection.
+#include "data_rows.h"
 #include "desktop/data/execsql.h"
 #include "tests/support/testdatabase.h"
 
 #include <thread>
 
 using namespace korvell;
+using datatest::addLogLine;
+using datatest::firstColumn;
 using testsupport::rowCount;
 using testsupport::scalar;
 
@@ -53,9 +56,8 @@ TEST_P(Recordsets, CountMoveNextAndMoveFirst)
 
 TEST_P(Recordsets, FieldsByNameWithoutRegardToCaseAndByPosition)
 {
-    ASSERT_TRUE(ExecSQL(
-        "insert into c_jzname (jzid,jzname,jzmsg,jzdesc) values (?,?,?,?)", { "J1", "一号机组", "李四", "" })
-                    .ok);
+    ASSERT_TRUE(ExecSQL("insert into c_jzname (jzid,jzname,jzmsg,jzdesc) values (?,?,?,?)",
+        { "J1", "一号机组", "李四", "" }));
     const auto result = ExecSQL("select * from c_Jzname");
     ASSERT_TRUE(result.rs);
     EXPECT_EQ(result.rs->value("Jzid").toString(), "J1");
@@ -69,13 +71,13 @@ TEST_P(Recordsets, FieldsByNameWithoutRegardToCaseAndByPosition)
     EXPECT_FALSE(result.rs->field("jzdesc").isNull());
 }
 
-TEST_P(Recordsets, NullIsKeptAndTypeCodesFollowTheColumns)
+TEST_P(Recordsets, NullIsKeptDefaultsAreFilledAndTypeCodesFollowTheColumns)
 {
     ASSERT_TRUE(
         insertItem("2026093003510001", QDate(2026, 9, 30), QDateTime(QDate(2026, 9, 30), QTime(8, 5, 9))));
     const auto result
-        = ExecSQL("select serialno,count_num,enter_date,proc_weight,rk_date,ck_date,tk_yy,proc_sts "
-                  "from c_proc_main");
+        = ExecSQL("select serialno,count_num,enter_date,proc_weight,rk_date,ck_date,tk_yy,proc_sts,"
+                  "ck_groupno,tk_groupno from c_proc_main");
     ASSERT_TRUE(result.rs);
     const auto& rs = *result.rs;
     EXPECT_EQ(rs.field("serialno").type, adVarChar);
@@ -90,7 +92,11 @@ TEST_P(Recordsets, NullIsKeptAndTypeCodesFollowTheColumns)
     EXPECT_DOUBLE_EQ(rs.value("proc_weight").toDouble(), 21.5);
     EXPECT_EQ(rs.value("rk_date").toDate(), QDate(2026, 9, 30));
     EXPECT_EQ(rs.value("enter_date").toDateTime(), QDateTime(QDate(2026, 9, 30), QTime(8, 5, 9)));
+    // Defaults of the item table: in stock, on no order (an empty text, not Null).
     EXPECT_EQ(rs.value("proc_sts").toString(), "30");
+    EXPECT_EQ(rs.value("ck_groupno").toString(), "");
+    EXPECT_FALSE(rs.field("ck_groupno").isNull());
+    EXPECT_EQ(rs.value("tk_groupno").toString(), "");
 
     const auto totals = ExecSQL("select count(*), sum(proc_net_wt) from c_proc_main");
     ASSERT_TRUE(totals.rs);
@@ -127,8 +133,7 @@ TEST_P(BoundValues, QuotesAndChineseTextRoundTrip)
     const QString hostile = "x'); delete from c_main_sts; --";
     ASSERT_TRUE(
         ExecSQL("insert into c_custom (cust_name,cust_man,cust_phone,cust_addr,cust_desc) values (?,?,?,?,?)",
-            { name, "王五", "0512-1234", hostile, QString() })
-            .ok);
+            { name, "王五", "0512-1234", hostile, QString() }));
     const auto result = ExecSQL("select * from c_custom where cust_name=?", { name });
     ASSERT_TRUE(result.rs);
     ASSERT_EQ(result.rs->RecordCount(), 1);
@@ -150,17 +155,6 @@ TEST_P(BoundValues, LenCountsCharactersWithoutTrailingBlanks)
     EXPECT_EQ(rowCount("c_proc_main", "len(ck_groupno)>0"), 0);
 }
 
-TEST_P(BoundValues, DefaultsOfTheItemTable)
-{
-    ASSERT_TRUE(insertItem("2026093003510001", QDate(2026, 9, 30), QDateTime::currentDateTime()));
-    const auto result = ExecSQL("select proc_sts, ck_groupno, tk_groupno from c_proc_main");
-    ASSERT_TRUE(result.rs);
-    EXPECT_EQ(result.rs->value("proc_sts").toString(), "30");
-    EXPECT_EQ(result.rs->value("ck_groupno").toString(), "");
-    EXPECT_FALSE(result.rs->field("ck_groupno").isNull());
-    EXPECT_EQ(result.rs->value("tk_groupno").toString(), "");
-}
-
 INSTANTIATE_BACKENDS(BoundValues);
 
 class Dates : public testsupport::DatabaseTest { };
@@ -178,12 +172,8 @@ TEST_P(Dates, StockDatesCompareAsDatesNotAsText)
     ASSERT_EQ(before.rs->RecordCount(), 1);
     EXPECT_EQ(before.rs->value(0).toString(), "B");
 
-    const auto ordered = ExecSQL("select serialno, rk_date from c_proc_main order by rk_date");
-    ASSERT_TRUE(ordered.rs);
-    QStringList serials;
-    for (auto& rs = *ordered.rs; !rs.eof(); rs.MoveNext())
-        serials << rs.value(0).toString();
-    EXPECT_EQ(serials, QStringList({ "B", "C", "A" }));
+    EXPECT_EQ(firstColumn("select serialno, rk_date from c_proc_main order by rk_date"),
+        QStringList({ "B", "C", "A" }));
 
     EXPECT_EQ(rowCount("c_proc_main", "rk_date>=? and rk_date<=?", { sqlDate(sep30), sqlDate(oct1) }), 2);
     EXPECT_EQ(rowCount("c_proc_main", "rk_date=?", { sqlDate(oct10) }), 1);
@@ -194,12 +184,8 @@ TEST_P(Dates, DateTimesStoreSecondsAndCompareAsMoments)
 {
     const QDateTime early(QDate(2026, 9, 30), QTime(23, 59, 59));
     const QDateTime late(QDate(2026, 10, 1), QTime(0, 0, 1));
-    ASSERT_TRUE(ExecSQL(
-        "insert into c_log (logdate,username,logmsg) values (?,?,?)", { sqlDateTime(late), "a", "进入系统" })
-                    .ok);
-    ASSERT_TRUE(ExecSQL(
-        "insert into c_log (logdate,username,logmsg) values (?,?,?)", { sqlDateTime(early), "a", "退出系统" })
-                    .ok);
+    ASSERT_TRUE(addLogLine(late, "a", "进入系统"));
+    ASSERT_TRUE(addLogLine(early, "a", "退出系统"));
     const auto result = ExecSQL("select logdate, logmsg from c_log where logdate>=? order by logdate",
         { sqlDateTime(QDateTime(QDate(2026, 9, 30), QTime(12, 0))) });
     ASSERT_TRUE(result.rs);
@@ -215,9 +201,7 @@ TEST_P(Dates, DateTimesKeepTheirWallClockWhateverTheServerZone)
         ASSERT_TRUE(ExecSQL("set time zone 'Asia/Kolkata'").ok);
     }
     const QDateTime moment(QDate(2026, 3, 1), QTime(7, 30, 15));
-    ASSERT_TRUE(ExecSQL(
-        "insert into c_log (logdate,username,logmsg) values (?,?,?)", { sqlDateTime(moment), "a", "b" })
-                    .ok);
+    ASSERT_TRUE(addLogLine(moment, "a", "b"));
     EXPECT_EQ(scalar("select logdate from c_log").toDateTime(), moment);
     EXPECT_EQ(rowCount("c_log", "logdate=?", { sqlDateTime(moment) }), 1);
 }
@@ -276,9 +260,7 @@ TEST_P(KeptConnection, EachThreadHasItsOwnConnection)
     QVariant theirs;
     bool stored = false;
     std::thread worker([&] {
-        stored = ExecSQL("insert into c_log (logdate,username,logmsg) values (?,?,?)",
-            { sqlDateTime(QDateTime::currentDateTime()), "worker", "线程" })
-                     .ok;
+        stored = addLogLine(QDateTime::currentDateTime(), "worker", "线程");
         theirs = scalar(
             GetParam() == Backend::PostgreSQL ? "select pg_backend_pid()" : "select count(*) from c_log");
     });

@@ -1,5 +1,6 @@
 // init-db: creates the database nd.dsn names, refuses one that holds tables, --force replaces it,
 // --demo adds the demo data.
+#include "data_rows.h"
 #include "desktop/data/databasefiles.h"
 #include "desktop/data/dsn.h"
 #include "desktop/data/execsql.h"
@@ -81,9 +82,7 @@ TEST_P(InitDb, CreatesRefusesAndReplaces)
     }
     useHome(true);
     EXPECT_EQ(testsupport::rowCount("c_main_sts"), 7);
-    EXPECT_TRUE(ExecSQL("insert into c_log (logdate,username,logmsg) values (?,?,?)",
-        { sqlDateTime(QDateTime::currentDateTime()), "u", "kept" })
-                    .ok);
+    EXPECT_TRUE(datatest::addLogLine(QDateTime::currentDateTime(), "u", "kept"));
     useHome(false);
 
     const ToolRun refused = initDb(home.path(), { "--demo" });

@@ -1,11 +1,13 @@
 // The database every backend gets: tables, column order (windows read "select *" by position),
 // the item view and the seeded rows.
+#include "data_rows.h"
 #include "desktop/data/execsql.h"
 #include "tests/support/testdatabase.h"
 
 #include <sodium.h>
 
 using namespace korvell;
+using datatest::firstColumn;
 using testsupport::rowCount;
 using testsupport::scalar;
 
@@ -20,17 +22,6 @@ QStringList columnsOf(const QString& table)
     for (int i = 0; i < result.rs->fieldCount(); ++i)
         names << result.rs->field(i).name;
     return names;
-}
-
-QStringList column(const QString& sql, const QVariantList& params = {})
-{
-    QStringList values;
-    const SqlResult result = ExecSQL(sql, params);
-    if (!result.rs)
-        return { "<failed>" };
-    for (auto& rs = *result.rs; !rs.eof(); rs.MoveNext())
-        values << rs.value(0).toString();
-    return values;
 }
 
 } // namespace
@@ -78,8 +69,7 @@ TEST_P(Schema, ReportBindingColumnsAreWholeNumbers)
     ASSERT_TRUE(
         ExecSQL("insert into c_report_setup (reportname,table_name,field_name,row_num,col_num,repeatnum) "
                 "values (?,?,?,?,?,?)",
-            { "testreport", "serialno", "产品编号", 3, 1, 1 })
-            .ok);
+            { "testreport", "serialno", "产品编号", 3, 1, 1 }));
     const SqlResult result = ExecSQL(
         "select row_num, col_num, repeatnum from c_report_setup where reportname=?", { "testreport" });
     ASSERT_TRUE(result.rs);
@@ -90,18 +80,18 @@ TEST_P(Schema, ReportBindingColumnsAreWholeNumbers)
 
 TEST_P(Schema, WindowsThatAskForRightsAreRegistered)
 {
-    EXPECT_EQ(column("select programname from c_programgroup order by programname"),
+    EXPECT_EQ(firstColumn("select programname from c_programgroup order by programname"),
         QStringList({ "bzform", "ckform", "employeeform", "jzform", "khform", "procform", "rkform", "tkform",
             "useraddmdo", "usergroup" }));
-    EXPECT_EQ(column("select programchname from c_programgroup where programname=?", { "usergroup" }),
+    EXPECT_EQ(firstColumn("select programchname from c_programgroup where programname=?", { "usergroup" }),
         QStringList({ "用户组设置维护" }));
-    EXPECT_EQ(column("select programchname from c_programgroup where programname=?", { "rkform" }),
+    EXPECT_EQ(firstColumn("select programchname from c_programgroup where programname=?", { "rkform" }),
         QStringList({ "货物称重入库功能" }));
 }
 
 TEST_P(Schema, SevenStatusNamesAndTheCompany)
 {
-    EXPECT_EQ(column("select sts_id from c_main_sts order by sts_id"),
+    EXPECT_EQ(firstColumn("select sts_id from c_main_sts order by sts_id"),
         QStringList({ "00", "01", "10", "20", "30", "31", "32" }));
     EXPECT_EQ(rowCount("c_main_sts", "sts_name is null or sts_name=''"), 0);
     EXPECT_EQ(rowCount("c_compmsg"), 1);
@@ -131,7 +121,8 @@ TEST_P(Schema, AdministratorHoldsEveryRightWithAHashedPassword)
 
 TEST_P(Schema, FieldDictionaryCoversTheItemTable)
 {
-    QStringList fields = column("select fieldname from c_fieldname where tablename=?", { "c_proc_main" });
+    QStringList fields
+        = firstColumn("select fieldname from c_fieldname where tablename=?", { "c_proc_main" });
     QStringList columns = columnsOf("c_proc_main");
     fields.sort();
     columns.sort();
