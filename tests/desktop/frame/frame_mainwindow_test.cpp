@@ -2,6 +2,7 @@
 #include "desktop/frame/login.h"
 #include "desktop/frame/mainfrm.h"
 #include "frame_windowtest.h"
+#include "tests/support/files.h"
 #include "tests/support/fixedclock.h"
 
 #include <QCloseEvent>
@@ -65,7 +66,7 @@ protected:
 
 } // namespace
 
-TEST_P(MainWindowTest, StartUpSetsTitleStatusBarWelcomeAndLogLine)
+TEST_P(MainWindowTest, StartUpSetsTitleStatusBarWelcomeAndLogLineThenTheClockTicks)
 {
     mainfrm* main = show<mainfrm>(QStringLiteral("mainfrm"));
     ASSERT_NE(main, nullptr);
@@ -80,11 +81,8 @@ TEST_P(MainWindowTest, StartUpSetsTitleStatusBarWelcomeAndLogLine)
     EXPECT_EQ(main->panelText(5), QStringLiteral("系统名称：Velmora电子称重仓库管理系统"));
     EXPECT_EQ(toasts.lines, QStringList { QStringLiteral("欢迎您！张三|祝您工作愉快！！|1") });
     EXPECT_EQ(logLines(), QStringList { QStringLiteral("张三|进入系统") });
-}
 
-TEST_P(MainWindowTest, ClockRefreshesTimeAndOperatorOnly)
-{
-    mainfrm* main = show<mainfrm>(QStringLiteral("mainfrm"));
+    // The clock refreshes the time and the operator only.
     clock.set(QDateTime(QDate(2026, 3, 6), QTime(0, 0, 3)));
     loginState().gyname = QStringLiteral("李四");
     loginState().station_no = QStringLiteral("8");
@@ -108,8 +106,7 @@ TEST_P(MainWindowTest, WithoutCompanyRowTheTitleStaysUnset)
 // and the phone on the labels do not stay empty for the whole run.
 TEST_P(MainWindowTest, StartUpWithTheDatabaseGoneShowsTheWindowAndReadsTheCompanyAtTheNextLogin)
 {
-    QTemporaryDir empty;
-    DatabaseGone gone(empty.path());
+    DatabaseGone gone;
     mainfrm* main = show<mainfrm>(QStringLiteral("mainfrm"));
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
@@ -153,34 +150,18 @@ TEST_P(MainWindowTest, MenusAndItemsInOrder)
     EXPECT_EQ(buttons, (QStringList { "入库", "出库", "退库", "换用户" }));
 }
 
-TEST_P(MainWindowTest, EveryItemShowsItsWindowOnce)
+TEST_P(MainWindowTest, EveryItemShowsItsWindowOnceAndAnUnknownNameNothing)
 {
     mainfrm* main = show<mainfrm>(QStringLiteral("mainfrm"));
-    const QList<QPair<const char*, const char*>> items {
-        { "rkcl", "rkform" },
-        { "ckcl", "ckform" },
-        { "tkcl", "tkform" },
-        { "kchz", "kcstatform" },
-        { "kcmxb", "kcdetailform" },
-        { "bzscl", "bzstatform" },
-        { "jzscl", "jzstatform" },
-        { "czry", "opstatform" },
-        { "rccpcx", "rkqueryform" },
-        { "ckcpcx", "ckqueryform" },
-        { "tkcpcx", "tkqueryform" },
-        { "cpzhcx", "kcqueryform" },
-        { "yckcmx", "kcabnormalform" },
-        { "ygxxwh", "employeeform" },
-        { "jzxxwh", "jzform" },
-        { "bzxxwh", "bzform" },
-        { "khzl", "khform" },
-        { "cpxxwh", "procform" },
-        { "yhzb", "usergroup" },
-        { "czrywh", "useraddmdo" },
-        { "yhmmxg", "frmgymm" },
-        { "czrz", "logqueryform" },
-        { "gy", "frmAbout" },
-    };
+    // Each item and the window it shows, in menu order.
+    const QList<QPair<const char*, const char*>> items { { "rkcl", "rkform" }, { "ckcl", "ckform" },
+        { "tkcl", "tkform" }, { "kchz", "kcstatform" }, { "kcmxb", "kcdetailform" },
+        { "bzscl", "bzstatform" }, { "jzscl", "jzstatform" }, { "czry", "opstatform" },
+        { "rccpcx", "rkqueryform" }, { "ckcpcx", "ckqueryform" }, { "tkcpcx", "tkqueryform" },
+        { "cpzhcx", "kcqueryform" }, { "yckcmx", "kcabnormalform" }, { "ygxxwh", "employeeform" },
+        { "jzxxwh", "jzform" }, { "bzxxwh", "bzform" }, { "khzl", "khform" }, { "cpxxwh", "procform" },
+        { "yhzb", "usergroup" }, { "czrywh", "useraddmdo" }, { "yhmmxg", "frmgymm" },
+        { "czrz", "logqueryform" }, { "gy", "frmAbout" } };
     for (const auto& [action, window] : items) {
         item(main, action)->trigger();
         QWidget* shown = findWindow(QString::fromLatin1(window));
@@ -197,11 +178,7 @@ TEST_P(MainWindowTest, EveryItemShowsItsWindowOnce)
         EXPECT_NE(qobject_cast<QMdiSubWindow*>(findWindow(name)->parentWidget()), nullptr)
             << name.toStdString();
     EXPECT_EQ(findWindow("frmAbout")->parentWidget(), nullptr);
-}
-
-TEST_P(MainWindowTest, UnknownWindowNameShowsNothing)
-{
-    EXPECT_EQ(showWindow(QStringLiteral("frmreport")), nullptr);
+    EXPECT_EQ(showWindow(QStringLiteral("frmreport")), nullptr) << "a name nobody registered";
     EXPECT_EQ(findWindow(QStringLiteral("frmreport")), nullptr);
 }
 
@@ -244,10 +221,8 @@ TEST_P(MainWindowTest, CalculatorIsTheFirstKnownToolOnPath)
     EXPECT_TRUE(processes.started.isEmpty());
     EXPECT_EQ(dialogs.messages.size(), 1);
 
-    QFile tool(bin.filePath(QStringLiteral("galculator")));
-    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
-    tool.close();
-    tool.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    QFile::setPermissions(testsupport::writeFile(bin.filePath(QStringLiteral("galculator")), {}),
+        QFile::ReadOwner | QFile::ExeOwner);
     main->calc_Click();
     qputenv("PATH", path);
     EXPECT_EQ(processes.started, QStringList { bin.filePath(QStringLiteral("galculator")) });

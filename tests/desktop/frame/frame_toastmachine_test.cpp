@@ -26,22 +26,26 @@ protected:
         return -1;
     }
 
+    // A toast shown and slid in all the way.
+    void slideIn()
+    {
+        machine.show();
+        ticksUntilStill();
+    }
+
     ToastMachine machine;
 };
 
 } // namespace
 
-TEST_F(ToastMachineTest, CreatedParkedBelowTheScreenWithBothTimersRunning)
+TEST_F(ToastMachineTest, CreatedParkedBelowTheScreenThenSlidesInInElevenStepsAndStopsOnTheLine)
 {
     EXPECT_EQ(machine.top(), screenHeight);
     EXPECT_EQ(machine.stopLine(), stopLine);
     EXPECT_TRUE(machine.slideRunning());
     EXPECT_TRUE(machine.holdRunning());
     EXPECT_FALSE(machine.meantToShow());
-}
 
-TEST_F(ToastMachineTest, SlidesInInElevenStepsAndStopsOnTheLine)
-{
     machine.show();
     machine.advance(ToastMachine::slideIntervalMs);
     EXPECT_EQ(machine.top(), screenHeight - ToastMachine::stepPixels);
@@ -53,8 +57,7 @@ TEST_F(ToastMachineTest, SlidesInInElevenStepsAndStopsOnTheLine)
 
 TEST_F(ToastMachineTest, HoldsTwentySecondsFromCreationThenParks)
 {
-    machine.show();
-    ticksUntilStill();
+    slideIn();
     machine.advance(ToastMachine::holdIntervalMs - 11 * ToastMachine::slideIntervalMs - 1);
     EXPECT_EQ(machine.top(), stopLine);
     EXPECT_TRUE(machine.meantToShow());
@@ -74,8 +77,7 @@ TEST_F(ToastMachineTest, HoldsTwentySecondsFromCreationThenParks)
 
 TEST_F(ToastMachineTest, ASecondToastKeepsTheFirstOnesHoldCount)
 {
-    machine.show();
-    ticksUntilStill();
+    slideIn();
     machine.advance(15000);
     machine.show(); // new texts; the window is on the line already
     EXPECT_EQ(ticksUntilStill(), 1);
@@ -86,15 +88,13 @@ TEST_F(ToastMachineTest, ASecondToastKeepsTheFirstOnesHoldCount)
 
 TEST_F(ToastMachineTest, HoldCountRestartsAfterASlideOut)
 {
-    machine.show();
-    ticksUntilStill();
+    slideIn();
     machine.hide();
     ticksUntilStill();
     EXPECT_EQ(machine.top(), screenHeight);
     EXPECT_FALSE(machine.holdRunning());
 
-    machine.show();
-    ticksUntilStill();
+    slideIn();
     machine.advance(ToastMachine::holdIntervalMs - 11 * ToastMachine::slideIntervalMs);
     EXPECT_TRUE(machine.meantToShow());
     machine.advance(ToastMachine::slideIntervalMs);
@@ -122,8 +122,7 @@ TEST_F(ToastMachineTest, EmptyToastWhileNothingShownChangesNothing)
     EXPECT_FALSE(machine.slideRunning());
     EXPECT_EQ(machine.top(), screenHeight);
 
-    machine.show();
-    ticksUntilStill();
+    slideIn();
     machine.hide();
     EXPECT_TRUE(machine.slideRunning());
     ticksUntilStill();
@@ -132,8 +131,7 @@ TEST_F(ToastMachineTest, EmptyToastWhileNothingShownChangesNothing)
 
 TEST_F(ToastMachineTest, ClosedWindowKeepsTheFlagAndSlidesInAgainWhenRecreated)
 {
-    machine.show();
-    ticksUntilStill();
+    slideIn();
     machine.destroyed();
     EXPECT_FALSE(machine.busy());
     EXPECT_TRUE(machine.meantToShow());

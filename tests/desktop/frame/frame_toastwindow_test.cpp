@@ -97,16 +97,3 @@ TEST_F(ToastWindowTest, LongLineWidensTheWindowToTheLeft)
     EXPECT_EQ(window->width(), 224);
     EXPECT_EQ(window->x() + window->width(), right);
 }
-
-TEST_F(ToastWindowTest, AfterClosingTheNextToastSlidesInFromBelow)
-{
-    ShowToast(QStringLiteral("一"), QString(), ToastBlack);
-    toastWindow()->tick(11 * ToastMachine::slideIntervalMs);
-    closeToast();
-    EXPECT_EQ(toastWindow(), nullptr);
-    ShowToast(QStringLiteral("二"), QString(), ToastBlack);
-    ASSERT_NE(toastWindow(), nullptr);
-    EXPECT_EQ(toastWindow()->y(), screen().bottom() + 1);
-    toastWindow()->tick(ToastMachine::slideIntervalMs);
-    EXPECT_EQ(toastWindow()->y(), screen().bottom() + 1 - ToastMachine::stepPixels);
-}

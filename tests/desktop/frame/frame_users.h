@@ -1,10 +1,12 @@
 #pragma once
-// Users and log lines for the frame's database tests.
+// Users, log lines, a lost database and a caught ExitSystem for the frame's database tests.
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
+#include "desktop/frame/exithook.h"
+#include "tests/support/files.h"
 #include "tests/support/testdatabase.h"
 
-#include <QFile>
+#include <QTemporaryDir>
 
 namespace frametest {
 
@@ -37,19 +39,45 @@ inline QStringList logLines()
 
 inline void writeStationFile(const QString& folder, const QByteArray& content)
 {
-    QFile file(folder + QStringLiteral("stationno.txt"));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(content);
+    testsupport::writeFile(folder + QStringLiteral("stationno.txt"), content);
 }
 
-// Points the program folder at a folder without a database, so every statement fails; restores
-// it at the end.
+struct ProgramEnded { };
+
+// ExitSystem throws ProgramEnded instead of ending the test program while this lives.
+class CatchExit {
+public:
+    CatchExit()
+    {
+        previous = korvell::setExitHook([] { throw ProgramEnded {}; });
+    }
+    ~CatchExit() { korvell::setExitHook(std::move(previous)); }
+    CatchExit(const CatchExit&) = delete;
+    CatchExit& operator=(const CatchExit&) = delete;
+
+private:
+    korvell::ExitHook previous;
+};
+
+// A fresh database per test; whoever a test logged in is forgotten after it.
+class FrameDatabaseTest : public testsupport::DatabaseTest {
+protected:
+    void TearDown() override
+    {
+        const QString folder = korvell::loginState().myapppath;
+        korvell::loginState() = korvell::LoginState();
+        korvell::loginState().myapppath = folder;
+        DatabaseTest::TearDown();
+    }
+};
+
+// Points the program folder at an empty folder, so every statement fails; restores it at the end.
 class DatabaseGone {
 public:
-    explicit DatabaseGone(const QString& emptyFolder)
+    DatabaseGone()
         : previous(korvell::loginState().myapppath)
     {
-        korvell::loginState().myapppath = emptyFolder + '/';
+        korvell::loginState().myapppath = empty.path() + '/';
         korvell::resetConnection();
     }
     ~DatabaseGone() { back(); }
@@ -60,6 +88,7 @@ public:
     }
 
 private:
+    QTemporaryDir empty;
     QString previous;
 };
 

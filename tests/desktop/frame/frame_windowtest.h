@@ -5,7 +5,6 @@
 #include "desktop/frame/msgfrm.h"
 #include "desktop/frame/programtitle.h"
 #include "desktop/frame/windowregistry.h"
-#include "frame_exit.h"
 #include "frame_users.h"
 #include "platform/ui/processes.h"
 #include "tests/support/scripteddialogs.h"
@@ -22,10 +21,9 @@ public:
     RecordingProcesses(const RecordingProcesses&) = delete;
     RecordingProcesses& operator=(const RecordingProcesses&) = delete;
 
-    bool startAndWait(const QString& program, const QStringList&) override
+    bool startAndWait(const QString& program, const QStringList& arguments) override
     {
-        started << program;
-        return true;
+        return startDetached(program, arguments);
     }
     bool startDetached(const QString& program, const QStringList&) override
     {
@@ -38,7 +36,7 @@ private:
     platform::Processes* previous = nullptr;
 };
 
-class FrameWindowTest : public testsupport::DatabaseTest {
+class FrameWindowTest : public FrameDatabaseTest {
 protected:
     void prepare() override
     {
@@ -51,12 +49,7 @@ protected:
             delete korvell::findWindow(name);
         korvell::closeToast();
         korvell::setProgramTitle(defaultTitle);
-        korvell::LoginState& state = korvell::loginState();
-        state.gyname.clear();
-        state.gy_id.clear();
-        state.station_no.clear();
-        state.compphone.clear();
-        DatabaseTest::TearDown();
+        FrameDatabaseTest::TearDown();
     }
 
     template <typename Window> Window* show(const QString& name)
