@@ -1,15 +1,27 @@
 #pragma once
-// Driving the stock windows in tests as a user would: controls by their names, clicks, and the
-// switch of user (换用户) while windows stay open.
+// Driving the stock windows in tests as a user would: controls by their names, clicks, the
+// calendar, and the switch of user (换用户) while windows stay open.
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
 #include "desktop/frame/login.h"
+#include "platform/grid/grid.h"
+#include "tests/support/application.h"
 #include "tests/support/files.h"
+#include "tests/support/fixedclock.h"
+#include "tests/support/pdfprinters.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/testdatabase.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace stocktest {
 
@@ -34,6 +46,53 @@ inline QString text(QWidget* form, const QString& name)
 {
     return child<QLineEdit>(form, name)->text();
 }
+
+inline platform::SheetModel& sheet(QWidget* form, const QString& grid = "Grid1")
+{
+    return child<platform::Grid>(form, grid)->sheet();
+}
+
+// Picks a day from the calendar the date box opens.
+inline void pickDay(QWidget* form, const QDate& day)
+{
+    QTest::mouseClick(child<QLineEdit>(form, "Text3"), Qt::LeftButton);
+    emit child<QCalendarWidget>(form, "MonthView1")->clicked(day);
+}
+
+// The booking fields of the stock-out or returns window: the first approver and, for a
+// stock-out, the customer.
+inline void fillBooking(QWidget* form, const QString& customer = {})
+{
+    child<QComboBox>(form, "Combo1_4")->setCurrentIndex(0);
+    if (!customer.isEmpty())
+        child<QComboBox>(form, "Combo2")->setEditText(customer);
+}
+
+// A stock window's test: the clerk at station 1 on a fixed day, dialogs that answer as scripted,
+// printers that print to PDF files.
+class WindowTest : public testsupport::DatabaseTest {
+protected:
+    static void SetUpTestSuite() { testsupport::ensureApp<QApplication>(); }
+
+    void prepare() override
+    {
+        korvell::loginState().gyname = "系统管理员";
+        korvell::loginState().station_no = "1";
+    }
+
+    template <typename Form> std::unique_ptr<Form> open()
+    {
+        auto form = std::make_unique<Form>();
+        form->resize(1200, 760);
+        form->show();
+        return form;
+    }
+
+    testsupport::FixedClock clock { QDateTime(QDate(2006, 8, 10), QTime(9, 0)) };
+    testsupport::ScriptedDialogs dialogs;
+    QTemporaryDir printouts;
+    testsupport::PdfPrinters printers { printouts.path() };
+};
 
 // Another user of the administrator's group logs in at this station.
 inline korvell::LoginOutcome switchUserTo(const QString& user)

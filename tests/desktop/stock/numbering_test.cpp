@@ -16,19 +16,13 @@ class Numbering : public testsupport::DatabaseTest { };
 
 TEST_P(Numbering, FirstOfTheDayCarriesTheStation)
 {
-    EXPECT_EQ(count_num(day, "3"), 30001);
-    EXPECT_EQ(NextStockInSlipNo(day, "3"), "2006081030001");
-    EXPECT_EQ(NextStockOutOrderNo(day, "3"), "2006081030001");
-    EXPECT_EQ(NextReturnOrderNo(day, "3"), "2006081030001");
-    EXPECT_EQ(count_num(day, "1"), 10001);
-}
-
-TEST_P(Numbering, StationTenGivesFourteenCharacters)
-{
-    EXPECT_EQ(NextStockInSlipNo(day, "10"), "20060810100001");
-    EXPECT_EQ(NextStockOutOrderNo(day, "10")->size(), 14);
-    EXPECT_EQ(NextReturnOrderNo(day, "10")->size(), 14);
-    EXPECT_EQ(count_num(day, "10"), 100001);
+    for (const auto& [station, count, number] : { std::tuple { "3", 30001, "2006081030001" },
+             std::tuple { "10", 100001, "20060810100001" }, std::tuple { "1", 10001, "2006081010001" } }) {
+        EXPECT_EQ(count_num(day, station), count);
+        EXPECT_EQ(NextStockInSlipNo(day, station), number);
+        EXPECT_EQ(NextStockOutOrderNo(day, station), number);
+        EXPECT_EQ(NextReturnOrderNo(day, station), number);
+    }
 }
 
 TEST_P(Numbering, ContinuesAfterTheHighestOfDayAndStationAcrossGaps)

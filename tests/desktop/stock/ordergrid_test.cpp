@@ -2,13 +2,13 @@
 // search, on both backends.
 #include "desktop/stock/customersearch.h"
 #include "desktop/stock/ordergrid.h"
+#include "desktop/stock/ordersession.h"
 #include "desktop/stock/returnsource.h"
 #include "stockitems.h"
 #include "tests/support/testdatabase.h"
 
 using namespace korvell;
 using stocktest::insertItem;
-using stocktest::Item;
 
 namespace {
 
@@ -91,6 +91,37 @@ TEST_P(OrderGrid, StockOutListsTheOrderNewestFirstWithNamesAndTotals)
     EXPECT_EQ(staged->totals, QStringList({ "1", "13", "12.5" }));
 }
 
+TEST_P(OrderGrid, StockInListsTheSlipNewestFirstWithTotalsOfEveryStatus)
+{
+    ASSERT_TRUE(
+        insertItem({ .serialno = "first", .groupno = ckOrder, .status = "20", .gross = 25.5, .net = 25.0 }));
+    ASSERT_TRUE(insertItem({ .serialno = "second",
+        .groupno = ckOrder,
+        .gross = 24.5,
+        .net = 24.0,
+        .count_num = 10002,
+        .entered = QDateTime(QDate(2006, 8, 10), QTime(8, 0, 10)) }));
+    ASSERT_TRUE(insertItem({ .serialno = "third",
+        .groupno = ckOrder,
+        .status = "99",
+        .gross = 0.1,
+        .net = 0.2,
+        .count_num = 10003,
+        .entered = QDateTime(QDate(2006, 8, 10), QTime(8, 0, 10)) }));
+    ASSERT_TRUE(
+        insertItem({ .serialno = "elsewhere", .groupno = ckOrder, .station = "2", .count_num = 20001 }));
+    const auto slip = loadOrderGrid(StockInGrid, ckOrder, "1");
+    ASSERT_TRUE(slip);
+    EXPECT_EQ(column(*slip, OrderColSerial), QStringList({ "third", "second", "first" }));
+    EXPECT_EQ(slip->rows[2][OrderColStatusName], "已删除");
+    EXPECT_EQ(slip->rows[2][4], "25.5");
+    EXPECT_EQ(slip->rows[2][7], "2006-8-10");
+    EXPECT_EQ(slip->rows[0][OrderColStatusName], "");
+    EXPECT_EQ(slip->totals, QStringList({ "3", "50.1", "49.2" }));
+    EXPECT_EQ(holdsWaitingItems(StockInOrders, ckOrder, "1"), true);
+    EXPECT_EQ(holdsWaitingItems(StockInOrders, ckOrder, "3"), false);
+}
+
 TEST_P(OrderGrid, ReturnsCountsAndNetOnlyAndShowsTheSourceOrder)
 {
     ASSERT_TRUE(item("r1", "32", 12.5, ckOrder, tkOrder));
@@ -129,6 +160,10 @@ TEST_P(OrderGrid, AnEmptyOrderGivesNoLinesAndZeroTotals)
     EXPECT_TRUE(fill->rows.isEmpty());
     EXPECT_EQ(fill->totals, QStringList({ "0", "0", "0" }));
     EXPECT_EQ(loadOrderGrid(ReturnGrid, "", "1")->totals, QStringList({ "0", "0" }));
+    const auto slip = loadOrderGrid(StockInGrid, "2006081010009", "1");
+    ASSERT_TRUE(slip);
+    EXPECT_TRUE(slip->rows.isEmpty());
+    EXPECT_EQ(slip->totals, QStringList({ "0", "0", "0" }));
 }
 
 TEST_P(OrderGrid, PickerListsThirteenCharacterOrdersOncePerDayAndCustomer)

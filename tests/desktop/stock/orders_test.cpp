@@ -11,7 +11,9 @@
 #include "tests/support/testdatabase.h"
 
 using namespace korvell;
+using stocktest::columnOf;
 using stocktest::insertItem;
+using stocktest::orderItem;
 using stocktest::statusOf;
 
 namespace {
@@ -22,30 +24,15 @@ const QString tkOrder = "2006081010002";
 const StagingTarget stockOut { ckOrder, day, "1", "李四" };
 const StagingTarget returns { tkOrder, day, "1", "李四" };
 
-qint64 nextCount = 10001;
-
-bool item(const QString& serial, const QString& status, const QString& ck = {}, const QString& tk = {})
-{
-    return insertItem({ .serialno = serial,
-        .groupno = "2006081010001",
-        .status = status,
-        .count_num = nextCount++,
-        .ck_groupno = ck,
-        .ck_station = "1",
-        .tk_groupno = tk,
-        .tk_station = "1" });
-}
-
-QString column(const QString& col, const QString& serial)
-{
-    return testsupport::scalar("select " + col + " from c_proc_main where serialno=?", { serial }).toString();
-}
-
 } // namespace
 
 class Orders : public testsupport::DatabaseTest {
 protected:
-    void prepare() override { loginState().gyname = "系统管理员"; }
+    void prepare() override
+    {
+        loginState().gyname = "系统管理员";
+        loginState().station_no = "1";
+    }
 };
 
 TEST_P(Orders, StagingAcceptsItsStatusesAndNamesTheOthers)
@@ -69,14 +56,14 @@ TEST_P(Orders, StagingAcceptsItsStatusesAndNamesTheOthers)
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(ExecSQL("delete from c_proc_main").ok);
-        ASSERT_TRUE(item("20A", c.status));
+        ASSERT_TRUE(orderItem("20A", c.status));
         const StagingTarget& target = c.kind == &StockOutOrders ? stockOut : returns;
         const Staging s = stageBarcode(*c.kind, "20A", target);
         const std::string what = c.kind->windowName.toStdString() + " from " + c.status.toStdString();
         if (c.reason.isEmpty()) {
             EXPECT_EQ(s.result, Staging::Result::Staged) << what;
             EXPECT_EQ(statusOf("20A"), c.kind->waiting) << what;
-            EXPECT_EQ(column(c.kind->orderColumn, "20A"), target.order) << what;
+            EXPECT_EQ(columnOf(c.kind->orderColumn, "20A"), target.order) << what;
         } else {
             EXPECT_EQ(s.result, Staging::Result::Rejected) << what;
             EXPECT_EQ(s.rejection.reason, c.reason) << what;
@@ -93,18 +80,18 @@ TEST_P(Orders, StagingAcceptsItsStatusesAndNamesTheOthers)
 
 TEST_P(Orders, StagingWritesTheOrderColumns)
 {
-    ASSERT_TRUE(item("20A", "00"));
+    ASSERT_TRUE(orderItem("20A", "00"));
     ASSERT_EQ(
         stageBarcode(StockOutOrders, "20A", { ckOrder, day, "4", "李四" }).result, Staging::Result::Staged);
-    EXPECT_EQ(column("ck_station_no", "20A"), "4");
-    EXPECT_EQ(column("ck_op_emp", "20A"), "李四");
+    EXPECT_EQ(columnOf("ck_station_no", "20A"), "4");
+    EXPECT_EQ(columnOf("ck_op_emp", "20A"), "李四");
     EXPECT_EQ(dateOf(testsupport::scalar("select ck_date from c_proc_main")), day);
 }
 
 TEST_P(Orders, DuplicateLinesAndTheQuoteLine)
 {
-    ASSERT_TRUE(item("20A", "00"));
-    ASSERT_TRUE(item("20B", "00"));
+    ASSERT_TRUE(orderItem("20A", "00"));
+    ASSERT_TRUE(orderItem("20B", "00"));
     const ImportOutcome o = stageSerials(StockOutOrders, { "20A", "20' or '1'='1", "20A" }, stockOut);
     EXPECT_EQ(o.staged, 1);
     ASSERT_EQ(o.rejections.size(), 2);
@@ -117,17 +104,17 @@ TEST_P(Orders, DuplicateLinesAndTheQuoteLine)
 
 TEST_P(Orders, TakeBackOfAPartlyReturnedOrder)
 {
-    ASSERT_TRUE(item("20A", "10", ckOrder));
-    ASSERT_TRUE(item("20B", "32", ckOrder, "2006081010009"));
-    ASSERT_TRUE(item("20C", "01", ckOrder, "2006081010009"));
-    ASSERT_TRUE(item("20D", "10", "2006081010005"));
+    ASSERT_TRUE(orderItem("20A", "10", ckOrder));
+    ASSERT_TRUE(orderItem("20B", "32", ckOrder, "2006081010009"));
+    ASSERT_TRUE(orderItem("20C", "01", ckOrder, "2006081010009"));
+    ASSERT_TRUE(orderItem("20D", "10", "2006081010005"));
     const auto serials = serialsOfStockOutOrder(ckOrder);
     ASSERT_TRUE(serials);
     const ImportOutcome o = stageSerials(ReturnOrders, *serials, returns);
     EXPECT_EQ(o.staged, 1);
     EXPECT_EQ(o.rejections.size(), 2);
     EXPECT_EQ(statusOf("20A"), "32");
-    EXPECT_EQ(column("tk_groupno", "20B"), "2006081010009");
+    EXPECT_EQ(columnOf("tk_groupno", "20B"), "2006081010009");
     EXPECT_EQ(statusOf("20D"), "10");
     EXPECT_EQ(serialsOfStockOutOrder("no such order")->size(), 0);
 }
@@ -135,7 +122,7 @@ TEST_P(Orders, TakeBackOfAPartlyReturnedOrder)
 TEST_P(Orders, TheFirstFailureStopsTheImport)
 {
     for (const char* serial : { "20A", "20B", "20C" })
-        ASSERT_TRUE(item(serial, "00"));
+        ASSERT_TRUE(orderItem(serial, "00"));
     ASSERT_TRUE(stocktest::failUpdatesOf("20B"));
     const ImportOutcome o = stageSerials(StockOutOrders, { "20A", "20B", "20C" }, stockOut);
     EXPECT_EQ(o.staged, 1);
@@ -152,7 +139,7 @@ TEST_P(Orders, TheFirstFailureStopsTheImport)
 
 TEST_P(Orders, BookingChecksItsFields)
 {
-    ASSERT_TRUE(item("20A", "31", ckOrder));
+    ASSERT_TRUE(orderItem("20A", "31", ckOrder));
     const QList<OrderLine> lines { { "20A", "31" } };
     const struct {
         const OrderKind* kind;
@@ -174,18 +161,18 @@ TEST_P(Orders, BookingChecksItsFields)
 
 TEST_P(Orders, BookingMovesOnlyTheOrdersStagedItemsAndLogsOnce)
 {
-    ASSERT_TRUE(item("20A", "31", ckOrder));
-    ASSERT_TRUE(item("20B", "31", ckOrder));
-    ASSERT_TRUE(item("20C", "31", "2006081010003")); // shown here, since moved to another order
-    ASSERT_TRUE(item("20D", "00"));
+    ASSERT_TRUE(orderItem("20A", "31", ckOrder));
+    ASSERT_TRUE(orderItem("20B", "31", ckOrder));
+    ASSERT_TRUE(orderItem("20C", "31", "2006081010003")); // shown here, since moved to another order
+    ASSERT_TRUE(orderItem("20D", "00"));
     const QList<OrderLine> lines { { "20A", "31" }, { "20B", "31" }, { "20C", "31" }, { "20D", "00" } };
     const BookingOutcome o = bookOrder(StockOutOrders, { ckOrder, "1", "王五", "客户甲" }, lines);
     EXPECT_EQ(o.booked, (QStringList { "20B", "20A" }));
     EXPECT_FALSE(o.pending);
     EXPECT_EQ(toasts.last(), "本单数据已经全部出库！||1");
     EXPECT_EQ(statusOf("20A"), "10");
-    EXPECT_EQ(column("ck_comp", "20B"), "客户甲");
-    EXPECT_EQ(column("ck_sh_emp", "20B"), "王五");
+    EXPECT_EQ(columnOf("ck_comp", "20B"), "客户甲");
+    EXPECT_EQ(columnOf("ck_sh_emp", "20B"), "王五");
     EXPECT_EQ(statusOf("20C"), "31");
     EXPECT_EQ(statusOf("20D"), "00");
     EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { "将出库单号为" + ckOrder + "的产品出库" }), 1);
@@ -195,17 +182,17 @@ TEST_P(Orders, BookingMovesOnlyTheOrdersStagedItemsAndLogsOnce)
     EXPECT_EQ(toasts.last(), "没有货物数据可以出库！||1");
     EXPECT_EQ(testsupport::rowCount("c_log"), 1);
 
-    ASSERT_TRUE(item("20E", "32", ckOrder, tkOrder));
+    ASSERT_TRUE(orderItem("20E", "32", ckOrder, tkOrder));
     const BookingOutcome r = bookOrder(ReturnOrders, { tkOrder, "1", "王五", "" }, { { "20E", "32" } });
     EXPECT_EQ(r.booked.size(), 1);
     EXPECT_EQ(statusOf("20E"), "01");
-    EXPECT_EQ(column("tk_sh_emp", "20E"), "王五");
+    EXPECT_EQ(columnOf("tk_sh_emp", "20E"), "王五");
     EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { "将退库单号为" + tkOrder + "的产品退回仓库" }), 1);
 }
 
 TEST_P(Orders, FailedBookingKeepsTheOrderPending)
 {
-    ASSERT_TRUE(item("20A", "31", ckOrder));
+    ASSERT_TRUE(orderItem("20A", "31", ckOrder));
     ASSERT_TRUE(ExecSQL("alter table c_proc_main rename to c_proc_main_away").ok);
     const BookingOutcome o = bookOrder(StockOutOrders, { ckOrder, "1", "王五", "客户" }, { { "20A", "31" } });
     EXPECT_TRUE(o.booked.isEmpty());
@@ -219,10 +206,9 @@ TEST_P(Orders, FailedBookingKeepsTheOrderPending)
 TEST_P(Orders, TheSessionBrowsesTheDayUntilAGap)
 {
     testsupport::FixedClock clock { QDateTime(day, QTime(9, 0)) };
-    loginState().station_no = "1";
     for (const auto& [serial, order] : { std::pair { "20A", "2006081010001" },
              std::pair { "20B", "2006081010002" }, std::pair { "20C", "2006081010004" } })
-        ASSERT_TRUE(item(serial, "10", order));
+        ASSERT_TRUE(orderItem(serial, "10", order));
     OrderSession session(StockOutOrders);
     ASSERT_EQ(session.open(day), OrderSession::Opening::Fresh);
     EXPECT_EQ(session.number(), "2006081010005");
@@ -240,7 +226,7 @@ TEST_P(Orders, TheSessionBrowsesTheDayUntilAGap)
         EXPECT_EQ(session.number(), s.shows) << s.toast.toStdString();
         EXPECT_EQ(toasts.last(), s.toast);
     }
-    ASSERT_TRUE(item("20D", "31", "2006081010004"));
+    ASSERT_TRUE(orderItem("20D", "31", "2006081010004"));
     session.readPending(false);
     EXPECT_FALSE(session.browse(-1));
     EXPECT_EQ(toasts.last(), "本出库单有货物待出库！|请出库后再查其他出库单！！|1");
@@ -256,9 +242,8 @@ TEST_P(Orders, TheSessionBrowsesTheDayUntilAGap)
 
 TEST_P(Orders, TheSessionOpensOnTheNewestWaitingOrderOfThisStation)
 {
-    loginState().station_no = "1";
-    ASSERT_TRUE(item("20A", "31", "2006080910001"));
-    ASSERT_TRUE(item("20B", "31", "2006080910002"));
+    ASSERT_TRUE(orderItem("20A", "31", "2006080910001"));
+    ASSERT_TRUE(orderItem("20B", "31", "2006080910002"));
     ASSERT_TRUE(insertItem({ .serialno = "20C",
         .groupno = "x",
         .status = "31",
@@ -282,10 +267,10 @@ TEST_P(Orders, TheSessionOpensOnTheNewestWaitingOrderOfThisStation)
 
 TEST_P(Orders, UndoGuards)
 {
-    ASSERT_TRUE(item("20A", "31", ckOrder));
-    ASSERT_TRUE(item("20B", "10", ckOrder));
-    ASSERT_TRUE(item("20C", "32", ckOrder, tkOrder)); // booked out, now on a return order
-    ASSERT_TRUE(item("20D", "10", "2006081010003"));
+    ASSERT_TRUE(orderItem("20A", "31", ckOrder));
+    ASSERT_TRUE(orderItem("20B", "10", ckOrder));
+    ASSERT_TRUE(orderItem("20C", "32", ckOrder, tkOrder)); // booked out, now on a return order
+    ASSERT_TRUE(orderItem("20D", "10", "2006081010003"));
 
     EXPECT_FALSE(undoWholeOrder(StockOutOrders, ckOrder, "别人", "李四"));
     EXPECT_EQ(toasts.last(), "该单货物不是您出库的！|您无权删除！|1");
@@ -304,9 +289,9 @@ TEST_P(Orders, UndoGuards)
     EXPECT_TRUE(undoWholeOrder(StockOutOrders, ckOrder, "李四", "李四"));
     EXPECT_EQ(toasts.last(), "该出库单数据已经全部删除！|自动退回总库|1");
     EXPECT_EQ(statusOf("20B"), "00");
-    EXPECT_EQ(column("ck_groupno", "20B"), "");
+    EXPECT_EQ(columnOf("ck_groupno", "20B"), "");
     EXPECT_EQ(statusOf("20C"), "32");
-    EXPECT_EQ(column("ck_groupno", "20C"), ckOrder);
+    EXPECT_EQ(columnOf("ck_groupno", "20C"), ckOrder);
     // What is left of the order has gone on to a return: nothing to undo, and the toast says so.
     EXPECT_TRUE(undoWholeOrder(StockOutOrders, ckOrder, "李四", "李四"));
     EXPECT_EQ(toasts.last(), "该出库单没有可以删除的货物！|已经退库的货物不能删除|1");
@@ -319,7 +304,6 @@ TEST_P(Orders, UndoGuards)
 TEST_P(Orders, DeletesNeedTodaysOrderAndFullRights)
 {
     testsupport::FixedClock clock { QDateTime(day, QTime(9, 0)) };
-    loginState().station_no = "1";
     OrderSession session(ReturnOrders);
     ASSERT_EQ(session.open(day), OrderSession::Opening::Fresh);
     EXPECT_EQ(session.deleteGate(), OrderSession::DeleteGate::Open);

@@ -8,27 +8,19 @@
 #include "desktop/stock/stockwindows.h"
 #include "desktop/stock/tkform.h"
 #include "formdriving.h"
-#include "platform/grid/grid.h"
 #include "stockitems.h"
-#include "tests/support/application.h"
-#include "tests/support/fixedclock.h"
-#include "tests/support/testdatabase.h"
 
-#include <QApplication>
-#include <QCalendarWidget>
-#include <QComboBox>
 #include <QDateEdit>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
 #include <QToolButton>
 
 using namespace korvell;
 using stocktest::child;
+using stocktest::click;
 using stocktest::insertItem;
 using stocktest::text;
 
@@ -44,25 +36,9 @@ QStringList items(QComboBox* box)
 
 } // namespace
 
-class OrderWindows : public testsupport::DatabaseTest {
+class OrderWindows : public stocktest::WindowTest {
 protected:
-    static void SetUpTestSuite() { testsupport::ensureApp<QApplication>(); }
     bool withDemoData() const override { return true; }
-
-    void prepare() override
-    {
-        LoginState& login = loginState();
-        login.gyname = "系统管理员";
-        login.station_no = "1";
-    }
-
-    template <typename Form> std::unique_ptr<Form> open()
-    {
-        auto form = std::make_unique<Form>();
-        form->resize(1200, 760);
-        form->show();
-        return form;
-    }
 
     // The logged-in user's group gets exactly the rights code (no row for "10").
     void grantOnly(const QString& code)
@@ -81,8 +57,6 @@ protected:
                 { code.left(1), code.size() > 1 ? QVariant(code.mid(1)) : QVariant(), QString(window) })
                             .ok);
     }
-
-    testsupport::FixedClock clock { QDateTime(QDate(2006, 8, 10), QTime(9, 0)) };
 };
 
 TEST_P(OrderWindows, RightsGateCoversExactlyFourButtons)
@@ -120,19 +94,11 @@ TEST_P(OrderWindows, OpensOnTodayWithTheListsAndCutsTheApproverToTheName)
     EXPECT_EQ(approver->currentText(), "钱芳");
     EXPECT_EQ(form->approverName(), "钱芳");
 
-    // A resize lays out only: the number stays although the database has moved on.
     ASSERT_TRUE(insertItem({ .serialno = "s1",
         .groupno = "2006081010001",
         .status = "31",
         .ck_groupno = "2006081010001",
         .ck_station = "1" }));
-    clock.set(QDateTime(QDate(2006, 8, 11), QTime(9, 0)));
-    form->resize(900, 600);
-    form->showMinimized();
-    form->showNormal();
-    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-10");
-    EXPECT_EQ(text(form.get(), "Text1"), "2006081010001");
-
     form->LoadStockOutOrderGrid("31");
     const platform::SheetModel& grid = form->Grid1->sheet();
     ASSERT_EQ(grid.rows(), 2);
@@ -140,26 +106,18 @@ TEST_P(OrderWindows, OpensOnTodayWithTheListsAndCutsTheApproverToTheName)
     EXPECT_EQ(grid.cellText(1, 6), "待出库");
     EXPECT_EQ(form->totals(), QStringList({ "1", "12.34", "11.84" }));
     EXPECT_EQ(form->orderLines().size(), 1);
-    form->LoadStockOutOrderGrid("10");
-    EXPECT_EQ(grid.rows(), 1);
-    EXPECT_EQ(form->totals(), QStringList({ "0", "0", "0" }));
 }
 
 TEST_P(OrderWindows, EnterSearchesCustomersForTheTypedTextLiterally)
 {
     ASSERT_TRUE(ExecSQL("insert into c_custom (cust_name) values ('百分之100%公司')").ok);
-    ASSERT_TRUE(ExecSQL("insert into c_custom (cust_name) values ('老王''s')").ok);
     auto form = open<ckform>();
     auto* box = child<QComboBox>(form.get(), "Combo2");
-    for (const auto& [typed, found] : { std::pair { QString("%"), QStringList { "百分之100%公司" } },
-             std::pair { QString("'"), QStringList { "老王's" } },
-             std::pair { QString("无此客户"), QStringList {} } }) {
-        box->setEditText(typed);
-        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-        EXPECT_EQ(items(box), found) << typed.toStdString();
-        EXPECT_EQ(box->currentText(), typed);
-        EXPECT_EQ(form->customerName(), typed);
-    }
+    box->setEditText("%");
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(items(box), QStringList { "百分之100%公司" });
+    EXPECT_EQ(box->currentText(), "%");
+    EXPECT_EQ(form->customerName(), "%");
     EXPECT_TRUE(toasts.lines.filter("数据库").isEmpty());
 }
 
@@ -255,37 +213,44 @@ TEST_P(OrderWindows, PickerTakesAStockOutOrderAndSwitchesTheImportCaption)
     EXPECT_FALSE(picker->isVisible());
 
     auto* source = child<QLineEdit>(form.get(), "Text2");
-    source->setText("1234567890");
-    EXPECT_EQ(importButton->text(), "导入退库");
     source->setText(" 12345678901 ");
     EXPECT_EQ(importButton->text(), "整单退库");
     source->clear();
     EXPECT_EQ(importButton->text(), "导入退库");
 }
 
-TEST_P(OrderWindows, BothWindowsFillTheMainWindowsClientArea)
+TEST_P(OrderWindows, EachWindowFillsTheClientAreaKeepsItsOrderAndReopensOnToday)
 {
     QMdiArea area;
     area.resize(1100, 760);
     area.show();
     setMdiArea(&area);
     registerStockWindows();
-    for (const char* name : { "ckform", "tkform" }) {
+    for (const char* name : { "rkform", "ckform", "tkform" }) {
+        SCOPED_TRACE(name);
         QWidget* window = showWindow(name);
-        ASSERT_TRUE(window) << name;
+        ASSERT_TRUE(window);
         EXPECT_EQ(window->objectName(), name);
         auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
         ASSERT_TRUE(frame);
         EXPECT_EQ(frame->geometry(), QRect(QPoint(0, 0), area.viewport()->size()));
+        const QString order = text(window, "Text1");
+        // Past midnight, resized, minimized and restored: the window lays out only.
+        clock.set(QDateTime(QDate(2006, 8, 11), QTime(0, 1)));
         area.resize(1200, 800);
         QTRY_COMPARE_WITH_TIMEOUT(frame->geometry(), QRect(QPoint(0, 0), area.viewport()->size()), 20000);
+        frame->showMinimized();
+        frame->showNormal();
+        EXPECT_EQ(text(window, "Text3"), "2006-8-10");
+        EXPECT_EQ(text(window, "Text1"), order);
         area.resize(1100, 760);
         // Closed and opened again by another user the next day: today, a new number, that user.
-        child<QPushButton>(window, "Command1_2")->click();
+        click(window, "Command1_2");
         EXPECT_FALSE(frame->isVisible());
         clock.set(QDateTime(QDate(2006, 8, 11), QTime(7, 0)));
         loginState().gyname = "钱芳";
         EXPECT_EQ(showWindow(name), window);
+        EXPECT_TRUE(frame->isVisible());
         EXPECT_EQ(text(window, "Text3"), "2006-8-11");
         EXPECT_EQ(text(window, "Text1"), "2006081110001");
         EXPECT_EQ(text(window, "Text6"), "钱芳");

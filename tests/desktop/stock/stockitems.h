@@ -3,6 +3,7 @@
 #include "desktop/data/dsn.h"
 #include "desktop/data/execsql.h"
 #include "desktop/data/loginstate.h"
+#include "tests/support/testdatabase.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -38,6 +39,28 @@ inline bool insertItem(const Item& i)
             korvell::sqlDate(i.day), i.station, i.status, i.ck_groupno, korvell::sqlDate(i.day), i.ck_station,
             i.tk_groupno, korvell::sqlDate(i.day), i.tk_station })
         .ok;
+}
+
+// An item of stock-in order 2006081010001 on stock-out order ck and return order tk, both of
+// station 1; without a count it takes the one after the count given last.
+inline bool orderItem(const QString& serial, const QString& status, const QString& ck = {},
+    const QString& tk = {}, qint64 count = 0)
+{
+    static qint64 last = 10000;
+    last = count ? count : last + 1;
+    return insertItem({ .serialno = serial,
+        .groupno = "2006081010001",
+        .status = status,
+        .count_num = last,
+        .ck_groupno = ck,
+        .ck_station = "1",
+        .tk_groupno = tk,
+        .tk_station = "1" });
+}
+
+inline QString columnOf(const QString& col, const QString& serial)
+{
+    return testsupport::scalar("select " + col + " from c_proc_main where serialno=?", { serial }).toString();
 }
 
 // From now on every update of the item fails: SQLite refuses it, PostgreSQL ends the session in

@@ -5,10 +5,10 @@
 #include "tests/support/testdatabase.h"
 
 #include <functional>
+#include <span>
 
 using namespace korvell;
 using stocktest::insertItem;
-using stocktest::Item;
 using stocktest::statusOf;
 
 namespace {
@@ -112,17 +112,10 @@ TEST_P(Transitions, StockInDeletesTakeOnlyItemsOnNoOtherOrder)
 
 TEST_P(Transitions, StockInActionsActOnlyOnTheirOwnOrderAndStation)
 {
-    const std::vector<Transition> ownOrder {
-        { "book", [](const QString& s) { return bookStockInItem(s, order, "1"); }, { "30" }, "00" },
-        { "delete order", [](const QString&) { return deleteStockInOrder(order, "1"); }, { "30" }, "20" },
-        { "delete item", [](const QString& s) { return deleteStockInItem(s, order, "1"); }, { "30" }, "20" },
-        { "restore order", [](const QString&) { return restoreStockInOrder(order, "1"); }, { "20" }, "00" },
-        { "restore item", [](const QString& s) { return restoreStockInItem(s, order, "1"); }, { "20" },
-            "00" },
-    };
-    for (const Transition& t : ownOrder) {
+    // The first six transitions are those of stock-in; a weighed item is what a delete takes.
+    for (const Transition& t : std::span(transitions).first(6)) {
         ASSERT_TRUE(ExecSQL("delete from c_proc_main").ok);
-        const QString from = t.from.first();
+        const QString from = t.from.isEmpty() ? "30" : t.from.first();
         ASSERT_TRUE(insertItem({ .serialno = "mine", .groupno = order, .status = from }));
         ASSERT_TRUE(insertItem(
             { .serialno = "other order", .groupno = "2006081010002", .status = from, .count_num = 10002 }));
@@ -137,14 +130,6 @@ TEST_P(Transitions, StockInActionsActOnlyOnTheirOwnOrderAndStation)
         EXPECT_EQ(statusOf("other order"), from) << t.name;
         EXPECT_EQ(statusOf("other station"), from) << t.name;
     }
-
-    ASSERT_TRUE(insertItem({ .serialno = "deleted elsewhere",
-        .groupno = order,
-        .station = "2",
-        .status = "20",
-        .count_num = 20002 }));
-    EXPECT_EQ(removeDeletedItem("deleted elsewhere", order, "1"), 0);
-    EXPECT_EQ(statusOf("deleted elsewhere"), "20");
 }
 
 TEST_P(Transitions, SecondStationLosesTheRace)

@@ -1,7 +1,6 @@
 // One weight becomes one stored item; anything that is no number stores nothing.
 #include "desktop/data/connection.h"
 #include "desktop/stock/ordergrid.h"
-#include "desktop/stock/ordersession.h"
 #include "desktop/stock/weighingrecord.h"
 #include "stockitems.h"
 #include "tests/support/fixedclock.h"
@@ -13,27 +12,24 @@
 
 using namespace korvell;
 using stocktest::insertItem;
-using stocktest::Item;
 
 namespace {
 
 WeighingEntry entry(const QString& gross, const QString& tare = "0.5", const QString& spec = "0.35")
 {
-    WeighingEntry e;
-    e.gross = gross;
-    e.tare = tare;
-    e.spec = spec;
-    e.day = QDate(2006, 8, 10);
-    e.order = "2006081010001";
-    e.model = "A1";
-    e.team = " 11 ";
-    e.machineGroup = "J1  ";
-    e.inspector = "E1001";
-    e.auditor = "E1002";
-    e.producer = "请选择";
-    e.weigher = "张三";
-    e.station = "1";
-    return e;
+    return { .gross = gross,
+        .tare = tare,
+        .spec = spec,
+        .day = QDate(2006, 8, 10),
+        .order = "2006081010001",
+        .model = "A1",
+        .team = " 11 ",
+        .machineGroup = "J1  ",
+        .inspector = "E1001",
+        .auditor = "E1002",
+        .producer = "请选择",
+        .weigher = "张三",
+        .station = "1" };
 }
 
 } // namespace
@@ -162,47 +158,4 @@ TEST_P(WeighingRecord, FailedInsertIsReported)
     EXPECT_EQ(testsupport::rowCount("c_proc_main"), 1);
 }
 
-class StockInSlipFill : public testsupport::DatabaseTest { };
-
-TEST_P(StockInSlipFill, NewestFirstWithTotalsOfEveryStatus)
-{
-    const QString order = "2006081010001";
-    ASSERT_TRUE(
-        insertItem({ .serialno = "first", .groupno = order, .status = "20", .gross = 25.5, .net = 25.0 }));
-    ASSERT_TRUE(insertItem({ .serialno = "second",
-        .groupno = order,
-        .gross = 24.5,
-        .net = 24.0,
-        .count_num = 10002,
-        .entered = QDateTime(QDate(2006, 8, 10), QTime(8, 0, 10)) }));
-    ASSERT_TRUE(insertItem({ .serialno = "third",
-        .groupno = order,
-        .status = "99",
-        .gross = 0.1,
-        .net = 0.2,
-        .count_num = 10003,
-        .entered = QDateTime(QDate(2006, 8, 10), QTime(8, 0, 10)) }));
-    ASSERT_TRUE(
-        insertItem({ .serialno = "elsewhere", .groupno = order, .station = "2", .count_num = 20001 }));
-    const auto slip = loadOrderGrid(StockInGrid, order, "1");
-    ASSERT_TRUE(slip);
-    ASSERT_EQ(slip->rows.size(), 3);
-    EXPECT_EQ(slip->rows[0][OrderColSerial], "third");
-    EXPECT_EQ(slip->rows[1][OrderColSerial], "second");
-    EXPECT_EQ(slip->rows[2][OrderColSerial], "first");
-    EXPECT_EQ(slip->rows[2][OrderColStatusName], "已删除");
-    EXPECT_EQ(slip->rows[2][4], "25.5");
-    EXPECT_EQ(slip->rows[2][7], "2006-8-10");
-    EXPECT_EQ(slip->rows[0][OrderColStatusName], "");
-    EXPECT_EQ(slip->totals, QStringList({ "3", "50.1", "49.2" }));
-    EXPECT_EQ(holdsWaitingItems(StockInOrders, order, "1"), true);
-    EXPECT_EQ(holdsWaitingItems(StockInOrders, order, "3"), false);
-
-    const auto empty = loadOrderGrid(StockInGrid, "2006081010009", "1");
-    ASSERT_TRUE(empty);
-    EXPECT_TRUE(empty->rows.isEmpty());
-    EXPECT_EQ(empty->totals, QStringList({ "0", "0", "0" }));
-}
-
 INSTANTIATE_BACKENDS(WeighingRecord);
-INSTANTIATE_BACKENDS(StockInSlipFill);
