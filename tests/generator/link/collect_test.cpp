@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 using namespace vosket;
 using linktest::Answer;
@@ -139,27 +140,82 @@ QList<QByteArray> units(std::initializer_list<const char*> names)
 
 } // namespace
 
-TEST_F(LinkCollect, RepeatedRecordIsAcknowledgedButWrittenOnce)
+// Each case: what the terminal answers, one answer to each thing sent, and how the collection ends:
+// its result, what was sent, the file (none: deleted), the messages and the count box.
+TEST_F(LinkCollect, RecordsAreAcknowledgedInSequenceAndOnlyGoodOnesAreWritten)
 {
+    const QByteArray full = terminalRecord(0, QByteArray(251, '5'));
+    QByteArray low, high;
+    for (int v = 0; v < 256; ++v) {
+        if (v != 13)
+            (v < 128 ? low : high).append(static_cast<char>(v));
+    }
     const QByteArray r1 = terminalRecord(1, "2026120810002");
-    script({ "ACK\r" + terminalRecord(0, "2026120810001"), r1, r1, terminalRecord(2, "2026120810003"),
-        "OVER\r" });
-    dialogs.answers = { platform::Answer::No };
-    EXPECT_EQ(collect(), 3);
-    EXPECT_EQ(sent(), units({ "READ\r", "ACK\r", "ACK\r", "ACK\r", "ACK\r" }));
-    EXPECT_EQ(fileContent(), "2026120810001\r\n2026120810002\r\n2026120810003\r\n");
-    EXPECT_EQ(dialogs.messages, QStringList { "上传数据|完成 : 收到 3 笔数据.\n查看收到的数据?" });
+    const QList<QByteArray> ten(10, "NAK\r");
+    const QStringList timeOut { "错误|超时!" };
+    const QStringList noData { "错误|超时!", "上传数据|没有接收到数据!" };
+    const struct {
+        const char* name;
+        QList<QByteArray> answers;
+        int result;
+        QList<QByteArray> sent;
+        std::optional<QByteArray> file;
+        QStringList messages;
+        QStringList counts;
+    } cases[] = {
+        { "a repeat is acknowledged, written once",
+            { "ACK\r" + terminalRecord(0, "2026120810001"), r1, r1, terminalRecord(2, "2026120810003"),
+                "OVER\r" },
+            3, units({ "READ\r", "ACK\r", "ACK\r", "ACK\r", "ACK\r" }),
+            "2026120810001\r\n2026120810002\r\n2026120810003\r\n",
+            { "上传数据|完成 : 收到 3 笔数据.\n查看收到的数据?" }, { "prepare", "1", "2", "3", "remove" } },
+        { "a skipped sequence waits for the expected record",
+            { "ACK\r" + terminalRecord(0, "a"), terminalRecord(1, "b"), terminalRecord(3, "d"),
+                terminalRecord(2, "c"), "OVER\r" },
+            3, units({ "READ\r", "ACK\r", "ACK\r", "NAK\r", "ACK\r" }), "a\r\nb\r\nc\r\n",
+            { "上传数据|完成 : 收到 3 笔数据.\n查看收到的数据?" }, { "prepare", "1", "2", "3", "remove" } },
+        // short, overlong (the CR after more than a record holds), broken, wrong sum on a repeat
+        { "short long and broken lines",
+            { "ACK\r" + QByteArray("\x00\x01\r", 3), full.chopped(1) + "zz\r", QByteArray(300, '7') + "\r",
+                terminalRecord(0, "x", true), full, terminalRecord(0, "x", true), "OVER\r" },
+            1, units({ "READ\r", "NAK\r", "NAK\r", "NAK\r", "NAK\r", "ACK\r", "NAK\r" }),
+            QByteArray(251, '5') + "\r\n", { "上传数据|完成 : 收到 1 笔数据.\n查看收到的数据?" },
+            { "prepare", "1", "remove" } },
+        { "data written exactly as received",
+            { "ACK\r" + terminalRecord(0, low), terminalRecord(1, high), terminalRecord(2, ""), "OVER\r" }, 3,
+            units({ "READ\r", "ACK\r", "ACK\r", "ACK\r" }), low + "\r\n" + high + "\r\n\r\n",
+            { "上传数据|完成 : 收到 3 笔数据.\n查看收到的数据?" }, { "prepare", "1", "2", "3", "remove" } },
+        { "silence before any record", { "ACK\r" }, -1, units({ "READ\r" }) + ten, std::nullopt, timeOut,
+            { "prepare", "remove" } },
+        { "any complete line resets the silence count",
+            { "ACK\r", "", "", "", "", "", terminalRecord(0, "2026120810001") }, -1,
+            units({ "READ\r" }) + QList<QByteArray>(6, "NAK\r") + units({ "ACK\r" }) + ten,
+            "2026120810001\r\n", { "错误|超时!\n已收到 1 笔数据." }, { "prepare", "1", "remove" } },
+        { "a silent terminal gets four requests", {}, 0, QList<QByteArray>(4, "READ\r"), std::nullopt, noData,
+            {} },
+        { "wrong answers get six requests", QList<QByteArray>(6, "NO\r"), 0, QList<QByteArray>(6, "READ\r"),
+            std::nullopt, { "错误|建立连接失败!", "上传数据|没有接收到数据!" }, {} },
+        { "over before any record", { "ACK\rOVER\r" }, 0, units({ "READ\r" }), std::nullopt,
+            { "上传数据|没有接收到数据!" }, { "prepare", "remove" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.link.events.clear();
+        dialogs.messages.clear();
+        countView.calls.clear();
+        dialogs.answers = { platform::Answer::No }; // not to view the file
+        script(c.answers);
+        const int64_t start = fake.clock.now;
+        EXPECT_EQ(collect(), c.result);
+        EXPECT_EQ(sent(), c.sent);
+        EXPECT_EQ(QFile::exists(path) ? std::optional(fileContent()) : std::nullopt, c.file);
+        EXPECT_EQ(dialogs.messages, c.messages);
+        EXPECT_EQ(countView.calls, c.counts);
+        if (c.answers.isEmpty()) {
+            EXPECT_NEAR(fake.clock.now - start, 4 * 3000, 20);
+        }
+    }
     EXPECT_TRUE(processes.started.isEmpty());
-    EXPECT_EQ(countView.calls, QStringList({ "prepare", "1", "2", "3", "remove" }));
-}
-
-TEST_F(LinkCollect, SkippedSequenceIsRefusedUntilTheExpectedRecordComes)
-{
-    script({ "ACK\r" + terminalRecord(0, "a"), terminalRecord(1, "b"), terminalRecord(3, "d"),
-        terminalRecord(2, "c"), "OVER\r" });
-    EXPECT_EQ(collect(), 3);
-    EXPECT_EQ(sent(), units({ "READ\r", "ACK\r", "ACK\r", "NAK\r", "ACK\r" }));
-    EXPECT_EQ(fileContent(), "a\r\nb\r\nc\r\n");
 }
 
 TEST_F(LinkCollect, SequenceWrapsFromNineToZeroAndOverMayComeAnywhere)
@@ -176,31 +232,6 @@ TEST_F(LinkCollect, SequenceWrapsFromNineToZeroAndOverMayComeAnywhere)
     EXPECT_EQ(collect(), 13);
     EXPECT_EQ(sent().count("ACK\r"), 13);
     EXPECT_EQ(fileContent(), expected);
-}
-
-TEST_F(LinkCollect, ShortLongAndBrokenLinesAreRefused)
-{
-    // A valid-looking record whose CR comes only after more than a record can hold.
-    const QByteArray full = terminalRecord(0, QByteArray(251, '5'));
-    const QByteArray overlong = full.chopped(1) + "zz\r";
-    script({ "ACK\r" + QByteArray("\x00\x01\r", 3), overlong, QByteArray(300, '7') + "\r",
-        terminalRecord(0, "x", true), full, terminalRecord(0, "x", true), "OVER\r" });
-    EXPECT_EQ(collect(), 1);
-    // The last refusal: a repeat of record 0 with a wrong sum is not acknowledged.
-    EXPECT_EQ(sent(), units({ "READ\r", "NAK\r", "NAK\r", "NAK\r", "NAK\r", "ACK\r", "NAK\r" }));
-    EXPECT_EQ(fileContent(), QByteArray(251, '5') + "\r\n");
-}
-
-TEST_F(LinkCollect, RecordDataIsWrittenExactlyAsReceived)
-{
-    QByteArray low, high;
-    for (int v = 0; v < 256; ++v) {
-        if (v != 13)
-            (v < 128 ? low : high).append(static_cast<char>(v));
-    }
-    script({ "ACK\r" + terminalRecord(0, low), terminalRecord(1, high), terminalRecord(2, ""), "OVER\r" });
-    EXPECT_EQ(collect(), 3);
-    EXPECT_EQ(fileContent(), low + "\r\n" + high + "\r\n\r\n");
 }
 
 TEST_F(LinkCollect, SilenceIsAnsweredWithTenNaksThenTheRecordsSoFarAreKept)
@@ -241,51 +272,6 @@ TEST_F(LinkCollect, ALineThatNeverStopsSendingStillTimesOut)
     EXPECT_EQ(written, QList<QByteArray>(4, "READ\r"));
     EXPECT_NEAR(fake.clock.now - start, 4 * 3000, 20);
     EXPECT_EQ(dialogs.messages, QStringList({ "错误|超时!", "上传数据|没有接收到数据!" }));
-}
-
-TEST_F(LinkCollect, SilenceBeforeAnyRecordDeletesTheFile)
-{
-    script({ "ACK\r" });
-    EXPECT_EQ(collect(), -1);
-    EXPECT_EQ(sent().count("NAK\r"), 10);
-    EXPECT_EQ(dialogs.messages, QStringList { "错误|超时!" });
-    EXPECT_FALSE(QFile::exists(path));
-}
-
-TEST_F(LinkCollect, AnyCompleteLineResetsTheSilenceCount)
-{
-    script({ "ACK\r", "", "", "", "", "", terminalRecord(0, "2026120810001") });
-    EXPECT_EQ(collect(), -1);
-    EXPECT_EQ(sent().count("NAK\r"), 6 + 10);
-    EXPECT_EQ(fileContent(), "2026120810001\r\n");
-}
-
-TEST_F(LinkCollect, SilentTerminalGetsFourRequests)
-{
-    const int64_t start = fake.clock.now;
-    EXPECT_EQ(collect(), 0);
-    EXPECT_EQ(sent(), QList<QByteArray>(4, "READ\r"));
-    EXPECT_NEAR(fake.clock.now - start, 4 * 3000, 20);
-    EXPECT_EQ(dialogs.messages, QStringList({ "错误|超时!", "上传数据|没有接收到数据!" }));
-    EXPECT_FALSE(QFile::exists(path));
-}
-
-TEST_F(LinkCollect, WrongAnswersGetSixRequests)
-{
-    fake.link.peer = [](const QByteArray&) { return Answer { "NO\r", 2 }; };
-    EXPECT_EQ(collect(), 0);
-    EXPECT_EQ(sent(), QList<QByteArray>(6, "READ\r"));
-    EXPECT_EQ(dialogs.messages, QStringList({ "错误|建立连接失败!", "上传数据|没有接收到数据!" }));
-    EXPECT_FALSE(QFile::exists(path));
-}
-
-TEST_F(LinkCollect, OverBeforeAnyRecordMeansNoData)
-{
-    script({ "ACK\rOVER\r" });
-    EXPECT_EQ(collect(), 0);
-    EXPECT_EQ(dialogs.messages, QStringList { "上传数据|没有接收到数据!" });
-    EXPECT_FALSE(QFile::exists(path));
-    EXPECT_EQ(countView.calls, QStringList({ "prepare", "remove" }));
 }
 
 TEST_F(LinkCollect, ViewingTheFileHandsItsPathToTheDesktopAsOneArgument)

@@ -67,17 +67,21 @@ TEST(LinkFraming, ProgramBlockCarriesSumAndNumberUnescaped)
     EXPECT_EQ(programBlock(image, 199)[102], 199);
 }
 
-TEST(LinkLookupFraming, LinesCarryHighThenLowOfTheDataSum)
+TEST(LinkLookupFraming, LinesCarryTheDataSumHighThenLowWithCrAs14AndNoLineFeeds)
 {
     // "1","2" CR LF CR LF: the digits with sum 99, then an empty line.
     const auto frames = framesOf(QByteArray("12\r\n\r\n"));
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(frames[0], (Bytes { '1', '2', 0, 99, 13 }));
     EXPECT_EQ(frames[1], (Bytes { 0, 0, 13 }));
-}
+    // Line feeds are dropped and a last line without CR is pending.
+    const auto joined = framesOf(QByteArray("ab\r\ncd\nef"));
+    ASSERT_EQ(joined.size(), 2u);
+    EXPECT_EQ(joined[0], (Bytes { 'a', 'b', 0, 195, 13 }));
+    EXPECT_EQ(joined[1], (Bytes { 'c', 'd', 'e', 'f', 1, 146, 13 })); // 99+100+101+102 = 402
+    EXPECT_TRUE(framesOf(QByteArray()).empty());
+    EXPECT_EQ(framesOf(QByteArray("\n\n")).size(), 0u);
 
-TEST(LinkLookupFraming, SumBytesEqualToCrAreSentAs14)
-{
     // 269 = 1 * 256 + 13
     EXPECT_EQ(frameOf(QByteArray("\xff\x0e", 2) + "\r"), (Bytes { 0xff, 0x0e, 1, 14, 13 }));
     // 13 * 256 + 13 = 3,341 in the high byte too
@@ -86,16 +90,6 @@ TEST(LinkLookupFraming, SumBytesEqualToCrAreSentAs14)
     const Bytes frame = frameOf(data + "\r");
     EXPECT_EQ(frame[frame.size() - 3], 14);
     EXPECT_EQ(frame[frame.size() - 2], 14);
-}
-
-TEST(LinkLookupFraming, LineFeedsAreDroppedAndALastLineWithoutCrIsPending)
-{
-    const auto frames = framesOf(QByteArray("ab\r\ncd\nef"));
-    ASSERT_EQ(frames.size(), 2u);
-    EXPECT_EQ(frames[0], (Bytes { 'a', 'b', 0, 195, 13 }));
-    EXPECT_EQ(frames[1], (Bytes { 'c', 'd', 'e', 'f', 1, 146, 13 })); // 99+100+101+102 = 402
-    EXPECT_TRUE(framesOf(QByteArray()).empty());
-    EXPECT_EQ(framesOf(QByteArray("\n\n")).size(), 0u);
 }
 
 TEST(LinkLookupFraming, AcceptsLinesOf257BytesAndRefusesLonger)
@@ -108,7 +102,7 @@ TEST(LinkLookupFraming, AcceptsLinesOf257BytesAndRefusesLonger)
     EXPECT_EQ(b.takeFrame().size(), 260u);
 }
 
-TEST(LinkReplies, ReplyEndsAtCrAndDropsIt)
+TEST(LinkReplies, ReplyEndsAtCrOrAfterTwelveBytesAndDropsTheCr)
 {
     EXPECT_EQ(collect({ "ACK", "\r" }), "ACK");
     EXPECT_EQ(classifyReply(collect({ "ACK", "\r" })), ReplyKind::Ack);
@@ -118,10 +112,8 @@ TEST(LinkReplies, ReplyEndsAtCrAndDropsIt)
     EXPECT_EQ(classifyReply(collect({})), ReplyKind::Other);
     // CR inside a read that ends otherwise does not end the reply.
     EXPECT_EQ(collect({ "AC", "K\rX", "YZ\r" }), "ACK\rXYZ");
-}
 
-TEST(LinkReplies, ReplyStopsAfterTenBytesSoAtMostTwelve)
-{
+    // It stops after ten bytes, so at most twelve.
     ReplyCollector r;
     for (int i = 0; i < 3; ++i) {
         ASSERT_FALSE(r.complete());

@@ -32,6 +32,11 @@ protected:
         testsupport::sendMouse(picture, QEvent::MouseButtonRelease, p, b);
     }
     void moveTo(QPoint p) { testsupport::sendMouse(picture, QEvent::MouseMove, p); }
+    void click(QPoint p, Qt::MouseButton b = Qt::LeftButton)
+    {
+        press(p, b);
+        release(p, b);
+    }
 
     QImage shown(const QRect& area)
     {
@@ -96,8 +101,7 @@ TEST_F(VosketTerminalFace, RightClicksOpenThePopupAndSendNoKey)
     QSignalSpy popups(&picture, &TerminalFace::popupRequested);
     for (QPoint p :
         { face::key(Key::Five).hit.center(), face::key(Key::Menu).hit.center(), QPoint(100, 90) }) {
-        press(p, Qt::RightButton);
-        release(p, Qt::RightButton);
+        click(p, Qt::RightButton);
         ASSERT_EQ(popups.size(), 1);
         EXPECT_EQ(popups.takeFirst().at(0).toPoint(), picture.mapToGlobal(p));
     }
@@ -149,8 +153,7 @@ TEST_F(VosketTerminalFace, KeyTwelveOpensThePopupAtItsCornerWhenReleased)
     EXPECT_EQ(popups.at(0).at(0).toPoint(), picture.mapToGlobal(QPoint(129, 401)));
 
     // other keys open nothing
-    press(face::key(Key::Zero).hit.center());
-    release(face::key(Key::Zero).hit.center());
+    click(face::key(Key::Zero).hit.center());
     EXPECT_EQ(popups.size(), 1);
 }
 
@@ -158,8 +161,7 @@ TEST_F(VosketTerminalFace, ADoubleClickIsTwoPresses)
 {
     QSignalSpy keys(&picture, &TerminalFace::keyPressed);
     const QPoint onKey = face::key(Key::Five).hit.center();
-    press(onKey);
-    release(onKey);
+    click(onKey);
     testsupport::sendMouse(picture, QEvent::MouseButtonDblClick, onKey);
     release(onKey);
     ASSERT_EQ(keys.size(), 2);
@@ -171,23 +173,19 @@ TEST_F(VosketTerminalFace, KeysTenAndSeventeenFlipTheModeOnlyWhileTyping)
 {
     TextScreen& screen = picture.screen();
     const QPoint alphaKey = face::key(Key::Mode).hit.center();
-    press(alphaKey);
-    release(alphaKey);
+    click(alphaKey);
     EXPECT_FALSE(screen.alphaMode()) << "on a menu the face leaves the mode alone";
 
     const QImage noMark = shown(face::ModeMarkRect);
     screen.setState(TextScreen::FormInput);
     screen.requestRepaint({ vosket::ScreenArea::Whole });
     EXPECT_EQ(shown(face::ModeMarkRect), noMark) << "a form starts in digits without a mark";
-    press(alphaKey);
-    release(alphaKey);
+    click(alphaKey);
     EXPECT_TRUE(screen.alphaMode());
     EXPECT_EQ(shown(face::ModeMarkRect), plain(picture.art().alphaMark()));
     screen.requestRepaint({ vosket::ScreenArea::Whole });
     EXPECT_EQ(shown(face::ModeMarkRect), plain(picture.art().alphaMark())) << "alpha mode keeps its mark";
-    const QPoint escapeKey = face::key(Key::Escape).hit.center();
-    press(escapeKey);
-    release(escapeKey);
+    click(face::key(Key::Escape).hit.center());
     EXPECT_FALSE(screen.alphaMode());
     EXPECT_EQ(shown(face::ModeMarkRect), plain(picture.art().digitMark()));
     // The digit mark was drawn once, at the switch: a repaint of the screen under it ends it,

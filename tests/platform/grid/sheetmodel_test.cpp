@@ -135,6 +135,10 @@ TEST(SheetModel, InsertAndRemoveColumnsShiftCellsColumnSettingsAndMerges)
     EXPECT_EQ(s.cellText(1, 1), "r1c2");
     EXPECT_EQ(s.columnWidth(1), 120);
     EXPECT_EQ(s.columnWidth(0), 0) << "column 0 stays hidden";
+    s.insertCols(0, 1);
+    EXPECT_EQ(s.columnWidth(0), 0);
+    EXPECT_EQ(s.columnWidth(1), 0) << "the former column 0 keeps its width, inserted before it";
+    EXPECT_EQ(s.columnWidth(2), 120);
 }
 
 TEST(SheetModel, AddRowAppendsTabSeparatedTexts)
@@ -261,7 +265,7 @@ TEST(SheetModel, UserEditsHonourLocksMaximumLengthAndCheckBoxes)
     EXPECT_TRUE(s.columnListChoices(2).isEmpty());
 }
 
-TEST(SheetModel, SortIsNumericStableAndKeepsBlanksLast)
+TEST(SheetModel, SortIsNumericStableKeepsBlanksLastAndStaysInItsRange)
 {
     SheetModel s;
     keyed(s, { "10", "9", "", "abc", "9", "1.5", "" }, 7);
@@ -278,14 +282,12 @@ TEST(SheetModel, SortIsNumericStableAndKeepsBlanksLast)
     keyed(texts, { "nan", "3", "inf", "1", "-inf", "2" }, 6);
     texts.sortRows(1, Qt::AscendingOrder, 1, 6);
     EXPECT_EQ(columnTexts(texts, 1).mid(0, 3), (QStringList { "1", "2", "3" }));
-}
 
-TEST(SheetModel, SortOfAnInnerRangeLeavesTheTotalsRowLast)
-{
-    SheetModel s;
-    keyed(s, { "b", "c", "a", "总计" }, 4);
-    s.sortRows(1, Qt::AscendingOrder, 1, s.rows() - 2);
-    EXPECT_EQ(columnTexts(s, 1), (QStringList { "a", "b", "c", "总计" }));
+    // An inner range leaves the totals row last.
+    SheetModel totals;
+    keyed(totals, { "b", "c", "a", "总计" }, 4);
+    totals.sortRows(1, Qt::AscendingOrder, 1, totals.rows() - 2);
+    EXPECT_EQ(columnTexts(totals, 1), (QStringList { "a", "b", "c", "总计" }));
 }
 
 TEST(SheetModel, BatchedWritesSignalOnce)
@@ -353,17 +355,6 @@ TEST(SheetModel, EdgesOfASelectionPastTheLastRowAndColumnLandOnTheSheet)
     s.setBorder({ 5, 5, 9, 9 }, BorderEdge::Top, BorderStyle::None); // wholly outside: nothing
     s.setBorder({ 3, 0, 9, 2 }, BorderEdge::Top, BorderStyle::None);
     EXPECT_EQ(s.cellFormat(2, 2), corner);
-}
-
-TEST(SheetModel, ColumnZeroStaysHiddenWhenColumnsAreInsertedBeforeIt)
-{
-    SheetModel s;
-    s.setRows(2);
-    s.setCols(3);
-    s.insertCols(0, 1);
-    EXPECT_EQ(s.columnWidth(0), 0);
-    EXPECT_EQ(s.columnWidth(1), 0) << "the former column 0 keeps its width";
-    EXPECT_EQ(s.columnWidth(2), 64);
 }
 
 TEST(SheetModel, AlignmentCodesAndAnythingElseMeansTheDefault)
