@@ -245,7 +245,7 @@ TEST_F(LinkDownload, EveryRetryOfALookupFileStartsAtItsFirstLine)
     EXPECT_EQ(fake.env.indexFilePath, path);
 }
 
-TEST_F(LinkDownload, OverlongLookupLineIsRefusedBeforeThePortIsOpened)
+TEST_F(LinkDownload, OverlongMissingOrNoLookupFileIsRefusedBeforeThePortIsOpened)
 {
     answerAll("ACK\r");
     dialogs.fileNames = { writeFile(QByteArray(258, 'x') + "\r\n") };
@@ -258,10 +258,10 @@ TEST_F(LinkDownload, OverlongLookupLineIsRefusedBeforeThePortIsOpened)
     dialogs.fileNames = { writeFile(QByteArray(257, 'x') + "\r\n") };
     EXPECT_EQ(DownloadToTerminal(fake.env, {}, Adapter::IrDA, DownloadKind::LookupFile, builder), 1);
     EXPECT_EQ(dataUnits().first().size(), 260);
-}
 
-TEST_F(LinkDownload, NoFileChosenOpensNothingAndAMissingFileIsReported)
-{
+    // No file chosen opens nothing; a missing file is reported.
+    dialogs.messages.clear();
+    fake.openedDevices.clear();
     EXPECT_EQ(DownloadToTerminal(fake.env, {}, Adapter::IrDA, DownloadKind::LookupFile, builder), 0);
     EXPECT_TRUE(fake.openedDevices.isEmpty());
     dialogs.fileNames = { dir.filePath("missing.txt") };

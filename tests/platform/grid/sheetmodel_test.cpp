@@ -40,7 +40,7 @@ QStringList columnTexts(const SheetModel& s, int col)
 
 } // namespace
 
-TEST(SheetModel, SizeChangesAddBlankRowsAndDropRowsAtTheEnd)
+TEST(SheetModel, SizeChangesAndAddedRowsAddBlankOrGivenRowsAndDropRowsAtTheEnd)
 {
     SheetModel s;
     filled(s, 5, 3);
@@ -60,6 +60,15 @@ TEST(SheetModel, SizeChangesAddBlankRowsAndDropRowsAtTheEnd)
     // Writes outside the sheet are ignored, reads give nothing.
     s.setCellText(100, 1, "x");
     EXPECT_EQ(s.cellText(100, 1), "");
+    // Added rows take tab-separated texts.
+    s.setRows(1);
+    s.setCols(4);
+    s.addRow("a\tb\tc");
+    s.addRow();
+    EXPECT_EQ(s.rows(), 3);
+    EXPECT_EQ(s.cellText(1, 1), "a");
+    EXPECT_EQ(s.cellText(1, 3), "c");
+    EXPECT_EQ(s.cellText(2, 1), "");
 }
 
 TEST(SheetModel, TenMillionRowsCostOnlyTheirCells)
@@ -139,19 +148,6 @@ TEST(SheetModel, InsertAndRemoveColumnsShiftCellsColumnSettingsAndMerges)
     EXPECT_EQ(s.columnWidth(0), 0);
     EXPECT_EQ(s.columnWidth(1), 0) << "the former column 0 keeps its width, inserted before it";
     EXPECT_EQ(s.columnWidth(2), 120);
-}
-
-TEST(SheetModel, AddRowAppendsTabSeparatedTexts)
-{
-    SheetModel s;
-    s.setRows(1);
-    s.setCols(4);
-    s.addRow("a\tb\tc");
-    s.addRow();
-    EXPECT_EQ(s.rows(), 3);
-    EXPECT_EQ(s.cellText(1, 1), "a");
-    EXPECT_EQ(s.cellText(1, 3), "c");
-    EXPECT_EQ(s.cellText(2, 1), "");
 }
 
 TEST(SheetModel, OverlappingMergesAreRefused)
