@@ -12,17 +12,12 @@ using namespace korvell;
 
 TEST(NumberText, FifteenSignificantDigitsHideBinaryNoise)
 {
-    EXPECT_EQ(numberText(1.15 * 100), "115");
-    EXPECT_EQ(numberText(0.29 * 100), "29");
-    EXPECT_EQ(numberText(2.01 * 100), "201");
-    EXPECT_EQ(numberText(25.36 - 1.2), "24.16");
-    EXPECT_EQ(numberText(12.5 - 0.5), "12");
-    EXPECT_EQ(numberText(0.5 - 1.2), "-0.7");
-    EXPECT_EQ(numberText(0.0), "0");
-    EXPECT_EQ(numberText(-0.0), "0");
-    EXPECT_EQ(numberText(0.00012), "0.00012");
-    EXPECT_EQ(numberText(1234567890123.0), "1234567890123");
-    EXPECT_EQ(numberText(1e20), "100000000000000000000");
+    const std::pair<double, const char*> cases[] = { { 1.15 * 100, "115" }, { 0.29 * 100, "29" },
+        { 2.01 * 100, "201" }, { 25.36 - 1.2, "24.16" }, { 12.5 - 0.5, "12" }, { 0.5 - 1.2, "-0.7" },
+        { 0.0, "0" }, { -0.0, "0" }, { 0.00012, "0.00012" }, { 1234567890123.0, "1234567890123" },
+        { 1e20, "100000000000000000000" } };
+    for (const auto& [number, text] : cases)
+        EXPECT_EQ(numberText(number), text) << text;
 }
 
 TEST(NumberText, SevenSignificantDigitsForSingles)
@@ -37,12 +32,8 @@ TEST(NumberText, StrictReading)
 {
     EXPECT_EQ(numberOf(" 9.80"), 9.8);
     EXPECT_EQ(numberOf("-1"), -1.0);
-    EXPECT_FALSE(numberOf(""));
-    EXPECT_FALSE(numberOf("12.3kg"));
-    EXPECT_FALSE(numberOf("1,5"));
-    EXPECT_FALSE(numberOf("12.34\r\n12.35"));
-    EXPECT_FALSE(numberOf("nan"));
-    EXPECT_FALSE(numberOf("inf"));
+    for (const char* text : { "", "12.3kg", "1,5", "12.34\r\n12.35", "nan", "inf" })
+        EXPECT_FALSE(numberOf(text)) << text;
 }
 
 TEST(DecimalSum, AddsExactly)
@@ -102,15 +93,11 @@ TEST(Decimal, ParseRejectsWhatIsNoNumber)
 
 TEST(SpecCode, SpecificationTimesHundredPaddedToThree)
 {
-    EXPECT_EQ(SpecCode("0.35"), "035");
-    EXPECT_EQ(SpecCode("0.05"), "005");
-    EXPECT_EQ(SpecCode("1.2"), "120");
-    EXPECT_EQ(SpecCode("12"), "1200");
-    EXPECT_EQ(SpecCode("1.15"), "115");
-    EXPECT_EQ(SpecCode("0.29"), "029");
-    EXPECT_EQ(SpecCode("2.01"), "201");
-    EXPECT_EQ(SpecCode("0.055"), "5.5");
-    EXPECT_EQ(SpecCode("0"), "000");
+    const std::pair<const char*, const char*> codes[]
+        = { { "0.35", "035" }, { "0.05", "005" }, { "1.2", "120" }, { "12", "1200" }, { "1.15", "115" },
+              { "0.29", "029" }, { "2.01", "201" }, { "0.055", "5.5" }, { "0", "000" } };
+    for (const auto& [spec, code] : codes)
+        EXPECT_EQ(SpecCode(spec), code) << spec;
     EXPECT_FALSE(SpecCode("0.35mm"));
     EXPECT_FALSE(SpecCode(""));
 }

@@ -173,16 +173,12 @@ TEST_F(ProjectFile, ALongerFileIsReadOnlyAsFarAsTheSettings)
 
 TEST(ProjectFileName, TheExtensionRule)
 {
-    EXPECT_EQ(WithProjectExtension(QStringLiteral("/d/x")), QStringLiteral("/d/x.VSK"));
-    EXPECT_EQ(WithProjectExtension(QStringLiteral("/d/x.txt")), QStringLiteral("/d/x.txt.VSK"));
-    EXPECT_EQ(WithProjectExtension(QStringLiteral("/d/.vSk")), QStringLiteral("/d/.vSk"));
-    EXPECT_EQ(WithProjectExtension(QStringLiteral("x.vsk")), QStringLiteral("x.vsk"));
-    EXPECT_EQ(WithProjectExtension(QStringLiteral("x.VSK")), QStringLiteral("x.VSK"));
-    EXPECT_EQ(WithProjectExtension(QStringLiteral("x.VSKX")), QStringLiteral("x.VSKX.VSK"));
-    EXPECT_EQ(WithProjectExtension(QStringLiteral("x_vsk")), QStringLiteral("x_vsk.VSK"));
-    EXPECT_EQ(WithProjectExtension(QStringLiteral("vsk")), QStringLiteral("vsk.VSK"));
     // Only ASCII letters count: the long s folds to 's' in Unicode but is not one here.
-    EXPECT_EQ(WithProjectExtension(QStringLiteral("x.v\u017Fk")), QStringLiteral("x.v\u017Fk.VSK"));
+    const std::pair<QString, QString> names[] = { { "/d/x", "/d/x.VSK" }, { "/d/x.txt", "/d/x.txt.VSK" },
+        { "/d/.vSk", "/d/.vSk" }, { "x.vsk", "x.vsk" }, { "x.VSK", "x.VSK" }, { "x.VSKX", "x.VSKX.VSK" },
+        { "x_vsk", "x_vsk.VSK" }, { "vsk", "vsk.VSK" }, { "x.v\u017Fk", "x.v\u017Fk.VSK" } };
+    for (const auto& [name, withExtension] : names)
+        EXPECT_EQ(WithProjectExtension(name), withExtension) << name.toStdString();
 }
 
 TEST_F(ProjectFile, ALongPathIsNoProblem)
