@@ -15,7 +15,7 @@ Rights Rights::unread()
 
 bool Rights::mayChange() const
 {
-    return read && code != QLatin1String("0") && code != QLatin1String("10");
+    return read && (code == QLatin1String("11") || code == QLatin1String("01"));
 }
 
 bool Rights::mayDelete() const

@@ -14,7 +14,8 @@ public:
     static Rights unread();
 
     bool isRead() const { return read; }
-    // Saving, weighing, importing, new orders: every code but "0" and "10" may ("00" and "01" too).
+    // Saving, weighing, importing, new orders: the maintenance right, "11" or "01". Any other code
+    // ("0", "10", "00", empty, malformed) refuses, so a group row with nothing ticked grants nothing.
     bool mayChange() const;
     // Deleting and undoing: "11" only.
     bool mayDelete() const;
