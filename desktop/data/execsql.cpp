@@ -2,8 +2,10 @@
 
 #include "desktop/data/connection.h"
 #include "desktop/data/recordstream.h"
+#include "desktop/data/refusalwords.h"
 #include "desktop/data/toast.h"
 
+#include <QDebug>
 #include <QSqlField>
 #include <QSqlRecord>
 #include <charconv>
@@ -123,9 +125,11 @@ namespace {
 
     SqlResult connectionFailure(const QString& why)
     {
-        ShowToast("数据库连接发生错误", "请检查网络或数据库服务器", ToastRed);
+        qWarning().noquote() << "database connection failed:" << why;
+        const QString words = QStringLiteral("数据库连接发生错误");
+        ShowToast(words, "请检查网络或数据库服务器", ToastRed);
         SqlResult result;
-        result.error = why;
+        result.error = words;
         result.connectionLost = true;
         return result;
     }
@@ -139,13 +143,11 @@ namespace {
             connection.drop();
             return connectionFailure(text);
         }
+        qWarning().noquote() << "database refused a statement:" << text;
         SqlResult result;
-        result.error = text;
+        result.error = refusalWords(error, connection.backend());
         result.lockTimedOut = isLockWaitTimeout(error);
-        // The driver's words for a lock time-out quote the statement; the user needs to know why.
-        ShowToast("数据库发生错误: "
-                + (result.lockTimedOut ? QStringLiteral("数据被其他工作站占用，等待超时") : text),
-            "", ToastRed);
+        ShowToast("数据库发生错误: " + result.error, "", ToastRed);
         return result;
     }
 

@@ -15,7 +15,7 @@ struct [[nodiscard]] SqlResult {
     bool ok = false;
     RecordsetPtr rs; // the rows of a query (ok and a query), else null
     int rowsAffected = -1; // for a command
-    QString error; // the driver's text when !ok
+    QString error; // when !ok, what went wrong in the system's words (the driver's text is logged)
     bool connectionLost = false; // the server did not answer (its toast is shown)
     bool lockTimedOut = false; // another session's lock outlasted the wait
     explicit operator bool() const { return ok; }
@@ -23,10 +23,10 @@ struct [[nodiscard]] SqlResult {
 
 // A text whose first word (after trimming) is INSERT, DELETE, UPDATE, EXEC, EXECUTE, CREATE or
 // DROP is a command; anything else is a query. On failure: the toast "数据库连接发生错误" /
-// "请检查网络或数据库服务器" for a lost connection, else "数据库发生错误: " + the driver's text
-// (or what is wrong with nd.dsn). A statement waits for another session's lock a few seconds at
-// most (lockWaitMilliseconds), then fails like any other; a server that stops answering counts as
-// lost within a few seconds (answerWaitMilliseconds).
+// "请检查网络或数据库服务器" for a lost connection, else "数据库发生错误: " + what was refused in
+// the system's words (or what is wrong with nd.dsn); the driver's own text goes to the log. A statement waits
+// for another session's lock a few seconds at most (lockWaitMilliseconds), then fails like any other; a
+// server that stops answering counts as lost within a few seconds (answerWaitMilliseconds).
 SqlResult ExecSQL(const QString& sql, const QVariantList& params = {});
 
 // ExecSQL for a query whose records go to sink as they are read, without a Recordset (rs stays

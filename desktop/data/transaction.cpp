@@ -1,9 +1,23 @@
 #include "desktop/data/transaction.h"
 
 #include "desktop/data/connection.h"
+#include "desktop/data/refusalwords.h"
 #include "desktop/data/toast.h"
 
+#include <QDebug>
+
 namespace korvell {
+
+namespace {
+
+    void toastRefusal(Connection& connection)
+    {
+        const QSqlError error = connection.database().lastError();
+        qWarning().noquote() << "database refused a transaction step:" << error.text();
+        ShowToast("数据库发生错误: " + refusalWords(error, connection.backend()), "", ToastRed);
+    }
+
+} // namespace
 
 Transaction::Transaction()
 {
@@ -15,7 +29,7 @@ Transaction::Transaction()
     }
     begun = connection.database().transaction();
     if (!begun)
-        ShowToast("数据库发生错误: " + connection.database().lastError().text().trimmed(), "", ToastRed);
+        toastRefusal(connection);
 }
 
 Transaction::~Transaction()
@@ -27,7 +41,8 @@ bool Transaction::commit()
 {
     if (!begun)
         return false;
-    QSqlDatabase& db = Connection::current().database();
+    Connection& connection = Connection::current();
+    QSqlDatabase& db = connection.database();
     // A connection dropped after a failed statement took its transaction with it.
     if (!db.isValid() || !db.isOpen()) {
         begun = false;
@@ -37,7 +52,7 @@ bool Transaction::commit()
         begun = false;
         return true;
     }
-    ShowToast("数据库发生错误: " + db.lastError().text().trimmed(), "", ToastRed);
+    toastRefusal(connection);
     rollback();
     return false;
 }

@@ -23,4 +23,9 @@ bool Rights::mayDelete() const
     return read && code == QLatin1String("11");
 }
 
+bool Rights::maySaveGroupRights(const QString& user) const
+{
+    return mayDelete() || user == QStringLiteral("超级用户");
+}
+
 } // namespace korvell

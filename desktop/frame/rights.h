@@ -8,6 +8,9 @@
 
 namespace korvell {
 
+// What a window says when a save is clicked without the maintenance right.
+inline constexpr char noMaintenanceRightText[] = "您没有维护权限，不能保存！";
+
 class Rights {
 public:
     explicit Rights(QString code);
@@ -19,6 +22,8 @@ public:
     bool mayChange() const;
     // Deleting and undoing: "11" only.
     bool mayDelete() const;
+    // The group rights editor's save: "11", or the user "超级用户" whatever the rights.
+    bool maySaveGroupRights(const QString& user) const;
     // Read, and saving is not granted: what disables a window's saving buttons.
     bool refusesChange() const { return read && !mayChange(); }
 

@@ -10,23 +10,26 @@ namespace {
 
     const QString remarkCaption = QStringLiteral("备    注");
 
-    EditorColumn fixed(const QString& caption, const QString& field, int position, int width)
+    // length: the characters the table column holds (as the schema declares it); 0 for a number.
+    EditorColumn fixed(const QString& caption, const QString& field, int position, int width, int length)
     {
         EditorColumn c;
         c.caption = caption;
         c.field = field;
         c.recordPosition = position;
         c.width = width;
+        c.storedLength = length;
         return c;
     }
 
-    EditorColumn scaled(const QString& caption, const QString& field, int position, double factor)
+    EditorColumn scaled(const QString& caption, const QString& field, int position, double factor, int length)
     {
         EditorColumn c;
         c.caption = caption;
         c.field = field;
         c.recordPosition = position;
         c.widthFactor = factor;
+        c.storedLength = length;
         return c;
     }
 
@@ -64,10 +67,10 @@ const EditorConfig& jzformConfig()
         c.caption = "机组信息设置";
         c.table = "c_jzname";
         c.columns = {
-            required(limited(fixed("机组代码", "jzid", 0, 60), 8)),
-            required(fixed("机组名称", "jzname", 1, 110)),
-            fixed("负 责 人", "jzmsg", 2, 70),
-            fixed(remarkCaption, "jzdesc", 3, 80),
+            required(limited(fixed("机组代码", "jzid", 0, 60, 20), 8)),
+            required(fixed("机组名称", "jzname", 1, 110, 50)),
+            fixed("负 责 人", "jzmsg", 2, 70, 50),
+            fixed(remarkCaption, "jzdesc", 3, 80, 200),
         };
         c.layout.designGrid = QSize(345, 209);
         c.designColours = true;
@@ -87,11 +90,11 @@ const EditorConfig& khformConfig()
         c.caption = "客户信息维护";
         c.table = "c_custom";
         c.columns = {
-            required(scaled("客户名称", "cust_name", 0, 0.015)),
-            scaled("联系人", "cust_man", 1, 0.01),
-            scaled("联系电话", "cust_phone", 2, 0.01),
-            scaled("客户地址", "cust_addr", 3, 0.015),
-            scaled(remarkCaption, "cust_desc", 4, 0.015),
+            required(scaled("客户名称", "cust_name", 0, 0.015, 100)),
+            scaled("联系人", "cust_man", 1, 0.01, 50),
+            scaled("联系电话", "cust_phone", 2, 0.01, 50),
+            scaled("客户地址", "cust_addr", 3, 0.015, 200),
+            scaled(remarkCaption, "cust_desc", 4, 0.015, 200),
         };
         c.layout = { true, {}, 230, 0.35, 0.5 };
         c.designColours = true;
@@ -110,12 +113,12 @@ const EditorConfig& procformConfig()
         c.name = "procform";
         c.caption = "产品型号规格设置";
         c.table = "c_procname";
-        EditorColumn tare = required(fixed("线盘自重", "nullweight", 3, 75));
+        EditorColumn tare = required(fixed("线盘自重", "nullweight", 3, 75, 0));
         tare.numeric = true;
         c.columns = {
-            required(fixed("产品型号", "procid", 0, 60)),
-            required(fixed("产品规格", "procname", 1, 70)),
-            required(fixed("产品名称", "procmsg", 2, 110)),
+            required(fixed("产品型号", "procid", 0, 60, 50)),
+            required(fixed("产品规格", "procname", 1, 70, 50)),
+            required(fixed("产品名称", "procmsg", 2, 110, 100)),
             tare,
         };
         c.layout.designGrid = QSize(337, 209);
@@ -135,10 +138,10 @@ const EditorConfig& bzformConfig()
         c.caption = "班组信息维护";
         c.table = "c_bzname";
         c.columns = {
-            required(limited(scaled("班组代码", "bzid", 0, 0.015), 8)),
-            required(scaled("班组名称", "bzname", 1, 0.018)),
-            scaled("班 组 长", "bzmsg", 2, 0.015),
-            scaled(remarkCaption, "bzdesc", 3, 0.015),
+            required(limited(scaled("班组代码", "bzid", 0, 0.015, 20), 8)),
+            required(scaled("班组名称", "bzname", 1, 0.018, 50)),
+            scaled("班 组 长", "bzmsg", 2, 0.015, 50),
+            scaled(remarkCaption, "bzdesc", 3, 0.015, 200),
         };
         c.layout = { true, {}, 350, 0.32, 0.52 };
         c.designColours = true;
@@ -160,11 +163,11 @@ const EditorConfig& employeeformConfig()
         c.caption = "员工信息维护";
         c.table = "c_employee";
         c.columns = {
-            required(scaled("员工工号", "emp_id", 0, 0.01)),
-            required(scaled("员工姓名", "emp_name", 1, 0.015)),
-            codeList(scaled("班组名称", "bz_id", 2, 0.013), "select * from c_bzname ", "bzid", "bzname"),
-            codeList(scaled("机组名称", "jz_id", 3, 0.013), "select * from c_Jzname ", "Jzid", "Jzname"),
-            scaled(remarkCaption, "emp_desc", 4, 0.013),
+            required(scaled("员工工号", "emp_id", 0, 0.01, 20)),
+            required(scaled("员工姓名", "emp_name", 1, 0.015, 50)),
+            codeList(scaled("班组名称", "bz_id", 2, 0.013, 20), "select * from c_bzname ", "bzid", "bzname"),
+            codeList(scaled("机组名称", "jz_id", 3, 0.013, 20), "select * from c_Jzname ", "Jzid", "Jzname"),
+            scaled(remarkCaption, "emp_desc", 4, 0.013, 200),
         };
         c.layout = { true, {}, 250, 0.32, 0.52 };
         c.designColours = true;
@@ -183,10 +186,10 @@ const EditorConfig& useraddmdoConfig()
         c.name = "useraddmdo";
         c.caption = "系统用户维护";
         c.table = "c_user_table";
-        EditorColumn group = scaled("用户级别", "userlevel", 3, 0.03);
+        EditorColumn group = scaled("用户级别", "userlevel", 3, 0.03, 50);
         group.list
             = ColumnList { "select groupname from c_usergroup group by groupname", "groupname", {}, true };
-        c.columns = { required(scaled("用户名称", "username", 0, 0.03)), group };
+        c.columns = { required(scaled("用户名称", "username", 0, 0.03, 50)), group };
         c.layout = { true, {}, 250, 0.35, 0.6 };
         c.successText = "用户信息已经成功保存！";
         c.successHint = QStringLiteral("新用户的初始密码为%1").arg(defaultUserPassword);

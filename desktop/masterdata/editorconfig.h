@@ -27,7 +27,8 @@ struct EditorColumn {
     int recordPosition = 0; // the loaded record's column it shows
     int width = 0; // pixels, in the editors that keep their design places
     double widthFactor = 0; // x the grid's width in twips, in the laid-out editors
-    int maxLength = 0; // 0: no limit
+    int maxLength = 0; // what the grid lets a user type; 0: no limit
+    int storedLength = 0; // characters the table column holds; 0: a number
     bool required = false; // a row is saved (and may be deleted) only with this filled
     bool numeric = false; // bound as a number; a row whose text is no number is refused
     ColumnList list;

@@ -5,11 +5,22 @@
 #include "desktop/frame/procedures.h"
 #include "platform/ui/dialogs.h"
 
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 
 namespace korvell {
+
+namespace {
+
+    // A caption as a message names it: "负 责 人" reads "负责人".
+    QString bareCaption(const EditorColumn& column)
+    {
+        return QString(column.caption).remove(u' ');
+    }
+
+} // namespace
 
 int editorRowCount(int records)
 {
@@ -156,13 +167,18 @@ GridEditor::RowState GridEditor::saveRow(int row, QString& failure)
         const QString text = grid.cellText(row, i + 1).trimmed();
         fields << column.field;
         if (!column.numeric) {
+            // Checked here, not by the database: SQLite would store any length.
+            if (column.storedLength > 0 && text.toUcs4().size() > column.storedLength) {
+                failure = QStringLiteral("%1最多%2个字符").arg(bareCaption(column)).arg(column.storedLength);
+                return RowState::Failed;
+            }
             values << text;
             continue;
         }
         bool isNumber = false;
         const double number = text.toDouble(&isNumber);
         if (!isNumber || !std::isfinite(number)) {
-            failure = column.caption + QStringLiteral("必须是数字");
+            failure = bareCaption(column) + QStringLiteral("必须是数字");
             return RowState::Failed;
         }
         values << number;
@@ -210,6 +226,17 @@ GridEditor::RowState GridEditor::saveRow(int row, QString& failure)
     return RowState::Saved;
 }
 
+// The button may still be enabled from before a change of user: the click asks again.
+bool GridEditor::refusedByRights() const
+{
+    const Rights rights = GetRights(cfg.name);
+    if (rights.mayChange())
+        return false;
+    if (rights.isRead())
+        ShowToast(QString::fromUtf8(noMaintenanceRightText), QString(), ToastRed);
+    return true;
+}
+
 // Blank rows that stand for a table not read would overwrite or delete records nobody saw.
 bool GridEditor::refusedUnread(const QString& what) const
 {
@@ -220,10 +247,30 @@ bool GridEditor::refusedUnread(const QString& what) const
     return true;
 }
 
+// Two rows with one key would both be written to one record, the lower one winning unseen.
+bool GridEditor::refusedDuplicateKeys() const
+{
+    QHash<QString, int> rowOfKey;
+    for (int row = 1; row < grid.rows(); ++row) {
+        if (!requiredFilled(row))
+            continue;
+        const QString key = grid.cellText(row, 1).trimmed();
+        const int first = rowOfKey.value(key);
+        if (first == 0) {
+            rowOfKey.insert(key, row);
+            continue;
+        }
+        ShowToast(QStringLiteral("第%1行和第%2行的%3相同！").arg(first).arg(row).arg(bareCaption(cfg.key())),
+            QStringLiteral("数据没有保存，请改正后再保存"), ToastRed);
+        return true;
+    }
+    return false;
+}
+
 SaveOutcome GridEditor::save()
 {
     SaveOutcome outcome;
-    if (refusedUnread(QStringLiteral("保存")))
+    if (refusedUnread(QStringLiteral("保存")) || refusedByRights() || refusedDuplicateKeys())
         return outcome;
     QString firstFailure;
     const int rows = grid.rows();

@@ -41,7 +41,9 @@ public:
     // deleting are refused until a load succeeds.
     bool load();
     // Writes every row whose required cells are filled, top to bottom, each by itself; a row
-    // that fails is counted and the save goes on. Ends with one toast and the log line.
+    // that fails (a text longer than its column among them) is counted and the save goes on.
+    // Ends with one toast and the log line. Nothing is written without the maintenance right, or
+    // when two filled rows carry one key.
     SaveOutcome save();
     // The right-button handler: deletes row's record after the question, when the button is the
     // right one (2), the row a record row with its required cells filled and the rights "11".
@@ -52,8 +54,11 @@ private:
     enum class RowState { Skipped, Saved, Failed, Lost };
     RowState saveRow(int row, QString& failure);
     bool requiredFilled(int row) const;
-    // True, after saying so, when the table was not read.
+    // True, after saying so, when the table was not read, when the rights do not allow saving,
+    // or when two filled rows carry one key.
     bool refusedUnread(const QString& what) const;
+    bool refusedByRights() const;
+    bool refusedDuplicateKeys() const;
     QString keyCondition() const;
     QVariantList keyParams(const QString& key) const;
     void fillList(int col, const ColumnList& list);

@@ -1,6 +1,7 @@
 #include "desktop/masterdata/grouprights.h"
 
 #include "desktop/data/execsql.h"
+#include "desktop/data/loginstate.h"
 #include "desktop/data/toast.h"
 #include "desktop/frame/procedures.h"
 #include "platform/ui/dialogs.h"
@@ -10,7 +11,8 @@ namespace korvell {
 namespace {
 
     constexpr int programColumnWidth = 130;
-    const QString superUser = QStringLiteral("超级用户");
+    // The characters c_usergroup.groupname holds.
+    constexpr int groupNameLength = 50;
 
 } // namespace
 
@@ -22,11 +24,6 @@ int groupListRowCount(int groups)
 int rightsRowCount(int programs)
 {
     return programs < 20 ? 20 : programs + 1;
-}
-
-bool maySaveGroupRights(const Rights& rights, const QString& user)
-{
-    return rights.mayDelete() || user == superUser;
 }
 
 GroupRightsEditor::GroupRightsEditor(platform::SheetModel& groupSheet, platform::SheetModel& rightsSheet)
@@ -131,6 +128,19 @@ SaveOutcome GroupRightsEditor::save(int groupRow)
     const QString group = groupAt(groupRow);
     if (group.isEmpty())
         return outcome;
+    // The button may still be enabled from before a change of user: the click asks again.
+    const Rights granted = GetRights(QString::fromUtf8(groupRightsWindow));
+    if (!granted.maySaveGroupRights(loginState().gyname)) {
+        if (granted.isRead())
+            ShowToast(QString::fromUtf8(noMaintenanceRightText), QString(), ToastRed);
+        return outcome;
+    }
+    // Checked here, not by the database: SQLite would store any length.
+    if (group.toUcs4().size() > groupNameLength) {
+        ShowToast(QStringLiteral("用户组的权限没有保存！"),
+            QStringLiteral("第%1行：用户组名称最多%2个字符").arg(groupRow).arg(groupNameLength), ToastRed);
+        return outcome;
+    }
     if (groupRow != shownRow) {
         const bool shown = showRights(groupRow);
         ShowToast(QStringLiteral("用户组%1的权限没有保存！").arg(group),

@@ -12,8 +12,6 @@ namespace korvell {
 int groupListRowCount(int groups);
 // Rows of the rights sheet for n windows: 20 while n is below 20, else n + 1.
 int rightsRowCount(int programs);
-// The save button: rights that may delete, or the user "超级用户" whatever the rights.
-bool maySaveGroupRights(const Rights& rights, const QString& user);
 
 inline constexpr char groupRightsWindow[] = "usergroup";
 

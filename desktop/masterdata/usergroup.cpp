@@ -58,7 +58,7 @@ usergroup::~usergroup() = default;
 void usergroup::Form_Activate()
 {
     Command1->setEnabled(
-        maySaveGroupRights(GetRights(QString::fromUtf8(groupRightsWindow)), loginState().gyname));
+        GetRights(QString::fromUtf8(groupRightsWindow)).maySaveGroupRights(loginState().gyname));
 }
 
 // Rights and groups are read afresh at each opening.

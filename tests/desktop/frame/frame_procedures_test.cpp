@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <tuple>
 
 using namespace korvell;
 using namespace frametest;
@@ -42,6 +43,12 @@ TEST(Rights, CodesDecideChangeAndDelete)
         EXPECT_FALSE(Rights(code).mayDelete()) << code.toStdString();
     const Rights unread = Rights::unread();
     EXPECT_FALSE(unread.mayChange() || unread.mayDelete() || unread.refusesChange());
+    // The group rights editor: "11", or the super user whatever the rights.
+    for (const auto& [code, user, may] :
+        { std::tuple { "11", "张三", true }, { "10", "张三", false }, { "01", "张三", false },
+            { "", "张三", false }, { "10", "超级用户", true }, { "0", "超级用户", true } })
+        EXPECT_EQ(Rights(code).maySaveGroupRights(user), may) << code << user;
+    EXPECT_FALSE(unread.maySaveGroupRights("张三"));
 }
 
 TEST_P(ProceduresTest, GetRightsFollowsTheGroupRow)

@@ -38,16 +38,6 @@ TEST(EditorRules, RowCountsKeepAtLeastTwentyRowsAndOneRowPerRecord)
     EXPECT_EQ(rightsRowCount(20), 21);
 }
 
-TEST(EditorRules, GroupRightsAreSavedWithRightsElevenOrByTheSuperUser)
-{
-    EXPECT_TRUE(maySaveGroupRights(Rights("11"), "张三"));
-    EXPECT_FALSE(maySaveGroupRights(Rights("10"), "张三"));
-    EXPECT_FALSE(maySaveGroupRights(Rights("01"), "张三"));
-    EXPECT_FALSE(maySaveGroupRights(Rights::unread(), "张三"));
-    EXPECT_TRUE(maySaveGroupRights(Rights("10"), "超级用户"));
-    EXPECT_TRUE(maySaveGroupRights(Rights("0"), "超级用户"));
-}
-
 TEST(EditorRules, ScaledColumnWidthsRoundHalvesToEven)
 {
     EditorColumn scaled;

@@ -42,6 +42,11 @@ struct LoadedEditor {
 
 class GridEditorDb : public MasterDataTest {
 protected:
+    void prepare() override
+    {
+        ASSERT_NO_FATAL_FAILURE(MasterDataTest::prepare());
+        grantEditorMaintenance();
+    }
     // Opens a new editor; the one opened before is gone.
     LoadedEditor& open(const EditorConfig& c)
     {
@@ -124,20 +129,57 @@ TEST_P(GridEditorDb, SaveInsertsNewRowsUpdatesLoadedOnesAndLogs)
     }
 }
 
-TEST_P(GridEditorDb, TwoNewRowsWithOneKeyStoreTheLowerRow)
+// Two rows with one key would both write one record: nothing is saved and both rows are named. A
+// key that only the database holds (stored after the load) is updated as before.
+TEST_P(GridEditorDb, TwoRowsWithOneKeySaveNothingAndAKeyOnlyStoredIsUpdated)
 {
-    const EditorConfig& c = jzformConfig();
-    auto& [sheet, editor] = open(c);
-    type(sheet, 1, { "J1", "上面", "甲", "" });
-    type(sheet, 2, { "J1", "下面", "乙", "" });
-    editor.save();
-    EXPECT_EQ(rowCount("c_jzname"), 1);
-    EXPECT_EQ(stored(c, "jzname", "J1").toString(), QString("下面"));
+    for (const EditorConfig* c : { &procformConfig(), &useraddmdoConfig() }) {
+        SCOPED_TRACE(c->name.toStdString());
+        storeRecords(*c, 1, 1);
+        auto& [sheet, editor] = open(*c);
+        const QString key = recordTexts(*c, 1).first();
+        const int loaded = masterdatatest::rowOf(sheet, key);
+        QStringList again = recordTexts(*c, 2);
+        again[0] = " " + key;
+        type(sheet, 12, again);
+        type(sheet, 14, recordTexts(*c, 3));
+        const int before = rowCount(c->table);
+        toasts.clear();
+        EXPECT_EQ(editor.save().saved, 0);
+        EXPECT_EQ(toasts.last(),
+            QStringLiteral("第%1行和第12行的%2相同！|数据没有保存，请改正后再保存|1")
+                .arg(loaded)
+                .arg(c->key().caption));
+        EXPECT_EQ(rowCount(c->table), before);
+        EXPECT_EQ(rowCount("c_log", "logmsg=?", { c->logText }), 0);
 
-    // The key of a saved row is still editable: changing it and saving makes a second record.
-    sheet.editCell(1, 1, "J2");
-    editor.save();
-    EXPECT_EQ(rowCount("c_jzname"), 2);
+        sheet.editCell(12, 1, "别处新增");
+        storeRecords(*c, 9, 1);
+        ASSERT_TRUE(
+            ExecSQL(QStringLiteral("update %1 set %2='别处新增' where %2=?").arg(c->table, keyField(*c)),
+                { recordTexts(*c, 9).first() }));
+        EXPECT_EQ(editor.save().saved, before + 2);
+        EXPECT_EQ(stored(*c, c->columns.at(1).field, "别处新增").toString(), sheet.cellText(12, 2));
+        EXPECT_EQ(rowCount(c->table), before + 2);
+        ASSERT_TRUE(ExecSQL(
+            "delete from " + c->table + " where " + keyField(*c) + "<>?", { masterdatatest::tester }));
+    }
+}
+
+// Checked before the statement, so both backends refuse alike; characters, not UTF-16 units, count.
+TEST_P(GridEditorDb, TextLongerThanItsColumnRefusesItsRow)
+{
+    auto& [sheet, editor] = open(bzformConfig());
+    type(sheet, 1, { "B1", QString("𠀀").repeated(50), "", "" });
+    type(sheet, 7, { "B7", QString(51, u'班'), "", "" });
+    type(sheet, 8, { "B8", "称重组", QString(60, u'长'), "" });
+    toasts.clear();
+    const SaveOutcome outcome = editor.save();
+    EXPECT_EQ(outcome.saved, 1);
+    EXPECT_EQ(outcome.failed, 2);
+    EXPECT_EQ(toasts.last(), QString("有2行数据没有保存！|第7行：班组名称最多50个字符|1"));
+    EXPECT_EQ(stored(bzformConfig(), "bzname", "B1").toString(), QString("𠀀").repeated(50));
+    EXPECT_EQ(rowCount("c_bzname"), 1);
 }
 
 TEST_P(GridEditorDb, RowsWithoutTheirRequiredCellsAreSkipped)
@@ -276,6 +318,45 @@ TEST_P(GridEditorDb, AnEditorThatCouldNotReadItsTableSavesAndDeletesNothing)
         sheet.editCell(row, 2, changed);
         EXPECT_GE(editor.save().saved, 1);
         EXPECT_EQ(stored(*c, c->columns.at(1).field, record[0]).toString(), changed);
+    }
+}
+
+// Saving needs "11" or "01", deleting "11"; a group row with nothing ticked, or rights that could
+// not be read, grant neither. Asked at each click, whatever the button showed.
+TEST_P(GridEditorDb, RightsCodesDecideSavingAndDeleting)
+{
+    const struct {
+        const char* code; // nullptr: the rights cannot be read
+        bool save, remove;
+    } cases[] = { { "0", false, false }, { "10", false, false }, { "00", false, false },
+        { "01", true, false }, { "11", true, true }, { nullptr, false, false } };
+    for (const EditorConfig* c : { &jzformConfig(), &useraddmdoConfig() }) {
+        for (const auto& k : cases) {
+            SCOPED_TRACE(c->name.toStdString() + " " + (k.code ? k.code : "unread"));
+            storeRecords(*c, 1, 1);
+            if (k.code)
+                grant(c->name, QString(k.code).left(1), QString(k.code).mid(1));
+            auto& [sheet, editor] = open(*c);
+            type(sheet, sheet.rows() - 1, recordTexts(*c, 2));
+            if (!k.code) {
+                ASSERT_TRUE(ExecSQL("alter table c_programgroup rename to c_programgroup_away"));
+            }
+            toasts.clear();
+            dialogs.answers = { platform::Answer::Ok };
+            EXPECT_EQ(editor.save().saved > 0, k.save);
+            EXPECT_EQ(
+                rowCount(c->table, keyField(*c) + "=?", { recordTexts(*c, 2).first() }), k.save ? 1 : 0);
+            if (k.code && !k.save) {
+                EXPECT_EQ(toasts.last(), QString("您没有维护权限，不能保存！||1"));
+            }
+            EXPECT_EQ(editor.deleteOnMouseButton(2, masterdatatest::rowOf(sheet, recordTexts(*c, 1).first())),
+                k.remove);
+            if (!k.code) {
+                ASSERT_TRUE(ExecSQL("alter table c_programgroup_away rename to c_programgroup"));
+            }
+            ASSERT_TRUE(ExecSQL(
+                "delete from " + c->table + " where " + keyField(*c) + "<>?", { masterdatatest::tester }));
+        }
     }
 }
 

@@ -16,8 +16,19 @@ protected:
         ASSERT_NO_FATAL_FAILURE(MasterDataTest::prepare());
         editor.prepare();
         programs = rowCount("c_programgroup");
+        // The bootstrap administrator's group holds every right.
+        loginState().gyname = QStringLiteral("系统管理员");
     }
     int rowOf(const QString& group) const { return masterdatatest::rowOf(groups, group); }
+    // The rights sheet's row of a window.
+    int rightsRowOf(const QString& window) const
+    {
+        for (int r = 1; r < rights.rows(); ++r) {
+            if (rights.cellText(r, 0) == window)
+                return r;
+        }
+        return -1;
+    }
 
     platform::SheetModel groups, rights;
     GroupRightsEditor editor { groups, rights };
@@ -94,11 +105,7 @@ TEST_P(GroupRightsDb, SavingANewGroupWritesOneRowPerWindowEvenWithoutRights)
     const int blank = 5;
     groups.editCell(blank, 1, " 质检组 ");
     ASSERT_TRUE(editor.showRights(blank));
-    int jzRow = 0;
-    for (int r = 1; r < rights.rows(); ++r) {
-        if (rights.cellText(r, 0) == "jzform")
-            jzRow = r;
-    }
+    const int jzRow = rightsRowOf("jzform");
     ASSERT_GT(jzRow, 0);
     rights.editCell(jzRow, 2, "1");
     rights.editCell(jzRow, 3, "1");
@@ -125,6 +132,58 @@ TEST_P(GroupRightsDb, SavingANewGroupWritesOneRowPerWindowEvenWithoutRights)
     toasts.clear();
     EXPECT_EQ(editor.save(blank + 1).saved, 0);
     EXPECT_TRUE(toasts.lines.isEmpty());
+}
+
+// Every window gets a row, "00" where nothing is ticked: such a row grants nothing. A member of a
+// group with one query flag may save only where a maintenance flag is ticked, and without the
+// editor's own right (nor as 超级用户) cannot save the group's rights either.
+TEST_P(GroupRightsDb, AGroupWithOneFlagTickedMaySaveOnlyWhereItsMaintenanceFlagIs)
+{
+    ASSERT_TRUE(ExecSQL("insert into c_user_table (username,userlevel) values ('查询员','查询组')"));
+    const auto saveAsAdministrator = [this](const QString& window, int column) {
+        loginState().gyname = QStringLiteral("系统管理员");
+        editor.loadGroups();
+        const int blank = 5;
+        groups.editCell(blank, 1, "查询组");
+        ASSERT_TRUE(editor.showRights(blank));
+        rights.editCell(rightsRowOf(window), column, "1");
+        ASSERT_EQ(editor.save(blank).saved, programs);
+        loginState().gyname = QStringLiteral("查询员");
+    };
+    saveAsAdministrator("bzform", 2);
+    const SqlResult windows = ExecSQL("select programname from c_programgroup");
+    ASSERT_TRUE(windows);
+    for (Recordset& rs = *windows.rs; !rs.eof(); rs.MoveNext())
+        EXPECT_FALSE(GetRights(rs.field(0).text()).mayChange()) << rs.field(0).text().toStdString();
+
+    saveAsAdministrator("jzform", 3);
+    EXPECT_TRUE(GetRights("jzform").mayChange());
+    EXPECT_FALSE(GetRights("bzform").mayChange());
+
+    editor.loadGroups();
+    const int row = rowOf("查询组");
+    ASSERT_TRUE(editor.showRights(row));
+    rights.editCell(rightsRowOf("bzform"), 3, "1");
+    toasts.clear();
+    EXPECT_EQ(editor.save(row).saved, 0);
+    EXPECT_EQ(toasts.last(), QString("您没有维护权限，不能保存！||1"));
+    EXPECT_EQ(rowCount("c_usergroup", "groupname='查询组' and groupauth2='1'"), 1);
+}
+
+// Checked before the statement, so both backends refuse alike.
+TEST_P(GroupRightsDb, AGroupNameLongerThanItsColumnIsRefused)
+{
+    editor.loadGroups();
+    const int blank = 7;
+    groups.editCell(blank, 1, QString(51, u'组'));
+    ASSERT_TRUE(editor.showRights(blank));
+    toasts.clear();
+    EXPECT_EQ(editor.save(blank).saved, 0);
+    EXPECT_EQ(toasts.last(), QString("用户组的权限没有保存！|第7行：用户组名称最多50个字符|1"));
+    EXPECT_EQ(rowCount("c_usergroup", "groupname<>'管理员'"), 0);
+    groups.editCell(blank, 1, QString(50, u'组'));
+    ASSERT_TRUE(editor.showRights(blank));
+    EXPECT_EQ(editor.save(blank).saved, programs);
 }
 
 TEST_P(GroupRightsDb, ARenamedGroupIsSavedUnderItsNewNameAndTheOldRowsStay)
@@ -169,7 +228,7 @@ TEST_P(GroupRightsDb, DeletingNeedsRightsElevenEvenForTheSuperUser)
         { masterdatatest::testGroup }));
     loginState().gyname = "超级用户";
     grant("usergroup", "1", "0");
-    EXPECT_TRUE(maySaveGroupRights(GetRights("usergroup"), loginState().gyname));
+    EXPECT_TRUE(GetRights("usergroup").maySaveGroupRights(loginState().gyname));
     editor.loadGroups();
     dialogs.answers = { platform::Answer::Ok };
     EXPECT_FALSE(editor.deleteOnMouseButton(2, rowOf("管理员")));

@@ -112,11 +112,16 @@ TEST_P(MasterDataWindows, SaveButtonFollowsTheRightsReadAtEachOpening)
     w = openEditor("procform");
     EXPECT_FALSE(w->Command1->isEnabled()) << "no rights row: \"10\"";
 
-    // Another user logs in while the window stays open: its rights count once it is activated.
-    loginState().gyname = "系统管理员";
-    QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(w, &activate);
-    EXPECT_TRUE(w->Command1->isEnabled());
+    // Another user logs in while the window stays open: its rights count once it is activated,
+    // a group row with nothing ticked ("00") as a refusal.
+    grant("procform", "0", "0", "空权限组");
+    ASSERT_TRUE(ExecSQL("insert into c_user_table (username,userlevel) values ('空权限员','空权限组')"));
+    for (const auto& [user, enabled] : { std::pair { "系统管理员", true }, { "空权限员", false } }) {
+        loginState().gyname = user;
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(w, &activate);
+        EXPECT_EQ(w->Command1->isEnabled(), enabled) << user;
+    }
     loginState().gyname = masterdatatest::tester;
 
     grant("usergroup", "1", "0");

@@ -19,6 +19,7 @@ protected:
     void prepare() override
     {
         ASSERT_NO_FATAL_FAILURE(MasterDataTest::prepare());
+        grantEditorMaintenance();
         editor.prepare();
     }
     int rowOf(const QString& name) const { return masterdatatest::rowOf(sheet, name); }

@@ -1,0 +1,13 @@
+#pragma once
+// A refused statement in the system's words. The driver's own text speaks the server's language
+// and quotes statements and values, so it goes to the program's log, never to a toast.
+#include "desktop/data/backend.h"
+
+#include <QSqlError>
+#include <QString>
+
+namespace korvell {
+
+QString refusalWords(const QSqlError& error, Backend backend);
+
+} // namespace korvell
