@@ -24,12 +24,13 @@ namespace {
         platform::dialogs().message(text, errorCaption, Buttons::Ok, Icon::None);
     }
 
-    // False when the unit could not be written: the link is gone.
+    // False when the port is gone. A unit that timed out counts as sent: the terminal asks
+    // again or repeats its record, and the protocol's own rules take that.
     [[nodiscard]] bool send(LinkContext& link, QByteArrayView unit)
     {
         // Anything still unread is a remainder of the line just answered.
         link.port.discardInput();
-        return link.port.write(asBytes(unit));
+        return link.port.write(asBytes(unit)) != WriteResult::PortGone;
     }
 
     // The count box is on the screen from the first accepted record until the loop ends.
@@ -146,11 +147,8 @@ Received ReceiveRecords(LinkContext& link, QFile& out)
             return { Received::End::Over, count };
         const bool isNew = record.verdict == RecordVerdict::New;
         const qint64 before = out.pos();
-        if (isNew && !writeRecord(out, record.data)) {
-            box.remove();
-            showError(QStringLiteral("写入数据文件失败!\n已保存 %1 笔数据.").arg(count));
-            return { Received::End::WriteFailed, count };
-        }
+        if (isNew && !writeRecord(out, record.data))
+            return stop(Received::End::WriteFailed, QStringLiteral("写入数据文件失败!"));
         if (!send(link, record.verdict == RecordVerdict::Refused ? "NAK\r" : "ACK\r")) {
             // Not acknowledged, the record stays on the terminal for the next collection.
             out.resize(before);

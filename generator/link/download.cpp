@@ -22,8 +22,8 @@ namespace {
         platform::dialogs().message(text, QStringLiteral("错误"), Buttons::Ok, Icon::Warning);
     }
 
-    // A unit without "ACK" after four sends, or one that could not be written at all (the port
-    // failed: no reply is waited for, nothing is sent again).
+    // A unit without "ACK" after four sends, or a port that went away (no reply is waited for,
+    // nothing is sent again).
     void reportDownloadError()
     {
         showError(QStringLiteral("下载出错!"));
@@ -101,7 +101,8 @@ std::optional<QByteArray> SendAndReadReply(LinkContext& link, std::span<const ui
 {
     // Whatever came before belongs to an earlier exchange.
     link.port.discardInput();
-    if (!link.port.write(unit))
+    const WriteResult written = link.port.write(unit);
+    if (written == WriteResult::PortGone)
         return std::nullopt;
     ReplyCollector reply;
     const int64_t deadline = link.env.clock->nowMs() + link.env.timing.replyMs;
@@ -112,7 +113,9 @@ std::optional<QByteArray> SendAndReadReply(LinkContext& link, std::span<const ui
             break;
         reply.add(std::span(read, n));
     }
-    return reply.reply();
+    // The terminal cannot have taken a unit that did not go out whole: the send failed, and
+    // whatever came back during the wait is no answer to it.
+    return written == WriteResult::Written ? reply.reply() : QByteArray();
 }
 
 int HandshakeTerminal(LinkContext& link)

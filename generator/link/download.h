@@ -15,12 +15,12 @@ enum class DownloadKind { ProgramImage = 0, LookupFile = 1 };
 // Prepares the project and builds the 20,000-byte program image; run before every attempt.
 using ImageBuilder = std::function<Bytes()>;
 
-// Sends one unit and returns the terminal's reply without its final CR (empty after silence);
-// nothing when the unit could not be written.
+// Sends one unit and returns the terminal's reply without its final CR: empty after silence or
+// after a write that timed out (a failed send either way); nothing when the port is gone.
 [[nodiscard]] std::optional<QByteArray> SendAndReadReply(LinkContext& link, std::span<const uint8_t> unit);
 // 1 when one of three handshakes was answered "ACK"; 0 after the message.
 [[nodiscard]] int HandshakeTerminal(LinkContext& link);
-// Sends unit until "ACK" (1), at most four times; "FULL", four failures or a failed write give 0.
+// Sends unit until "ACK" (1), at most four times; "FULL", four failures or a port gone give 0.
 [[nodiscard]] int SendBlockAwaitAck(LinkContext& link, std::span<const uint8_t> unit);
 [[nodiscard]] int DownloadProgramImage(LinkContext& link, const ImageBuilder& buildImage);
 // Sends the file from its start, line by line, then "OVER".

@@ -13,9 +13,11 @@ namespace {
     // The adapter is most often found at its power-on speed.
     constexpr std::array<int, 5> probeOrder { 9600, 115200, 57600, 38400, 19200 };
 
+    // False when the port is gone; a byte that timed out is not checked, as the adapter's
+    // answer (or its silence) tells what it took.
     [[nodiscard]] bool sendByte(LinkContext& link, uint8_t byte)
     {
-        return link.port.write(std::span(&byte, 1));
+        return link.port.write(std::span(&byte, 1)) != WriteResult::PortGone;
     }
 
     [[nodiscard]] bool setRts(LinkContext& link, bool on)

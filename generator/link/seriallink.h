@@ -19,14 +19,21 @@ struct LineConfig {
     bool rts = false;
 };
 
+// What became of a write.
+enum class WriteResult {
+    Written,
+    TimedOut, // not all bytes went out within the time-out; the port is still there
+    PortGone, // the device went away or failed: nothing more can go through it
+};
+
 class SerialLink {
 public:
     virtual ~SerialLink() = default;
     // Applies speed, 8 data bits, no parity, 1 stop bit, no flow control and the DTR/RTS lines.
     // False when the port refuses the configuration.
     [[nodiscard]] virtual bool apply(const LineConfig& config) = 0;
-    // Writes all bytes, giving up after 5 ms per byte plus 50 ms. False when not all went out.
-    [[nodiscard]] virtual bool write(std::span<const uint8_t> bytes) = 0;
+    // Writes all bytes, giving up after 5 ms per byte plus 50 ms.
+    [[nodiscard]] virtual WriteResult write(std::span<const uint8_t> bytes) = 0;
     // Returns at once with what has arrived, at most max bytes.
     [[nodiscard]] virtual size_t read(uint8_t* into, size_t max) = 0;
     // Waits at most ms milliseconds for input to arrive (or less); a poll loop's pause.

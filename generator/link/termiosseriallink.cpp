@@ -74,7 +74,7 @@ namespace {
             return true;
         }
 
-        bool write(std::span<const uint8_t> bytes) override
+        WriteResult write(std::span<const uint8_t> bytes) override
         {
             using clock = std::chrono::steady_clock;
             const auto deadline = clock::now() + std::chrono::milliseconds(writeTimeoutMs(bytes.size()));
@@ -86,15 +86,17 @@ namespace {
                     continue;
                 }
                 if (n < 0 && errno != EAGAIN && errno != EINTR)
-                    return false;
+                    return WriteResult::PortGone;
                 const auto left
                     = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - clock::now());
                 if (left.count() <= 0)
-                    return false;
+                    return WriteResult::TimedOut;
                 pollfd p { fd, POLLOUT, 0 };
-                ::poll(&p, 1, static_cast<int>(left.count()));
+                if (::poll(&p, 1, static_cast<int>(left.count())) > 0
+                    && (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
+                    return WriteResult::PortGone;
             }
-            return true;
+            return WriteResult::Written;
         }
 
         // The protocols read a byte at a time; one system call fills a small buffer instead.

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <set>
 
 using namespace vosket;
 using linktest::Answer;
@@ -63,14 +64,14 @@ public:
     {
     }
     bool apply(const LineConfig&) override { return true; }
-    bool write(std::span<const uint8_t> bytes) override
+    WriteResult write(std::span<const uint8_t> bytes) override
     {
         const QByteArray unit(
             reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
         written << unit;
         if (unit == "READ\r")
             pending = answer;
-        return true;
+        return WriteResult::Written;
     }
     size_t read(uint8_t* into, size_t max) override
     {
@@ -326,9 +327,41 @@ TEST_F(LinkCollect, ARecordCutOffByAFailedWriteLeavesNoPartOfItInTheFile)
     // Room for the first line and five bytes of the second.
     const int result = testsupport::withFileSizeLimit(20, [this] { return collect(); });
     EXPECT_EQ(result, -2);
+    EXPECT_EQ(dialogs.messages, QStringList { "错误|写入数据文件失败!\n已收到 1 笔数据." });
     EXPECT_EQ(sent(), units({ "READ\r", "ACK\r" }));
     // "20261" would be imported as a serial number.
     EXPECT_EQ(fileContent(), "2026120810001\r\n");
+}
+
+TEST_F(LinkCollect, AUnitThatTimesOutIsAskedAgainOrRepeatedAndTheCollectionGoesOn)
+{
+    const QByteArray r0 = terminalRecord(0, "2026120810001");
+    const QByteArray r1 = terminalRecord(1, "2026120810002");
+    // Writes are counted from 0; a unit that timed out reaches the terminal not at all.
+    const struct {
+        const char* name;
+        std::set<qsizetype> timeOuts;
+        QList<QByteArray> answers;
+        QList<QByteArray> sent;
+    } cases[] = {
+        { "READ timed out: asked again", { 0 }, { "ACK\r" + r0, r1, "OVER\r" },
+            units({ "READ\r", "ACK\r", "ACK\r" }) },
+        // The terminal, not hearing the ACK, repeats its record on the NAK for the silence.
+        { "an ACK timed out: the repeat is acknowledged", { 1 }, { "ACK\r" + r0, r0, r1, "OVER\r" },
+            units({ "READ\r", "NAK\r", "ACK\r", "ACK\r" }) },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.link.events.clear();
+        fake.link.timeOuts = c.timeOuts;
+        dialogs.messages.clear();
+        script(c.answers);
+        EXPECT_EQ(collect(), 2);
+        EXPECT_EQ(sent(), c.sent);
+        EXPECT_EQ(fake.link.writes("timed-out write").size(), 1);
+        EXPECT_EQ(fileContent(), "2026120810001\r\n2026120810002\r\n");
+        EXPECT_EQ(dialogs.messages, QStringList { "上传数据|完成 : 收到 2 笔数据.\n查看收到的数据?" });
+    }
 }
 
 TEST_F(LinkCollect, AnAnswerThatCannotBeSentEndsTheCollectionWithOnlyAcknowledgedRecords)

@@ -116,10 +116,21 @@ TEST_F(LinkCradle, AWrongByteEndsAProbeAtOnceAndNoAnswerFails)
     EXPECT_EQ(fake.link.writes(), QList<QByteArray>(6, QByteArray(1, 15)));
 }
 
-TEST_F(LinkCradle, AByteThatCannotBeWrittenOrARefusedLineEndsTheSetUpAtOnce)
+TEST_F(LinkCradle, AByteThatTimesOutIsNotCheckedAndAPortGoneOrARefusedLineEndsTheSetUp)
 {
-    adapterAt(9600);
+    adapterAt(115200);
     LinkContext link { fake.link, fake.env };
+    // The writes: the probes at 9600 and 115200, then 7, the speed code and 'Q'.
+    for (const qsizetype timedOut : { 0, 3 }) {
+        fake.link.events.clear();
+        fake.link.timeOuts = { timedOut };
+        EXPECT_EQ(SetupIrAdapter(link, 2), 1) << timedOut;
+        EXPECT_EQ(fake.link.writes("timed-out write").size(), 1);
+        EXPECT_EQ(fake.env.line.baud, 38400);
+    }
+    fake.link.timeOuts.clear();
+
+    adapterAt(9600);
     fake.link.writesLeft = 0;
     const int64_t start = fake.clock.now;
     EXPECT_EQ(SetupIrAdapter(link, 0), 0);

@@ -82,22 +82,42 @@ TEST_F(LinkDownload, SilentTerminalCostsThreeHandshakesOfThreeSecondsThenTheRetr
     EXPECT_EQ(progress.opens, 0);
 }
 
-TEST_F(LinkDownload, AUnitThatCannotBeWrittenEndsTheAttemptAtOnce)
+TEST_F(LinkDownload, AWriteThatTimesOutIsOneFailedSendAndAPortGoneEndsTheAttemptAtOnce)
 {
+    // Writes are counted from 0: the handshake, then blocks 0, 1, 2, 3 ...
+    const QString failed = QStringLiteral("错误|下载失败, 要重试吗?");
+    const struct {
+        const char* name;
+        std::set<qsizetype> timeOuts;
+        int writesLeft;
+        int result;
+        int sent;
+        QStringList messages;
+    } cases[] = {
+        { "handshake timed out once", { 0 }, -1, 1, 201, { "下载|下载成功!" } },
+        { "block 3 timed out once", { 4 }, -1, 1, 201, { "下载|下载成功!" } },
+        { "three handshakes timed out", { 0, 1, 2 }, -1, 0, 0, { "错误|终端没有准备好!", failed } },
+        { "block 3 timed out four times", { 4, 5, 6, 7 }, -1, 0, 4, { "错误|下载出错!", failed } },
+        { "port gone at the handshake", {}, 0, 0, 0, { "错误|下载出错!", failed } },
+        { "port gone at block 3", {}, 4, 0, 4, { "错误|下载出错!", failed } },
+    };
     answerAll("ACK\r");
-    // The handshake, then block 3, does not go out: no reply is waited for, nothing is resent.
-    for (const int written : { 0, 4 }) {
-        SCOPED_TRACE(written);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         fake.link.events.clear();
-        fake.link.writesLeft = written;
+        fake.link.timeOuts = c.timeOuts;
+        fake.link.writesLeft = c.writesLeft;
         dialogs.messages.clear();
         dialogs.answers = { platform::Answer::Ok, No };
         const int64_t start = fake.clock.now;
-        EXPECT_EQ(DownloadToTerminal(fake.env, {}, Adapter::IrDA, DownloadKind::ProgramImage, builder), 0);
-        EXPECT_LT(fake.clock.now - start, 100);
-        EXPECT_EQ(fake.link.writes().size(), written);
-        EXPECT_EQ(fake.link.writes("failed write").size(), 1);
-        EXPECT_EQ(dialogs.messages, QStringList({ "错误|下载出错!", "错误|下载失败, 要重试吗?" }));
+        EXPECT_EQ(
+            DownloadToTerminal(fake.env, {}, Adapter::IrDA, DownloadKind::ProgramImage, builder), c.result);
+        EXPECT_EQ(fake.link.writes().size(), c.sent);
+        EXPECT_EQ(fake.link.writes("timed-out write").size(), static_cast<qsizetype>(c.timeOuts.size()));
+        EXPECT_EQ(dialogs.messages, c.messages);
+        if (c.writesLeft >= 0) {
+            EXPECT_LT(fake.clock.now - start, 100) << "no reply is waited for, nothing is sent again";
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <set>
 
 namespace linktest {
 
@@ -25,7 +26,7 @@ struct Answer {
     int delayMs = 0;
 };
 
-// What happened on the link, in order: "apply", "write", "failed write".
+// What happened on the link, in order: "apply", "write", "timed-out write", "failed write".
 struct LinkEvent {
     int64_t at;
     QString what;
@@ -43,8 +44,11 @@ public:
     // The peer: given what was written, the answer to deliver (nothing when empty).
     std::function<Answer(const QByteArray& written)> peer;
     bool refuseApply = false;
-    // How many more writes go out before every write fails (the cable pulled); -1 for all.
+    // How many more writes go out before the port is gone (the cable pulled); -1 for all.
     int writesLeft = -1;
+    // Writes that time out, counted from 0 among the recorded events: the peer hears nothing and
+    // the time-out passes.
+    std::set<qsizetype> timeOuts;
     QList<LinkEvent> events;
 
     // Bytes that arrive at a given time, whatever was written.
@@ -69,22 +73,28 @@ public:
         events.append({ clock.now, "apply", {}, config });
         return !refuseApply;
     }
-    bool write(std::span<const uint8_t> bytes) override
+    vosket::WriteResult write(std::span<const uint8_t> bytes) override
     {
         const QByteArray written(
             reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
         if (writesLeft == 0) {
             events.append({ clock.now, "failed write", written, {} });
-            return false;
+            return vosket::WriteResult::PortGone;
         }
         if (writesLeft > 0)
             --writesLeft;
+        const auto isWrite = [](const LinkEvent& e) { return e.what != "apply"; };
+        if (timeOuts.contains(std::count_if(events.begin(), events.end(), isWrite))) {
+            events.append({ clock.now, "timed-out write", written, {} });
+            clock.now += vosket::writeTimeoutMs(bytes.size());
+            return vosket::WriteResult::TimedOut;
+        }
         events.append({ clock.now, "write", written, {} });
         if (peer) {
             const Answer a = peer(written);
             deliver(a.bytes, clock.now + a.delayMs);
         }
-        return true;
+        return vosket::WriteResult::Written;
     }
     size_t read(uint8_t* into, size_t max) override
     {
@@ -145,7 +155,7 @@ private:
         {
         }
         bool apply(const vosket::LineConfig& c) override { return to.apply(c); }
-        bool write(std::span<const uint8_t> b) override { return to.write(b); }
+        vosket::WriteResult write(std::span<const uint8_t> b) override { return to.write(b); }
         size_t read(uint8_t* into, size_t max) override { return to.read(into, max); }
         void waitReadable(int ms) override { to.waitReadable(ms); }
         void discardInput() override { to.discardInput(); }
