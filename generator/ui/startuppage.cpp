@@ -103,9 +103,8 @@ StartupPage::StartupPage(EditorWorkCopy& work, QWidget* parent)
         showControls();
     });
     // Lines that still hold the other font's default take this font's, so the page shows texts
-    // that fit its font; OK keeps what the page shows.
-    if (FitTextsToFont(work.texts, large()))
-        work.textsChanged = true;
+    // that fit its font. Only a typed line makes OK write them: opening the page changes nothing.
+    FitTextsToFont(work.texts, large());
     showControls();
 }
 
@@ -135,8 +134,8 @@ int StartupPage::ImportPromptsAndMessages()
     case TextImport::Taken:
         break;
     }
+    // Like the project's own texts, the imported ones reach the project with a typed line.
     FitTextsToFont(work.texts, importedLarge);
-    work.textsChanged = true; // OK keeps the imported texts
     work.system.allPromptsLarge() = importedLarge ? 1 : 0;
     showing = true;
     largeCheck->setChecked(importedLarge);

@@ -1,6 +1,7 @@
 // The editor sheet, the form page, its stamp and attribute dialogs and the code grid, driven
 // offscreen through their controls.
 #include "generator/project/gbk.h"
+#include "generator/project/projectfile.h"
 #include "generator/ui/advancedlg.h"
 #include "generator/ui/codeedit.h"
 #include "generator/ui/datetimestampdlg.h"
@@ -10,6 +11,7 @@
 #include "generator/ui/lookupadvancedlg.h"
 #include "generator/ui/symbologydlg.h"
 #include "tests/generator/ui/editorfixture.h"
+#include "tests/support/demoproject.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,6 +63,94 @@ TEST_F(Editor, CancelWritesNothingAndTheNextOpeningShowsTheProject)
     EditorSheet again(project, {});
     EXPECT_EQ(Control<QLineEdit>(&again, "edit501")->text(), QString());
     EXPECT_EQ(Control<QComboBox>(&again, "combo601")->currentIndex(), kLineNone);
+}
+
+TEST_F(Editor, OpeningEveryPageAndOkChangesNoByteOfANewProject)
+{
+    const QByteArray fresh = ProjectFileBytes(project);
+    EditorSheet sheet(project, {});
+    for (int page = 0; page < sheet.tabs()->count(); ++page)
+        sheet.tabs()->setCurrentIndex(page);
+    sheet.accept();
+    EXPECT_EQ(ProjectFileBytes(project), fresh);
+}
+
+TEST_F(Editor, CancelAfterAnyEditOrDialogLeavesTheBytesAndOkWritesThem)
+{
+    using Step = testsupport::ScriptedModal::Step;
+    const auto closing = [](std::function<void(QDialog&)> drive) {
+        return testsupport::ScriptedModal::closing(std::move(drive));
+    };
+    const auto click = [](const char* name) {
+        return [name](QWidget* page) { Control<QAbstractButton>(page, QString::fromLatin1(name))->click(); };
+    };
+    const auto type = [](const char* name, const char* text) {
+        return [name, text](QWidget* page) {
+            Control<QLineEdit>(page, QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+        };
+    };
+    const struct {
+        const char* name;
+        int page;
+        std::vector<Step> dialogs; // for the modal dialogs the edit opens, in order
+        std::function<void(QWidget*)> edit;
+    } edits[] = {
+        { "form prompt", 0, {}, type("edit501", "件数:") },
+        { "stamp dialog", 0,
+            { closing([](QDialog& d) { Control<QComboBox>(&d, "combo606")->setCurrentIndex(2); }) },
+            click("button210") },
+        { "attribute dialog", 0,
+            { closing([](QDialog& d) { Control<QLineEdit>(&d, "edit502")->setText("9"); }) },
+            click("button201") },
+        { "code grid", 0,
+            { closing([](QDialog& d) { Control<CodeEdit>(&d, "edit503")->openGrid(); }),
+                closing([](QDialog& d) { dynamic_cast<GridDlg&>(d).clickCell(5, 2); }) },
+            click("button201") },
+        { "form reset", 0, {}, click("button211") },
+        { "menu item", 1, {}, type("edit501", "入库") },
+        { "menu reset", 1, {}, click("button201") },
+        { "lookup length", 2, {}, type("edit509", "30") },
+        { "lookup reset", 2, {}, click("button201") },
+        { "symbology box", 3, {}, click("check110") },
+        { "scan time-out", 3, {}, type("edit501", "9") },
+        { "symbology dialog", 3, { closing([](QDialog& d) { Control<QCheckBox>(&d, "check104")->click(); }) },
+            click("button201") },
+        { "barcode reset", 3, {}, click("button224") },
+        { "password", 4, {}, type("edit501", "ab1") },
+        { "system settings", 4,
+            { closing([](QDialog& d) { Control<QComboBox>(&d, "combo603")->setCurrentIndex(3); }) },
+            click("button201") },
+        { "settings reset", 4, {}, click("button202") },
+        { "terminal text", 5, {}, type("edit511", "开始") },
+        { "separator", 5, {}, type("edit501", "59") },
+        { "large font", 5, {}, click("check101") },
+        { "startup reset", 5, {}, click("button202") },
+    };
+    // A project that differs from what every reset gives.
+    testsupport::MakeDemoProject(project);
+    project.barcode.at(0) ^= 0x01;
+    project.lookups[0].recordLength() = 12;
+    SetSlotText(project.system.password(), QStringLiteral("pw"));
+    const Project base = project;
+    const auto run = [&](int page, const std::vector<Step>& dialogs,
+                         const std::function<void(QWidget*)>& edit, bool ok) {
+        project = base;
+        EditorSheet sheet(project, {});
+        sheet.tabs()->setCurrentIndex(page);
+        modal.steps.assign(dialogs.begin(), dialogs.end());
+        if (edit)
+            edit(sheet.page(page));
+        EXPECT_TRUE(modal.steps.empty());
+        ok ? sheet.accept() : sheet.reject();
+        return ProjectFileBytes(project);
+    };
+    const QByteArray unedited = run(0, {}, {}, true);
+    for (const auto& e : edits) {
+        SCOPED_TRACE(e.name);
+        EXPECT_EQ(run(e.page, e.dialogs, e.edit, false), ProjectFileBytes(base));
+        EXPECT_FALSE(project.modified);
+        EXPECT_NE(run(e.page, e.dialogs, e.edit, true), unedited);
+    }
 }
 
 TEST_F(Editor, FormPageShowsLargeFontFormsAndCutsPromptsInBytes)

@@ -213,7 +213,7 @@ TEST_F(EditorSettings, StartupTextsKeepTheProjectsUntilTheFontIsToggled)
     EXPECT_EQ(project.system.allPromptsLarge(), 0);
 }
 
-TEST_F(EditorSettings, ANewProjectsTextsTakeTheLargeFontAndTypedTextsStay)
+TEST_F(EditorSettings, ANewProjectsPageShowsLargeFontTextsThatATypedLineWrites)
 {
     ASSERT_EQ(project.system.allPromptsLarge(), 1);
     SetSlotText(project.messages.slot(24, 1), QStringLiteral("太短了")); // 出错信息 line 2, typed
@@ -224,11 +224,13 @@ TEST_F(EditorSettings, ANewProjectsTextsTakeTheLargeFontAndTypedTextsStay)
         Control<QComboBox>(sheet.page(5), "combo610")->currentText(), QStringLiteral("出错信息 (5x12)"));
     EXPECT_EQ(Control<QLineEdit>(sheet.page(5), "edit511")->text(), QStringLiteral("类型错误!   "));
     EXPECT_EQ(Control<QLineEdit>(sheet.page(5), "edit512")->text(), QStringLiteral("太短了"));
+    Control<QLineEdit>(sheet.page(5), "edit513")->setText(QStringLiteral("太长了"));
     sheet.accept();
 
-    // What the page showed is what the project holds, without a line typed on the page.
+    // A typed line writes every text as the page showed it.
     EXPECT_EQ(SlotText(project.messages.slot(24, 0)), QStringLiteral("类型错误!   "));
     EXPECT_EQ(SlotText(project.messages.slot(24, 1)), QStringLiteral("太短了"));
+    EXPECT_EQ(SlotText(project.messages.slot(24, 2)), QStringLiteral("太长了"));
     EXPECT_EQ(SlotText(project.messages.slot(24, 5)), QStringLiteral("Press any key...")); // no large default
     EXPECT_EQ(SlotText(project.messages.slot(8, 0)), QStringLiteral("上传端口:   "));
     EXPECT_EQ(SlotText(project.messages.slot(26, 0)), QStringLiteral("F8:Ed F9:Del"));
@@ -263,7 +265,7 @@ TEST_F(EditorSettings, TheFontToggleReplacesOnlyLinesThatHaveALargeFontText)
     }
 }
 
-TEST_F(EditorSettings, ResetAndImportCountAsChangesAndAWrongFileChangesNothing)
+TEST_F(EditorSettings, ImportedTextsNeedATypedLineResetCountsAsAChangeAWrongFileChangesNothing)
 {
     QTemporaryDir folder;
     Project other;
@@ -290,6 +292,10 @@ TEST_F(EditorSettings, ResetAndImportCountAsChangesAndAWrongFileChangesNothing)
     EXPECT_FALSE(Control<QCheckBox>(&page, "check101")->isChecked());
     EXPECT_EQ(Control<QComboBox>(&page, "combo610")->itemText(7), QStringLiteral("上传端口 (6x16)"));
     EXPECT_EQ(page.ImportPromptsAndMessages(), 0); // cancelled
+    page.apply(project);
+    EXPECT_EQ(SlotText(project.messages.slot(22, 0)), QStringLiteral("请稍候"));
+    EXPECT_EQ(project.system.allPromptsLarge(), 0);
+    Control<QLineEdit>(&page, "edit511")->setText(QStringLiteral("收集"));
     page.apply(project);
     EXPECT_EQ(SlotText(project.messages.slot(22, 0)), QStringLiteral("连接中"));
 
