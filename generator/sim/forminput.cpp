@@ -379,12 +379,8 @@ void Simulator::deleteCharacter()
     FormRecord& f = form();
     const int current = currentLine();
     LineState& state = lines[static_cast<size_t>(current)];
-    if (state.scroll > 0) {
-        --state.scroll;
-        --state.typingColumn;
-        setInput(current, state.input.chopped(std::min<qsizetype>(1, state.input.size())));
-        showLine(current, state.scroll);
-    } else if (state.typingColumn <= state.startColumn) {
+    // A line just entered stands at its start, a scrolled one too: the next key starts a new input.
+    if (state.typingColumn <= state.startColumn) {
         if (f.lineType(current) != kLineContinued || current == 0)
             return;
         const int above = current - 1;
@@ -393,6 +389,11 @@ void Simulator::deleteCharacter()
         f.currentLine() = static_cast<uint8_t>(above);
         buildFormScreen();
         return;
+    } else if (state.scroll > 0) {
+        --state.scroll;
+        --state.typingColumn;
+        setInput(current, state.input.chopped(std::min<qsizetype>(1, state.input.size())));
+        showLine(current, state.scroll);
     } else {
         setInput(current, state.input.chopped(std::min<qsizetype>(1, state.input.size())));
         --state.typingColumn;
@@ -410,11 +411,9 @@ void Simulator::deleteCharacter()
 void Simulator::makeCurrent(int line)
 {
     form().currentLine() = static_cast<uint8_t>(line);
-    // The typing column and the scroll count go back together: a line entered again shows its
-    // input from the start and takes the next key as a new input.
-    LineState& state = lines[static_cast<size_t>(line)];
-    state.typingColumn = state.startColumn;
-    state.scroll = 0;
+    // A line entered again takes the next key as a new input; it keeps its scroll count, so a
+    // field longer than its screen line still shows its end.
+    lines[static_cast<size_t>(line)].typingColumn = lines[static_cast<size_t>(line)].startColumn;
     buildFormScreen();
 }
 

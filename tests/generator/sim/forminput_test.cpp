@@ -220,6 +220,30 @@ TEST_F(VosketFormInput, PreviousLineReturnsAndTypingReplacesTheWholeInput)
     EXPECT_EQ(text(2), "B:4");
 }
 
+TEST_F(VosketFormInput, AReEnteredLongFieldShowsItsEndAndTheNextKeyReplacesIt)
+{
+    DefineLine(form(1), 1, kLineText, "AB:", 30);
+    DefineLine(form(1), 2, kLineText, "C:", 5);
+    startWith(kLineText, "A:", 5);
+    keys({ Enter });
+    keys(digits(14));
+    keys({ Enter });
+    const QByteArray tail = "AB:2345678912345"; // from the scroll count - 1
+    EXPECT_EQ(text(1), tail);
+    for (const std::vector<Key>& back : { std::vector { Up }, std::vector { Up, Up, Enter } }) {
+        keys(back);
+        EXPECT_EQ(text(1), tail);
+        EXPECT_EQ(screen().cursor(), QPoint(3, 1));
+        keys({ Delete });
+        EXPECT_EQ(text(1), tail) << "delete at the start of a line does nothing";
+        EXPECT_EQ(sim->lineInput(1), "12345678912345");
+        keys({ Enter });
+    }
+    keys({ Up, Nine });
+    EXPECT_EQ(sim->lineInput(1), "9");
+    EXPECT_EQ(text(1), "AB:9");
+}
+
 TEST_F(VosketFormInput, ContinuationLinesCarryALongFieldOnAndBack)
 {
     testsupport::MakeDemoProject(project);
@@ -280,6 +304,13 @@ TEST_F(VosketPassOn, TheTextSpreadsOverEveryContinuationLineBelow)
     passOn(false, "P:", 0);
     EXPECT_EQ(sim->lineInput(0), text.left(18)) << "without a continuation line the text is cut at 20";
     EXPECT_EQ(screen().line(0), "P:" + text.left(18));
+
+    SetUp();
+    passOn(false, "P:", 2);
+    EXPECT_EQ(inputs(),
+        QList<QByteArray>({ text.left(18), text.mid(18, 20), text.mid(38, 20), "", "", "", "", "" }))
+        << "what is left after the last continuation line is cut off";
+    EXPECT_EQ(screen().line(2), text.mid(38, 20));
 }
 
 TEST_F(VosketPassOn, ALargeFontFormFitsFortyEightBytesInFifteens)
