@@ -152,8 +152,19 @@ TEST_F(EditorPages, BarcodePageControlsOwnTheirBits)
     }
     Control<QComboBox>(&page, "combo601")->setCurrentIndex(8); // Aiming
     Control<QComboBox>(&page, "combo602")->setCurrentIndex(3); // 三次
-    Control<QLineEdit>(&page, "edit501")->setText("200");
-    page.apply(project);
+    // The time-out: a letter becomes "0", a number past the byte is shown and stored as 255.
+    const struct {
+        const char* typed;
+        const char* shown;
+        int stored;
+    } timeouts[] = { { "x", "0", 0 }, { "300", "255", 255 }, { "200", "200", 200 } };
+    auto* timeout = Control<QLineEdit>(&page, "edit501");
+    for (const auto& t : timeouts) {
+        timeout->setText(t.typed);
+        EXPECT_EQ(timeout->text(), QString::fromLatin1(t.shown)) << t.typed;
+        page.apply(project);
+        EXPECT_EQ(project.barcode.scanTimeout(), t.stored) << t.typed;
+    }
     EXPECT_EQ(project.barcode.bytes, Bytes({ { 11, 0x2C }, { 20, 0x86 }, { 21, 200 } }));
 }
 
