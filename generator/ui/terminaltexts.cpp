@@ -162,20 +162,14 @@ void ApplyFontDefaults(TerminalTexts& texts, bool large)
     }
 }
 
-bool FitTextsToFont(TerminalTexts& texts, bool large)
+void FitTextsToFont(TerminalTexts& texts, bool large)
 {
-    bool replaced = false;
     for (int g = 0; g < kTextGroups; ++g) {
         for (int l = 0; l < kGroupLines; ++l) {
-            const QByteArray wanted = ToGbk(DefaultGroupText(g, l, large));
-            if (HasLargeFontText(g, l) && texts.line(g, l) != wanted
-                && texts.line(g, l) == ToGbk(DefaultGroupText(g, l, !large))) {
-                texts.line(g, l) = wanted;
-                replaced = true;
-            }
+            if (HasLargeFontText(g, l) && texts.line(g, l) == ToGbk(DefaultGroupText(g, l, !large)))
+                texts.line(g, l) = ToGbk(DefaultGroupText(g, l, large));
         }
     }
-    return replaced;
 }
 
 void ResetTerminalTexts(TerminalTexts& texts, bool large)

@@ -48,8 +48,7 @@ void WriteTerminalTexts(const TerminalTexts& texts, MessageArea& messages);
 // The lines with a large-font text take the default of the font choice; the others keep theirs.
 void ApplyFontDefaults(TerminalTexts& texts, bool large);
 // The same for the lines that still hold the other font's default; lines the user typed stay.
-// True when a line was replaced.
-bool FitTextsToFont(TerminalTexts& texts, bool large);
+void FitTextsToFont(TerminalTexts& texts, bool large);
 // Every line takes its default for the font choice.
 void ResetTerminalTexts(TerminalTexts& texts, bool large);
 
