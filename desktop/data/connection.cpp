@@ -20,6 +20,28 @@ namespace {
     // Prepared statements kept per connection; the windows use a few dozen distinct texts.
     constexpr size_t statementCacheLimit = 128;
 
+    thread_local std::optional<SetupStep> refusedStep;
+
+    bool refused(SetupStep step)
+    {
+        return refusedStep == step;
+    }
+
+    QString setupFailureText(SetupStep step)
+    {
+        switch (step) {
+        case SetupStep::LockWait:
+            return "无法设置数据库的锁等待时限";
+        case SetupStep::LenFunction:
+            return "无法在数据库中注册 len() 函数";
+        case SetupStep::WalJournal:
+            return "无法将数据库设为预写日志方式";
+        case SetupStep::FullSync:
+            return "无法将数据库设为每次提交即写入磁盘";
+        }
+        return {};
+    }
+
     // len(text): characters without trailing blanks, as the windows expect of it; Null stays Null.
     void sqliteLen(sqlite3_context* context, int, sqlite3_value** argv)
     {
@@ -297,26 +319,89 @@ bool Connection::open(QString& error)
         drop();
         return false;
     }
-    if (settings.backend == Backend::SQLite)
-        configureSqlite();
-    if (settings.backend == Backend::PostgreSQL) {
-        if (!watchdog)
-            watchdog = std::make_unique<Watchdog>();
-        watchdog->watch(settings);
-        AnswerWatch watch(*this);
-        QSqlQuery(db).exec(QString("set lock_timeout = %1").arg(lockWaitMilliseconds));
+    if (!setUp(error)) {
+        drop();
+        return false;
     }
     return true;
 }
 
-void Connection::configureSqlite()
+void refuseSetupStepForTesting(std::optional<SetupStep> step)
 {
-    if (sqlite3* handle = sqliteHandle(db))
-        sqlite3_create_function_v2(handle, "len", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqliteLen,
-            nullptr, nullptr, nullptr);
-    QSqlQuery pragma(db);
-    pragma.exec("PRAGMA journal_mode=WAL");
-    pragma.exec("PRAGMA synchronous=NORMAL");
+    refusedStep = step;
+}
+
+bool Connection::setUp(QString& error)
+{
+    switch (settings.backend) {
+    case Backend::SQLite:
+        return setUpSqlite(error);
+    case Backend::PostgreSQL:
+        return boundLockWait(error);
+    case Backend::Odbc:
+        break;
+    }
+    return true;
+}
+
+bool Connection::refuseSetup(SetupStep step, const QString& driverText, QString& error)
+{
+    settingsFailure = true;
+    error = setupFailureText(step);
+    qWarning("%s: %s", qPrintable(error), qPrintable(driverText));
+    return false;
+}
+
+bool Connection::setUpSqlite(QString& error)
+{
+    sqlite3* handle = sqliteHandle(db);
+    if (refused(SetupStep::LenFunction) || !handle
+        || sqlite3_create_function_v2(handle, "len", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+               sqliteLen, nullptr, nullptr, nullptr)
+            != SQLITE_OK)
+        return refuseSetup(
+            SetupStep::LenFunction, handle ? sqlite3_errmsg(handle) : "no SQLite handle", error);
+    // A write-ahead log synced at every commit: a stored item survives a power loss, not only a
+    // crash of the program, so its serial number is never handed out twice. Each setting is read
+    // back, since SQLite keeps the old journal mode without an error when it cannot change it.
+    const struct {
+        SetupStep step;
+        const char* set;
+        const char* read;
+        const char* expected;
+    } pragmas[] = {
+        { SetupStep::WalJournal, "PRAGMA journal_mode=WAL", "PRAGMA journal_mode", "wal" },
+        { SetupStep::FullSync, "PRAGMA synchronous=FULL", "PRAGMA synchronous", "2" },
+    };
+    for (const auto& pragma : pragmas) {
+        QSqlQuery query(db);
+        if (refused(pragma.step) || !query.exec(pragma.set) || !query.exec(pragma.read) || !query.next()
+            || query.value(0).toString().compare(pragma.expected, Qt::CaseInsensitive) != 0)
+            return refuseSetup(pragma.step, query.lastError().text(), error);
+    }
+    return true;
+}
+
+bool Connection::boundLockWait(QString& error)
+{
+    if (!watchdog)
+        watchdog = std::make_unique<Watchdog>();
+    watchdog->watch(settings);
+    QSqlQuery query(db);
+    bool bounded = false;
+    if (!refused(SetupStep::LockWait)) {
+        AnswerWatch watch(*this);
+        bounded = query.exec(QString("set lock_timeout = %1").arg(lockWaitMilliseconds));
+    }
+    if (bounded)
+        return true;
+    // Without the bound a lock wait would outlast the answer watch, which waits on while the
+    // server answers its probe. A server that went away meanwhile is a lost connection instead.
+    if (!stillAlive()) {
+        error = query.lastError().text().trimmed();
+        return false;
+    }
+    return refuseSetup(SetupStep::LockWait, query.lastError().text(), error);
 }
 
 Connection::Statement* Connection::prepared(const QString& sql, QSqlError& error)

@@ -31,6 +31,14 @@ void applyServerLogin(QSqlDatabase& db, const ConnectionSettings& settings, int 
 // Whether a statement failed because another session's lock outlasted lockWaitMilliseconds.
 bool isLockWaitTimeout(const QSqlError& error);
 
+// What a newly opened connection needs before it may be used: a bounded lock wait on a server;
+// on SQLite the len() function, a write-ahead log and a sync of that log at every commit.
+enum class SetupStep { LockWait, LenFunction, WalJournal, FullSync };
+
+// Tests: makes step fail on this thread's next openings as if the database had refused it;
+// std::nullopt lets every step run again.
+void refuseSetupStepForTesting(std::optional<SetupStep> step);
+
 class Connection {
 public:
     // While it lives, the statement running on the connection is watched: when the server gives
@@ -51,11 +59,13 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Opens the connection unless it is open. On failure error holds the driver's text, or what is
-    // wrong with nd.dsn when failedOnSettings() tells so.
+    // Opens the connection unless it is open. On failure error holds the driver's text, or, in the
+    // program's words, what is wrong with the settings when failedOnSettings() tells so. A
+    // connection on which a set-up step fails is closed again, so the next call opens afresh.
     bool open(QString& error);
-    // Whether the last open failed because of nd.dsn (a missing or garbled file, a DATABASE= file
-    // that is not there) rather than a database that does not answer.
+    // Whether the last open failed on settings: those of nd.dsn (a missing or garbled file, a
+    // DATABASE= file that is not there) or a set-up step the database refused, rather than on a
+    // database that does not answer.
     bool failedOnSettings() const { return settingsFailure; }
     QSqlDatabase& database() { return db; }
     // The backend nd.dsn names (read without opening when nothing is open yet).
@@ -89,7 +99,11 @@ private:
     class Watchdog;
 
     Connection();
-    void configureSqlite();
+    bool setUp(QString& error);
+    bool setUpSqlite(QString& error);
+    bool boundLockWait(QString& error);
+    // Fails the open on step: error says so in the program's words, the driver's text goes to the log.
+    bool refuseSetup(SetupStep step, const QString& driverText, QString& error);
 
     QString name;
     QSqlDatabase db;

@@ -269,4 +269,15 @@ TEST_P(KeptConnection, EachThreadHasItsOwnConnection)
     EXPECT_EQ(rowCount("c_log", "logmsg=?", { "线程" }), 1);
 }
 
+// A committed item must survive a power loss: the program's own connection runs a write-ahead log
+// that is synced at every commit.
+TEST_P(KeptConnection, EmbeddedCommitsAreSyncedToDiskBeforeTheCallReturns)
+{
+    if (GetParam() != Backend::SQLite)
+        GTEST_SKIP() << "the server keeps its own log";
+    ASSERT_TRUE(addLogLine(QDateTime::currentDateTime(), "a", "进入系统"));
+    EXPECT_EQ(scalar("PRAGMA journal_mode").toString(), "wal");
+    EXPECT_EQ(scalar("PRAGMA synchronous").toInt(), 2); // FULL
+}
+
 INSTANTIATE_BACKENDS(KeptConnection);

@@ -212,6 +212,33 @@ TEST_P(Failures, ASlowStatementOfAServerThatAnswersIsNotCut)
     EXPECT_GE(waited.elapsed(), answerWaitMilliseconds + 1000);
 }
 
+// A connection whose lock wait could not be bounded, or whose embedded set-up failed, is not used:
+// every call fails with the reason until an opening succeeds.
+TEST_P(Failures, AConnectionWhoseSetUpFailedIsNotUsedAndTheNextCallTriesAgain)
+{
+    const std::vector<std::pair<SetupStep, QString>> steps = GetParam() == Backend::PostgreSQL
+        ? std::vector<std::pair<SetupStep, QString>> { { SetupStep::LockWait, "无法设置数据库的锁等待时限" } }
+        : std::vector<std::pair<SetupStep, QString>> {
+              { SetupStep::LenFunction, "无法在数据库中注册 len() 函数" },
+              { SetupStep::WalJournal, "无法将数据库设为预写日志方式" },
+              { SetupStep::FullSync, "无法将数据库设为每次提交即写入磁盘" },
+          };
+    for (const auto& [step, reason] : steps) {
+        refuseSetupStepForTesting(step);
+        resetConnection();
+        for (const QString& sql :
+            { QString("select * from c_compmsg"), QString("update c_compmsg set compphone='1'") }) {
+            toasts.clear();
+            const SqlResult refused = ExecSQL(sql);
+            EXPECT_FALSE(refused.ok) << reason.toStdString();
+            EXPECT_FALSE(refused.connectionLost);
+            EXPECT_EQ(toasts.lines, QStringList { "数据库发生错误: " + reason + "||1" });
+        }
+        refuseSetupStepForTesting(std::nullopt);
+        EXPECT_TRUE(ExecSQL("select * from c_compmsg").ok) << reason.toStdString();
+    }
+}
+
 TEST_P(Failures, ReadOnlyTextsWriteNothingAndLeaveTheConnectionWritable)
 {
     ASSERT_TRUE(datatest::addLogLine(QDateTime::currentDateTime(), "a", "b"));
