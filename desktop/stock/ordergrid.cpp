@@ -41,6 +41,23 @@ namespace {
     // Select fields by position.
     constexpr int FieldThird = 3, FieldNet = 4, FieldStatus = 5, FieldDay = 6, FieldClerk = 10;
 
+    // A weight total and the lines whose weight it could not take (a Null, an overflow).
+    struct WeightTotal {
+        DecimalSum sum;
+        int leftOut = 0;
+
+        void add(const QVariant& weight)
+        {
+            if (!sum.add(weight))
+                ++leftOut;
+        }
+        // A total that lacks lines says so, on the screen and on the printed order alike.
+        QString text() const
+        {
+            return leftOut == 0 ? sum.text() : sum.text() + "（" + QString::number(leftOut) + "笔未计入）";
+        }
+    };
+
 } // namespace
 
 std::optional<OrderGridFill> loadOrderGrid(
@@ -62,7 +79,7 @@ std::optional<OrderGridFill> loadOrderGrid(
         return std::nullopt;
 
     OrderGridFill fill;
-    DecimalSum gross, net;
+    WeightTotal gross, net;
     for (auto& rs = *r.rs; !rs.eof(); rs.MoveNext()) {
         QStringList row(OrderColCount);
         for (int f = 0; f < 5; ++f)

@@ -34,7 +34,9 @@ enum OrderGridColumn {
 
 struct OrderGridFill {
     QList<QStringList> rows; // the texts of columns 0 to 12; column 6 empty for an unnamed status
-    QStringList totals; // count, then gross (stock-out only), then net; plain decimal texts
+    // Count, then gross (stock-in and stock-out), then net; plain decimal texts. A weight total that
+    // could not add every line (a Null or overflowing weight) is followed by "（n笔未计入）".
+    QStringList totals;
 };
 
 // The lines of the order at the station; with a status, only the lines in that status.

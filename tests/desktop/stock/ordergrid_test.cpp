@@ -153,6 +153,20 @@ TEST_P(OrderGrid, ListsWhatThisStationStagedWhereverItWasWeighed)
     EXPECT_EQ(column(*loadOrderGrid(StockOutGrid, ckOrder, "2"), OrderColSerial), QStringList({ "theirs" }));
 }
 
+TEST_P(OrderGrid, WeightTotalsThatCouldNotAddEveryLineSaySo)
+{
+    ASSERT_TRUE(item("plain", "31", 12.5, ckOrder));
+    ASSERT_TRUE(item("nonet", "31", 13, ckOrder));
+    ASSERT_TRUE(item("huge", "31", 10, ckOrder));
+    ASSERT_TRUE(ExecSQL("update c_proc_main set proc_net_wt=null where serialno='nonet'").ok);
+    ASSERT_TRUE(ExecSQL("update c_proc_main set proc_weight=1e40 where serialno='huge'").ok);
+
+    const auto fill = loadOrderGrid(StockOutGrid, ckOrder, "1");
+    ASSERT_TRUE(fill);
+    EXPECT_EQ(fill->rows[1][5], ""); // the Null weight itself
+    EXPECT_EQ(fill->totals, QStringList({ "3", "26.5（1笔未计入）", "22.5（1笔未计入）" }));
+}
+
 TEST_P(OrderGrid, AnEmptyOrderGivesNoLinesAndZeroTotals)
 {
     const auto fill = loadOrderGrid(StockOutGrid, "2006081010009", "1");
