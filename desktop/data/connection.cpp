@@ -375,9 +375,11 @@ bool Connection::setUpSqlite(QString& error)
     };
     for (const auto& pragma : pragmas) {
         QSqlQuery query(db);
-        if (refused(pragma.step) || !query.exec(pragma.set) || !query.exec(pragma.read) || !query.next()
-            || query.value(0).toString().compare(pragma.expected, Qt::CaseInsensitive) != 0)
+        if (refused(pragma.step) || !query.exec(pragma.set) || !query.exec(pragma.read) || !query.next())
             return refuseSetup(pragma.step, query.lastError().text(), error);
+        const QString setting = query.value(0).toString();
+        if (setting.compare(pragma.expected, Qt::CaseInsensitive) != 0)
+            return refuseSetup(pragma.step, QString(pragma.read) + " = " + setting, error);
     }
     return true;
 }
