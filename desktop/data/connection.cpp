@@ -2,6 +2,7 @@
 
 #include "desktop/data/recordset.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QSqlDriver>
 #include <QUrl>
@@ -348,7 +349,7 @@ bool Connection::refuseSetup(SetupStep step, const QString& driverText, QString&
 {
     settingsFailure = true;
     error = setupFailureText(step);
-    qWarning("%s: %s", qPrintable(error), qPrintable(driverText));
+    qWarning().noquote() << "database connection set-up failed:" << error << "-" << driverText;
     return false;
 }
 
