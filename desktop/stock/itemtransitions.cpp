@@ -20,7 +20,10 @@ namespace {
     // Items that no stock-out or return order holds, as they left the stock-in order.
     const QString onNoOtherOrder
         = QStringLiteral("proc_sts in (?,?) and coalesce(ck_groupno,'')='' and coalesce(tk_groupno,'')=''");
-    const QVariantList onNoOtherOrderValues { StatusWeighed, StatusInStock };
+    QVariantList onNoOtherOrderValues(bool waitingOnly)
+    {
+        return { StatusWeighed, waitingOnly ? StatusWeighed : StatusInStock };
+    }
 
 } // namespace
 
@@ -37,10 +40,10 @@ Changed removeDeletedItem(const QString& serial, const QString& order, const QSt
         { serial, order, station, StatusDeleted });
 }
 
-Changed deleteStockInOrder(const QString& order, const QString& station)
+Changed deleteStockInOrder(const QString& order, const QString& station, bool waitingOnly)
 {
     return run("update c_proc_main  set proc_sts=? where groupno=? and station_no=? and " + onNoOtherOrder,
-        QVariantList { StatusDeleted, order, station } + onNoOtherOrderValues);
+        QVariantList { StatusDeleted, order, station } + onNoOtherOrderValues(waitingOnly));
 }
 
 Changed restoreStockInOrder(const QString& order, const QString& station)
@@ -49,11 +52,12 @@ Changed restoreStockInOrder(const QString& order, const QString& station)
         { StatusInStock, order, station, StatusDeleted });
 }
 
-Changed deleteStockInItem(const QString& serial, const QString& order, const QString& station)
+Changed deleteStockInItem(
+    const QString& serial, const QString& order, const QString& station, bool waitingOnly)
 {
     return run("update c_proc_main  set proc_sts=? where serialno=? and groupno=? and station_no=? and "
             + onNoOtherOrder,
-        QVariantList { StatusDeleted, serial, order, station } + onNoOtherOrderValues);
+        QVariantList { StatusDeleted, serial, order, station } + onNoOtherOrderValues(waitingOnly));
 }
 
 Changed restoreStockInItem(const QString& serial, const QString& order, const QString& station)
@@ -80,17 +84,19 @@ Changed bookStockOutItem(
         { StatusBookedOut, customer, approver, serial, order, StatusStagedForStockOut });
 }
 
-Changed undoStockOutOrder(const QString& order)
+Changed undoStockOutOrder(const QString& order, bool waitingOnly)
 {
     return run("update c_proc_main  set proc_sts=?,ck_groupno='' where ck_groupno=? and proc_sts in (?,?)",
-        { StatusInStock, order, StatusStagedForStockOut, StatusBookedOut });
+        { StatusInStock, order, StatusStagedForStockOut,
+            waitingOnly ? StatusStagedForStockOut : StatusBookedOut });
 }
 
-Changed undoStockOutLine(const QString& serial, const QString& order)
+Changed undoStockOutLine(const QString& serial, const QString& order, bool waitingOnly)
 {
     return run("update c_proc_main  set proc_sts=?,ck_groupno='' where serialno=? and ck_groupno=? and "
                "proc_sts in (?,?)",
-        { StatusInStock, serial, order, StatusStagedForStockOut, StatusBookedOut });
+        { StatusInStock, serial, order, StatusStagedForStockOut,
+            waitingOnly ? StatusStagedForStockOut : StatusBookedOut });
 }
 
 Changed stageForReturn(const QString& serial, const QDate& day, const QString& order, const QString& station,
@@ -108,17 +114,19 @@ Changed bookReturnItem(const QString& serial, const QString& order, const QStrin
         { StatusReturnedToStock, approver, serial, order, StatusStagedForReturn });
 }
 
-Changed undoReturnOrder(const QString& order)
+Changed undoReturnOrder(const QString& order, bool waitingOnly)
 {
     return run("update c_proc_main  set proc_sts=?,tk_groupno='' where tk_groupno=? and proc_sts in (?,?)",
-        { StatusBookedOut, order, StatusStagedForReturn, StatusReturnedToStock });
+        { StatusBookedOut, order, StatusStagedForReturn,
+            waitingOnly ? StatusStagedForReturn : StatusReturnedToStock });
 }
 
-Changed undoReturnLine(const QString& serial, const QString& order)
+Changed undoReturnLine(const QString& serial, const QString& order, bool waitingOnly)
 {
     return run("update c_proc_main  set proc_sts=?,tk_groupno='' where serialno=? and tk_groupno=? and "
                "proc_sts in (?,?)",
-        { StatusBookedOut, serial, order, StatusStagedForReturn, StatusReturnedToStock });
+        { StatusBookedOut, serial, order, StatusStagedForReturn,
+            waitingOnly ? StatusStagedForReturn : StatusReturnedToStock });
 }
 
 } // namespace korvell

@@ -23,9 +23,11 @@ Changed removeDeletedItem(const QString& serial, const QString& order, const QSt
 
 // Delete and restore on a stock-in order at its station: "30" or "00" -> "20", and "20" -> "00".
 // An item on a stock-out or return order (staged, booked out, returned) stays as it is.
-Changed deleteStockInOrder(const QString& order, const QString& station);
+// waitingOnly: deletes and undos reach only the items that wait for booking ("30", "31", "32").
+Changed deleteStockInOrder(const QString& order, const QString& station, bool waitingOnly = false);
 Changed restoreStockInOrder(const QString& order, const QString& station);
-Changed deleteStockInItem(const QString& serial, const QString& order, const QString& station);
+Changed deleteStockInItem(
+    const QString& serial, const QString& order, const QString& station, bool waitingOnly = false);
 Changed restoreStockInItem(const QString& serial, const QString& order, const QString& station);
 
 // Stock-out: "00" or "01" -> "31" staged on order; "31" -> "10" booked; undo "31" or "10" of the
@@ -34,14 +36,14 @@ Changed stageForStockOut(const QString& serial, const QDate& day, const QString&
     const QString& station, const QString& user);
 Changed bookStockOutItem(
     const QString& serial, const QString& order, const QString& customer, const QString& approver);
-Changed undoStockOutOrder(const QString& order);
-Changed undoStockOutLine(const QString& serial, const QString& order);
+Changed undoStockOutOrder(const QString& order, bool waitingOnly = false);
+Changed undoStockOutLine(const QString& serial, const QString& order, bool waitingOnly = false);
 
 // Returns: "10" -> "32" staged on order; "32" -> "01" booked; undo "32" or "01" of the order -> "10".
 Changed stageForReturn(const QString& serial, const QDate& day, const QString& order, const QString& station,
     const QString& user);
 Changed bookReturnItem(const QString& serial, const QString& order, const QString& approver);
-Changed undoReturnOrder(const QString& order);
-Changed undoReturnLine(const QString& serial, const QString& order);
+Changed undoReturnOrder(const QString& order, bool waitingOnly = false);
+Changed undoReturnLine(const QString& serial, const QString& order, bool waitingOnly = false);
 
 } // namespace korvell

@@ -25,11 +25,22 @@ namespace {
         return false;
     }
 
-    BookingOutcome stopped(const OrderKind& kind, BookingOutcome outcome, DatabaseTrouble trouble, int left)
+    void log(const OrderKind& kind, const BookingRequest& request, BookingOutcome& outcome)
+    {
+        const QString line = kind.logPrefix + request.order + kind.logSuffix;
+        if (!WriteLog(line))
+            outcome.unlogged = line;
+    }
+
+    // Shipped goods always have their log line: the lines booked before the stop are logged.
+    BookingOutcome stopped(const OrderKind& kind, const BookingRequest& request, BookingOutcome outcome,
+        DatabaseTrouble trouble, int left)
     {
         outcome.trouble = trouble;
         outcome.left = left;
         outcome.pending = true;
+        if (!outcome.booked.isEmpty())
+            log(kind, request, outcome);
         ShowToast(kind.partlyBooked, kind.partlyBookedHint.arg(troubleText(trouble)).arg(left), ToastRed);
         return outcome;
     }
@@ -71,18 +82,22 @@ BookingOutcome bookOrder(const OrderKind& kind, const BookingRequest& request, c
     if (!lines) {
         const auto waiting = std::count_if(shown.begin(), shown.end(),
             [&kind](const OrderLine& l) { return !l.serial.isEmpty() && kind.bookable.contains(l.status); });
-        return stopped(kind, outcome, trouble, int(waiting));
+        return stopped(kind, request, outcome, trouble, int(waiting));
     }
     for (qsizetype i = 0; i < lines->size(); ++i) {
         const Changed c = kind.book(lines->at(i), request);
         if (!c)
-            return stopped(kind, outcome, c.trouble, int(lines->size() - i));
+            return stopped(kind, request, outcome, c.trouble, int(lines->size() - i));
         if (*c > 0)
             outcome.booked << lines->at(i).serial;
     }
-    if (!outcome.booked.isEmpty()) {
+    // An order whose lines are all booked already (a stock-in order restored to stock) is booked.
+    const bool allBooked = !shown.isEmpty()
+        && std::none_of(shown.begin(), shown.end(),
+            [&kind](const OrderLine& l) { return kind.bookable.contains(l.status); });
+    if (!outcome.booked.isEmpty() || allBooked) {
         ShowToast(kind.booked, "", ToastRed);
-        WriteLog(kind.logPrefix + request.order + kind.logSuffix);
+        log(kind, request, outcome);
     } else {
         ShowToast(kind.nothingToBook, "", ToastRed);
     }

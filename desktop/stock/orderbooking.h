@@ -18,11 +18,12 @@ struct [[nodiscard]] BookingOutcome {
     int left = 0; // lines not booked from the one the booking stopped at
     DatabaseTrouble trouble = DatabaseTrouble::None; // why it stopped
     bool pending = false; // the order still holds waiting items
+    QString unlogged; // the log line the database did not take
 };
 
 // Books the items that wait on the order at the station, as the database lists them (shown: the
 // window's lines, counted when the database cannot even list them), and says in a toast how it
-// went. The log line is written once the order is booked.
+// went. The log line is written once the order is booked, and for the lines booked before a stop.
 BookingOutcome bookOrder(const OrderKind& kind, const BookingRequest& request, const QList<OrderLine>& shown);
 
 // The lines of the order at the station that booking takes, newest weighing first; nothing when

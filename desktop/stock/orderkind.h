@@ -46,8 +46,8 @@ struct OrderKind {
     // Staging and undo (stock-out and returns).
     QStringList accepted {}; // statuses an item may be staged from
     Changed (*stage)(const QString& serial, const StagingTarget& target) = nullptr;
-    Changed (*undoOrder)(const QString& order) = nullptr;
-    Changed (*undoLine)(const QString& serial, const QString& order) = nullptr;
+    Changed (*undoOrder)(const QString& order, bool waitingOnly) = nullptr;
+    Changed (*undoLine)(const QString& serial, const QString& order, bool waitingOnly) = nullptr;
 
     QString pickTitle {}; // open dialog when the collected-data file is missing
     QString noGoods {}; // nothing staged after an import
@@ -61,7 +61,8 @@ struct OrderKind {
     QString logPrefix, logSuffix; // operation-log line around the order number
     QString pending; // the order holds items that wait for booking
     QString pendingNewOrder, pendingClose, pendingBrowse, pendingDay; // hints
-    QString resumedHint; // the window opened on this station's waiting order; gets its number
+    QString resumedHint; // the window opened on this station's waiting order; gets its number and day
+    QString bookCaption, releaseCaption; // the choices a resumed order offers besides leaving it
     QString firstOrder, firstOrderHint, lastOrder, lastOrderHint;
     QString notOwnerOrder {}, notOwnerLine {};
     QString undoneOrder {}, undoneOrderHint {}, undoneLine {}, undoneLineHint {};

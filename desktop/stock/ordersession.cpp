@@ -49,17 +49,32 @@ std::optional<WaitingOrder> waitingOrderOf(const OrderKind& kind, const QString&
 
 OrderSession::Opening OrderSession::open(const QDate& today)
 {
-    waiting = false;
+    setPending(false);
+    windowDay = today;
     if (const auto left = waitingOrderOf(kind, station()); left && !left->number.isEmpty()) {
-        shownDay = left->day.isValid() ? left->day : today;
+        shownOrderDay = left->day.isValid() ? left->day : today;
         shownNumber = left->number;
-        waiting = true;
-        ShowToast(kind.pending, kind.resumedHint.arg(shownNumber), ToastRed);
+        waiting = leftOver = true;
+        ShowToast(kind.pending, kind.resumedHint.arg(shownNumber, dayText(shownOrderDay)) + resumedChoices(),
+            ToastRed);
         return Opening::Resumed;
     }
-    shownDay = today;
+    shownOrderDay = today;
     shownNumber.clear();
     return take(today, kind.nextNumber(today, station())) ? Opening::Fresh : Opening::Numberless;
+}
+
+// What the user may do with a resumed order, as the rights stand now.
+QString OrderSession::resumedChoices() const
+{
+    const Rights granted = rights();
+    QStringList choices;
+    if (granted.mayChange())
+        choices << kind.bookCaption;
+    if (granted.mayDelete())
+        choices << kind.releaseCaption;
+    choices << QStringLiteral("退出");
+    return "，可以：" + choices.join("、");
 }
 
 bool OrderSession::renew()
@@ -68,7 +83,7 @@ bool OrderSession::renew()
         ShowToast(kind.pending, kind.pendingNewOrder, ToastRed);
         return false;
     }
-    return take(shownDay, kind.nextNumber(shownDay, station()));
+    return take(windowDay, kind.nextNumber(windowDay, station()));
 }
 
 bool OrderSession::changeDay(const QDate& day)
@@ -77,15 +92,34 @@ bool OrderSession::changeDay(const QDate& day)
         ShowToast(kind.pending, kind.pendingDay, ToastRed);
         return false;
     }
-    return take(day, kind.nextNumber(day, station()));
+    if (!take(day, kind.nextNumber(day, station())))
+        return false;
+    windowDay = day;
+    return true;
+}
+
+bool OrderSession::takeWindowDay()
+{
+    if (waiting || (hasNumber() && shownOrderDay == windowDay))
+        return true;
+    return renew();
+}
+
+bool OrderSession::mayClose() const
+{
+    if (!waiting || leftOver)
+        return true;
+    ShowToast(kind.pending, kind.pendingClose, ToastRed);
+    return false;
 }
 
 bool OrderSession::take(const QDate& day, const std::optional<QString>& number)
 {
     if (!number)
         return false;
-    shownDay = day;
+    shownOrderDay = day;
     shownNumber = *number;
+    leftOver = false;
     return true;
 }
 
@@ -114,17 +148,23 @@ bool OrderSession::browse(int step)
 
 void OrderSession::readPending(bool assumed)
 {
-    waiting = hasNumber() && holdsWaitingItems(kind, shownNumber, station()).value_or(assumed);
+    setPending(hasNumber() && holdsWaitingItems(kind, shownNumber, station()).value_or(assumed));
+}
+
+void OrderSession::setPending(bool on)
+{
+    waiting = on;
+    leftOver = leftOver && on;
 }
 
 ImportOutcome OrderSession::import(const QStringList& serials)
 {
     const ImportOutcome outcome
-        = stageSerials(kind, serials, { shownNumber, shownDay, station(), loginState().gyname });
+        = stageSerials(kind, serials, { shownNumber, shownOrderDay, station(), loginState().gyname });
     const bool mayWait = waiting || outcome.staged > 0;
     // A lost or locked database would make the read wait again; it cannot tell more than this.
     if (outcome.trouble == DatabaseTrouble::Lost || outcome.trouble == DatabaseTrouble::Busy)
-        waiting = mayWait;
+        setPending(mayWait);
     else
         readPending(mayWait);
     return outcome;
@@ -133,10 +173,19 @@ ImportOutcome OrderSession::import(const QStringList& serials)
 BookingOutcome OrderSession::book(
     const QString& approver, const QString& customer, const QList<OrderLine>& lines)
 {
+    settleLog();
     const BookingOutcome outcome = bookOrder(kind, { shownNumber, station(), approver, customer }, lines);
     if (!outcome.refused)
-        waiting = outcome.pending;
+        setPending(outcome.pending);
+    if (!outcome.unlogged.isEmpty())
+        owedLog = outcome.unlogged;
     return outcome;
+}
+
+void OrderSession::settleLog()
+{
+    if (!owedLog.isEmpty() && WriteLog(owedLog))
+        owedLog.clear();
 }
 
 Rights OrderSession::rights() const
@@ -146,12 +195,17 @@ Rights OrderSession::rights() const
 
 OrderSession::DeleteGate OrderSession::deleteGate() const
 {
-    if (shownDay != platform::clock().now().date())
+    if (!leftOver && shownOrderDay != platform::clock().now().date())
         return DeleteGate::PastDay;
     const Rights granted = rights();
     if (granted.mayDelete())
         return DeleteGate::Open;
     return granted.isRead() ? DeleteGate::NoRights : DeleteGate::Unreadable;
+}
+
+bool OrderSession::releaseOnly() const
+{
+    return leftOver && shownOrderDay != platform::clock().now().date();
 }
 
 } // namespace korvell

@@ -2,8 +2,10 @@
 // The order a stock window works on: its day and number, and whether items wait on it for
 // booking, read from the database rather than from a grid that may have failed to load. Nothing
 // goes on without a number, and while items wait the window keeps its order: no new order, no
-// other day, no browsing, no closing. The user and the station are those of the login state at
-// the moment of each step.
+// other day, no browsing, no closing. An order left waiting by an earlier opening (a crash, a
+// lost server, a clerk who left it) is offered again: it keeps its own day and number while the
+// window's day stays the day chosen, and it may be booked, released or left. The user and the
+// station are those of the login state at the moment of each step.
 #include "desktop/frame/rights.h"
 #include "desktop/stock/orderbooking.h"
 #include "desktop/stock/orderkind.h"
@@ -34,14 +36,19 @@ public:
     {
     }
 
-    const QDate& day() const { return shownDay; }
+    // The window's day: today at an opening, or the day chosen in the calendar.
+    const QDate& day() const { return windowDay; }
+    // The day of the order shown: the window's, or that of an order resumed or browsed to.
+    const QDate& orderDay() const { return shownOrderDay; }
     const QString& number() const { return shownNumber; }
     bool hasNumber() const { return !shownNumber.isEmpty(); }
     // hxsrk: items wait on the order for booking.
     bool pending() const { return waiting; }
+    // The order was left waiting by an earlier opening and still waits.
+    bool resumed() const { return leftOver; }
 
     enum class Opening {
-        Resumed, // this station's order whose items wait, said in a toast
+        Resumed, // this station's order whose items wait, said in a toast with the choices
         Fresh, // a new number for today
         Numberless, // no number could be drawn (the numbering has said why)
     };
@@ -52,12 +59,19 @@ public:
     [[nodiscard]] bool renew();
     // Another day with its new number. Refused while items wait; false leaves day and order.
     [[nodiscard]] bool changeDay(const QDate& day);
+    // Before new work (import, weighing): once nothing waits on an order of another day than the
+    // window's, the work goes onto a new order of the window's day. False when no number could
+    // be drawn.
+    [[nodiscard]] bool takeWindowDay();
+    // Closing: refused, with a toast, while items wait on an order of this opening; an order
+    // resumed may be left waiting, and the next opening offers it again.
+    [[nodiscard]] bool mayClose() const;
     // The order one step before (-1) or after (+1) of the same day and station. Refused while
     // items wait; false, after the toast, when no item bears that number.
     [[nodiscard]] bool browse(int step);
     // The pending state anew from the database; when the read fails, assumed.
     void readPending(bool assumed);
-    void setPending(bool on) { waiting = on; }
+    void setPending(bool on);
 
     // Stages the serial numbers on the order as the logged-in user. Stopped by the database, the
     // order counts as waiting when anything may be staged on it.
@@ -65,22 +79,32 @@ public:
     // Books the items that wait on the order (lines: what the window shows, counted when the
     // database cannot even list them).
     BookingOutcome book(const QString& approver, const QString& customer, const QList<OrderLine>& lines);
+    // The log line of a booking that the database could not take is written at the next click.
+    void settleLog();
 
     // Rights are read at every use: another user may have logged in, rights may have changed.
     // Import, new orders and weighing need rights that may change.
     [[nodiscard]] Rights rights() const;
     // Unreadable: the rights could not be read (the database's toast says so); no refusal is made up.
     enum class DeleteGate { Open, PastDay, NoRights, Unreadable };
-    // Deletes and undos: on today's order only, and with both rights.
+    // Deletes and undos: on today's order only, and with both rights. A resumed order's waiting
+    // lines were never booked: they may be released whatever the order's day.
     [[nodiscard]] DeleteGate deleteGate() const;
+    // Deletes and undos reach only the order's waiting lines: it is a resumed order of another
+    // day, whose booked lines stay as booked.
+    bool releaseOnly() const;
 
 private:
     bool take(const QDate& day, const std::optional<QString>& number);
+    QString resumedChoices() const;
 
     const OrderKind& kind;
-    QDate shownDay;
+    QDate windowDay;
+    QDate shownOrderDay;
     QString shownNumber;
     bool waiting = false;
+    bool leftOver = false;
+    QString owedLog; // a booking's log line the database did not take
 };
 
 } // namespace korvell

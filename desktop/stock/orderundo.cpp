@@ -20,8 +20,8 @@ namespace {
 
 } // namespace
 
-bool undoWholeOrder(
-    const OrderKind& kind, const QString& order, const QString& firstClerk, const QString& user)
+bool undoWholeOrder(const OrderKind& kind, const QString& order, const QString& firstClerk,
+    const QString& user, bool waitingOnly)
 {
     if (order.isEmpty())
         return false;
@@ -29,22 +29,22 @@ bool undoWholeOrder(
         ShowToast(kind.notOwnerOrder, "您无权删除！", ToastRed);
         return false;
     }
-    report(kind.undoOrder(order), kind.undoneOrder, kind.undoneOrderHint, kind.nothingUndoneOrder,
-        kind.nothingUndoneHint);
+    report(kind.undoOrder(order, waitingOnly), kind.undoneOrder, kind.undoneOrderHint,
+        kind.nothingUndoneOrder, kind.nothingUndoneHint);
     return true;
 }
 
 bool undoOrderLine(const OrderKind& kind, const QString& order, const QString& serial, const QString& clerk,
-    const QString& user)
+    const QString& user, bool waitingOnly)
 {
-    if (order.isEmpty() || serial.isEmpty())
+    if (order.isEmpty())
         return false;
-    if (clerk != user) {
+    if (serial.isEmpty() || clerk != user) {
         ShowToast(kind.notOwnerLine, "您无权删除！", ToastRed);
         return false;
     }
-    report(kind.undoLine(serial, order), kind.undoneLine, kind.undoneLineHint, kind.nothingUndoneLine,
-        kind.nothingUndoneHint);
+    report(kind.undoLine(serial, order, waitingOnly), kind.undoneLine, kind.undoneLineHint,
+        kind.nothingUndoneLine, kind.nothingUndoneHint);
     return true;
 }
 

@@ -133,7 +133,6 @@ rkform::rkform(QWidget* parent)
     UnstoredWeight = new QLabel;
     UnstoredWeight->setObjectName("UnstoredWeight");
     UnstoredWeight->setStyleSheet("color: white; background: #c00000; padding: 4px; font-weight: bold;");
-    UnstoredWeight->setToolTip("点击关闭此提示");
     UnstoredWeight->hide();
     UnstoredWeight->installEventFilter(this);
 
@@ -225,12 +224,15 @@ void rkform::openOwnControls()
         "emp_name", unchosen);
     fillIdNameList(Combo1[4], "select * from c_employee where bz_id=?", { QStringLiteral("1002") }, "emp_id",
         "emp_name", unchosen);
-    for (QLineEdit* box : { Text2, Text4, Text5 })
+    for (QLineEdit* box : { Text2, Text4, Text5, Text7 })
         box->clear();
-    UnstoredWeight->hide();
+    dismissUnstored();
+    setDeleteMode(Command2[2], false);
+    setDeleteMode(Command2[3], false);
 }
 
-// On this station's unbooked order the window stands as after a stop: the order is to be booked.
+// On this station's unbooked order the window stands as after a stop: the order is to be booked,
+// by those who may.
 void rkform::showOpenedOrder(OrderSession::Opening opening)
 {
     const bool resumed = opening == OrderSession::Opening::Resumed;
@@ -238,7 +240,7 @@ void rkform::showOpenedOrder(OrderSession::Opening opening)
         LoadStockInSlipGrid();
         Command1[0]->setEnabled(false);
     }
-    Command1[1]->setEnabled(resumed);
+    Command1[1]->setEnabled(resumed && !session.rights().refusesChange());
 }
 
 void rkform::closing()
@@ -253,7 +255,7 @@ bool rkform::eventFilter(QObject* watched, QEvent* event)
         if (watched == Text7)
             Text7_Click();
         else if (watched == UnstoredWeight)
-            UnstoredWeight->hide();
+            dismissUnstored();
     }
     return StockWindow::eventFilter(watched, event);
 }
@@ -294,6 +296,7 @@ void rkform::Combo2_Click()
 void rkform::Command1_Click(int index)
 {
     ShowToast("", "", ToastBlack);
+    session.settleLog();
     switch (index) {
     case 0:
         if (weighing)
@@ -320,7 +323,11 @@ void rkform::startWeighing()
             box->setFocus();
             return;
         }
-    if (hasItemRows()) {
+    const QString shown = session.number();
+    if (!tookWindowDay())
+        return;
+    // An order of another day, booked or released, is not asked about: a new one was drawn.
+    if (hasItemRows() && session.number() == shown) {
         const auto answer
             = platform::dialogs().message("需要产生新的入库单号吗？，如果不点确定本次称重的货物将并入单号为"
                     + session.number() + " 的入库单！",
@@ -331,12 +338,6 @@ void rkform::startWeighing()
             showOrderNumber();
             clearOrderGrid();
         }
-    }
-    // Opened without a number: one is drawn now, or weighing does not start.
-    if (!session.hasNumber()) {
-        if (!session.renew())
-            return;
-        showOrderNumber();
     }
     simulating = Text7->text() == simulationMark;
     if (simulating)
@@ -372,6 +373,8 @@ void rkform::stopWeighing(const QString& reason)
 
 void rkform::bookOrder()
 {
+    if (refusedWithoutSaveRights())
+        return;
     catchUpGrid();
     QStringList weighed; // the rows booked into stock are marked; the removed ones stay as listed
     const QList<OrderLine> lines = orderLines();
@@ -414,7 +417,7 @@ void rkform::weigh()
     entry.gross = Text2->text();
     entry.tare = Text5->text();
     entry.spec = Text4->text();
-    entry.day = session.day();
+    entry.day = session.orderDay();
     entry.order = session.number();
     entry.model = Combo1[0]->currentText();
     entry.team = Combo1[1]->currentText();
@@ -429,7 +432,6 @@ void rkform::weigh()
         showUnstored(entry.gross.trimmed(), item.why);
         return;
     }
-    UnstoredWeight->hide();
     Label10 = item->serialno;
     session.setPending(true);
     LoadStockInSlipGrid();
@@ -449,12 +451,21 @@ void rkform::weigh()
 }
 
 // The package may be gone from the scale by the time the database answers again, so the weight is
-// not stored later: the operator weighs it again. The line stays until the next stored item.
+// not stored later: the operator weighs it again. The line names every such weight until the
+// operator dismisses it.
 void rkform::showUnstored(const QString& weight, const QString& why)
 {
     ShowToast("重量" + weight + "的货物没有保存！", why, ToastRed);
-    UnstoredWeight->setText("重量" + weight + "的货物没有保存，请重新称重！");
+    unstored.add(weight);
+    UnstoredWeight->setText(unstored.line());
+    UnstoredWeight->setToolTip("没有保存的重量：" + unstored.all() + "\n点击关闭此提示");
     UnstoredWeight->show();
+}
+
+void rkform::dismissUnstored()
+{
+    unstored.clear();
+    UnstoredWeight->hide();
 }
 
 bool rkform::OpenScalePort(int flag)
@@ -525,11 +536,13 @@ void rkform::editWholeSlip()
     const QString order = session.number();
     const QString station = loginState().station_no;
     const QString user = loginState().gyname;
-    const bool restore = Command2[2]->toolTip() != wholeDeleteTip;
+    // A resumed order of another day is only released: its items not booked yet are deleted.
+    const bool releaseOnly = session.releaseOnly();
+    const bool restore = !releaseOnly && Command2[2]->toolTip() != wholeDeleteTip;
     if (restore)
         Command2[2]->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
-    const SlipEdit edit
-        = restore ? restoreStockInSlip(order, station, user) : deleteStockInSlip(order, station, user);
+    const SlipEdit edit = restore ? restoreStockInSlip(order, station, user)
+                                  : deleteStockInSlip(order, station, user, releaseOnly);
     const QString noItems = "入库单" + order + "没有货物！";
     const SlipEditTexts restored { "该单货物不是您入库的！", "您无权进行删除恢复！",
         "该入库单数据已经全部恢复！", "变为正常库存！", "该入库单没有删除的货物可以恢复！", "", noItems };
@@ -538,6 +551,8 @@ void rkform::editWholeSlip()
     const bool refill = reportSlipEdit(edit, restore ? restored : deleted);
     if (refill)
         LoadStockInSlipGrid();
+    if (refill && session.resumed())
+        releasedResumedOrder();
     if (!restore && (refill || edit.result == SlipEditResult::NotOwner))
         Command2[2]->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
 }
@@ -551,11 +566,12 @@ void rkform::editSlipItem()
     const QString order = session.number();
     const QString station = loginState().station_no;
     const QString user = loginState().gyname;
-    const bool restore = Command2[3]->toolTip() != itemDeleteTip;
+    const bool releaseOnly = session.releaseOnly();
+    const bool restore = !releaseOnly && Command2[3]->toolTip() != itemDeleteTip;
     // The button turns at once, even when the action is refused.
     setDeleteMode(Command2[3], !restore);
     const SlipEdit edit = restore ? restoreStockInSlipItem(serial, order, station, user)
-                                  : deleteStockInSlipItem(serial, order, station, user);
+                                  : deleteStockInSlipItem(serial, order, station, user, releaseOnly);
     const QString notOnOrder = "请选择入库单" + order + "的货物！";
     const SlipEditTexts restored { "该笔货物不是您入库的！", "您无权进行删除恢复！", "该笔货物数据已经恢复！",
         "变为正常库存！", "该笔货物没有删除，不需要恢复！", "", notOnOrder };
@@ -567,6 +583,17 @@ void rkform::editSlipItem()
     reloadOrderGrid();
     Grid1->setActiveCell(r, col);
     Grid1_Click(); // the button follows the row as it now is
+    if (session.resumed())
+        releasedResumedOrder();
+}
+
+// A resumed order whose items no longer wait lets the station weigh again (an order of this
+// opening keeps waiting for its booking, deleted items or not).
+void rkform::releasedResumedOrder()
+{
+    session.readPending(true);
+    Command1[0]->setEnabled(!session.pending() && !session.rights().refusesChange());
+    Command1[1]->setEnabled(session.pending());
 }
 
 } // namespace korvell

@@ -6,6 +6,7 @@
 #include "desktop/stock/scalelink.h"
 #include "desktop/stock/simulatedweight.h"
 #include "desktop/stock/stockwindow.h"
+#include "desktop/stock/unstoredweights.h"
 
 #include <QTimer>
 
@@ -50,6 +51,7 @@ private:
     void scaleLine(const QByteArray& line);
     void weigh();
     void showUnstored(const QString& weight, const QString& why);
+    void dismissUnstored();
     float SimulatedWeight() { return simulator.next(); }
     bool OpenScalePort(int flag);
     void LoadStockInSlipGrid();
@@ -58,13 +60,15 @@ private:
     void setDeleteMode(QToolButton* button, bool restore);
     void editWholeSlip();
     void editSlipItem();
+    void releasedResumedOrder();
     bool hasItemRows() const;
 
     std::array<QComboBox*, 5> Combo1 {};
     QComboBox* Combo2 = nullptr;
     QLineEdit *Text2 = nullptr, *Text4 = nullptr, *Text5 = nullptr, *Text7 = nullptr;
     std::array<QPushButton*, 3> Command1 {};
-    QLabel* UnstoredWeight = nullptr; // the weight last lost, until the next stored item
+    QLabel* UnstoredWeight = nullptr; // the weights lost, until the operator dismisses the line
+    UnstoredWeights unstored;
     printlabel* label = nullptr;
     QString Label9; // phone text printed on the upper label
     QString Label10; // serial number of the last saved item

@@ -45,9 +45,10 @@ namespace {
 
 } // namespace
 
-SlipEdit deleteStockInSlip(const QString& order, const QString& station, const QString& user)
+SlipEdit deleteStockInSlip(
+    const QString& order, const QString& station, const QString& user, bool waitingOnly)
 {
-    return edit(order, station, {}, user, [&] { return deleteStockInOrder(order, station); });
+    return edit(order, station, {}, user, [&] { return deleteStockInOrder(order, station, waitingOnly); });
 }
 
 SlipEdit restoreStockInSlip(const QString& order, const QString& station, const QString& user)
@@ -55,12 +56,13 @@ SlipEdit restoreStockInSlip(const QString& order, const QString& station, const 
     return edit(order, station, {}, user, [&] { return restoreStockInOrder(order, station); });
 }
 
-SlipEdit deleteStockInSlipItem(
-    const QString& serial, const QString& order, const QString& station, const QString& user)
+SlipEdit deleteStockInSlipItem(const QString& serial, const QString& order, const QString& station,
+    const QString& user, bool waitingOnly)
 {
     if (serial.isEmpty())
         return {};
-    return edit(order, station, serial, user, [&] { return deleteStockInItem(serial, order, station); });
+    return edit(
+        order, station, serial, user, [&] { return deleteStockInItem(serial, order, station, waitingOnly); });
 }
 
 SlipEdit restoreStockInSlipItem(

@@ -18,12 +18,14 @@ struct [[nodiscard]] SlipEdit {
     int changed = 0;
 };
 
-// The whole order; its owner is the weigher of its newest item.
-SlipEdit deleteStockInSlip(const QString& order, const QString& station, const QString& user);
+// The whole order; its owner is the weigher of its newest item. waitingOnly: only the items not
+// booked yet are deleted.
+SlipEdit deleteStockInSlip(
+    const QString& order, const QString& station, const QString& user, bool waitingOnly);
 SlipEdit restoreStockInSlip(const QString& order, const QString& station, const QString& user);
 // One item of the order.
-SlipEdit deleteStockInSlipItem(
-    const QString& serial, const QString& order, const QString& station, const QString& user);
+SlipEdit deleteStockInSlipItem(const QString& serial, const QString& order, const QString& station,
+    const QString& user, bool waitingOnly);
 SlipEdit restoreStockInSlipItem(
     const QString& serial, const QString& order, const QString& station, const QString& user);
 

@@ -166,17 +166,18 @@ QList<QWidget*> StockOrderWindow::savingButtons() const
 void StockOrderWindow::openOwnControls()
 {
     Grid3->sheet().setRows(1);
+    setErrorListEnlarged(false);
     fillApprovers();
 }
 
-// On this station's waiting order the window shows the lines that wait and offers to book them
-// (or to import the rest).
+// On this station's waiting order the window shows the lines that wait and offers to book them,
+// to those who may (or to import the rest).
 void StockOrderWindow::showOpenedOrder(OrderSession::Opening opening)
 {
     const bool resumed = opening == OrderSession::Opening::Resumed;
     if (resumed)
         reloadOrderGrid(config.kind.waiting);
-    Command1[1]->setEnabled(resumed);
+    Command1[1]->setEnabled(resumed && !session.rights().refusesChange());
 }
 
 QString StockOrderWindow::approverName() const
@@ -211,6 +212,7 @@ void StockOrderWindow::setErrorList(const QList<ImportRejection>& rejections)
 void StockOrderWindow::Command1_Click(int index)
 {
     ShowToast("", "", ToastBlack);
+    session.settleLog();
     switch (index) {
     case 0:
         importOrder();
@@ -259,7 +261,7 @@ void StockOrderWindow::importOrder()
         ShowToast(config.kind.noNumber, config.kind.noNumberHint, ToastRed);
         return;
     }
-    if (refusedWithoutSaveRights())
+    if (refusedWithoutSaveRights() || !tookWindowDay())
         return;
     const auto serials = serialsToImport();
     if (!serials)
@@ -288,6 +290,8 @@ void StockOrderWindow::importOrder()
 
 void StockOrderWindow::bookCurrentOrder()
 {
+    if (refusedWithoutSaveRights())
+        return;
     const BookingOutcome outcome = session.book(approverName(), customer(), orderLines());
     if (outcome.refused)
         return;
@@ -333,8 +337,8 @@ void StockOrderWindow::undoOrder()
 {
     if (orderLines().isEmpty())
         return;
-    if (!undoWholeOrder(
-            config.kind, session.number(), Grid1->sheet().cellText(1, OrderColClerk), loginState().gyname))
+    if (!undoWholeOrder(config.kind, session.number(), Grid1->sheet().cellText(1, OrderColClerk),
+            loginState().gyname, session.releaseOnly()))
         return;
     reloadOrderGrid();
     session.readPending(session.pending());
@@ -344,12 +348,13 @@ void StockOrderWindow::undoOrder()
 
 void StockOrderWindow::undoLine()
 {
-    const int r = Grid1->activeRow();
-    if (orderLines().isEmpty() || r < 1)
+    if (orderLines().isEmpty())
         return;
+    const int r = Grid1->activeRow();
     const platform::SheetModel& sheet = Grid1->sheet();
-    if (!undoOrderLine(config.kind, session.number(), sheet.cellText(r, OrderColSerial),
-            sheet.cellText(r, OrderColClerk), loginState().gyname))
+    const auto cell = [&](int col) { return r >= 1 ? sheet.cellText(r, col) : QString(); }; // none chosen
+    if (!undoOrderLine(config.kind, session.number(), cell(OrderColSerial), cell(OrderColClerk),
+            loginState().gyname, session.releaseOnly()))
         return;
     reloadOrderGrid();
     session.readPending(session.pending());

@@ -218,6 +218,18 @@ void StockWindow::markBooked(const QStringList& serials, const QString& mark)
             sheet.setCellText(r, OrderColStatusName, mark);
 }
 
+bool StockWindow::tookWindowDay()
+{
+    const QString before = session.number();
+    if (!session.takeWindowDay())
+        return false;
+    if (session.number() != before) {
+        showOrderNumber();
+        clearOrderGrid();
+    }
+    return true;
+}
+
 bool StockWindow::refusedWithoutSaveRights()
 {
     const Rights rights = session.rights();
@@ -242,6 +254,7 @@ void StockWindow::fillIdNameList(QComboBox* box, const QString& sql, const QVari
 void StockWindow::Command2_Click(int index)
 {
     ShowToast("", "", ToastBlack);
+    session.settleLog();
     // Deletes and undos need today's order and both rights at this very click.
     const OrderSession::DeleteGate gate = session.deleteGate();
     if (gate != OrderSession::DeleteGate::Unreadable) {
@@ -327,8 +340,7 @@ void StockWindow::resizeEvent(QResizeEvent* event)
 
 void StockWindow::closeEvent(QCloseEvent* event)
 {
-    if (session.pending()) {
-        ShowToast(config.kind.pending, config.kind.pendingClose, ToastRed);
+    if (!session.mayClose()) {
         event->ignore();
         return;
     }

@@ -87,6 +87,9 @@ protected:
     void clearOrderGrid();
     // The status cells of the booked lines.
     void markBooked(const QStringList& serials, const QString& mark);
+    // New work goes onto an order of the window's day once nothing waits on an order of another
+    // day (shown, with an empty grid); false when no number could be drawn.
+    bool tookWindowDay();
     // Says so when the user may not change orders here (asked at the click: rights may have
     // changed since the opening).
     bool refusedWithoutSaveRights();

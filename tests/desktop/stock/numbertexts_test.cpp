@@ -1,8 +1,9 @@
-// Number texts, spec codes, order-number steps, scale lines and the weight simulation: the parts
-// of stock-in that need no database.
+// Number texts, spec codes, order-number steps, scale lines, the weight simulation and the line of
+// weights not stored: the parts of stock-in that need no database.
 #include "desktop/stock/decimaltext.h"
 #include "desktop/stock/numbering.h"
 #include "desktop/stock/simulatedweight.h"
+#include "desktop/stock/unstoredweights.h"
 #include "desktop/stock/weightframe.h"
 #include "tests/support/fixedclock.h"
 
@@ -224,4 +225,22 @@ TEST(WeightSimulator, StaysInRangeInHundredths)
         const qsizetype point = t.indexOf('.');
         ASSERT_TRUE(point < 0 || t.size() - point - 1 <= 2) << t.toStdString();
     }
+}
+
+TEST(UnstoredWeights, TheLineNamesThreeAndCountsTheRestUntilCleared)
+{
+    UnstoredWeights lost;
+    const std::pair<const char*, const char*> cases[] = {
+        { "21.01", "重量21.01的货物没有保存，请重新称重！" },
+        { "22.02", "重量21.01、22.02的货物没有保存，请重新称重！" },
+        { "23.03", "重量21.01、22.02、23.03的货物没有保存，请重新称重！" },
+        { "24.04", "重量21.01、22.02、23.03等4件货物没有保存，请重新称重！" },
+    };
+    for (const auto& [weight, line] : cases) {
+        lost.add(weight);
+        EXPECT_EQ(lost.line(), line) << weight;
+    }
+    EXPECT_EQ(lost.all(), "21.01、22.02、23.03、24.04");
+    lost.clear();
+    EXPECT_TRUE(lost.isEmpty());
 }

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QPushButton>
 
 using namespace korvell;
 using stocktest::child;
@@ -31,12 +32,13 @@ namespace {
 
 const QString firstOrder = "2006081010001";
 
-// The generator as a clerk meets it: while it runs, the clerk clicks at the stock window's buttons;
-// when it ends, it has saved the collected serial numbers.
+// The generator as a clerk meets it: while it runs, the clerk clicks at the stock window's buttons
+// and at the main window's; when it ends, it has saved the collected serial numbers.
 class ClickedAtGenerator final : public platform::Processes {
 public:
-    ClickedAtGenerator(QWidget* form, QByteArray collected)
+    ClickedAtGenerator(QWidget* form, QAbstractButton* mainWindowButton, QByteArray collected)
         : form(form)
+        , mainWindowButton(mainWindowButton)
         , collected(std::move(collected))
     {
         previous = platform::setProcesses(this);
@@ -48,8 +50,10 @@ public:
         ++runs;
         waitShown = !form->isEnabled();
         testsupport::writeFile(platform::collectedDataFilePath(), collected);
-        for (const char* name : { "Command1_1", "Command1_0", "Command1_2" }) {
-            auto* button = form->findChild<QAbstractButton*>(name);
+        QList<QAbstractButton*> buttons { mainWindowButton };
+        for (const char* name : { "Command1_1", "Command1_0", "Command1_2" })
+            buttons << form->findChild<QAbstractButton*>(name);
+        for (QAbstractButton* button : buttons) {
             const QPointF at = QRectF(button->rect()).center();
             for (const QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease })
                 QCoreApplication::postEvent(button,
@@ -65,6 +69,7 @@ public:
 
 private:
     QWidget* form;
+    QAbstractButton* mainWindowButton;
     QByteArray collected;
     platform::Processes* previous = nullptr;
 };
@@ -249,12 +254,17 @@ TEST_P(OrderHandlers, ClicksMadeWhileTheGeneratorRunsAreDropped)
 {
     ASSERT_TRUE(orderItem("20A", "00", {}, {}, 10001));
     ASSERT_TRUE(orderItem("20B", "00", {}, {}, 10002));
+    QPushButton mainWindow("出库"); // the main window stays enabled meanwhile
+    mainWindow.show();
+    int mainWindowClicks = 0;
+    QObject::connect(&mainWindow, &QPushButton::clicked, [&] { ++mainWindowClicks; });
     auto form = open<ckform>();
     fillBooking(form.get(), "客户甲");
-    ClickedAtGenerator generator(form.get(), "20A\r\n20B\r\n");
+    ClickedAtGenerator generator(form.get(), &mainWindow, "20A\r\n20B\r\n");
     click(form.get(), "Command1_0");
     QCoreApplication::processEvents();
     EXPECT_EQ(generator.runs, 1);
+    EXPECT_EQ(mainWindowClicks, 0);
     EXPECT_TRUE(generator.waitShown) << "the window shows that it waits";
     EXPECT_TRUE(form->isEnabled());
     EXPECT_EQ(statusOf("20A"), "31") << "staged, shown, not booked";
@@ -323,9 +333,12 @@ TEST_P(OrderHandlers, ABookingCutShortSaysWhatIsLeftAndTheOrderWaits)
     ASSERT_TRUE(stocktest::stopFailingUpdates());
     EXPECT_EQ(statusOf("20B"), "32");
     EXPECT_EQ(statusOf("20C"), "32") << "nothing is tried after the stop";
-    EXPECT_EQ(testsupport::rowCount("c_log"), 0) << "logged once the order is booked";
+    // The line booked before the stop is logged as soon as the database answers: at once when it
+    // refused a statement, at the next click when it was away.
+    EXPECT_EQ(testsupport::rowCount("c_log"), GetParam() == Backend::SQLite ? 1 : 0);
     click(form.get(), "Command1_1");
     EXPECT_EQ(toasts.last(), "本单数据已经全部退库！||1");
+    EXPECT_EQ(testsupport::rowCount("c_log"), 2);
     for (const char* s : { "20A", "20B", "20C" })
         EXPECT_EQ(statusOf(s), "01") << s;
     EXPECT_EQ(form->hxsrk(), 0);
@@ -408,19 +421,81 @@ TEST_P(OrderHandlers, OpensOnTheOrderThisStationLeftHalfBooked)
         .ck_station = "1",
         .tk_groupno = "2006080910001",
         .tk_station = "1" }));
-    const auto opened
-        = [this](QWidget* form, const QString& order, const QString& day, const QString& toast) {
-              EXPECT_EQ(text(form, "Text1"), order);
-              EXPECT_EQ(text(form, "Text3"), day);
-              EXPECT_EQ(toasts.last(), toast);
-              EXPECT_EQ(sheet(form).rows(), 2);
-              EXPECT_TRUE(enabled(form, "Command1_1"));
-              EXPECT_FALSE(form->close());
-          };
-    opened(open<ckform>().get(), "2006081010002", "2006-8-10",
-        "本出库单有货物待出库！|已打开未完成的出库单2006081010002，请出库|1");
-    opened(open<tkform>().get(), "2006080910001", "2006-8-9",
-        "本退库单有货物待退库！|已打开未完成的退库单2006080910001，请退库|1");
+    const auto opened = [this](QWidget* form, const QString& order, const QString& toast) {
+        EXPECT_EQ(text(form, "Text1"), order);
+        EXPECT_EQ(text(form, "Text3"), "2006-8-10");
+        EXPECT_EQ(toasts.last(), toast);
+        EXPECT_EQ(sheet(form).rows(), 2);
+        EXPECT_TRUE(enabled(form, "Command1_1"));
+        EXPECT_TRUE(form->close()) << "left waiting";
+        form->show();
+        EXPECT_EQ(text(form, "Text1"), order) << "offered again";
+    };
+    opened(open<ckform>().get(), "2006081010002",
+        "本出库单有货物待出库！|已打开2006-8-"
+        "10未完成的出库单2006081010002，可以：货物出库、全部删除该出库单货物、"
+        "退出|1");
+    opened(open<tkform>().get(), "2006080910001",
+        "本退库单有货物待退库！|已打开2006-8-"
+        "9未完成的退库单2006080910001，可以：货物退库、全部删除该单货物、退出|1");
+}
+
+// A stock-out order of yesterday left waiting: booked, released or left, and the work after it is
+// today's; a user without the rights books nothing and is told why.
+TEST_P(OrderHandlers, AnOrderOfYesterdayLeftWaitingTrapsNobody)
+{
+    const QString yesterdays = "2006080910002";
+    const auto leaveWaiting = [&](const QString& serial) {
+        ASSERT_TRUE(stocktest::insertItem({ .serialno = serial,
+            .groupno = "x",
+            .status = "31",
+            .day = QDate(2006, 8, 9),
+            .count_num = 1,
+            .ck_groupno = yesterdays,
+            .ck_station = "1" }));
+        ASSERT_TRUE(ExecSQL("update c_proc_main set ck_op_emp='系统管理员'"));
+    };
+    ASSERT_NO_FATAL_FAILURE(leaveWaiting("20A"));
+    ASSERT_TRUE(orderItem("20B", "00", {}, {}, 10002));
+    testsupport::installFakeGenerator(loginState().myapppath, home, "20B\r\n");
+
+    // Booked, then the next order is today's.
+    auto form = open<ckform>();
+    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-10");
+    EXPECT_EQ(text(form.get(), "Text1"), yesterdays);
+    fillBooking(form.get(), "客户甲");
+    loginState().gyname = "没有权限的人";
+    click(form.get(), "Command1_1");
+    EXPECT_EQ(toasts.last(), "您没有出库的权限！|请与管理员联系|1");
+    EXPECT_EQ(statusOf("20A"), "31");
+    loginState().gyname = "系统管理员";
+    click(form.get(), "Command1_1");
+    EXPECT_EQ(statusOf("20A"), "10");
+    click(form.get(), "Command1_3");
+    EXPECT_EQ(text(form.get(), "Text1"), "2006081010001");
+    click(form.get(), "Command1_0");
+    EXPECT_EQ(dateOf(testsupport::scalar("select ck_date from c_proc_main where serialno='20B'")),
+        QDate(2006, 8, 10));
+    EXPECT_EQ(stocktest::columnOf("ck_groupno", "20B"), "2006081010001");
+    fillBooking(form.get(), "客户甲");
+    click(form.get(), "Command1_1");
+    EXPECT_TRUE(form->close());
+
+    // Released: the waiting line back in stock, yesterday's booked line as booked; the import after
+    // it goes onto today's next order.
+    ASSERT_NO_FATAL_FAILURE(leaveWaiting("20C"));
+    ASSERT_TRUE(orderItem("20D", "00", {}, {}, 10004));
+    testsupport::installFakeGenerator(loginState().myapppath, home, "20D\r\n");
+    form->show();
+    ASSERT_EQ(text(form.get(), "Text1"), yesterdays);
+    click(form.get(), "Command2_2");
+    EXPECT_EQ(toasts.last(), "该出库单数据已经全部删除！|自动退回总库|1");
+    EXPECT_EQ(statusOf("20C"), "00");
+    EXPECT_EQ(statusOf("20A"), "10");
+    EXPECT_EQ(form->hxsrk(), 0);
+    click(form.get(), "Command1_0");
+    EXPECT_EQ(text(form.get(), "Text1"), "2006081010002");
+    EXPECT_EQ(stocktest::columnOf("ck_groupno", "20D"), "2006081010002");
 }
 
 TEST_P(OrderHandlers, WhatIsStoredNamesTheUserLoggedInNow)

@@ -253,9 +253,16 @@ TEST_P(Orders, TheSessionOpensOnTheNewestWaitingOrderOfThisStation)
     OrderSession session(StockOutOrders);
     EXPECT_EQ(session.open(day), OrderSession::Opening::Resumed);
     EXPECT_EQ(session.number(), "2006080910002");
-    EXPECT_EQ(session.day(), day);
     EXPECT_TRUE(session.pending());
-    EXPECT_EQ(toasts.last(), "本出库单有货物待出库！|已打开未完成的出库单2006080910002，请出库|1");
+    EXPECT_EQ(toasts.last(),
+        "本出库单有货物待出库！|已打开2006-8-"
+        "10未完成的出库单2006080910002，可以：货物出库、全部删除该出库单货物、"
+        "退出|1");
+    loginState().gyname = "没有权限的人";
+    EXPECT_EQ(session.open(day), OrderSession::Opening::Resumed);
+    EXPECT_EQ(
+        toasts.last(), "本出库单有货物待出库！|已打开2006-8-10未完成的出库单2006080910002，可以：退出|1");
+    loginState().gyname = "系统管理员";
 
     loginState().station_no = "0";
     OrderSession numberless(ReturnOrders);
@@ -263,6 +270,113 @@ TEST_P(Orders, TheSessionOpensOnTheNewestWaitingOrderOfThisStation)
     EXPECT_FALSE(numberless.hasNumber());
     EXPECT_EQ(numberless.day(), day);
     loginState().station_no = "1";
+}
+
+// An order of yesterday left waiting: the window stays on today; the order keeps its day while it
+// waits, and the work after it is today's.
+TEST_P(Orders, AResumedOrderKeepsItsDayAndTheWindowStaysOnToday)
+{
+    testsupport::FixedClock clock { QDateTime(day, QTime(9, 0)) };
+    const QString yesterdays = "2006080910002";
+    ASSERT_TRUE(insertItem({ .serialno = "20A",
+        .groupno = "x",
+        .status = "31",
+        .day = day.addDays(-1),
+        .count_num = 1,
+        .ck_groupno = yesterdays,
+        .ck_station = "1" }));
+    ASSERT_TRUE(orderItem("20B", "00"));
+    OrderSession session(StockOutOrders);
+    ASSERT_EQ(session.open(day), OrderSession::Opening::Resumed);
+    EXPECT_EQ(session.day(), day);
+    EXPECT_EQ(session.orderDay(), day.addDays(-1));
+    EXPECT_TRUE(session.resumed());
+    EXPECT_TRUE(session.takeWindowDay());
+    EXPECT_EQ(session.number(), yesterdays) << "it waits: more goods join it";
+    ASSERT_EQ(session.import({ "20B" }).staged, 1);
+    EXPECT_EQ(
+        dateOf(testsupport::scalar("select ck_date from c_proc_main where serialno='20B'")), day.addDays(-1));
+
+    ASSERT_FALSE(session.book("王五", "客户", {}).refused);
+    EXPECT_FALSE(session.pending());
+    EXPECT_FALSE(session.resumed());
+    EXPECT_EQ(session.day(), day);
+    EXPECT_TRUE(session.takeWindowDay());
+    EXPECT_EQ(session.number(), "2006081010001");
+    EXPECT_EQ(session.orderDay(), day);
+    ASSERT_TRUE(session.renew());
+    EXPECT_EQ(session.number(), "2006081010001") << "nothing staged on it yet";
+}
+
+// Nobody is trapped by a resumed order: it may be left, or its waiting lines released whatever
+// its day, while its booked lines of that day stay booked.
+TEST_P(Orders, AResumedOrderIsLeftOrReleased)
+{
+    testsupport::FixedClock clock { QDateTime(day, QTime(9, 0)) };
+    const QString yesterdays = "2006080910001";
+    for (const auto& [serial, status] : { std::pair { "20A", "31" }, std::pair { "20B", "10" } })
+        ASSERT_TRUE(insertItem({ .serialno = serial,
+            .groupno = "x",
+            .status = status,
+            .day = day.addDays(-1),
+            .count_num = status[0] == '3' ? 1 : 2,
+            .ck_groupno = yesterdays,
+            .ck_station = "1" }));
+    OrderSession session(StockOutOrders);
+    ASSERT_EQ(session.open(day), OrderSession::Opening::Resumed);
+    EXPECT_TRUE(session.mayClose());
+    EXPECT_EQ(session.deleteGate(), OrderSession::DeleteGate::Open);
+    EXPECT_TRUE(session.releaseOnly());
+    EXPECT_TRUE(undoWholeOrder(StockOutOrders, yesterdays, "李四", "李四", session.releaseOnly()));
+    EXPECT_EQ(statusOf("20A"), "00");
+    EXPECT_EQ(columnOf("ck_groupno", "20A"), "");
+    EXPECT_EQ(statusOf("20B"), "10");
+    session.readPending(true);
+    EXPECT_FALSE(session.resumed());
+    EXPECT_EQ(session.deleteGate(), OrderSession::DeleteGate::PastDay) << "a booked order of yesterday";
+
+    // An order that waits since this opening keeps the window open.
+    OrderSession fresh(StockOutOrders);
+    ASSERT_EQ(fresh.open(day), OrderSession::Opening::Fresh);
+    ASSERT_TRUE(orderItem("20C", "31", fresh.number()));
+    fresh.readPending(false);
+    EXPECT_FALSE(fresh.mayClose());
+    EXPECT_EQ(toasts.last(), "本出库单有货物待出库！|请出库后再退出！！|1");
+}
+
+// The lines booked before a stop have their log line: at once when the database answers, at the
+// next click when it is away.
+TEST_P(Orders, AStoppedBookingLogsTheLinesItBooked)
+{
+    ASSERT_TRUE(orderItem("20A", "31", ckOrder));
+    ASSERT_TRUE(orderItem("20B", "31", ckOrder));
+    OrderSession session(StockOutOrders);
+    ASSERT_EQ(session.open(day), OrderSession::Opening::Resumed);
+    ASSERT_TRUE(stocktest::failUpdatesOf("20A"));
+    const QString logged = "将出库单号为" + ckOrder + "的产品出库";
+    {
+        stocktest::ServerStaysAway away;
+        const BookingOutcome o = session.book("王五", "客户", {});
+        EXPECT_EQ(o.booked, QStringList { "20B" });
+        EXPECT_EQ(o.left, 1);
+        away.back();
+        EXPECT_EQ(
+            testsupport::rowCount("c_log", "logmsg=?", { logged }), GetParam() == Backend::SQLite ? 1 : 0);
+    }
+    ASSERT_TRUE(stocktest::stopFailingUpdates());
+    session.settleLog();
+    session.settleLog();
+    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { logged }), 1);
+}
+
+// A stock-in order whose items are all in stock already (restored after a delete) is booked.
+TEST_P(Orders, AStockInOrderOfStockedItemsIsBookedAndLogged)
+{
+    ASSERT_TRUE(orderItem("20A", "00"));
+    const BookingOutcome o = bookOrder(StockInOrders, { "2006081010001", "1", "", "" }, { { "20A", "00" } });
+    EXPECT_TRUE(o.booked.isEmpty());
+    EXPECT_EQ(toasts.last(), "本单数据已经全部入库！||1");
+    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { "将入库单号为2006081010001的所有产品入库" }), 1);
 }
 
 TEST_P(Orders, UndoGuards)
@@ -275,6 +389,9 @@ TEST_P(Orders, UndoGuards)
     EXPECT_FALSE(undoWholeOrder(StockOutOrders, ckOrder, "别人", "李四"));
     EXPECT_EQ(toasts.last(), "该单货物不是您出库的！|您无权删除！|1");
     EXPECT_FALSE(undoOrderLine(StockOutOrders, ckOrder, "20A", "别人", "李四"));
+    EXPECT_EQ(toasts.last(), "该笔货物不是您出库的！|您无权删除！|1");
+    toasts.clear();
+    EXPECT_FALSE(undoOrderLine(StockOutOrders, ckOrder, "", "", "李四")); // no line chosen
     EXPECT_EQ(toasts.last(), "该笔货物不是您出库的！|您无权删除！|1");
     EXPECT_FALSE(undoWholeOrder(StockOutOrders, "", "李四", "李四"));
     EXPECT_EQ(statusOf("20A"), "31");

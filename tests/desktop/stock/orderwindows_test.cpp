@@ -1,10 +1,12 @@
 // The stock-out and returns windows, offscreen, against a real database with the demo data:
-// opening, rights, approver and customer lists, the order grid, the error list and the picker.
+// opening, rights, approver and customer lists, the order grid, the error list and the picker;
+// every opening of the three stock windows as fresh as the first.
 #include "desktop/data/loginstate.h"
 #include "desktop/frame/windowregistry.h"
 #include "desktop/masterdata/editorwindow.h"
 #include "desktop/masterdata/masterdatawindows.h"
 #include "desktop/stock/ckform.h"
+#include "desktop/stock/rkform.h"
 #include "desktop/stock/stockwindows.h"
 #include "desktop/stock/tkform.h"
 #include "formdriving.h"
@@ -259,6 +261,65 @@ TEST_P(OrderWindows, EachWindowFillsTheClientAreaKeepsItsOrderAndReopensOnToday)
         delete frame;
     }
     setMdiArea(nullptr);
+}
+
+// Whatever the last user left in a window, the next opening shows none of it: no simulation or
+// print mark, the error list and the toolbar as laid out, every list to choose, today's date and
+// a new number.
+TEST_P(OrderWindows, EveryOpeningStartsFresh)
+{
+    ASSERT_TRUE(insertItem({ .serialno = "d", .groupno = "2006081010001", .status = "20" }));
+    const auto reopen = [this](QWidget* form) {
+        stocktest::pickDay(form, QDate(2006, 8, 3));
+        EXPECT_EQ(text(form, "Text3"), "2006-8-3");
+        click(form, "Command1_2");
+        ASSERT_FALSE(form->isVisible());
+        form->show();
+        EXPECT_EQ(text(form, "Text3"), "2006-8-10");
+    };
+    const auto chosen
+        = [](QWidget* form, const QString& box) { return child<QComboBox>(form, box)->currentText(); };
+
+    auto rk = open<rkform>();
+    QTest::mouseClick(child<QLineEdit>(rk.get(), "Text7"), Qt::LeftButton);
+    child<QComboBox>(rk.get(), "Combo1_0")->setCurrentIndex(0);
+    emit child<QComboBox>(rk.get(), "Combo1_0")->activated(0);
+    click(rk.get(), "Command2_0"); // the order whose item is deleted
+    rk->Grid1->setActiveCell(1, 1);
+    emit rk->Grid1->clicked();
+    ASSERT_EQ(child<QToolButton>(rk.get(), "Command2_3")->toolTip(), "单笔恢复删除的入库货物");
+    ASSERT_EQ(child<QToolButton>(rk.get(), "Command2_2")->toolTip(), "恢复删除的该入库单货物");
+    ASSERT_NO_FATAL_FAILURE(reopen(rk.get()));
+    EXPECT_EQ(text(rk.get(), "Text7"), "");
+    EXPECT_EQ(text(rk.get(), "Text4"), "");
+    EXPECT_EQ(chosen(rk.get(), "Combo1_0"), "请选择");
+    EXPECT_EQ(child<QToolButton>(rk.get(), "Command2_2")->toolTip(), "全部删除该入库单货物");
+    EXPECT_EQ(child<QToolButton>(rk.get(), "Command2_3")->toolTip(), "单笔删除入库货物");
+    EXPECT_EQ(text(rk.get(), "Text1"), "2006081010002");
+    EXPECT_EQ(rk->Grid1->sheet().rows(), 1);
+
+    auto ck = open<ckform>();
+    QTest::mouseClick(child<QLineEdit>(ck.get(), "printflg"), Qt::LeftButton);
+    child<QScrollBar>(ck.get(), "FlatScrollBar1")->setValue(1);
+    stocktest::fillBooking(ck.get(), "客户甲");
+    ASSERT_TRUE(ck->errorListEnlarged());
+    ASSERT_NO_FATAL_FAILURE(reopen(ck.get()));
+    EXPECT_FALSE(ck->printAtOnce());
+    EXPECT_FALSE(ck->errorListEnlarged());
+    EXPECT_TRUE(ck->Grid1->isVisible());
+    EXPECT_EQ(chosen(ck.get(), "Combo1_4"), "请选择审核工号");
+    EXPECT_EQ(chosen(ck.get(), "Combo2"), "");
+    EXPECT_EQ(text(ck.get(), "Text1"), "2006081010001");
+
+    auto tk = open<tkform>();
+    child<QLineEdit>(tk.get(), "Text2")->setText("2006081010001");
+    click(tk.get(), "Command3");
+    child<QScrollBar>(tk.get(), "FlatScrollBar1")->setValue(1);
+    ASSERT_NO_FATAL_FAILURE(reopen(tk.get()));
+    EXPECT_EQ(tk->sourceOrder(), "");
+    EXPECT_FALSE(child<QWidget>(tk.get(), "Frame2")->isVisible());
+    EXPECT_FALSE(tk->errorListEnlarged());
+    EXPECT_EQ(chosen(tk.get(), "Combo1_4"), "请选择审核工号");
 }
 
 INSTANTIATE_BACKENDS(OrderWindows);

@@ -1,8 +1,8 @@
 // The road of items through the windows of both programs' sides: scale lines on a pseudo-terminal
 // become items at the weighing station and are booked into stock; the terminal's collection, run
 // as the generator of the stock windows, writes the collected-data file; stock-out imports and
-// books them, while the server goes away once during the booking; a return takes one back into
-// stock.
+// books them, while the server goes away once during the booking, and prints the note; a return
+// takes one back into stock after a line staged by mistake is undone.
 #include "desktop/data/loginstate.h"
 #include "desktop/stock/ckform.h"
 #include "desktop/stock/rkform.h"
@@ -16,6 +16,7 @@
 #include "tests/support/fakegenerator.h"
 #include "tests/support/simterminal.h"
 
+#include <QLineEdit>
 #include <QSettings>
 #include <unistd.h>
 
@@ -145,20 +146,29 @@ TEST_P(RoadOfOneItem, WeighedBookedCollectedShippedAndReturned)
         EXPECT_FALSE(out->close());
     }
     ASSERT_TRUE(stocktest::stopFailingUpdates());
+    QTest::mouseClick(child<QLineEdit>(out.get(), "printflg"), Qt::LeftButton); // print at once
     click(out.get(), "Command1_1");
-    EXPECT_EQ(toasts.last(), "本单数据已经全部出库！||1");
+    EXPECT_TRUE(toasts.lines.contains("本单数据已经全部出库！||1")); // the print then closes it
+    EXPECT_EQ(printers.files.size(), 4) << "three labels and the stock-out note";
     for (const QString& s : serials) {
         EXPECT_EQ(statusOf(s), "10");
         EXPECT_EQ(stocktest::columnOf("ck_groupno", s), ckOrder);
         EXPECT_EQ(stocktest::columnOf("ck_comp", s), "客户甲");
     }
-    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { "将出库单号为" + ckOrder + "的产品出库" }), 1);
+    // One line for the part booked before the server went, one for the rest.
+    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { "将出库单号为" + ckOrder + "的产品出库" }), 2);
     EXPECT_TRUE(out->close());
 
-    // A return takes the first one back.
+    // A return takes the first one back; the second, scanned by mistake, is undone.
     auto back = open<tkform>();
-    generator.scanned = { serials[0] };
+    generator.scanned = { serials[0], serials[1] };
     click(back.get(), "Command1_0");
+    ASSERT_EQ(back->orderLines().size(), 2);
+    const int mistaken = back->Grid1->sheet().cellText(1, 1) == serials[1] ? 1 : 2;
+    back->Grid1->setActiveCell(mistaken, 1);
+    click(back.get(), "Command2_3");
+    EXPECT_EQ(toasts.last(), "该笔货物数据已经删除！|仍然变为出库状态|1");
+    EXPECT_EQ(back->orderLines().size(), 1);
     stocktest::fillBooking(back.get());
     click(back.get(), "Command1_1");
     EXPECT_EQ(toasts.last(), "本单数据已经全部退库！||1");
@@ -166,7 +176,8 @@ TEST_P(RoadOfOneItem, WeighedBookedCollectedShippedAndReturned)
     EXPECT_EQ(stocktest::columnOf("tk_groupno", serials[0]), back->orderNumber());
     EXPECT_EQ(stocktest::columnOf("ck_groupno", serials[0]), ckOrder);
     EXPECT_EQ(statusOf(serials[1]), "10");
-    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg like ?", { "将%" }), 3);
+    EXPECT_EQ(stocktest::columnOf("tk_groupno", serials[1]), "");
+    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg like ?", { "将%" }), 4);
 }
 
 INSTANTIATE_BACKENDS(RoadOfOneItem);
