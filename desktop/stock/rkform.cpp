@@ -7,6 +7,7 @@
 #include "desktop/stock/decimaltext.h"
 #include "desktop/stock/itemstatus.h"
 #include "desktop/stock/movementsheets.h"
+#include "desktop/stock/people.h"
 #include "desktop/stock/printlabel.h"
 #include "desktop/stock/stationsettings.h"
 #include "desktop/stock/stockinslipedit.h"
@@ -216,14 +217,12 @@ QList<QWidget*> rkform::savingButtons() const
 void rkform::openOwnControls()
 {
     Label9 = labelPhoneSetting();
-    fillIdNameList(Combo1[0], "select * from c_procname", {}, "procid", "procmsg", unchosen);
-    fillIdNameList(Combo2, "select * from c_employee", {}, "emp_id", "emp_name", unchosen);
-    fillIdNameList(Combo1[1], "select * from c_bzname", {}, "bzid", "bzname", unchosen);
-    fillIdNameList(Combo1[2], "select * from c_jzname", {}, "jzid", "jzname", unchosen);
-    fillIdNameList(Combo1[3], "select * from c_employee where bz_id=?", { QStringLiteral("1001") }, "emp_id",
-        "emp_name", unchosen);
-    fillIdNameList(Combo1[4], "select * from c_employee where bz_id=?", { QStringLiteral("1002") }, "emp_id",
-        "emp_name", unchosen);
+    fillIdNameList(Combo1[0], ExecSQL("select * from c_procname"), "procid", "procmsg", unchosen);
+    fillPeopleList(Combo2, {}, unchosen);
+    fillIdNameList(Combo1[1], ExecSQL("select * from c_bzname"), "bzid", "bzname", unchosen);
+    fillIdNameList(Combo1[2], ExecSQL("select * from c_jzname"), "jzid", "jzname", unchosen);
+    fillPeopleList(Combo1[3], InspectorTeamCode, unchosen);
+    fillPeopleList(Combo1[4], WeighingTeamCode, unchosen);
     for (QLineEdit* box : { Text2, Text4, Text5, Text7 })
         box->clear();
     dismissUnstored();
@@ -286,10 +285,9 @@ void rkform::Combo2_Click()
 {
     const QString code = comboItemCode(Combo2->currentText(), codeWidth);
     Combo2->setEditText(code);
-    const SqlResult r = ExecSQL("select * from c_employee where emp_id=?", { code });
-    if (r && r.rs && !r.rs->eof()) {
-        Combo1[1]->setEditText(r.rs->value("bz_id").toString());
-        Combo1[2]->setEditText(r.rs->value("jz_id").toString());
+    if (const auto groups = producerGroupsOf(code)) {
+        Combo1[1]->setEditText(groups->team);
+        Combo1[2]->setEditText(groups->machineGroup);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "desktop/stock/collectedserials.h"
 #include "desktop/stock/generatorwait.h"
 #include "desktop/stock/orderundo.h"
+#include "desktop/stock/people.h"
 #include "platform/grid/grid.h"
 
 #include <QComboBox>
@@ -188,8 +189,7 @@ QString StockOrderWindow::approverName() const
 
 void StockOrderWindow::fillApprovers()
 {
-    fillIdNameList(Combo1_4, "select * from c_employee where bz_id=?", { QStringLiteral("1002") }, "emp_id",
-        "emp_name", approverPrompt);
+    fillPeopleList(Combo1_4, WeighingTeamCode, approverPrompt);
 }
 
 void StockOrderWindow::setErrorList(const QList<ImportRejection>& rejections)

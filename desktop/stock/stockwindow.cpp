@@ -9,6 +9,7 @@
 #include "desktop/masterdata/idnamecomboitem.h"
 #include "desktop/stock/clientareafit.h"
 #include "desktop/stock/dropcalendar.h"
+#include "desktop/stock/people.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/clock.h"
 
@@ -240,15 +241,20 @@ bool StockWindow::refusedWithoutSaveRights()
     return true; // unread, the database's toast says why
 }
 
-void StockWindow::fillIdNameList(QComboBox* box, const QString& sql, const QVariantList& values,
-    const QString& code, const QString& name, const QString& prompt)
+void StockWindow::fillIdNameList(
+    QComboBox* box, const SqlResult& rows, const QString& code, const QString& name, const QString& prompt)
 {
     box->clear();
-    if (const SqlResult r = ExecSQL(sql, values); r && r.rs)
-        for (auto& rs = *r.rs; !rs.eof(); rs.MoveNext())
+    if (rows && rows.rs)
+        for (auto& rs = *rows.rs; !rs.eof(); rs.MoveNext())
             box->addItem(IdNameComboItem(rs.value(code).toString(), rs.value(name).toString(), codeWidth));
     box->setCurrentIndex(-1);
     box->setEditText(prompt);
+}
+
+void StockWindow::fillPeopleList(QComboBox* box, const QString& team, const QString& prompt)
+{
+    fillIdNameList(box, employeesOf(team), "emp_id", "emp_name", prompt);
 }
 
 void StockWindow::Command2_Click(int index)

@@ -5,6 +5,7 @@
 // the order grid with its totals and its print copy; filling the main window's client area. The
 // three windows open, close, refuse and report alike through one order session and differ in data
 // (StockWindowConfig) and in controls of their own.
+#include "desktop/data/execsql.h"
 #include "desktop/frame/openingwindow.h"
 #include "desktop/stock/ordergrid.h"
 #include "desktop/stock/ordersession.h"
@@ -93,9 +94,11 @@ protected:
     // Says so when the user may not change orders here (asked at the click: rights may have
     // changed since the opening).
     bool refusedWithoutSaveRights();
-    // Code-and-name list of a query, with prompt shown until a pick.
-    static void fillIdNameList(QComboBox* box, const QString& sql, const QVariantList& values,
-        const QString& code, const QString& name, const QString& prompt);
+    // Code-and-name list of a query's rows, with prompt shown until a pick.
+    static void fillIdNameList(QComboBox* box, const SqlResult& rows, const QString& code,
+        const QString& name, const QString& prompt);
+    // The employees of a team (every employee for an empty team) as such a list.
+    static void fillPeopleList(QComboBox* box, const QString& team, const QString& prompt);
 
     void Command2_Click(int index);
     void printOrder();
