@@ -37,6 +37,7 @@ struct OrderKind {
     QString orderColumn; // groupno / ck_groupno / tk_groupno
     QString stationColumn; // the station that weighed or staged: station_no / ck_station_no / tk_station_no
     QString dayColumn; // rk_date / ck_date / tk_date
+    QString ownerColumn; // who weighed or staged an item: op_emp / ck_op_emp / tk_op_emp
     QString waiting; // status of the items that wait on an order for booking
     QStringList bookable; // statuses booking takes (waiting, and the stock-in order's deleted items)
     std::optional<QString> (*nextNumber)(const QDate& day, const QString& station);

@@ -7,10 +7,10 @@
 #include "desktop/stock/decimaltext.h"
 #include "desktop/stock/itemstatus.h"
 #include "desktop/stock/movementsheets.h"
+#include "desktop/stock/orderedit.h"
 #include "desktop/stock/people.h"
 #include "desktop/stock/printlabel.h"
 #include "desktop/stock/stationsettings.h"
-#include "desktop/stock/stockinslipedit.h"
 #include "desktop/stock/weighingrecord.h"
 #include "platform/grid/grid.h"
 #include "platform/ui/dialogs.h"
@@ -70,33 +70,6 @@ namespace {
         box->setMinimumContentsLength(10);
         box->setToolTip(tip);
         return box;
-    }
-
-    struct SlipEditTexts {
-        QString notOwner, notOwnerHint, changed, changedHint, unchanged, unchangedHint, noItem;
-    };
-
-    // Says what came of a delete or restore (a failed statement has been reported by ExecSQL);
-    // true when the order's rows may have changed and the grid is to be refilled.
-    bool reportSlipEdit(const SlipEdit& edit, const SlipEditTexts& t)
-    {
-        switch (edit.result) {
-        case SlipEditResult::NotOwner:
-            ShowToast(t.notOwner, t.notOwnerHint, ToastRed);
-            return false;
-        case SlipEditResult::NoOrder:
-            ShowToast(t.noItem, "", ToastRed);
-            return false;
-        case SlipEditResult::Failed:
-            return false;
-        case SlipEditResult::Changed:
-            ShowToast(t.changed, t.changedHint, ToastRed);
-            return true;
-        case SlipEditResult::NothingChanged:
-            ShowToast(t.unchanged, t.unchangedHint, ToastRed);
-            return true;
-        }
-        return false;
     }
 
 } // namespace
@@ -539,19 +512,21 @@ void rkform::editWholeSlip()
     const bool restore = !releaseOnly && Command2[2]->toolTip() != wholeDeleteTip;
     if (restore)
         Command2[2]->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
-    const SlipEdit edit = restore ? restoreStockInSlip(order, station, user)
-                                  : deleteStockInSlip(order, station, user, releaseOnly);
+    const OrderEdit edit = editOrder(StockInOrders, order, station, std::nullopt, user, [&] {
+        return restore ? restoreStockInOrder(order, station)
+                       : deleteStockInOrder(order, station, releaseOnly);
+    });
     const QString noItems = "入库单" + order + "没有货物！";
-    const SlipEditTexts restored { "该单货物不是您入库的！", "您无权进行删除恢复！",
-        "该入库单数据已经全部恢复！", "变为正常库存！", "该入库单没有删除的货物可以恢复！", "", noItems };
-    const SlipEditTexts deleted { "该单货物不是您入库的！", "您无权删除！", "该入库单数据已经全部删除！", "",
+    const EditTexts restored { "该单货物不是您入库的！", "您无权进行删除恢复！", "该入库单数据已经全部恢复！",
+        "变为正常库存！", "该入库单没有删除的货物可以恢复！", "", noItems };
+    const EditTexts deleted { "该单货物不是您入库的！", "您无权删除！", "该入库单数据已经全部删除！", "",
         "该入库单没有可以删除的货物！", cannotDeleteHint, noItems };
-    const bool refill = reportSlipEdit(edit, restore ? restored : deleted);
+    const bool refill = reportEdit(edit, restore ? restored : deleted);
     if (refill)
         LoadStockInSlipGrid();
     if (refill && session.resumed())
         releasedResumedOrder();
-    if (!restore && (refill || edit.result == SlipEditResult::NotOwner))
+    if (!restore && (refill || edit.result == EditResult::NotOwner))
         Command2[2]->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
 }
 
@@ -568,14 +543,16 @@ void rkform::editSlipItem()
     const bool restore = !releaseOnly && Command2[3]->toolTip() != itemDeleteTip;
     // The button turns at once, even when the action is refused.
     setDeleteMode(Command2[3], !restore);
-    const SlipEdit edit = restore ? restoreStockInSlipItem(serial, order, station, user)
-                                  : deleteStockInSlipItem(serial, order, station, user, releaseOnly);
+    const OrderEdit edit = editOrder(StockInOrders, order, station, serial, user, [&] {
+        return restore ? restoreStockInItem(serial, order, station)
+                       : deleteStockInItem(serial, order, station, releaseOnly);
+    });
     const QString notOnOrder = "请选择入库单" + order + "的货物！";
-    const SlipEditTexts restored { "该笔货物不是您入库的！", "您无权进行删除恢复！", "该笔货物数据已经恢复！",
+    const EditTexts restored { "该笔货物不是您入库的！", "您无权进行删除恢复！", "该笔货物数据已经恢复！",
         "变为正常库存！", "该笔货物没有删除，不需要恢复！", "", notOnOrder };
-    const SlipEditTexts deleted { "该笔货物不是您入库的！", "您无权删除！", "该笔货物数据已经删除！", "",
+    const EditTexts deleted { "该笔货物不是您入库的！", "您无权删除！", "该笔货物数据已经删除！", "",
         "该笔货物不能删除！", cannotDeleteHint, notOnOrder };
-    if (!reportSlipEdit(edit, restore ? restored : deleted))
+    if (!reportEdit(edit, restore ? restored : deleted))
         return;
     const int col = Grid1->activeCol();
     reloadOrderGrid();

@@ -5,7 +5,7 @@
 #include "desktop/masterdata/idnamecomboitem.h"
 #include "desktop/stock/collectedserials.h"
 #include "desktop/stock/generatorwait.h"
-#include "desktop/stock/orderundo.h"
+#include "desktop/stock/orderedit.h"
 #include "desktop/stock/people.h"
 #include "platform/grid/grid.h"
 
@@ -337,8 +337,11 @@ void StockOrderWindow::undoOrder()
 {
     if (orderLines().isEmpty())
         return;
-    if (!undoWholeOrder(config.kind, session.number(), Grid1->sheet().cellText(1, OrderColClerk),
-            loginState().gyname, session.releaseOnly()))
+    const QString order = session.number();
+    const bool waitingOnly = session.releaseOnly();
+    const OrderEdit edit = editOrder(config.kind, order, loginState().station_no, std::nullopt,
+        loginState().gyname, [&] { return config.kind.undoOrder(order, waitingOnly); });
+    if (!reportEdit(edit, undoTexts(config.kind, true)))
         return;
     reloadOrderGrid();
     session.readPending(session.pending());
@@ -351,10 +354,12 @@ void StockOrderWindow::undoLine()
     if (orderLines().isEmpty())
         return;
     const int r = Grid1->activeRow();
-    const platform::SheetModel& sheet = Grid1->sheet();
-    const auto cell = [&](int col) { return r >= 1 ? sheet.cellText(r, col) : QString(); }; // none chosen
-    if (!undoOrderLine(config.kind, session.number(), cell(OrderColSerial), cell(OrderColClerk),
-            loginState().gyname, session.releaseOnly()))
+    const QString serial = r >= 1 ? Grid1->sheet().cellText(r, OrderColSerial) : QString(); // none chosen
+    const QString order = session.number();
+    const bool waitingOnly = session.releaseOnly();
+    const OrderEdit edit = editOrder(config.kind, order, loginState().station_no, serial, loginState().gyname,
+        [&] { return config.kind.undoLine(serial, order, waitingOnly); });
+    if (!reportEdit(edit, undoTexts(config.kind, false)))
         return;
     reloadOrderGrid();
     session.readPending(session.pending());

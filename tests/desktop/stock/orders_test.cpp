@@ -3,9 +3,9 @@
 // browsing and gates, undo with its guards.
 #include "desktop/data/loginstate.h"
 #include "desktop/stock/orderbooking.h"
+#include "desktop/stock/orderedit.h"
 #include "desktop/stock/ordersession.h"
 #include "desktop/stock/orderstaging.h"
-#include "desktop/stock/orderundo.h"
 #include "stockitems.h"
 #include "tests/support/fixedclock.h"
 #include "tests/support/testdatabase.h"
@@ -23,6 +23,16 @@ const QString ckOrder = "2006081010001";
 const QString tkOrder = "2006081010002";
 const StagingTarget stockOut { ckOrder, day, "1", "李四" };
 const StagingTarget returns { tkOrder, day, "1", "李四" };
+
+// Undoes the order (no serial) or one of its lines at station 1 as user, and says so.
+bool undo(const OrderKind& kind, const QString& order, const std::optional<QString>& serial,
+    const QString& user, bool waitingOnly = false)
+{
+    const OrderEdit edit = editOrder(kind, order, "1", serial, user, [&] {
+        return serial ? kind.undoLine(*serial, order, waitingOnly) : kind.undoOrder(order, waitingOnly);
+    });
+    return reportEdit(edit, undoTexts(kind, !serial));
+}
 
 } // namespace
 
@@ -327,7 +337,8 @@ TEST_P(Orders, AResumedOrderIsLeftOrReleased)
     EXPECT_TRUE(session.mayClose());
     EXPECT_EQ(session.deleteGate(), OrderSession::DeleteGate::Open);
     EXPECT_TRUE(session.releaseOnly());
-    EXPECT_TRUE(undoWholeOrder(StockOutOrders, yesterdays, "李四", "李四", session.releaseOnly()));
+    ASSERT_TRUE(ExecSQL("update c_proc_main set ck_op_emp='李四'"));
+    EXPECT_TRUE(undo(StockOutOrders, yesterdays, std::nullopt, "李四", session.releaseOnly()));
     EXPECT_EQ(statusOf("20A"), "00");
     EXPECT_EQ(columnOf("ck_groupno", "20A"), "");
     EXPECT_EQ(statusOf("20B"), "10");
@@ -385,35 +396,37 @@ TEST_P(Orders, UndoGuards)
     ASSERT_TRUE(orderItem("20B", "10", ckOrder));
     ASSERT_TRUE(orderItem("20C", "32", ckOrder, tkOrder)); // booked out, now on a return order
     ASSERT_TRUE(orderItem("20D", "10", "2006081010003"));
+    ASSERT_TRUE(ExecSQL("update c_proc_main set ck_op_emp='李四',tk_op_emp='李四'"));
 
-    EXPECT_FALSE(undoWholeOrder(StockOutOrders, ckOrder, "别人", "李四"));
+    // The owner is read from the database: the clerk of the order's newest line, or of the line.
+    EXPECT_FALSE(undo(StockOutOrders, ckOrder, std::nullopt, "别人"));
     EXPECT_EQ(toasts.last(), "该单货物不是您出库的！|您无权删除！|1");
-    EXPECT_FALSE(undoOrderLine(StockOutOrders, ckOrder, "20A", "别人", "李四"));
+    EXPECT_FALSE(undo(StockOutOrders, ckOrder, QString("20A"), "别人"));
     EXPECT_EQ(toasts.last(), "该笔货物不是您出库的！|您无权删除！|1");
     toasts.clear();
-    EXPECT_FALSE(undoOrderLine(StockOutOrders, ckOrder, "", "", "李四")); // no line chosen
+    EXPECT_FALSE(undo(StockOutOrders, ckOrder, QString(), "李四")); // no line chosen
     EXPECT_EQ(toasts.last(), "该笔货物不是您出库的！|您无权删除！|1");
-    EXPECT_FALSE(undoWholeOrder(StockOutOrders, "", "李四", "李四"));
+    EXPECT_FALSE(undo(StockOutOrders, "", std::nullopt, "李四"));
     EXPECT_EQ(statusOf("20A"), "31");
 
     // A line of another order is not touched through this one.
-    EXPECT_TRUE(undoOrderLine(StockOutOrders, ckOrder, "20D", "李四", "李四"));
+    EXPECT_FALSE(undo(StockOutOrders, ckOrder, QString("20D"), "李四"));
     EXPECT_EQ(statusOf("20D"), "10");
-    EXPECT_TRUE(undoOrderLine(StockOutOrders, ckOrder, "20A", "李四", "李四"));
+    EXPECT_TRUE(undo(StockOutOrders, ckOrder, QString("20A"), "李四"));
     EXPECT_EQ(toasts.last(), "该笔货物数据已经删除！|变为正常库存|1");
     EXPECT_EQ(statusOf("20A"), "00");
 
-    EXPECT_TRUE(undoWholeOrder(StockOutOrders, ckOrder, "李四", "李四"));
+    EXPECT_TRUE(undo(StockOutOrders, ckOrder, std::nullopt, "李四"));
     EXPECT_EQ(toasts.last(), "该出库单数据已经全部删除！|自动退回总库|1");
     EXPECT_EQ(statusOf("20B"), "00");
     EXPECT_EQ(columnOf("ck_groupno", "20B"), "");
     EXPECT_EQ(statusOf("20C"), "32");
     EXPECT_EQ(columnOf("ck_groupno", "20C"), ckOrder);
     // What is left of the order has gone on to a return: nothing to undo, and the toast says so.
-    EXPECT_TRUE(undoWholeOrder(StockOutOrders, ckOrder, "李四", "李四"));
+    EXPECT_TRUE(undo(StockOutOrders, ckOrder, std::nullopt, "李四"));
     EXPECT_EQ(toasts.last(), "该出库单没有可以删除的货物！|已经退库的货物不能删除|1");
 
-    EXPECT_TRUE(undoWholeOrder(ReturnOrders, tkOrder, "李四", "李四"));
+    EXPECT_TRUE(undo(ReturnOrders, tkOrder, std::nullopt, "李四"));
     EXPECT_EQ(toasts.last(), "该退库单数据已经全部删除！|仍然处于已出库状态|1");
     EXPECT_EQ(statusOf("20C"), "10");
 }
