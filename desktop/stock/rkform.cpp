@@ -13,7 +13,6 @@
 #include "desktop/stock/stationsettings.h"
 #include "desktop/stock/weighingrecord.h"
 #include "platform/grid/grid.h"
-#include "platform/ui/dialogs.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -33,8 +32,6 @@ namespace {
 
     const QString unchosen = QStringLiteral("请选择");
     const QString simulationMark = QStringLiteral("★");
-    const QString startCaption = QStringLiteral("开始称重");
-    const QString stopCaption = QStringLiteral("停止称重");
     constexpr int codeWidth = 8;
 
     const QString wholeDeleteTip = QStringLiteral("全部删除该入库单货物");
@@ -96,7 +93,7 @@ rkform::rkform(QWidget* parent)
     Text7->setAlignment(Qt::AlignCenter);
     Text7->installEventFilter(this);
 
-    const QStringList captions { startCaption, "货物入库", "退出" };
+    const QStringList captions { "开始称重", "货物入库", "退出" };
     for (int i = 0; i < 3; ++i) {
         Command1[i] = new QPushButton(captions[i]);
         Command1[i]->setObjectName(QString("Command1_%1").arg(i));
@@ -199,25 +196,21 @@ void rkform::openOwnControls()
     for (QLineEdit* box : { Text2, Text4, Text5, Text7 })
         box->clear();
     dismissUnstored();
-    setDeleteMode(Command2[2], false);
-    setDeleteMode(Command2[3], false);
 }
 
 // On this station's unbooked order the window stands as after a stop: the order is to be booked,
 // by those who may.
 void rkform::showOpenedOrder(OrderSession::Opening opening)
 {
-    const bool resumed = opening == OrderSession::Opening::Resumed;
-    if (resumed) {
+    weighingSession.opened(opening);
+    if (opening == OrderSession::Opening::Resumed)
         LoadStockInSlipGrid();
-        Command1[0]->setEnabled(false);
-    }
-    Command1[1]->setEnabled(resumed && !session.rights().refusesChange());
+    showControls();
 }
 
 void rkform::closing()
 {
-    if (weighing)
+    if (weighingSession.weighing())
         stopWeighing();
 }
 
@@ -270,7 +263,7 @@ void rkform::Command1_Click(int index)
     session.settleLog();
     switch (index) {
     case 0:
-        if (weighing)
+        if (weighingSession.weighing())
             stopWeighing();
         else
             startWeighing();
@@ -286,86 +279,58 @@ void rkform::Command1_Click(int index)
 
 void rkform::startWeighing()
 {
-    if (refusedWithoutSaveRights())
-        return;
+    QList<WeighingSession::Choice> choices;
     for (QComboBox* box : Combo1)
-        if (box->currentText() == unchosen) {
-            ShowToast(box->toolTip(), "", ToastRed);
-            box->setFocus();
-            return;
-        }
-    const QString shown = session.number();
-    if (!tookWindowDay())
+        choices << WeighingSession::Choice { box->currentText(), box->toolTip() };
+    int unchosen = -1;
+    const WeighingSession::Start start = weighingSession.start(choices, hasItemRows(), &unchosen);
+    if (unchosen >= 0)
+        Combo1[unchosen]->setFocus();
+    if (start == WeighingSession::Start::Refused)
         return;
-    // An order of another day, booked or released, is not asked about: a new one was drawn.
-    if (hasItemRows() && session.number() == shown) {
-        const auto answer
-            = platform::dialogs().message("需要产生新的入库单号吗？，如果不点确定本次称重的货物将并入单号为"
-                    + session.number() + " 的入库单！",
-                "友情提示", platform::Buttons::YesNo, platform::Icon::Question);
-        if (answer == platform::Answer::Yes) {
-            if (!session.renew())
-                return;
-            showOrderNumber();
-            clearOrderGrid();
-        }
+    if (start == WeighingSession::Start::NewOrder) {
+        showOrderNumber();
+        clearOrderGrid();
     }
-    simulating = Text7->text() == simulationMark;
-    if (simulating)
+    const bool simulation = Text7->text() == simulationMark;
+    if (simulation)
         Timer1.start();
     else if (!OpenScalePort(1))
         return;
-    weighing = true;
-    Command1[0]->setText(stopCaption);
-    ShowToast("正在连续称重！", "按停止称重方能做入库", ToastRed);
+    weighingSession.started(simulation);
+    showControls();
 }
 
 void rkform::stopWeighing(const QString& reason)
 {
-    weighing = false;
-    Command1[0]->setText(startCaption);
-    if (simulating)
+    if (weighingSession.simulating())
         Timer1.stop();
     else
         OpenScalePort(0);
     catchUpGrid();
-    if (!hasItemRows() && !session.pending()) {
-        ShowToast(reason.isEmpty() ? QStringLiteral("用户终止称重操作！") : reason,
-            reason.isEmpty() ? QString() : QStringLiteral("电子称连接中断，称重已停止"), ToastRed);
-        return;
-    }
-    Command1[0]->setEnabled(false);
-    Command1[1]->setEnabled(true);
-    if (reason.isEmpty())
-        ShowToast("点击货物入库后才能保存", "入库后方能接着称重！", ToastRed);
-    else
-        ShowToast(reason, "电子称连接中断，称重已停止；点击货物入库后才能保存", ToastRed);
+    weighingSession.stop(hasItemRows(), reason);
+    showControls();
 }
 
 void rkform::bookOrder()
 {
-    if (refusedWithoutSaveRights())
-        return;
     catchUpGrid();
     QStringList weighed; // the rows booked into stock are marked; the removed ones stay as listed
     const QList<OrderLine> lines = orderLines();
-    const BookingOutcome outcome = session.book({}, {}, lines);
+    const auto outcome = weighingSession.book(lines);
+    if (!outcome)
+        return;
     for (const OrderLine& line : lines)
-        if (line.status == StatusWeighed && outcome.booked.contains(line.serial))
+        if (line.status == StatusWeighed && outcome->booked.contains(line.serial))
             weighed << line.serial;
     markBooked(weighed, config.kind.bookedMark);
-    const bool waiting = session.pending();
-    Command1[0]->setEnabled(!waiting && !session.rights().refusesChange());
-    Command1[1]->setEnabled(waiting);
+    showControls();
 }
 
 void rkform::Text7_Click()
 {
-    if (weighing) {
-        ShowToast("正在称重，不能切换模拟称重！", "请先停止称重", ToastRed);
-        return;
-    }
-    Text7->setText(Text7->text() == simulationMark ? QString() : simulationMark);
+    if (weighingSession.maySwitchSimulation())
+        Text7->setText(Text7->text() == simulationMark ? QString() : simulationMark);
 }
 
 void rkform::Timer1_Timer()
@@ -377,7 +342,7 @@ void rkform::Timer1_Timer()
 void rkform::scaleLine(const QByteArray& line)
 {
     Text2->setText(weightLineText(line));
-    if (weighing && isWeightFrame(line))
+    if (weighingSession.weighing() && isWeightFrame(line))
         weigh();
 }
 
@@ -404,7 +369,7 @@ void rkform::weigh()
         return;
     }
     Label10 = item->serialno;
-    session.setPending(true);
+    weighingSession.stored();
     LoadStockInSlipGrid();
 
     WeightLabel l;
@@ -459,7 +424,8 @@ void rkform::LoadStockInSlipGrid()
         return;
     // The whole-order button follows the item weighed first (the last row).
     const platform::SheetModel& sheet = Grid1->sheet();
-    setDeleteMode(Command2[2], sheet.cellText(sheet.rows() - 1, OrderColStatus) == StatusDeleted);
+    weighingSession.setWholeRestore(sheet.cellText(sheet.rows() - 1, OrderColStatus) == StatusDeleted);
+    showControls();
 }
 
 // Items are stored but a failed refill left the grid without them: show them again, so the order
@@ -473,18 +439,22 @@ void rkform::catchUpGrid()
 void rkform::Grid1_Click()
 {
     const int r = Grid1->activeRow();
-    setDeleteMode(Command2[3], Grid1->sheet().cellText(r, OrderColStatus) == StatusDeleted);
+    weighingSession.setItemRestore(Grid1->sheet().cellText(r, OrderColStatus) == StatusDeleted);
+    showControls();
 }
 
-void rkform::setDeleteMode(QToolButton* button, bool restore)
+void rkform::showControls()
 {
-    const bool whole = button == Command2[2];
-    button->setToolTip(
-        whole ? (restore ? wholeRestoreTip : wholeDeleteTip) : (restore ? itemRestoreTip : itemDeleteTip));
-    const QStyle::StandardPixmap icon = restore
-        ? QStyle::SP_BrowserReload
-        : (whole ? QStyle::SP_TrashIcon : QStyle::SP_DialogDiscardButton);
-    button->setIcon(style()->standardIcon(icon));
+    const WeighingSession::Controls c = weighingSession.controls();
+    Command1[0]->setText(c.startCaption);
+    Command1[0]->setEnabled(c.startEnabled);
+    Command1[1]->setEnabled(c.bookEnabled);
+    Command2[2]->setToolTip(c.wholeRestore ? wholeRestoreTip : wholeDeleteTip);
+    Command2[2]->setIcon(
+        style()->standardIcon(c.wholeRestore ? QStyle::SP_BrowserReload : QStyle::SP_TrashIcon));
+    Command2[3]->setToolTip(c.itemRestore ? itemRestoreTip : itemDeleteTip);
+    Command2[3]->setIcon(
+        style()->standardIcon(c.itemRestore ? QStyle::SP_BrowserReload : QStyle::SP_DialogDiscardButton));
 }
 
 bool rkform::hasItemRows() const
@@ -509,7 +479,7 @@ void rkform::editWholeSlip()
     const QString user = loginState().gyname;
     // A resumed order of another day is only released: its items not booked yet are deleted.
     const bool releaseOnly = session.releaseOnly();
-    const bool restore = !releaseOnly && Command2[2]->toolTip() != wholeDeleteTip;
+    const bool restore = !releaseOnly && weighingSession.wholeRestoring();
     if (restore)
         Command2[2]->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
     const OrderEdit edit = editOrder(StockInOrders, order, station, std::nullopt, user, [&] {
@@ -524,8 +494,10 @@ void rkform::editWholeSlip()
     const bool refill = reportEdit(edit, restore ? restored : deleted);
     if (refill)
         LoadStockInSlipGrid();
-    if (refill && session.resumed())
-        releasedResumedOrder();
+    if (refill) {
+        weighingSession.released();
+        showControls();
+    }
     if (!restore && (refill || edit.result == EditResult::NotOwner))
         Command2[2]->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
 }
@@ -540,9 +512,10 @@ void rkform::editSlipItem()
     const QString station = loginState().station_no;
     const QString user = loginState().gyname;
     const bool releaseOnly = session.releaseOnly();
-    const bool restore = !releaseOnly && Command2[3]->toolTip() != itemDeleteTip;
+    const bool restore = !releaseOnly && weighingSession.itemRestoring();
     // The button turns at once, even when the action is refused.
-    setDeleteMode(Command2[3], !restore);
+    weighingSession.setItemRestore(!restore);
+    showControls();
     const OrderEdit edit = editOrder(StockInOrders, order, station, serial, user, [&] {
         return restore ? restoreStockInItem(serial, order, station)
                        : deleteStockInItem(serial, order, station, releaseOnly);
@@ -558,17 +531,8 @@ void rkform::editSlipItem()
     reloadOrderGrid();
     Grid1->setActiveCell(r, col);
     Grid1_Click(); // the button follows the row as it now is
-    if (session.resumed())
-        releasedResumedOrder();
-}
-
-// A resumed order whose items no longer wait lets the station weigh again (an order of this
-// opening keeps waiting for its booking, deleted items or not).
-void rkform::releasedResumedOrder()
-{
-    session.readPending(true);
-    Command1[0]->setEnabled(!session.pending() && !session.rights().refusesChange());
-    Command1[1]->setEnabled(session.pending());
+    weighingSession.released();
+    showControls();
 }
 
 } // namespace korvell

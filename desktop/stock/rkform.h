@@ -7,6 +7,7 @@
 #include "desktop/stock/simulatedweight.h"
 #include "desktop/stock/stockwindow.h"
 #include "desktop/stock/unstoredweights.h"
+#include "desktop/stock/weighingsession.h"
 
 #include <QTimer>
 
@@ -26,13 +27,13 @@ public:
 
     // Timer1's interval (tests shorten it).
     void setSimulationInterval(int ms) { Timer1.setInterval(ms); }
-    bool isWeighing() const { return weighing; }
+    bool isWeighing() const { return weighingSession.weighing(); }
 
 protected:
     QList<QWidget*> savingButtons() const override;
     void openOwnControls() override;
     void showOpenedOrder(OrderSession::Opening opening) override;
-    bool holdsOrder() const override { return weighing || session.pending(); }
+    bool holdsOrder() const override { return weighingSession.holdsOrder(); }
     void deleteOrUndo(int index) override;
     void showBrowsedOrder() override { LoadStockInSlipGrid(); }
     void closing() override;
@@ -57,10 +58,10 @@ private:
     void LoadStockInSlipGrid();
     void catchUpGrid();
     void Grid1_Click();
-    void setDeleteMode(QToolButton* button, bool restore);
+    // The buttons, captions and toolbar modes as the weighing session has them.
+    void showControls();
     void editWholeSlip();
     void editSlipItem();
-    void releasedResumedOrder();
     bool hasItemRows() const;
 
     std::array<QComboBox*, 5> Combo1 {};
@@ -75,8 +76,7 @@ private:
     QTimer Timer1;
     ScaleLink MSComm1;
     WeightSimulator simulator;
-    bool weighing = false;
-    bool simulating = false; // the source the running weighing started with
+    WeighingSession weighingSession { session };
 };
 
 } // namespace korvell

@@ -1,0 +1,78 @@
+// The weighing station's session without its window, on both backends: the checks before a start,
+// the new-order question through the dialog seam, an item stored making the order wait, the
+// booking after a stop, and the buttons as it has them.
+#include "desktop/data/loginstate.h"
+#include "desktop/stock/weighingsession.h"
+#include "stockitems.h"
+#include "tests/support/fixedclock.h"
+#include "tests/support/scripteddialogs.h"
+#include "tests/support/testdatabase.h"
+
+using namespace korvell;
+
+class WeighingSessions : public testsupport::DatabaseTest {
+protected:
+    void prepare() override
+    {
+        loginState().gyname = "系统管理员";
+        loginState().station_no = "1";
+    }
+
+    testsupport::FixedClock clock { QDateTime(QDate(2006, 8, 10), QTime(9, 0)) };
+    testsupport::ScriptedDialogs dialogs;
+};
+
+TEST_P(WeighingSessions, StartsStopsAndBooksWithTheButtonsToMatch)
+{
+    OrderSession order(StockInOrders);
+    WeighingSession station(order);
+    station.opened(order.open(QDate(2006, 8, 10)));
+    ASSERT_EQ(order.number(), "2006081010001");
+    const QList<WeighingSession::Choice> chosen { { "A1", "请选择产品型号" }, { "11", "请选择生产班组" } };
+    const auto buttons = [&station] {
+        const WeighingSession::Controls c = station.controls();
+        return QString("%1 %2 %3").arg(c.startCaption).arg(c.startEnabled).arg(c.bookEnabled);
+    };
+    EXPECT_EQ(buttons(), "开始称重 1 0");
+
+    int unchosen = -1;
+    EXPECT_EQ(station.start({ chosen[0], { "请选择", "请选择生产班组" } }, false, &unchosen),
+        WeighingSession::Start::Refused);
+    EXPECT_EQ(unchosen, 1);
+    EXPECT_EQ(toasts.last(), "请选择生产班组||1");
+    loginState().gyname = "没有权限的人";
+    EXPECT_EQ(station.start(chosen, false), WeighingSession::Start::Refused);
+    EXPECT_EQ(toasts.last(), "您没有称重入库的权限！|请与管理员联系|1");
+    EXPECT_EQ(buttons(), "开始称重 0 0");
+    loginState().gyname = "系统管理员";
+
+    EXPECT_EQ(station.start(chosen, false), WeighingSession::Start::SameOrder);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << "nothing listed, nothing asked";
+    station.started(true);
+    EXPECT_EQ(buttons(), "停止称重 1 0");
+    EXPECT_FALSE(station.maySwitchSimulation());
+    ASSERT_TRUE(
+        stocktest::insertItem({ .serialno = "a", .groupno = order.number(), .weigher = "系统管理员" }));
+    station.stored();
+    EXPECT_TRUE(station.holdsOrder());
+    station.stop(true);
+    EXPECT_EQ(toasts.last(), "点击货物入库后才能保存|入库后方能接着称重！|1");
+    EXPECT_EQ(buttons(), "开始称重 0 1");
+    const auto booked = station.book({ { "a", "30" } });
+    ASSERT_TRUE(booked);
+    EXPECT_EQ(booked->booked, QStringList { "a" });
+    EXPECT_FALSE(station.holdsOrder());
+    EXPECT_EQ(buttons(), "开始称重 1 0");
+
+    // The order listed: asked whether a new one is to be drawn.
+    dialogs.answers = { platform::Answer::No, platform::Answer::Yes };
+    EXPECT_EQ(station.start(chosen, true), WeighingSession::Start::SameOrder);
+    EXPECT_EQ(order.number(), "2006081010001");
+    EXPECT_EQ(station.start(chosen, true), WeighingSession::Start::NewOrder);
+    EXPECT_EQ(order.number(), "2006081010002");
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages[0],
+        "友情提示|需要产生新的入库单号吗？，如果不点确定本次称重的货物将并入单号为2006081010001 的入库单！");
+}
+
+INSTANTIATE_BACKENDS(WeighingSessions);
