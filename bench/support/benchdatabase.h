@@ -45,10 +45,14 @@ public:
     BenchDatabase(const BenchDatabase&) = delete;
     BenchDatabase& operator=(const BenchDatabase&) = delete;
 
-    // Points this thread's connection at this database.
+    // Points this thread's connection at this database. A connection already there is kept, as
+    // the program keeps it from one statement to the next with its prepared statements.
     void use() const
     {
-        korvell::loginState().myapppath = folder.path() + "/";
+        const QString path = folder.path() + "/";
+        if (korvell::loginState().myapppath == path)
+            return;
+        korvell::loginState().myapppath = path;
         korvell::resetConnection();
     }
     korvell::Backend backend() const { return kind; }
