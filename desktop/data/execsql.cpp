@@ -143,11 +143,9 @@ namespace {
             connection.drop();
             return connectionFailure(text);
         }
-        qWarning().noquote() << "database refused a statement:" << text;
         SqlResult result;
-        result.error = refusalWords(error, connection.backend());
+        result.error = toastRefusal(error, connection.backend());
         result.lockTimedOut = isLockWaitTimeout(error);
-        ShowToast("数据库发生错误: " + result.error, "", ToastRed);
         return result;
     }
 

@@ -1,6 +1,9 @@
 #include "desktop/data/refusalwords.h"
 
 #include "desktop/data/connection.h"
+#include "desktop/data/toast.h"
+
+#include <QDebug>
 
 namespace korvell {
 
@@ -86,6 +89,14 @@ QString refusalWords(const QSqlError& error, Backend backend)
         ? sqliteWords(code.toInt(), error.databaseText() + error.driverText())
         : sqlStateWords(code);
     return words.isEmpty() ? QStringLiteral("数据库拒绝执行该操作") : words;
+}
+
+QString toastRefusal(const QSqlError& error, Backend backend)
+{
+    qWarning().noquote() << "database refused:" << error.text();
+    const QString words = refusalWords(error, backend);
+    ShowToast("数据库发生错误: " + words, "", ToastRed);
+    return words;
 }
 
 } // namespace korvell

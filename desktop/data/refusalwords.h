@@ -10,4 +10,8 @@ namespace korvell {
 
 QString refusalWords(const QSqlError& error, Backend backend);
 
+// Tells a refusal: the driver's text to the log, "数据库发生错误: " and the words in a toast.
+// Returns the words.
+QString toastRefusal(const QSqlError& error, Backend backend);
+
 } // namespace korvell

@@ -4,20 +4,7 @@
 #include "desktop/data/refusalwords.h"
 #include "desktop/data/toast.h"
 
-#include <QDebug>
-
 namespace korvell {
-
-namespace {
-
-    void toastRefusal(Connection& connection)
-    {
-        const QSqlError error = connection.database().lastError();
-        qWarning().noquote() << "database refused a transaction step:" << error.text();
-        ShowToast("数据库发生错误: " + refusalWords(error, connection.backend()), "", ToastRed);
-    }
-
-} // namespace
 
 Transaction::Transaction()
 {
@@ -29,7 +16,7 @@ Transaction::Transaction()
     }
     begun = connection.database().transaction();
     if (!begun)
-        toastRefusal(connection);
+        toastRefusal(connection.database().lastError(), connection.backend());
 }
 
 Transaction::~Transaction()
@@ -52,7 +39,7 @@ bool Transaction::commit()
         begun = false;
         return true;
     }
-    toastRefusal(connection);
+    toastRefusal(db.lastError(), connection.backend());
     rollback();
     return false;
 }

@@ -1,5 +1,7 @@
 #include "desktop/frame/rights.h"
 
+#include "desktop/data/toast.h"
+
 namespace korvell {
 
 Rights::Rights(QString code)
@@ -21,6 +23,15 @@ bool Rights::mayChange() const
 bool Rights::mayDelete() const
 {
     return read && code == QLatin1String("11");
+}
+
+bool Rights::deniesChangeSaying(const QString& text, const QString& hint) const
+{
+    if (mayChange())
+        return false;
+    if (read)
+        ShowToast(text, hint, ToastRed);
+    return true;
 }
 
 bool Rights::maySaveGroupRights(const QString& user) const

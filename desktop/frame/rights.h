@@ -26,6 +26,9 @@ public:
     bool maySaveGroupRights(const QString& user) const;
     // Read, and saving is not granted: what disables a window's saving buttons.
     bool refusesChange() const { return read && !mayChange(); }
+    // A click that changes data, without the maintenance right: true after the toast text / hint
+    // (rights not read say nothing more: the database's toast has told why). False when granted.
+    [[nodiscard]] bool deniesChangeSaying(const QString& text, const QString& hint = {}) const;
 
 private:
     Rights() = default;

@@ -229,12 +229,7 @@ GridEditor::RowState GridEditor::saveRow(int row, QString& failure)
 // The button may still be enabled from before a change of user: the click asks again.
 bool GridEditor::refusedByRights() const
 {
-    const Rights rights = GetRights(cfg.name);
-    if (rights.mayChange())
-        return false;
-    if (rights.isRead())
-        ShowToast(QString::fromUtf8(noMaintenanceRightText), QString(), ToastRed);
-    return true;
+    return GetRights(cfg.name).deniesChangeSaying(QString::fromUtf8(noMaintenanceRightText));
 }
 
 // Blank rows that stand for a table not read would overwrite or delete records nobody saw.

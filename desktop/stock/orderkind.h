@@ -32,6 +32,9 @@ struct BookingRequest {
     QString customer; // stock-out only
 };
 
+// The hint under a refusal for want of rights.
+inline const QString noRightsHint = QStringLiteral("请与管理员联系");
+
 struct OrderKind {
     QString windowName; // for GetRights
     QString orderColumn; // groupno / ck_groupno / tk_groupno
@@ -69,7 +72,7 @@ struct OrderKind {
     QString undoneOrder {}, undoneOrderHint {}, undoneLine {}, undoneLineHint {};
     QString nothingUndoneOrder {}, nothingUndoneLine {}, nothingUndoneHint {};
     QString pastDay, pastDayHint; // deletes and undos work on today's orders only
-    QString noDeleteRights, noSaveRights;
+    QString noDeleteRights, noSaveRights; // each with noRightsHint
     QString sheetTitle;
 };
 

@@ -281,11 +281,11 @@ void rkform::startWeighing()
 {
     QList<WeighingSession::Choice> choices;
     for (QComboBox* box : Combo1)
-        choices << WeighingSession::Choice { box->currentText(), box->toolTip() };
-    int unchosen = -1;
-    const WeighingSession::Start start = weighingSession.start(choices, hasItemRows(), &unchosen);
-    if (unchosen >= 0)
-        Combo1[unchosen]->setFocus();
+        choices << WeighingSession::Choice { box->currentText() != unchosen, box->toolTip() };
+    int unchosenAt = -1;
+    const WeighingSession::Start start = weighingSession.start(choices, hasItemRows(), &unchosenAt);
+    if (unchosenAt >= 0)
+        Combo1[unchosenAt]->setFocus();
     if (start == WeighingSession::Start::Refused)
         return;
     if (start == WeighingSession::Start::NewOrder) {
@@ -492,9 +492,8 @@ void rkform::editWholeSlip()
     const EditTexts deleted { "该单货物不是您入库的！", "您无权删除！", "该入库单数据已经全部删除！", "",
         "该入库单没有可以删除的货物！", cannotDeleteHint, noItems };
     const bool refill = reportEdit(edit, restore ? restored : deleted);
-    if (refill)
-        LoadStockInSlipGrid();
     if (refill) {
+        LoadStockInSlipGrid();
         weighingSession.released();
         showControls();
     }

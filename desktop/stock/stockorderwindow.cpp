@@ -327,42 +327,33 @@ void StockOrderWindow::startNewOrder()
 
 void StockOrderWindow::deleteOrUndo(int index)
 {
-    if (index == 2)
-        undoOrder();
-    else
-        undoLine();
-}
-
-void StockOrderWindow::undoOrder()
-{
-    if (orderLines().isEmpty())
+    if (index == 2) {
+        if (!undo(std::nullopt))
+            return;
+        Command1[1]->setEnabled(session.pending());
+        Command1[0]->setEnabled(!session.rights().refusesChange());
         return;
-    const QString order = session.number();
-    const bool waitingOnly = session.releaseOnly();
-    const OrderEdit edit = editOrder(config.kind, order, loginState().station_no, std::nullopt,
-        loginState().gyname, [&] { return config.kind.undoOrder(order, waitingOnly); });
-    if (!reportEdit(edit, undoTexts(config.kind, true)))
-        return;
-    reloadOrderGrid();
-    session.readPending(session.pending());
-    Command1[1]->setEnabled(session.pending());
-    Command1[0]->setEnabled(!session.rights().refusesChange());
-}
-
-void StockOrderWindow::undoLine()
-{
-    if (orderLines().isEmpty())
-        return;
+    }
     const int r = Grid1->activeRow();
-    const QString serial = r >= 1 ? Grid1->sheet().cellText(r, OrderColSerial) : QString(); // none chosen
+    undo(r >= 1 ? Grid1->sheet().cellText(r, OrderColSerial) : QString()); // empty: none chosen
+}
+
+bool StockOrderWindow::undo(const std::optional<QString>& serial)
+{
+    if (orderLines().isEmpty())
+        return false;
     const QString order = session.number();
     const bool waitingOnly = session.releaseOnly();
-    const OrderEdit edit = editOrder(config.kind, order, loginState().station_no, serial, loginState().gyname,
-        [&] { return config.kind.undoLine(serial, order, waitingOnly); });
-    if (!reportEdit(edit, undoTexts(config.kind, false)))
-        return;
+    const OrderEdit edit
+        = editOrder(config.kind, order, loginState().station_no, serial, loginState().gyname, [&] {
+              return serial ? config.kind.undoLine(*serial, order, waitingOnly)
+                            : config.kind.undoOrder(order, waitingOnly);
+          });
+    if (!reportEdit(edit, undoTexts(config.kind, !serial)))
+        return false;
     reloadOrderGrid();
     session.readPending(session.pending());
+    return true;
 }
 
 void StockOrderWindow::Combo1_Click()

@@ -69,8 +69,8 @@ private:
     void importOrder();
     void bookCurrentOrder();
     void startNewOrder();
-    void undoOrder();
-    void undoLine();
+    // Undoes the whole order (no serial) or one of its lines; true when its rows were read again.
+    bool undo(const std::optional<QString>& serial);
 
     QComboBox* Combo1_4 = nullptr;
     QScrollBar *FlatScrollBar1 = nullptr, *FlatScrollBar2 = nullptr;

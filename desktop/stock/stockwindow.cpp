@@ -233,12 +233,7 @@ bool StockWindow::tookWindowDay()
 
 bool StockWindow::refusedWithoutSaveRights()
 {
-    const Rights rights = session.rights();
-    if (rights.mayChange())
-        return false;
-    if (rights.isRead())
-        ShowToast(config.kind.noSaveRights, "请与管理员联系", ToastRed);
-    return true; // unread, the database's toast says why
+    return session.rights().deniesChangeSaying(config.kind.noSaveRights, noRightsHint);
 }
 
 void StockWindow::fillIdNameList(
@@ -277,7 +272,7 @@ void StockWindow::Command2_Click(int index)
         if (gate == OrderSession::DeleteGate::PastDay)
             ShowToast(config.kind.pastDay, config.kind.pastDayHint, ToastRed);
         else if (gate == OrderSession::DeleteGate::NoRights)
-            ShowToast(config.kind.noDeleteRights, "请与管理员联系", ToastRed);
+            ShowToast(config.kind.noDeleteRights, noRightsHint, ToastRed);
         else if (gate == OrderSession::DeleteGate::Open)
             deleteOrUndo(index);
         break;

@@ -5,12 +5,6 @@
 
 namespace korvell {
 
-namespace {
-
-    const QString unchosen = QStringLiteral("请选择");
-
-} // namespace
-
 WeighingSession::Controls WeighingSession::controls() const
 {
     Controls c;
@@ -33,14 +27,10 @@ void WeighingSession::opened(OrderSession::Opening opening)
 
 WeighingSession::Start WeighingSession::start(const QList<Choice>& choices, bool listsItems, int* unchosenAt)
 {
-    const Rights rights = order.rights();
-    if (!rights.mayChange()) {
-        if (rights.isRead())
-            ShowToast(StockInOrders.noSaveRights, "请与管理员联系", ToastRed);
+    if (order.rights().deniesChangeSaying(StockInOrders.noSaveRights, noRightsHint))
         return Start::Refused;
-    }
     for (int i = 0; i < choices.size(); ++i)
-        if (choices[i].text == unchosen) {
+        if (!choices[i].made) {
             ShowToast(choices[i].prompt, "", ToastRed);
             if (unchosenAt)
                 *unchosenAt = i;
@@ -95,12 +85,8 @@ bool WeighingSession::maySwitchSimulation() const
 
 std::optional<BookingOutcome> WeighingSession::book(const QList<OrderLine>& lines)
 {
-    const Rights rights = order.rights();
-    if (!rights.mayChange()) {
-        if (rights.isRead())
-            ShowToast(StockInOrders.noSaveRights, "请与管理员联系", ToastRed);
+    if (order.rights().deniesChangeSaying(StockInOrders.noSaveRights, noRightsHint))
         return std::nullopt;
-    }
     BookingOutcome outcome = order.book({}, {}, lines);
     toBook = order.pending();
     return outcome;

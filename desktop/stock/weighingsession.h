@@ -37,9 +37,9 @@ public:
     // An opening: idle, the buttons in delete mode; a resumed order waits for its booking.
     void opened(OrderSession::Opening opening);
 
-    // A choice weighing needs: the box's text and its prompt, shown when it is not chosen.
+    // A choice weighing needs, and its prompt, shown when it is not made.
     struct Choice {
-        QString text;
+        bool made = false;
         QString prompt;
     };
     enum class Start {

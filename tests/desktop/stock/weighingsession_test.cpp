@@ -28,7 +28,7 @@ TEST_P(WeighingSessions, StartsStopsAndBooksWithTheButtonsToMatch)
     WeighingSession station(order);
     station.opened(order.open(QDate(2006, 8, 10)));
     ASSERT_EQ(order.number(), "2006081010001");
-    const QList<WeighingSession::Choice> chosen { { "A1", "请选择产品型号" }, { "11", "请选择生产班组" } };
+    const QList<WeighingSession::Choice> chosen { { true, "请选择产品型号" }, { true, "请选择生产班组" } };
     const auto buttons = [&station] {
         const WeighingSession::Controls c = station.controls();
         return QString("%1 %2 %3").arg(c.startCaption).arg(c.startEnabled).arg(c.bookEnabled);
@@ -36,7 +36,7 @@ TEST_P(WeighingSessions, StartsStopsAndBooksWithTheButtonsToMatch)
     EXPECT_EQ(buttons(), "开始称重 1 0");
 
     int unchosen = -1;
-    EXPECT_EQ(station.start({ chosen[0], { "请选择", "请选择生产班组" } }, false, &unchosen),
+    EXPECT_EQ(station.start({ chosen[0], { false, "请选择生产班组" } }, false, &unchosen),
         WeighingSession::Start::Refused);
     EXPECT_EQ(unchosen, 1);
     EXPECT_EQ(toasts.last(), "请选择生产班组||1");
