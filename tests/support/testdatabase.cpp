@@ -31,6 +31,11 @@ std::vector<korvell::Backend> testBackends()
     return { korvell::Backend::SQLite, korvell::Backend::PostgreSQL };
 }
 
+std::vector<korvell::Backend> testBackendsWithOdbc()
+{
+    return { korvell::Backend::SQLite, korvell::Backend::PostgreSQL, korvell::Backend::Odbc };
+}
+
 std::string backendName(korvell::Backend backend)
 {
     switch (backend) {
@@ -67,14 +72,14 @@ TestDatabase::TestDatabase(korvell::Backend backend, bool demo)
         return;
     }
     korvell::DsnKeys keys;
-    if (backend == korvell::Backend::PostgreSQL) {
+    if (backend != korvell::Backend::SQLite) {
         const QString server = testServer();
         if (server.isEmpty()) {
             problem = "KORVELL_TEST_PG is not set";
             return;
         }
         name = "korvell_test_" + QUuid::createUuid().toString(QUuid::Id128).left(16);
-        keys = korvell::serverDsnKeys(server, name);
+        keys = serverKeys = korvell::serverDsnKeys(server, name);
     } else {
         name = programFolder() + "korvell.db";
         keys = { { "DRIVER", "SQLite3" }, { "DATABASE", "korvell.db" } };
@@ -83,17 +88,29 @@ TestDatabase::TestDatabase(korvell::Backend backend, bool demo)
         problem = "cannot write nd.dsn";
         return;
     }
-    if (!korvell::createDatabase(korvell::databaseFiles(databaseDir(), backend, demo), problem)
-        && problem.isEmpty())
-        problem = "the database could not be created";
+    const korvell::Backend files = backend == korvell::Backend::Odbc ? korvell::Backend::PostgreSQL : backend;
+    if (!korvell::createDatabase(korvell::databaseFiles(databaseDir(), files, demo), problem)) {
+        if (problem.isEmpty())
+            problem = "the database could not be created";
+        return;
+    }
+    if (backend == korvell::Backend::Odbc) {
+        for (auto& [key, value] : keys) {
+            if (key == "DRIVER")
+                value = "PostgreSQL Unicode";
+        }
+        korvell::resetConnection();
+        if (!korvell::writeDsnKeys(programFolder() + "nd.dsn", keys))
+            problem = "cannot write nd.dsn";
+    }
 }
 
 TestDatabase::~TestDatabase()
 {
     korvell::resetConnection();
-    if (kind == korvell::Backend::PostgreSQL && !name.isEmpty()) {
+    if (!serverKeys.isEmpty()) {
         QString why;
-        if (!korvell::dropServerDatabase(korvell::GetConnString(), why))
+        if (!korvell::dropServerDatabase(korvell::connectionFromKeys(serverKeys, programFolder()), why))
             qWarning("test database %s left on the server: %s", qPrintable(name), qPrintable(why));
     }
     korvell::loginState().myapppath = previousFolder;
@@ -122,7 +139,7 @@ int rowCount(const QString& table, const QString& where, const QVariantList& par
 void DatabaseTest::SetUp()
 {
     // Where a server is required (scripts/test, CI), a missing one fails instead of skipping.
-    if (GetParam() == korvell::Backend::PostgreSQL && testServer().isEmpty()) {
+    if (GetParam() != korvell::Backend::SQLite && testServer().isEmpty()) {
         if (qEnvironmentVariableIsSet("KORVELL_REQUIRE_PG"))
             FAIL() << "KORVELL_REQUIRE_PG is set but KORVELL_TEST_PG names no server";
         GTEST_SKIP() << "KORVELL_TEST_PG is not set";

@@ -10,6 +10,7 @@
 // is not set, and fail instead when KORVELL_REQUIRE_PG is set. The data layer needs a
 // QCoreApplication (it loads the SQL drivers): DatabaseTest makes one when none exists, so window
 // tests create their QApplication before SetUp runs (for instance in SetUpTestSuite).
+#include "desktop/data/dsn.h"
 #include "desktop/data/execsql.h"
 #include "desktop/data/toast.h"
 
@@ -40,6 +41,9 @@ namespace testsupport {
 
 // SQLite and PostgreSQL, in that order.
 std::vector<korvell::Backend> testBackends();
+// Those and PostgreSQL reached through its ODBC driver, for the suites that hold what differs
+// between drivers.
+std::vector<korvell::Backend> testBackendsWithOdbc();
 // "SQLite" / "PostgreSQL": the suffix of the instantiated test names.
 std::string backendName(korvell::Backend backend);
 // The libpq connection string of the test server; empty when none is configured.
@@ -49,7 +53,8 @@ QString databaseDir();
 
 // A fresh database and a temporary program folder holding its "nd.dsn". While it lives the login
 // state's program folder points there and this thread's connection uses it. Dropped (PostgreSQL)
-// or deleted with the folder at the end.
+// or deleted with the folder at the end. Odbc: a PostgreSQL database that nd.dsn names through
+// the server's ODBC driver ("PostgreSQL Unicode").
 class TestDatabase {
 public:
     explicit TestDatabase(korvell::Backend backend, bool demo = false);
@@ -68,6 +73,7 @@ public:
 private:
     korvell::Backend kind;
     QTemporaryDir folder;
+    korvell::DsnKeys serverKeys; // the native keys of a server database, to drop it
     QString name;
     QString problem;
     QString previousFolder;
@@ -115,8 +121,11 @@ protected:
 
 } // namespace testsupport
 
-#define INSTANTIATE_BACKENDS(Suite)                                                                          \
-    INSTANTIATE_TEST_SUITE_P(Backends, Suite, ::testing::ValuesIn(::testsupport::testBackends()),            \
+#define INSTANTIATE_BACKENDS_FROM(Suite, backends)                                                           \
+    INSTANTIATE_TEST_SUITE_P(Backends, Suite, ::testing::ValuesIn(backends),                                 \
         [](const ::testing::TestParamInfo<korvell::Backend>& info) {                                         \
             return ::testsupport::backendName(info.param);                                                   \
         })
+#define INSTANTIATE_BACKENDS(Suite) INSTANTIATE_BACKENDS_FROM(Suite, ::testsupport::testBackends())
+#define INSTANTIATE_BACKENDS_WITH_ODBC(Suite)                                                                \
+    INSTANTIATE_BACKENDS_FROM(Suite, ::testsupport::testBackendsWithOdbc())
