@@ -1,10 +1,12 @@
 #include "desktop/data/connection.h"
 
+#include "desktop/data/odbcstate.h"
 #include "desktop/data/recordset.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QSqlDriver>
+#include <QSqlResult>
 #include <QUrl>
 #include <chrono>
 #include <condition_variable>
@@ -20,28 +22,6 @@ namespace {
 
     // Prepared statements kept per connection; the windows use a few dozen distinct texts.
     constexpr size_t statementCacheLimit = 128;
-
-    thread_local std::optional<SetupStep> refusedStep;
-
-    bool refused(SetupStep step)
-    {
-        return refusedStep == step;
-    }
-
-    QString setupFailureText(SetupStep step)
-    {
-        switch (step) {
-        case SetupStep::LockWait:
-            return "无法设置数据库的锁等待时限";
-        case SetupStep::LenFunction:
-            return "无法在数据库中注册 len() 函数";
-        case SetupStep::WalJournal:
-            return "无法将数据库设为预写日志方式";
-        case SetupStep::FullSync:
-            return "无法将数据库设为每次提交即写入磁盘";
-        }
-        return {};
-    }
 
     // len(text): characters without trailing blanks, as the windows expect of it; Null stays Null.
     void sqliteLen(sqlite3_context* context, int, sqlite3_value** argv)
@@ -225,13 +205,6 @@ Connection::AnswerWatch::~AnswerWatch()
         connection.watchdog->disarm();
 }
 
-bool isLockWaitTimeout(const QSqlError& error)
-{
-    // PostgreSQL: lock_not_available; SQLite: SQLITE_BUSY, SQLITE_LOCKED.
-    const QString code = error.nativeErrorCode();
-    return code == QLatin1String("55P03") || code == QLatin1String("5") || code == QLatin1String("6");
-}
-
 Connection& Connection::current()
 {
     thread_local Connection connection;
@@ -308,10 +281,10 @@ bool Connection::open(QString& error)
         applyServerLogin(db, settings);
     } else if (settings.backend == Backend::SQLite) {
         // Opened read-write without creating: a missing file is a missing database, not a new
-        // empty one. Several stations may share one file: wait for a writer instead of failing.
+        // empty one.
         db.setDatabaseName(
             QUrl::fromLocalFile(settings.databaseName).toString(QUrl::FullyEncoded) + "?mode=rw");
-        db.setConnectOptions(QString("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(lockWaitMilliseconds));
+        db.setConnectOptions("QSQLITE_OPEN_URI");
     }
     if (!db.open()) {
         error = db.lastError().text().trimmed();
@@ -327,28 +300,28 @@ bool Connection::open(QString& error)
     return true;
 }
 
-void refuseSetupStepForTesting(std::optional<SetupStep> step)
-{
-    refusedStep = step;
-}
-
 bool Connection::setUp(QString& error)
 {
     switch (settings.backend) {
     case Backend::SQLite:
         return setUpSqlite(error);
     case Backend::PostgreSQL:
+        if (!watchdog)
+            watchdog = std::make_unique<Watchdog>();
+        watchdog->watch(settings);
         return boundLockWait(error);
     case Backend::Odbc:
-        break;
+        // PostgreSQL's ODBC driver waits for locks as long as the server lets it; other drivers
+        // keep their own bound.
+        return db.driver()->dbmsType() != QSqlDriver::PostgreSQL || boundLockWait(error);
     }
     return true;
 }
 
-bool Connection::refuseSetup(SetupStep step, const QString& driverText, QString& error)
+bool Connection::refuseSetup(const QString& why, const QString& driverText, QString& error)
 {
     settingsFailure = true;
-    error = setupFailureText(step);
+    error = why;
     qWarning().noquote() << "database connection set-up failed:" << error << "-" << driverText;
     return false;
 }
@@ -356,43 +329,45 @@ bool Connection::refuseSetup(SetupStep step, const QString& driverText, QString&
 bool Connection::setUpSqlite(QString& error)
 {
     sqlite3* handle = sqliteHandle(db);
-    if (refused(SetupStep::LenFunction) || !handle
+    if (!handle
         || sqlite3_create_function_v2(handle, "len", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                sqliteLen, nullptr, nullptr, nullptr)
             != SQLITE_OK)
         return refuseSetup(
-            SetupStep::LenFunction, handle ? sqlite3_errmsg(handle) : "no SQLite handle", error);
-    // A write-ahead log synced at every commit: a stored item survives a power loss, not only a
-    // crash of the program, so its serial number is never handed out twice. Each setting is read
-    // back, since SQLite keeps the old journal mode without an error when it cannot change it.
+            "无法在数据库中注册 len() 函数", handle ? sqlite3_errmsg(handle) : "no SQLite handle", error);
+    // Several stations may share one file: a statement waits for a writer a few seconds instead
+    // of failing at once. A write-ahead log synced at every commit: a stored item survives a power
+    // loss, not only a crash of the program, so its serial number is never handed out twice. Each
+    // setting is read back, since SQLite ignores some without an error (it keeps the old journal
+    // mode when it cannot change it).
+    const QByteArray busyTimeout = QByteArray::number(lockWaitMilliseconds);
     const struct {
-        SetupStep step;
-        const char* set;
+        const char* failure;
+        QByteArray set;
         const char* read;
-        const char* expected;
+        QByteArray expected;
     } pragmas[] = {
-        { SetupStep::WalJournal, "PRAGMA journal_mode=WAL", "PRAGMA journal_mode", "wal" },
-        { SetupStep::FullSync, "PRAGMA synchronous=FULL", "PRAGMA synchronous", "2" },
+        { "无法设置数据库的锁等待时限", "PRAGMA busy_timeout=" + busyTimeout, "PRAGMA busy_timeout",
+            busyTimeout },
+        { "无法将数据库设为预写日志方式", "PRAGMA journal_mode=WAL", "PRAGMA journal_mode", "wal" },
+        { "无法将数据库设为每次提交即写入磁盘", "PRAGMA synchronous=FULL", "PRAGMA synchronous", "2" },
     };
     for (const auto& pragma : pragmas) {
         QSqlQuery query(db);
-        if (refused(pragma.step) || !query.exec(pragma.set) || !query.exec(pragma.read) || !query.next())
-            return refuseSetup(pragma.step, query.lastError().text(), error);
+        if (!query.exec(QString::fromLatin1(pragma.set)) || !query.exec(pragma.read) || !query.next())
+            return refuseSetup(pragma.failure, query.lastError().text(), error);
         const QString setting = query.value(0).toString();
-        if (setting.compare(pragma.expected, Qt::CaseInsensitive) != 0)
-            return refuseSetup(pragma.step, QString(pragma.read) + " = " + setting, error);
+        if (setting.compare(QLatin1String(pragma.expected), Qt::CaseInsensitive) != 0)
+            return refuseSetup(pragma.failure, QString(pragma.read) + " = " + setting, error);
     }
     return true;
 }
 
 bool Connection::boundLockWait(QString& error)
 {
-    if (!watchdog)
-        watchdog = std::make_unique<Watchdog>();
-    watchdog->watch(settings);
     QSqlQuery query(db);
     bool bounded = false;
-    if (!refused(SetupStep::LockWait)) {
+    {
         AnswerWatch watch(*this);
         bounded = query.exec(QString("set lock_timeout = %1").arg(lockWaitMilliseconds));
     }
@@ -404,7 +379,7 @@ bool Connection::boundLockWait(QString& error)
         error = query.lastError().text().trimmed();
         return false;
     }
-    return refuseSetup(SetupStep::LockWait, query.lastError().text(), error);
+    return refuseSetup("无法设置数据库的锁等待时限", query.lastError().text(), error);
 }
 
 Connection::Statement* Connection::prepared(const QString& sql, QSqlError& error)
@@ -414,7 +389,7 @@ Connection::Statement* Connection::prepared(const QString& sql, QSqlError& error
     auto statement = std::make_unique<Statement>(Statement { QSqlQuery(db), std::nullopt });
     statement->query.setForwardOnly(true);
     if (!statement->query.prepare(sql)) {
-        error = statement->query.lastError();
+        error = errorOf(statement->query);
         return nullptr;
     }
     if (statements.size() >= statementCacheLimit)
@@ -448,17 +423,51 @@ QList<int> Connection::declaredTypes(const QString& sql)
     return types;
 }
 
-bool Connection::beginReadOnly(QSqlError& error)
+QSqlError Connection::errorOf(const QSqlQuery& query) const
 {
-    QSqlQuery query(db);
-    if (settings.backend == Backend::SQLite) {
-        if (query.exec("PRAGMA query_only=ON"))
+    const QSqlError error = query.lastError();
+    if (settings.backend != Backend::Odbc || !query.result())
+        return error;
+    const QString state = odbcSqlState(query.result()->handle(), OdbcHandle::Statement);
+    return state.isEmpty() ? error : QSqlError(error.driverText(), error.databaseText(), error.type(), state);
+}
+
+QSqlError Connection::lastError() const
+{
+    const QSqlError error = db.lastError();
+    if (settings.backend != Backend::Odbc || !db.isValid())
+        return error;
+    const QString state = odbcSqlState(db.driver()->handle(), OdbcHandle::Connection);
+    return state.isEmpty() ? error : QSqlError(error.driverText(), error.databaseText(), error.type(), state);
+}
+
+namespace {
+
+    // Sets SQLite's query_only and reads it back: SQLite may ignore the setting without an error.
+    bool setQueryOnly(QSqlDatabase& db, bool on, QSqlError& error)
+    {
+        QSqlQuery query(db);
+        if (!query.exec(on ? "PRAGMA query_only=ON" : "PRAGMA query_only=OFF")
+            || !query.exec("PRAGMA query_only") || !query.next()) {
+            error = query.lastError();
+            return false;
+        }
+        if (query.value(0).toBool() == on)
             return true;
-        error = query.lastError();
+        error = QSqlError(QString(), on ? "无法将数据库连接设为只读" : "无法将数据库连接设为可写",
+            QSqlError::StatementError);
         return false;
     }
+
+} // namespace
+
+bool Connection::beginReadOnly(QSqlError& error)
+{
+    if (settings.backend == Backend::SQLite)
+        return setQueryOnly(db, true, error);
+    QSqlQuery query(db);
     if (!db.transaction()) {
-        error = db.lastError();
+        error = lastError();
         return false;
     }
     if (settings.backend == Backend::PostgreSQL && !query.exec("set transaction read only")) {
@@ -473,10 +482,16 @@ void Connection::endReadOnly()
 {
     if (!db.isValid() || !db.isOpen())
         return;
-    if (settings.backend == Backend::SQLite)
-        QSqlQuery(db).exec("PRAGMA query_only=OFF");
-    else
+    if (settings.backend != Backend::SQLite) {
         db.rollback();
+        return;
+    }
+    // A connection left query-only would refuse every later write.
+    QSqlError error;
+    if (setQueryOnly(db, false, error))
+        return;
+    qWarning().noquote() << "database connection left read-only, closed:" << error.text();
+    drop();
 }
 
 bool Connection::stillAlive()
@@ -494,7 +509,7 @@ bool Connection::stillAlive()
     if (answered)
         return true;
     // A failed statement inside a transaction leaves the server refusing all but a rollback.
-    if (probe.lastError().nativeErrorCode() == QLatin1String("25P02"))
+    if (errorOf(probe).nativeErrorCode() == QLatin1String("25P02"))
         return true;
     drop();
     return false;

@@ -28,17 +28,6 @@ inline constexpr int serverProbeSeconds = 2;
 // time-out and TCP keep-alives: a server that does not answer must not hang the window.
 void applyServerLogin(QSqlDatabase& db, const ConnectionSettings& settings, int connectSeconds = 5);
 
-// Whether a statement failed because another session's lock outlasted lockWaitMilliseconds.
-bool isLockWaitTimeout(const QSqlError& error);
-
-// What a newly opened connection needs before it may be used: a bounded lock wait on a server;
-// on SQLite the len() function, a write-ahead log and a sync of that log at every commit.
-enum class SetupStep { LockWait, LenFunction, WalJournal, FullSync };
-
-// Tests: makes step fail on this thread's next openings as if the database had refused it;
-// std::nullopt lets every step run again.
-void refuseSetupStepForTesting(std::optional<SetupStep> step);
-
 class Connection {
 public:
     // While it lives, the statement running on the connection is watched: when the server gives
@@ -60,8 +49,10 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     // Opens the connection unless it is open. On failure error holds the driver's text, or, in the
-    // program's words, what is wrong with the settings when failedOnSettings() tells so. A
-    // connection on which a set-up step fails is closed again, so the next call opens afresh.
+    // program's words, what is wrong with the settings when failedOnSettings() tells so. A new
+    // connection needs a bounded lock wait (on PostgreSQL, also through ODBC, and on SQLite); on
+    // SQLite also the len() function, a write-ahead log and a sync of that log at every commit. A
+    // connection on which one of these fails is closed again, so the next call opens afresh.
     bool open(QString& error);
     // Whether the last open failed on settings: those of nd.dsn (a missing or garbled file, a
     // DATABASE= file that is not there) or a set-up step the database refused, rather than on a
@@ -80,6 +71,12 @@ public:
     // nullptr when the statement cannot be prepared (error holds why).
     Statement* prepared(const QString& sql, QSqlError& error);
 
+    // The error of query's last statement, or of the connection's last begin or commit. On ODBC
+    // with the SQLSTATE as its code: QODBC gives the driver's own error number, which differs
+    // from driver to driver. Read before anything else runs on the statement.
+    QSqlError errorOf(const QSqlQuery& query) const;
+    QSqlError lastError() const;
+
     // ADO type codes from the declared column types of sql (SQLite keeps "DATE", "TIMESTAMP" only
     // as declarations); empty for other backends.
     QList<int> declaredTypes(const QString& sql);
@@ -91,7 +88,8 @@ public:
     void drop();
 
     // Makes what runs until endReadOnly() unable to write: a read-only transaction on a server,
-    // a query-only connection on SQLite.
+    // a query-only connection on SQLite. A connection that cannot be made writable again is
+    // dropped, so the next call opens a writable one.
     bool beginReadOnly(QSqlError& error);
     void endReadOnly();
 
@@ -102,8 +100,8 @@ private:
     bool setUp(QString& error);
     bool setUpSqlite(QString& error);
     bool boundLockWait(QString& error);
-    // Fails the open on step: error says so in the program's words, the driver's text goes to the log.
-    bool refuseSetup(SetupStep step, const QString& driverText, QString& error);
+    // Fails the open: error says why in the program's words, the driver's text goes to the log.
+    bool refuseSetup(const QString& why, const QString& driverText, QString& error);
 
     QString name;
     QSqlDatabase db;

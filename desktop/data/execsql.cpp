@@ -145,7 +145,7 @@ namespace {
         }
         SqlResult result;
         result.error = toastRefusal(error, connection.backend());
-        result.lockTimedOut = isLockWaitTimeout(error);
+        result.lockTimedOut = isLockWaitTimeout(error, connection.backend());
         return result;
     }
 
@@ -183,7 +183,7 @@ namespace {
             query = &adHoc.emplace(connection.database());
             query->setForwardOnly(true);
             if (!query->exec(text))
-                return query->lastError();
+                return connection.errorOf(*query);
         } else {
             QSqlError error;
             statement = connection.prepared(text, error);
@@ -193,7 +193,7 @@ namespace {
             for (qsizetype i = 0; i < params.size(); ++i)
                 query->bindValue(int(i), params[i]);
             if (!query->exec()) {
-                const QSqlError failed = query->lastError();
+                const QSqlError failed = connection.errorOf(*query);
                 query->finish();
                 return failed;
             }

@@ -125,7 +125,8 @@ namespace {
         if (step == SQLITE_DONE)
             return std::nullopt;
         return QSqlError(QStringLiteral("Unable to fetch row"),
-            QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(statement))), QSqlError::StatementError);
+            QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(statement))), QSqlError::StatementError,
+            QString::number(step));
     }
 
     class PostgresRecord final : public RecordView {

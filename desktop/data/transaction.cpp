@@ -16,7 +16,7 @@ Transaction::Transaction()
     }
     begun = connection.database().transaction();
     if (!begun)
-        toastRefusal(connection.database().lastError(), connection.backend());
+        toastRefusal(connection.lastError(), connection.backend());
 }
 
 Transaction::~Transaction()
@@ -39,7 +39,7 @@ bool Transaction::commit()
         begun = false;
         return true;
     }
-    toastRefusal(db.lastError(), connection.backend());
+    toastRefusal(connection.lastError(), connection.backend());
     rollback();
     return false;
 }
