@@ -53,6 +53,8 @@ frmLogin::frmLogin(QWidget* parent)
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    // The name is taken as typed: a completion would log in as the user whose name starts so.
+    Combo1->setCompleter(nullptr);
     txtPassword = new QLineEdit;
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     makePasswordBox(txtPassword, 10);

@@ -76,6 +76,25 @@ TEST_P(LoginWindowTest, RefusalsToastInBlackAndPutTheFocusBack)
     EXPECT_EQ(toasts.last(), QStringLiteral("||0"));
 }
 
+// Typed as the start of other users' names, a name stays what was typed: no completion turns
+// "u0" into "u00", or "u1", which no row carries, into "u10".
+TEST_P(LoginWindowTest, ATypedNameIsTakenAsTypedNotCompletedToAnothersName)
+{
+    for (const char* name : { "u00", "u0", "u10" })
+        ASSERT_TRUE(addUser(QString::fromLatin1(name), hashPassword(QStringLiteral("pw"))));
+    frmLogin* login = show<frmLogin>(QStringLiteral("frmLogin"));
+    for (const char* typed : { "u1", "u0" }) {
+        login->Combo1->clearEditText();
+        login->txtPassword->clear();
+        QTest::keyClicks(login->Combo1->lineEdit(), QString::fromLatin1(typed));
+        QTest::keyClicks(login->txtPassword, QStringLiteral("pw"));
+        QTest::keyClick(login->txtPassword, Qt::Key_Return);
+        EXPECT_EQ(login->Combo1->currentText(), QString::fromLatin1(typed));
+    }
+    EXPECT_EQ(toasts.lines.filter(QStringLiteral("请选择用户名")).size(), 1);
+    EXPECT_EQ(loginState().gyname, QStringLiteral("u0"));
+}
+
 TEST_P(LoginWindowTest, UserSwitchClearsThePasswordAndKeepsTheWelcome)
 {
     testsupport::FixedClock clock(QDateTime(QDate(2026, 3, 5), QTime(9, 0, 0)));
