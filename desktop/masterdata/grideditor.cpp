@@ -287,12 +287,14 @@ SaveOutcome GridEditor::save()
             return outcome;
         }
     }
+    // Logged before the outcome is told: the rows are stored whether or not their log line is,
+    // so the outcome's toast is the one that stays.
+    if (outcome.saved > 0 || outcome.failed == 0)
+        WriteLog(cfg.logText);
     if (outcome.failed == 0)
         ShowToast(cfg.successText, cfg.successHint, ToastRed);
     else
         ShowToast(QStringLiteral("有%1行数据没有保存！").arg(outcome.failed), firstFailure, ToastRed);
-    if (outcome.saved > 0 || outcome.failed == 0)
-        WriteLog(cfg.logText);
     return outcome;
 }
 

@@ -131,8 +131,10 @@ SaveOutcome GroupRightsEditor::save(int groupRow)
     // The button may still be enabled from before a change of user: the click asks again.
     const Rights granted = GetRights(QString::fromUtf8(groupRightsWindow));
     if (!granted.maySaveGroupRights(loginState().gyname)) {
+        // Rights are given with both flags here, so the refusal names both.
         if (granted.isRead())
-            ShowToast(QString::fromUtf8(noMaintenanceRightText), QString(), ToastRed);
+            ShowToast(QStringLiteral("您没有查询和维护权限，不能保存！"),
+                QStringLiteral("保存用户组的权限须同时有查询权限和维护权限"), ToastRed);
         return outcome;
     }
     // Checked here, not by the database: SQLite would store any length.

@@ -262,6 +262,25 @@ TEST_P(GridEditorDb, DatabaseFailuresAreCountedInsteadOfReportedAsSuccess)
     EXPECT_EQ(rowCount("c_log", "logmsg=?", { "对班组信息进行修改" }), 0) << "nothing was changed";
 }
 
+// The log line is written before the outcome is told: rows stored without their log line are
+// told as saved, after the database's toast about the log.
+TEST_P(GridEditorDb, ASaveWhoseLogLineFailsIsToldAsSaved)
+{
+    ASSERT_TRUE(ExecSQL("alter table c_log rename to c_log_away"));
+    for (const EditorConfig* c : { &bzformConfig(), &useraddmdoConfig() }) {
+        SCOPED_TRACE(c->name.toStdString());
+        auto& [sheet, editor] = open(*c);
+        type(sheet, sheet.rows() - 1, recordTexts(*c, 2));
+        toasts.clear();
+        EXPECT_GE(editor.save().saved, 1); // the users editor writes the loaded users again
+        EXPECT_EQ(rowCount(c->table, keyField(*c) + "=?", { recordTexts(*c, 2).first() }), 1);
+        ASSERT_EQ(toasts.lines.size(), 2);
+        EXPECT_TRUE(toasts.lines.first().startsWith("数据库发生错误: "))
+            << toasts.lines.first().toStdString();
+        EXPECT_EQ(toasts.last(), c->successText + "|" + c->successHint + "|1");
+    }
+}
+
 TEST_P(GridEditorDb, ALostServerShowsTheConnectionMessageAndTheEditsSaveOnceItIsBack)
 {
     auto& [sheet, editor] = open(bzformConfig());
