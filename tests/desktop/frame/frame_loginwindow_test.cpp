@@ -86,6 +86,8 @@ TEST_P(LoginWindowTest, ATypedNameIsTakenAsTypedNotCompletedToAnothersName)
     for (const char* typed : { "u1", "u0" }) {
         login->Combo1->clearEditText();
         login->txtPassword->clear();
+        QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason); // a click into the box
+        QApplication::sendEvent(login->Combo1->lineEdit(), &focus);
         QTest::keyClicks(login->Combo1->lineEdit(), QString::fromLatin1(typed));
         QTest::keyClicks(login->txtPassword, QStringLiteral("pw"));
         QTest::keyClick(login->txtPassword, Qt::Key_Return);
