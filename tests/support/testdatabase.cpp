@@ -31,11 +31,6 @@ std::vector<korvell::Backend> testBackends()
     return { korvell::Backend::SQLite, korvell::Backend::PostgreSQL };
 }
 
-std::vector<korvell::Backend> testBackendsWithOdbc()
-{
-    return { korvell::Backend::SQLite, korvell::Backend::PostgreSQL, korvell::Backend::Odbc };
-}
-
 std::string backendName(korvell::Backend backend)
 {
     switch (backend) {

@@ -41,9 +41,6 @@ namespace testsupport {
 
 // SQLite and PostgreSQL, in that order.
 std::vector<korvell::Backend> testBackends();
-// Those and PostgreSQL reached through its ODBC driver, for the suites that hold what differs
-// between drivers.
-std::vector<korvell::Backend> testBackendsWithOdbc();
 // "SQLite" / "PostgreSQL": the suffix of the instantiated test names.
 std::string backendName(korvell::Backend backend);
 // The libpq connection string of the test server; empty when none is configured.
@@ -121,11 +118,14 @@ protected:
 
 } // namespace testsupport
 
-#define INSTANTIATE_BACKENDS_FROM(Suite, backends)                                                           \
-    INSTANTIATE_TEST_SUITE_P(Backends, Suite, ::testing::ValuesIn(backends),                                 \
-        [](const ::testing::TestParamInfo<korvell::Backend>& info) {                                         \
+#define INSTANTIATE_BACKENDS_FROM(Suite, ...)                                                                \
+    INSTANTIATE_TEST_SUITE_P(                                                                                \
+        Backends, Suite, __VA_ARGS__, [](const ::testing::TestParamInfo<korvell::Backend>& info) {           \
             return ::testsupport::backendName(info.param);                                                   \
         })
-#define INSTANTIATE_BACKENDS(Suite) INSTANTIATE_BACKENDS_FROM(Suite, ::testsupport::testBackends())
+#define INSTANTIATE_BACKENDS(Suite)                                                                          \
+    INSTANTIATE_BACKENDS_FROM(Suite, ::testing::ValuesIn(::testsupport::testBackends()))
+// For the suites that hold what differs between drivers: PostgreSQL through its ODBC driver too.
 #define INSTANTIATE_BACKENDS_WITH_ODBC(Suite)                                                                \
-    INSTANTIATE_BACKENDS_FROM(Suite, ::testsupport::testBackendsWithOdbc())
+    INSTANTIATE_BACKENDS_FROM(Suite,                                                                         \
+        ::testing::Values(korvell::Backend::SQLite, korvell::Backend::PostgreSQL, korvell::Backend::Odbc))
