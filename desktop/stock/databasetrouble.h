@@ -12,6 +12,12 @@ enum class DatabaseTrouble { None, Refused, Busy, Lost };
 
 DatabaseTrouble troubleOf(const SqlResult& result);
 
+// The database is away or locked: reading it again now would only wait again.
+inline bool outOfReach(DatabaseTrouble trouble)
+{
+    return trouble == DatabaseTrouble::Lost || trouble == DatabaseTrouble::Busy;
+}
+
 // "数据库连接中断", "数据被其他工作站占用", "数据库发生错误"; empty for None.
 QString troubleText(DatabaseTrouble trouble);
 

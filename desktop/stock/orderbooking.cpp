@@ -1,8 +1,9 @@
 #include "desktop/stock/orderbooking.h"
 
+#include "desktop/data/loginstate.h"
 #include "desktop/data/toast.h"
-#include "desktop/frame/procedures.h"
 #include "desktop/stock/ordersession.h"
+#include "platform/ui/clock.h"
 
 namespace korvell {
 
@@ -27,8 +28,9 @@ namespace {
 
     void log(const OrderKind& kind, const BookingRequest& request, BookingOutcome& outcome)
     {
-        const QString line = kind.logPrefix + request.order + kind.logSuffix;
-        if (!WriteLog(line))
+        const LogLine line { kind.logPrefix + request.order + kind.logSuffix, loginState().gyname,
+            platform::clock().now() };
+        if (!writeLogLine(line))
             outcome.unlogged = line;
     }
 
@@ -46,6 +48,13 @@ namespace {
     }
 
 } // namespace
+
+bool writeLogLine(const LogLine& line)
+{
+    return ExecSQL("insert into c_log (logdate,username,logmsg) values (?,?,?)",
+        { sqlDateTime(line.when), line.user, line.text })
+        .ok;
+}
 
 std::optional<QList<OrderLine>> bookableLines(
     const OrderKind& kind, const QString& order, const QString& station, DatabaseTrouble* trouble)

@@ -6,11 +6,23 @@
 #include "desktop/stock/databasetrouble.h"
 #include "desktop/stock/orderkind.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace korvell {
+
+// A booking's line of the operation log: its text, with the user who booked and when.
+struct LogLine {
+    QString text;
+    QString user;
+    QDateTime when;
+};
+
+// Writes the line under its own user and moment; false when the database did not take it.
+bool writeLogLine(const LogLine& line);
 
 struct [[nodiscard]] BookingOutcome {
     bool refused = false; // a required field was missing; nothing was tried
@@ -18,7 +30,7 @@ struct [[nodiscard]] BookingOutcome {
     int left = 0; // lines not booked from the one the booking stopped at
     DatabaseTrouble trouble = DatabaseTrouble::None; // why it stopped
     bool pending = false; // the order still holds waiting items
-    QString unlogged; // the log line the database did not take
+    std::optional<LogLine> unlogged; // the log line the database did not take
 };
 
 // Books the items that wait on the order at the station, as the database lists them (shown: the

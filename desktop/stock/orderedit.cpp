@@ -8,9 +8,9 @@ namespace korvell {
 namespace {
 
     // The owner of the order's newest item (or of the item serial); empty when there is none,
-    // nothing when the query failed.
+    // nothing when the query failed, with trouble saying why.
     std::optional<QString> ownerOf(const OrderKind& kind, const QString& order, const QString& station,
-        const std::optional<QString>& serial)
+        const std::optional<QString>& serial, DatabaseTrouble& trouble)
     {
         QString sql = "select " + kind.ownerColumn + " from c_proc_main where " + kind.orderColumn + "=? and "
             + kind.stationColumn + "=?";
@@ -20,6 +20,7 @@ namespace {
             values << *serial;
         }
         const SqlResult r = ExecSQL(sql + " order by enter_date desc,count_num desc", values);
+        trouble = troubleOf(r);
         if (!r || !r.rs)
             return std::nullopt;
         return r.rs->eof() ? QString() : r.rs->value(0).toString().trimmed();
@@ -40,16 +41,17 @@ OrderEdit editOrder(const OrderKind& kind, const QString& order, const QString& 
         return {};
     if (serial && serial->isEmpty())
         return { EditResult::NotOwner };
-    const auto owner = ownerOf(kind, order, station, serial);
+    DatabaseTrouble trouble = DatabaseTrouble::None;
+    const auto owner = ownerOf(kind, order, station, serial, trouble);
     if (!owner)
-        return { EditResult::Failed };
+        return { EditResult::Failed, 0, trouble };
     if (owner->isEmpty())
         return {};
     if (*owner != user)
         return { EditResult::NotOwner };
     const Changed changed = change();
     if (!changed)
-        return { EditResult::Failed };
+        return { EditResult::Failed, 0, changed.trouble };
     return { *changed > 0 ? EditResult::Changed : EditResult::NothingChanged, *changed };
 }
 
@@ -74,14 +76,26 @@ bool reportEdit(const OrderEdit& edit, const EditTexts& t)
     return false;
 }
 
-EditTexts undoTexts(const OrderKind& kind, bool whole)
+EditTexts editTexts(const OrderKind& kind, const QString& order, const EditAction& action)
 {
-    const QString noRights = QStringLiteral("您无权删除！");
-    if (whole)
-        return { kind.notOwnerOrder, noRights, kind.undoneOrder, kind.undoneOrderHint,
-            kind.nothingUndoneOrder, kind.nothingUndoneHint, {} };
-    return { kind.notOwnerLine, noRights, kind.undoneLine, kind.undoneLineHint, kind.nothingUndoneLine,
-        kind.nothingUndoneHint, {} };
+    const bool whole = action.whole;
+    EditTexts t;
+    t.notOwner = whole ? kind.notOwnerOrder : kind.notOwnerLine;
+    const QString noItem = whole ? kind.noItemsOrder : kind.noItemLine;
+    t.noItem = noItem.isEmpty() ? QString() : noItem.arg(order);
+    if (action.restore) {
+        t.notOwnerHint = kind.notOwnerRestoreHint;
+        t.changed = whole ? kind.restoredOrder : kind.restoredLine;
+        t.changedHint = kind.restoredHint;
+        t.unchanged = whole ? kind.nothingRestoredOrder : kind.nothingRestoredLine;
+        return t;
+    }
+    t.notOwnerHint = QStringLiteral("您无权删除！");
+    t.changed = whole ? kind.undoneOrder : kind.undoneLine;
+    t.changedHint = whole ? kind.undoneOrderHint : kind.undoneLineHint;
+    t.unchanged = whole ? kind.nothingUndoneOrder : kind.nothingUndoneLine;
+    t.unchangedHint = action.waitingOnly ? kind.waitingOnlyHint : kind.nothingUndoneHint;
+    return t;
 }
 
 } // namespace korvell

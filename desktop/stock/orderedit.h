@@ -23,6 +23,7 @@ enum class EditResult {
 struct [[nodiscard]] OrderEdit {
     EditResult result = EditResult::NoOrder;
     int changed = 0;
+    DatabaseTrouble trouble = DatabaseTrouble::None; // why it failed
 };
 
 // The edit of the whole order at the station (no serial) or of one of its items (an empty serial:
@@ -38,7 +39,15 @@ struct EditTexts {
 // Says what came of an edit; true when the order's rows may have changed and are to be shown again.
 bool reportEdit(const OrderEdit& edit, const EditTexts& texts);
 
-// The texts of undoing a stock-out or return order (whole) or one of its lines.
-EditTexts undoTexts(const OrderKind& kind, bool whole);
+// What an edit does: to the whole order or one line; a restore of deleted stock-in items; a
+// release of a resumed order of another day, which reaches only its waiting lines.
+struct EditAction {
+    bool whole = false;
+    bool restore = false;
+    bool waitingOnly = false;
+};
+
+// The texts of deleting or undoing (or restoring) the order (whole) or one of its lines.
+EditTexts editTexts(const OrderKind& kind, const QString& order, const EditAction& action);
 
 } // namespace korvell

@@ -66,11 +66,18 @@ struct OrderKind {
     QString pending; // the order holds items that wait for booking
     QString pendingNewOrder, pendingClose, pendingBrowse, pendingDay; // hints
     QString resumedHint; // the window opened on this station's waiting order; gets its number and day
-    QString bookCaption, releaseCaption; // the choices a resumed order offers besides leaving it
+    // The choices a resumed order offers besides leaving it (no import on the weighing station).
+    QString importCaption {}, bookCaption, releaseCaption;
     QString firstOrder, firstOrderHint, lastOrder, lastOrderHint;
-    QString notOwnerOrder {}, notOwnerLine {};
-    QString undoneOrder {}, undoneOrderHint {}, undoneLine {}, undoneLineHint {};
-    QString nothingUndoneOrder {}, nothingUndoneLine {}, nothingUndoneHint {};
+    // Deleting (stock-in) or undoing the order or one of its lines.
+    QString notOwnerOrder, notOwnerLine;
+    QString undoneOrder, undoneOrderHint, undoneLine, undoneLineHint;
+    QString nothingUndoneOrder, nothingUndoneLine, nothingUndoneHint;
+    QString waitingOnlyHint; // nothing released of a resumed order of another day: only waiting lines go
+    QString noItemsOrder {}, noItemLine {}; // stock-in: nothing of order %1 here, or none of its items chosen
+    // Restoring deleted items (stock-in).
+    QString notOwnerRestoreHint {}, restoredOrder {}, restoredLine {}, restoredHint {};
+    QString nothingRestoredOrder {}, nothingRestoredLine {};
     QString pastDay, pastDayHint; // deletes and undos work on today's orders only
     QString noDeleteRights, noSaveRights; // each with noRightsHint
     QString sheetTitle;

@@ -49,6 +49,7 @@ std::optional<WaitingOrder> waitingOrderOf(const OrderKind& kind, const QString&
 
 OrderSession::Opening OrderSession::open(const QDate& today)
 {
+    granted = rights();
     setPending(false);
     windowDay = today;
     if (const auto left = waitingOrderOf(kind, station()); left && !left->number.isEmpty()) {
@@ -64,13 +65,15 @@ OrderSession::Opening OrderSession::open(const QDate& today)
     return take(today, kind.nextNumber(today, station())) ? Opening::Fresh : Opening::Numberless;
 }
 
-// What the user may do with a resumed order, as the rights stand now.
+// What the user may do with a resumed order, as the rights stand at the opening.
 QString OrderSession::resumedChoices() const
 {
-    const Rights granted = rights();
     QStringList choices;
-    if (granted.mayChange())
+    if (granted.mayChange()) {
+        if (!kind.importCaption.isEmpty())
+            choices << kind.importCaption;
         choices << kind.bookCaption;
+    }
     if (granted.mayDelete())
         choices << kind.releaseCaption;
     choices << QStringLiteral("退出");
@@ -98,11 +101,11 @@ bool OrderSession::changeDay(const QDate& day)
     return true;
 }
 
-bool OrderSession::takeWindowDay()
+OrderSession::Work OrderSession::takeWindowDay()
 {
     if (waiting || (hasNumber() && shownOrderDay == windowDay))
-        return true;
-    return renew();
+        return Work::SameOrder;
+    return renew() ? Work::NewOrder : Work::Refused;
 }
 
 bool OrderSession::mayClose() const
@@ -163,7 +166,7 @@ ImportOutcome OrderSession::import(const QStringList& serials)
         = stageSerials(kind, serials, { shownNumber, shownOrderDay, station(), loginState().gyname });
     const bool mayWait = waiting || outcome.staged > 0;
     // A lost or locked database would make the read wait again; it cannot tell more than this.
-    if (outcome.trouble == DatabaseTrouble::Lost || outcome.trouble == DatabaseTrouble::Busy)
+    if (outOfReach(outcome.trouble))
         setPending(mayWait);
     else
         readPending(mayWait);
@@ -177,15 +180,15 @@ BookingOutcome OrderSession::book(
     const BookingOutcome outcome = bookOrder(kind, { shownNumber, station(), approver, customer }, lines);
     if (!outcome.refused)
         setPending(outcome.pending);
-    if (!outcome.unlogged.isEmpty())
-        owedLog = outcome.unlogged;
+    if (outcome.unlogged)
+        owedLogs << *outcome.unlogged;
     return outcome;
 }
 
 void OrderSession::settleLog()
 {
-    if (!owedLog.isEmpty() && WriteLog(owedLog))
-        owedLog.clear();
+    while (!owedLogs.isEmpty() && writeLogLine(owedLogs.first()))
+        owedLogs.removeFirst();
 }
 
 Rights OrderSession::rights() const

@@ -3,9 +3,9 @@
 // booking, read from the database rather than from a grid that may have failed to load. Nothing
 // goes on without a number, and while items wait the window keeps its order: no new order, no
 // other day, no browsing, no closing. An order left waiting by an earlier opening (a crash, a
-// lost server, a clerk who left it) is offered again: it keeps its own day and number while the
-// window's day stays the day chosen, and it may be booked, released or left. The user and the
-// station are those of the login state at the moment of each step.
+// lost server, a clerk who left it) is offered again with its own day and number, and it may be
+// booked, released or left; once it no longer waits, the window's day is the day chosen again.
+// The user and the station are those of the login state at the moment of each step.
 #include "desktop/frame/rights.h"
 #include "desktop/stock/orderbooking.h"
 #include "desktop/stock/orderkind.h"
@@ -36,8 +36,9 @@ public:
     {
     }
 
-    // The window's day: today at an opening, or the day chosen in the calendar.
-    const QDate& day() const { return windowDay; }
+    // The day the date box shows: that of a resumed order while it waits, else the window's day
+    // (today at an opening, or the day chosen in the calendar).
+    const QDate& day() const { return leftOver ? shownOrderDay : windowDay; }
     // The day of the order shown: the window's, or that of an order resumed or browsed to.
     const QDate& orderDay() const { return shownOrderDay; }
     const QString& number() const { return shownNumber; }
@@ -46,13 +47,19 @@ public:
     bool pending() const { return waiting; }
     // The order was left waiting by an earlier opening and still waits.
     bool resumed() const { return leftOver; }
+    const OrderKind& orderKind() const { return kind; }
 
     enum class Opening {
         Resumed, // this station's order whose items wait, said in a toast with the choices
         Fresh, // a new number for today
         Numberless, // no number could be drawn (the numbering has said why)
     };
+    // Reads the rights once: the window's buttons stand as they allow until the next opening.
     [[nodiscard]] Opening open(const QDate& today);
+    // The rights read at the opening.
+    const Rights& openingRights() const { return granted; }
+    // A resumed order's booking is for those whose rights at the opening allow changes.
+    bool bookBarred() const { return leftOver && granted.refusesChange(); }
 
     // A new number for the same day. Refused, with a toast, while items wait; false leaves the
     // order as it was, also when no number can be drawn.
@@ -60,9 +67,10 @@ public:
     // Another day with its new number. Refused while items wait; false leaves day and order.
     [[nodiscard]] bool changeDay(const QDate& day);
     // Before new work (import, weighing): once nothing waits on an order of another day than the
-    // window's, the work goes onto a new order of the window's day. False when no number could
+    // window's, the work goes onto a new order of the window's day. Refused when no number could
     // be drawn.
-    [[nodiscard]] bool takeWindowDay();
+    enum class Work { Refused, SameOrder, NewOrder };
+    [[nodiscard]] Work takeWindowDay();
     // Closing: refused, with a toast, while items wait on an order of this opening; an order
     // resumed may be left waiting, and the next opening offers it again.
     [[nodiscard]] bool mayClose() const;
@@ -79,11 +87,12 @@ public:
     // Books the items that wait on the order (lines: what the window shows, counted when the
     // database cannot even list them).
     BookingOutcome book(const QString& approver, const QString& customer, const QList<OrderLine>& lines);
-    // The log line of a booking that the database could not take is written at the next click.
+    // The log lines of bookings that the database could not take are written at the next click,
+    // each with its own user and moment.
     void settleLog();
 
-    // Rights are read at every use: another user may have logged in, rights may have changed.
-    // Import, new orders and weighing need rights that may change.
+    // Rights read now: a click that imports, starts a new order or weighs asks again (another user
+    // may have logged in, rights may have changed).
     [[nodiscard]] Rights rights() const;
     // Unreadable: the rights could not be read (the database's toast says so); no refusal is made up.
     enum class DeleteGate { Open, PastDay, NoRights, Unreadable };
@@ -104,7 +113,8 @@ private:
     QString shownNumber;
     bool waiting = false;
     bool leftOver = false;
-    QString owedLog; // a booking's log line the database did not take
+    Rights granted = Rights::unread();
+    QList<LogLine> owedLogs; // bookings' log lines the database did not take
 };
 
 } // namespace korvell

@@ -7,7 +7,6 @@
 #include "desktop/stock/decimaltext.h"
 #include "desktop/stock/itemstatus.h"
 #include "desktop/stock/movementsheets.h"
-#include "desktop/stock/orderedit.h"
 #include "desktop/stock/people.h"
 #include "desktop/stock/printlabel.h"
 #include "desktop/stock/stationsettings.h"
@@ -38,7 +37,6 @@ namespace {
     const QString wholeRestoreTip = QStringLiteral("恢复删除的该入库单货物");
     const QString itemDeleteTip = QStringLiteral("单笔删除入库货物");
     const QString itemRestoreTip = QStringLiteral("单笔恢复删除的入库货物");
-    const QString cannotDeleteHint = QStringLiteral("已出库或在出库单、退库单上的货物不能删除");
 
     const StockWindowConfig stockInWindow {
         .kind = StockInOrders,
@@ -178,11 +176,6 @@ void rkform::layOut()
     page->addWidget(Frame1);
 }
 
-QList<QWidget*> rkform::savingButtons() const
-{
-    return { Command1[0] };
-}
-
 // An opening shows nothing of the last product: every list reads 请选择 again.
 void rkform::openOwnControls()
 {
@@ -288,10 +281,8 @@ void rkform::startWeighing()
         Combo1[unchosenAt]->setFocus();
     if (start == WeighingSession::Start::Refused)
         return;
-    if (start == WeighingSession::Start::NewOrder) {
-        showOrderNumber();
+    if (start == WeighingSession::Start::NewOrder)
         clearOrderGrid();
-    }
     const bool simulation = Text7->text() == simulationMark;
     if (simulation)
         Timer1.start();
@@ -317,11 +308,9 @@ void rkform::bookOrder()
     catchUpGrid();
     QStringList weighed; // the rows booked into stock are marked; the removed ones stay as listed
     const QList<OrderLine> lines = orderLines();
-    const auto outcome = weighingSession.book(lines);
-    if (!outcome)
-        return;
+    const BookingOutcome outcome = weighingSession.book(lines);
     for (const OrderLine& line : lines)
-        if (line.status == StatusWeighed && outcome->booked.contains(line.serial))
+        if (line.status == StatusWeighed && outcome.booked.contains(line.serial))
             weighed << line.serial;
     markBooked(weighed, config.kind.bookedMark);
     showControls();
@@ -420,11 +409,7 @@ bool rkform::OpenScalePort(int flag)
 
 void rkform::LoadStockInSlipGrid()
 {
-    if (!reloadOrderGrid() || !hasItemRows())
-        return;
-    // The whole-order button follows the item weighed first (the last row).
-    const platform::SheetModel& sheet = Grid1->sheet();
-    weighingSession.setWholeRestore(sheet.cellText(sheet.rows() - 1, OrderColStatus) == StatusDeleted);
+    showOrderLines(weighingSession.loadOrder());
     showControls();
 }
 
@@ -436,22 +421,28 @@ void rkform::catchUpGrid()
         LoadStockInSlipGrid();
 }
 
+// The single-item button follows the row; nothing else is read or changed.
 void rkform::Grid1_Click()
 {
-    const int r = Grid1->activeRow();
-    weighingSession.setItemRestore(Grid1->sheet().cellText(r, OrderColStatus) == StatusDeleted);
-    showControls();
+    weighingSession.rowChosen(Grid1->sheet().cellText(Grid1->activeRow(), OrderColStatus));
+    showItemButton(weighingSession.controls());
 }
 
 void rkform::showControls()
 {
+    showOrderNumber();
     const WeighingSession::Controls c = weighingSession.controls();
     Command1[0]->setText(c.startCaption);
     Command1[0]->setEnabled(c.startEnabled);
     Command1[1]->setEnabled(c.bookEnabled);
     Command2[2]->setToolTip(c.wholeRestore ? wholeRestoreTip : wholeDeleteTip);
     Command2[2]->setIcon(
-        style()->standardIcon(c.wholeRestore ? QStyle::SP_BrowserReload : QStyle::SP_TrashIcon));
+        style()->standardIcon(c.wholeRestoreIcon ? QStyle::SP_BrowserReload : QStyle::SP_TrashIcon));
+    showItemButton(c);
+}
+
+void rkform::showItemButton(const WeighingSession::Controls& c)
+{
     Command2[3]->setToolTip(c.itemRestore ? itemRestoreTip : itemDeleteTip);
     Command2[3]->setIcon(
         style()->standardIcon(c.itemRestore ? QStyle::SP_BrowserReload : QStyle::SP_DialogDiscardButton));
@@ -464,73 +455,16 @@ bool rkform::hasItemRows() const
 
 void rkform::deleteOrUndo(int index)
 {
-    if (index == 2)
-        editWholeSlip();
-    else
-        editSlipItem();
-}
-
-void rkform::editWholeSlip()
-{
     if (!hasItemRows())
         return;
-    const QString order = session.number();
-    const QString station = loginState().station_no;
-    const QString user = loginState().gyname;
-    // A resumed order of another day is only released: its items not booked yet are deleted.
-    const bool releaseOnly = session.releaseOnly();
-    const bool restore = !releaseOnly && weighingSession.wholeRestoring();
-    if (restore)
-        Command2[2]->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
-    const OrderEdit edit = editOrder(StockInOrders, order, station, std::nullopt, user, [&] {
-        return restore ? restoreStockInOrder(order, station)
-                       : deleteStockInOrder(order, station, releaseOnly);
-    });
-    const QString noItems = "入库单" + order + "没有货物！";
-    const EditTexts restored { "该单货物不是您入库的！", "您无权进行删除恢复！", "该入库单数据已经全部恢复！",
-        "变为正常库存！", "该入库单没有删除的货物可以恢复！", "", noItems };
-    const EditTexts deleted { "该单货物不是您入库的！", "您无权删除！", "该入库单数据已经全部删除！", "",
-        "该入库单没有可以删除的货物！", cannotDeleteHint, noItems };
-    const bool refill = reportEdit(edit, restore ? restored : deleted);
-    if (refill) {
-        LoadStockInSlipGrid();
-        weighingSession.released();
-        showControls();
+    if (index == 2) {
+        showOrderLines(weighingSession.editWholeOrder());
+    } else {
+        const int r = Grid1->activeRow();
+        const int col = Grid1->activeCol();
+        if (showOrderLines(weighingSession.editItem(Grid1->sheet().cellText(r, OrderColSerial), r)))
+            Grid1->setActiveCell(r, col);
     }
-    if (!restore && (refill || edit.result == EditResult::NotOwner))
-        Command2[2]->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-}
-
-void rkform::editSlipItem()
-{
-    if (!hasItemRows())
-        return;
-    const int r = Grid1->activeRow();
-    const QString serial = Grid1->sheet().cellText(r, OrderColSerial);
-    const QString order = session.number();
-    const QString station = loginState().station_no;
-    const QString user = loginState().gyname;
-    const bool releaseOnly = session.releaseOnly();
-    const bool restore = !releaseOnly && weighingSession.itemRestoring();
-    // The button turns at once, even when the action is refused.
-    weighingSession.setItemRestore(!restore);
-    showControls();
-    const OrderEdit edit = editOrder(StockInOrders, order, station, serial, user, [&] {
-        return restore ? restoreStockInItem(serial, order, station)
-                       : deleteStockInItem(serial, order, station, releaseOnly);
-    });
-    const QString notOnOrder = "请选择入库单" + order + "的货物！";
-    const EditTexts restored { "该笔货物不是您入库的！", "您无权进行删除恢复！", "该笔货物数据已经恢复！",
-        "变为正常库存！", "该笔货物没有删除，不需要恢复！", "", notOnOrder };
-    const EditTexts deleted { "该笔货物不是您入库的！", "您无权删除！", "该笔货物数据已经删除！", "",
-        "该笔货物不能删除！", cannotDeleteHint, notOnOrder };
-    if (!reportEdit(edit, restore ? restored : deleted))
-        return;
-    const int col = Grid1->activeCol();
-    reloadOrderGrid();
-    Grid1->setActiveCell(r, col);
-    Grid1_Click(); // the button follows the row as it now is
-    weighingSession.released();
     showControls();
 }
 

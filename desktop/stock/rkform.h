@@ -30,7 +30,6 @@ public:
     bool isWeighing() const { return weighingSession.weighing(); }
 
 protected:
-    QList<QWidget*> savingButtons() const override;
     void openOwnControls() override;
     void showOpenedOrder(OrderSession::Opening opening) override;
     bool holdsOrder() const override { return weighingSession.holdsOrder(); }
@@ -58,10 +57,9 @@ private:
     void LoadStockInSlipGrid();
     void catchUpGrid();
     void Grid1_Click();
-    // The buttons, captions and toolbar modes as the weighing session has them.
+    // The order number and day, the buttons, captions and toolbar modes as the sessions have them.
     void showControls();
-    void editWholeSlip();
-    void editSlipItem();
+    void showItemButton(const WeighingSession::Controls& c);
     bool hasItemRows() const;
 
     std::array<QComboBox*, 5> Combo1 {};

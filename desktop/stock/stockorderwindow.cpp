@@ -5,7 +5,6 @@
 #include "desktop/masterdata/idnamecomboitem.h"
 #include "desktop/stock/collectedserials.h"
 #include "desktop/stock/generatorwait.h"
-#include "desktop/stock/orderedit.h"
 #include "desktop/stock/people.h"
 #include "platform/grid/grid.h"
 
@@ -38,11 +37,6 @@ namespace {
         bar->setSingleStep(1);
         bar->setFixedSize(17, 33);
         return bar;
-    }
-
-    bool stillUnreachable(DatabaseTrouble trouble)
-    {
-        return trouble == DatabaseTrouble::Lost || trouble == DatabaseTrouble::Busy;
     }
 
 } // namespace
@@ -158,11 +152,6 @@ void StockOrderWindow::layOutErrorList()
     }
 }
 
-QList<QWidget*> StockOrderWindow::savingButtons() const
-{
-    return { Command1[0], Command1[3] };
-}
-
 // An opening starts with an empty error list and the approver to pick.
 void StockOrderWindow::openOwnControls()
 {
@@ -175,10 +164,19 @@ void StockOrderWindow::openOwnControls()
 // to those who may (or to import the rest).
 void StockOrderWindow::showOpenedOrder(OrderSession::Opening opening)
 {
-    const bool resumed = opening == OrderSession::Opening::Resumed;
-    if (resumed)
+    if (opening == OrderSession::Opening::Resumed)
         reloadOrderGrid(config.kind.waiting);
-    Command1[1]->setEnabled(resumed && !session.rights().refusesChange());
+    staging.opened(opening);
+    Command1[3]->setEnabled(!session.openingRights().refusesChange());
+    showControls();
+}
+
+void StockOrderWindow::showControls()
+{
+    showOrderNumber();
+    const StagingSession::Controls c = staging.controls();
+    Command1[0]->setEnabled(c.importEnabled);
+    Command1[1]->setEnabled(c.bookEnabled);
 }
 
 QString StockOrderWindow::approverName() const
@@ -257,58 +255,37 @@ std::optional<QStringList> StockOrderWindow::serialsToImport()
 
 void StockOrderWindow::importOrder()
 {
-    if (!session.hasNumber()) {
-        ShowToast(config.kind.noNumber, config.kind.noNumberHint, ToastRed);
+    const OrderSession::Work work = staging.startImport();
+    if (work == OrderSession::Work::Refused)
         return;
+    if (work == OrderSession::Work::NewOrder) {
+        showOrderNumber();
+        clearOrderGrid();
     }
-    if (refusedWithoutSaveRights() || !tookWindowDay())
-        return;
     const auto serials = serialsToImport();
     if (!serials)
         return;
-    const ImportOutcome outcome = session.import(*serials);
+    const ImportOutcome outcome = staging.import(*serials);
     setErrorList(outcome.rejections);
-    if (!stillUnreachable(outcome.trouble))
+    if (!outOfReach(outcome.trouble))
         reloadOrderGrid(config.kind.waiting);
-    Command1[1]->setEnabled(session.pending());
-    if (outcome.stopped()) {
-        // What was staged stays on the order; the rest is imported with the next click.
-        ShowToast("数据导入没有完成！",
-            QString("%1，还有%2笔货物没有导入，请稍后再导入")
-                .arg(troubleText(outcome.trouble))
-                .arg(outcome.left),
-            ToastRed);
-        return;
-    }
-    if (!session.pending()) {
-        ShowToast(config.kind.noGoods, "", ToastRed);
-        return;
-    }
-    ShowToast("数据已经导入！", "", ToastRed);
-    Command1[0]->setEnabled(false);
+    showControls();
 }
 
 void StockOrderWindow::bookCurrentOrder()
 {
-    if (refusedWithoutSaveRights())
-        return;
-    const BookingOutcome outcome = session.book(approverName(), customer(), orderLines());
+    const BookingOutcome outcome = staging.book(approverName(), customer(), orderLines());
     if (outcome.refused)
         return;
     markBooked(outcome.booked, config.kind.bookedMark);
-    // Lines the booking did not reach stay staged, and the order stays open for another try.
-    Command1[1]->setEnabled(session.pending());
+    showControls();
     if (outcome.trouble == DatabaseTrouble::None)
         afterBooking(outcome);
 }
 
 void StockOrderWindow::startNewOrder()
 {
-    if (session.pending()) {
-        ShowToast(config.kind.pending, config.kind.pendingNewOrder, ToastRed);
-        return;
-    }
-    if (refusedWithoutSaveRights())
+    if (!staging.mayStartNewOrder())
         return;
     if (!session.hasNumber()) {
         openOrder(); // opened without a number: this station's waiting order, or a new one
@@ -319,7 +296,8 @@ void StockOrderWindow::startNewOrder()
         clearOrderGrid();
         Grid3->sheet().setRows(1);
     }
-    Command1[0]->setEnabled(session.hasNumber());
+    staging.newOrder();
+    showControls();
     Combo1_4->setCurrentIndex(-1);
     Combo1_4->setEditText(QString());
     clearOwnFields();
@@ -327,33 +305,16 @@ void StockOrderWindow::startNewOrder()
 
 void StockOrderWindow::deleteOrUndo(int index)
 {
-    if (index == 2) {
-        if (!undo(std::nullopt))
-            return;
-        Command1[1]->setEnabled(session.pending());
-        Command1[0]->setEnabled(!session.rights().refusesChange());
-        return;
-    }
-    const int r = Grid1->activeRow();
-    undo(r >= 1 ? Grid1->sheet().cellText(r, OrderColSerial) : QString()); // empty: none chosen
-}
-
-bool StockOrderWindow::undo(const std::optional<QString>& serial)
-{
     if (orderLines().isEmpty())
-        return false;
-    const QString order = session.number();
-    const bool waitingOnly = session.releaseOnly();
-    const OrderEdit edit
-        = editOrder(config.kind, order, loginState().station_no, serial, loginState().gyname, [&] {
-              return serial ? config.kind.undoLine(*serial, order, waitingOnly)
-                            : config.kind.undoOrder(order, waitingOnly);
-          });
-    if (!reportEdit(edit, undoTexts(config.kind, !serial)))
-        return false;
-    reloadOrderGrid();
-    session.readPending(session.pending());
-    return true;
+        return;
+    std::optional<QString> serial;
+    if (index == 3) {
+        const int r = Grid1->activeRow();
+        serial = r >= 1 ? Grid1->sheet().cellText(r, OrderColSerial) : QString(); // empty: none chosen
+    }
+    if (staging.undo(serial))
+        reloadOrderGrid();
+    showControls();
 }
 
 void StockOrderWindow::Combo1_Click()

@@ -3,6 +3,7 @@
 // approver, the import error list with its enlarge and restore bars, and the command buttons
 // (import, book, exit, new order). The two windows differ in data (OrderWindowConfig) and in a
 // few controls of their own.
+#include "desktop/stock/stagingsession.h"
 #include "desktop/stock/stockwindow.h"
 
 #include <optional>
@@ -55,7 +56,6 @@ protected:
     // lines shown; returns: the source order emptied).
     virtual void afterBooking(const BookingOutcome&) { }
 
-    QList<QWidget*> savingButtons() const override;
     void openOwnControls() override;
     void showOpenedOrder(OrderSession::Opening opening) override;
     void deleteOrUndo(int index) override;
@@ -69,14 +69,15 @@ private:
     void importOrder();
     void bookCurrentOrder();
     void startNewOrder();
-    // Undoes the whole order (no serial) or one of its lines; true when its rows were read again.
-    bool undo(const std::optional<QString>& serial);
+    // The order number and day, the import and book buttons as the sessions have them.
+    void showControls();
 
     QComboBox* Combo1_4 = nullptr;
     QScrollBar *FlatScrollBar1 = nullptr, *FlatScrollBar2 = nullptr;
     QHBoxLayout *header = nullptr, *footer = nullptr, *errorArea = nullptr;
     QVBoxLayout* page = nullptr;
     bool enlarged = false;
+    StagingSession staging { session };
 };
 
 } // namespace korvell

@@ -139,15 +139,13 @@ void StockWindow::layOutOrderGrid()
 // order are set here, never by a resize: waiting items keep their order.
 void StockWindow::Form_Load()
 {
-    const bool may = !session.rights().refusesChange();
-    for (QWidget* w : savingButtons())
-        w->setEnabled(may);
-    Command2[2]->setEnabled(may);
-    Command2[3]->setEnabled(may);
     Text6->setText(loginState().gyname);
     ShowToast("", "", ToastBlack);
     openOwnControls();
     openOrder();
+    const bool may = !session.openingRights().refusesChange();
+    Command2[2]->setEnabled(may);
+    Command2[3]->setEnabled(may);
 }
 
 void StockWindow::openOrder()
@@ -173,7 +171,11 @@ void StockWindow::clearOrderGrid()
 
 bool StockWindow::reloadOrderGrid(const QString& status)
 {
-    const auto fill = loadOrderGrid(config.grid, session.number(), loginState().station_no, status);
+    return showOrderLines(loadOrderGrid(config.grid, session.number(), loginState().station_no, status));
+}
+
+bool StockWindow::showOrderLines(const std::optional<OrderGridFill>& fill)
+{
     if (!fill)
         return false; // ExecSQL has said why; grid and totals keep the last fill
     platform::SheetModel& sheet = Grid1->sheet();
@@ -217,23 +219,6 @@ void StockWindow::markBooked(const QStringList& serials, const QString& mark)
     for (int r = 1; r < sheet.rows(); ++r)
         if (serials.contains(sheet.cellText(r, OrderColSerial)))
             sheet.setCellText(r, OrderColStatusName, mark);
-}
-
-bool StockWindow::tookWindowDay()
-{
-    const QString before = session.number();
-    if (!session.takeWindowDay())
-        return false;
-    if (session.number() != before) {
-        showOrderNumber();
-        clearOrderGrid();
-    }
-    return true;
-}
-
-bool StockWindow::refusedWithoutSaveRights()
-{
-    return session.rights().deniesChangeSaying(config.kind.noSaveRights, noRightsHint);
 }
 
 void StockWindow::fillIdNameList(

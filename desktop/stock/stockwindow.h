@@ -64,13 +64,10 @@ public:
 protected:
     StockWindow(const StockWindowConfig& config, QWidget* parent);
 
-    // The buttons a user without the maintenance right may not use (the delete or undo buttons of
-    // the toolbar are gated besides).
-    virtual QList<QWidget*> savingButtons() const = 0;
     // The window's own controls at an opening, after the shared ones (lists, marks, boxes).
     virtual void openOwnControls() { }
     // What the window shows for the order it opened on (a new one, this station's waiting one, or
-    // none when no number could be drawn).
+    // none when no number could be drawn), and its buttons as the rights at the opening allow.
     virtual void showOpenedOrder(OrderSession::Opening opening) = 0;
     // Whether the window keeps its order: items wait on it (rkform: or weighing runs).
     virtual bool holdsOrder() const { return session.pending(); }
@@ -86,14 +83,10 @@ protected:
     // Text1 and Text3 from the session.
     void showOrderNumber();
     void clearOrderGrid();
+    // Shows the lines in the order grid and its totals; false, with both as they were, for none.
+    bool showOrderLines(const std::optional<OrderGridFill>& fill);
     // The status cells of the booked lines.
     void markBooked(const QStringList& serials, const QString& mark);
-    // New work goes onto an order of the window's day once nothing waits on an order of another
-    // day (shown, with an empty grid); false when no number could be drawn.
-    bool tookWindowDay();
-    // Says so when the user may not change orders here (asked at the click: rights may have
-    // changed since the opening).
-    bool refusedWithoutSaveRights();
     // Code-and-name list of a query's rows, with prompt shown until a pick.
     static void fillIdNameList(QComboBox* box, const SqlResult& rows, const QString& code,
         const QString& name, const QString& prompt);

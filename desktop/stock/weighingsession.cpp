@@ -1,20 +1,44 @@
 #include "desktop/stock/weighingsession.h"
 
+#include "desktop/data/loginstate.h"
 #include "desktop/data/toast.h"
+#include "desktop/stock/itemstatus.h"
+#include "desktop/stock/orderedit.h"
 #include "platform/ui/dialogs.h"
 
 namespace korvell {
+
+namespace {
+
+    QString station()
+    {
+        return loginState().station_no;
+    }
+
+    QString user()
+    {
+        return loginState().gyname;
+    }
+
+    bool deletedAt(const OrderGridFill& fill, qsizetype row)
+    {
+        return row >= 1 && row <= fill.rows.size() && fill.rows[row - 1][OrderColStatus] == StatusDeleted;
+    }
+
+} // namespace
 
 WeighingSession::Controls WeighingSession::controls() const
 {
     Controls c;
     c.startCaption = running ? QStringLiteral("停止称重") : QStringLiteral("开始称重");
-    // While weighing only stopping is offered; the rights are asked otherwise.
-    const bool may = running || !order.rights().refusesChange();
-    c.startEnabled = running || (!toBook && may);
-    c.bookEnabled = !running && toBook && may;
-    c.wholeRestore = wholeRestore;
-    c.itemRestore = itemRestore;
+    // While weighing only stopping is offered.
+    c.startEnabled = running || (!toBook && !order.openingRights().refusesChange());
+    c.bookEnabled = !running && toBook && !order.bookBarred();
+    // A resumed order of another day is only released: both buttons say delete, as a click does.
+    const bool releasing = order.releaseOnly();
+    c.wholeRestore = wholeRestore && !releasing;
+    c.wholeRestoreIcon = wholeRestoreIcon && !releasing;
+    c.itemRestore = itemRestore && !releasing;
     return c;
 }
 
@@ -22,7 +46,7 @@ void WeighingSession::opened(OrderSession::Opening opening)
 {
     running = false;
     toBook = opening == OrderSession::Opening::Resumed;
-    wholeRestore = itemRestore = false;
+    wholeRestore = wholeRestoreIcon = itemRestore = false;
 }
 
 WeighingSession::Start WeighingSession::start(const QList<Choice>& choices, bool listsItems, int* unchosenAt)
@@ -36,16 +60,12 @@ WeighingSession::Start WeighingSession::start(const QList<Choice>& choices, bool
                 *unchosenAt = i;
             return Start::Refused;
         }
-    const QString shown = order.number();
-    if (!order.takeWindowDay())
-        return Start::Refused;
-    // An order of another day, booked or released, is not asked about: a new one was drawn.
-    if (order.number() != shown)
-        return Start::NewOrder;
-    if (!listsItems)
-        return Start::SameOrder;
+    // An order of another day, booked or released, is not asked about: a new one is drawn.
+    const Start work = order.takeWindowDay();
+    if (work != Start::SameOrder || !listsItems)
+        return work;
     const auto answer = platform::dialogs().message(
-        "需要产生新的入库单号吗？，如果不点确定本次称重的货物将并入单号为" + shown + " 的入库单！",
+        "需要产生新的入库单号吗？，如果不点确定本次称重的货物将并入单号为" + order.number() + " 的入库单！",
         "友情提示", platform::Buttons::YesNo, platform::Icon::Question);
     if (answer != platform::Answer::Yes)
         return Start::SameOrder;
@@ -83,19 +103,75 @@ bool WeighingSession::maySwitchSimulation() const
     return false;
 }
 
-std::optional<BookingOutcome> WeighingSession::book(const QList<OrderLine>& lines)
+BookingOutcome WeighingSession::book(const QList<OrderLine>& lines)
 {
-    if (order.rights().deniesChangeSaying(StockInOrders.noSaveRights, noRightsHint))
-        return std::nullopt;
     BookingOutcome outcome = order.book({}, {}, lines);
     toBook = order.pending();
     return outcome;
 }
 
+std::optional<OrderGridFill> WeighingSession::loadOrder()
+{
+    auto fill = loadOrderGrid(StockInGrid, order.number(), station());
+    if (fill && !fill->rows.isEmpty())
+        wholeRestore = wholeRestoreIcon = deletedAt(*fill, fill->rows.size());
+    return fill;
+}
+
+void WeighingSession::rowChosen(const QString& status)
+{
+    itemRestore = status == StatusDeleted;
+}
+
+std::optional<OrderGridFill> WeighingSession::editWholeOrder()
+{
+    const bool releasing = order.releaseOnly();
+    const bool restore = !releasing && wholeRestore;
+    if (restore)
+        wholeRestoreIcon = false; // the icon turns before the owner is asked
+    const QString number = order.number();
+    const OrderEdit edit = editOrder(StockInOrders, number, station(), std::nullopt, user(), [&] {
+        return restore ? restoreStockInOrder(number, station())
+                       : deleteStockInOrder(number, station(), releasing);
+    });
+    const bool refill = reportEdit(edit,
+        editTexts(StockInOrders, number, { .whole = true, .restore = restore, .waitingOnly = releasing }));
+    std::optional<OrderGridFill> fill;
+    if (refill) {
+        if (releasing)
+            released();
+        fill = loadOrder();
+    }
+    // After a delete the button shows the restore icon, also when the owner refused it.
+    if (!restore && !releasing && (refill || edit.result == EditResult::NotOwner))
+        wholeRestoreIcon = true;
+    return fill;
+}
+
+std::optional<OrderGridFill> WeighingSession::editItem(const QString& serial, int row)
+{
+    const bool releasing = order.releaseOnly();
+    const bool restore = !releasing && itemRestore;
+    itemRestore = !restore; // the button turns at once, even when the click is refused
+    const QString number = order.number();
+    const OrderEdit edit = editOrder(StockInOrders, number, station(), serial, user(), [&] {
+        return restore ? restoreStockInItem(serial, number, station())
+                       : deleteStockInItem(serial, number, station(), releasing);
+    });
+    if (!reportEdit(edit,
+            editTexts(
+                StockInOrders, number, { .whole = false, .restore = restore, .waitingOnly = releasing })))
+        return std::nullopt;
+    if (releasing)
+        released();
+    auto fill = loadOrderGrid(StockInGrid, number, station());
+    if (fill)
+        itemRestore = deletedAt(*fill, row); // the button follows the row as it now is
+    return fill;
+}
+
 void WeighingSession::released()
 {
-    if (!order.resumed())
-        return;
     order.readPending(true);
     toBook = order.pending();
 }

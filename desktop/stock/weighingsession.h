@@ -1,13 +1,17 @@
 #pragma once
 // The weighing station's session over its stock-in order: whether it weighs and from which
 // source, the checks before a start, the question of a new order, an item stored making the
-// order wait, the order to be booked after a stop, and the delete/restore modes of the two
-// toolbar buttons. It says how the buttons and captions stand; the window shows that in one
-// place. The scale port and the simulation timer stay with the window.
+// order wait, the order to be booked after a stop, and the toolbar's whole-order and single-item
+// actions (delete, restore, or release a resumed order of another day) with the modes, tooltips
+// and icons of their two buttons. It says how the buttons and captions stand and which lines the
+// grid is to show; the window shows that. The scale port and the simulation timer stay with the
+// window.
+#include "desktop/stock/ordergrid.h"
 #include "desktop/stock/ordersession.h"
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace korvell {
 
@@ -23,10 +27,11 @@ public:
         bool startEnabled = false;
         QString startCaption;
         bool bookEnabled = false;
-        bool wholeRestore = false; // Command2(2) in restore mode
-        bool itemRestore = false; // Command2(3) in restore mode
+        bool wholeRestore = false; // Command2(2) in restore mode (its tooltip)
+        bool wholeRestoreIcon = false; // Command2(2) shows the restore icon
+        bool itemRestore = false; // Command2(3) in restore mode (tooltip and icon)
     };
-    // Rights are read at each call: another user may have logged in.
+    // From the session alone, with the rights of the opening: a click asks again.
     [[nodiscard]] Controls controls() const;
 
     bool weighing() const { return running; }
@@ -42,11 +47,9 @@ public:
         bool made = false;
         QString prompt;
     };
-    enum class Start {
-        Refused, // said why (rights, a choice: unchosen names it, no number)
-        SameOrder,
-        NewOrder, // a new number was drawn: the grid is to be emptied
-    };
+    // Refused: said why (rights, a choice: unchosen names it, no number). NewOrder: a new number
+    // was drawn, the grid is to be emptied.
+    using Start = OrderSession::Work;
     // The checks before a start, and the question of a new order when the grid lists items.
     [[nodiscard]] Start start(const QList<Choice>& choices, bool listsItems, int* unchosen = nullptr);
     // Weighing runs from the simulation or the scale, once its source is open.
@@ -58,22 +61,32 @@ public:
     [[nodiscard]] bool maySwitchSimulation() const;
     // An item is stored: the order waits for its booking.
     void stored() { order.setPending(true); }
-    // Books the order's items (lines: as the grid lists them), with the rights of this click.
-    [[nodiscard]] std::optional<BookingOutcome> book(const QList<OrderLine>& lines);
-    // A resumed order's items were deleted: when none waits, the station weighs again.
-    void released();
+    // Books the order's items (lines: as the grid lists them). Whoever holds them may book them.
+    [[nodiscard]] BookingOutcome book(const QList<OrderLine>& lines);
 
-    void setWholeRestore(bool on) { wholeRestore = on; }
-    void setItemRestore(bool on) { itemRestore = on; }
-    bool wholeRestoring() const { return wholeRestore; }
-    bool itemRestoring() const { return itemRestore; }
+    // The order's lines at the station, as the grid is to show them; the whole-order button
+    // follows the item weighed first (the last line). Nothing when the query failed.
+    [[nodiscard]] std::optional<OrderGridFill> loadOrder();
+    // A row chosen in the grid: the single-item button follows its status.
+    void rowChosen(const QString& status);
+    // The whole-order button's click on a listed order: the lines to show after it, when it may
+    // have changed them.
+    [[nodiscard]] std::optional<OrderGridFill> editWholeOrder();
+    // The single-item button's click on the item serial in grid row row; the lines to show after
+    // it, when it may have changed them (the whole-order button keeps its mode).
+    [[nodiscard]] std::optional<OrderGridFill> editItem(const QString& serial, int row);
 
 private:
+    // A resumed order of another day whose lines were released: when none waits, the station
+    // weighs again.
+    void released();
+
     OrderSession& order;
     bool running = false;
     bool simulated = false;
     bool toBook = false; // stopped with items, or opened on a waiting order
     bool wholeRestore = false;
+    bool wholeRestoreIcon = false;
     bool itemRestore = false;
 };
 

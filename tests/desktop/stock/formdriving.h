@@ -94,13 +94,14 @@ protected:
     testsupport::PdfPrinters printers { printouts.path() };
 };
 
-// Another user of the administrator's group logs in at this station.
-inline korvell::LoginOutcome switchUserTo(const QString& user)
+// Another user logs in at this station: of the administrator's group, or of a group without rows
+// (rights "10").
+inline korvell::LoginOutcome switchUserTo(const QString& user, bool lookOnly = false)
 {
-    EXPECT_TRUE(
-        korvell::ExecSQL("insert into c_user_table (username,userpasswd,userlevel) select ?,'x',userlevel "
-                         "from c_user_table where username='系统管理员'",
-            { user }));
+    EXPECT_TRUE(korvell::ExecSQL("insert into c_user_table (username,userpasswd,userlevel) select ?,'x',"
+                                 "case when ? then 'look only' else userlevel end "
+                                 "from c_user_table where username='系统管理员'",
+        { user, lookOnly }));
     testsupport::writeFile(korvell::loginState().myapppath + "stationno.txt", "1\r\n");
     return korvell::attemptLogin(user, "x");
 }

@@ -423,7 +423,7 @@ TEST_P(OrderHandlers, OpensOnTheOrderThisStationLeftHalfBooked)
         .tk_station = "1" }));
     const auto opened = [this](QWidget* form, const QString& order, const QString& toast) {
         EXPECT_EQ(text(form, "Text1"), order);
-        EXPECT_EQ(text(form, "Text3"), "2006-8-10");
+        EXPECT_EQ(text(form, "Text3"), "2006-8-" + QString::number(order.mid(6, 2).toInt()));
         EXPECT_EQ(toasts.last(), toast);
         EXPECT_EQ(sheet(form).rows(), 2);
         EXPECT_TRUE(enabled(form, "Command1_1"));
@@ -433,11 +433,11 @@ TEST_P(OrderHandlers, OpensOnTheOrderThisStationLeftHalfBooked)
     };
     opened(open<ckform>().get(), "2006081010002",
         "本出库单有货物待出库！|已打开2006-8-"
-        "10未完成的出库单2006081010002，可以：货物出库、全部删除该出库单货物、"
+        "10未完成的出库单2006081010002，可以：导入、货物出库、全部删除该出库单货物、"
         "退出|1");
     opened(open<tkform>().get(), "2006080910001",
         "本退库单有货物待退库！|已打开2006-8-"
-        "9未完成的退库单2006080910001，可以：货物退库、全部删除该单货物、退出|1");
+        "9未完成的退库单2006080910001，可以：导入退库、货物退库、全部删除该单货物、退出|1");
 }
 
 // A stock-out order of yesterday left waiting: booked, released or left, and the work after it is
@@ -459,18 +459,19 @@ TEST_P(OrderHandlers, AnOrderOfYesterdayLeftWaitingTrapsNobody)
     ASSERT_TRUE(orderItem("20B", "00", {}, {}, 10002));
     testsupport::installFakeGenerator(loginState().myapppath, home, "20B\r\n");
 
-    // Booked, then the next order is today's.
+    // Left by a user without the rights, booked by one with them, then the next order is today's.
+    loginState().gyname = "没有权限的人";
     auto form = open<ckform>();
-    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-10");
+    EXPECT_FALSE(enabled(form.get(), "Command1_1"));
+    EXPECT_TRUE(form->close());
+    loginState().gyname = "系统管理员";
+    form->show();
+    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-9");
     EXPECT_EQ(text(form.get(), "Text1"), yesterdays);
     fillBooking(form.get(), "客户甲");
-    loginState().gyname = "没有权限的人";
-    click(form.get(), "Command1_1");
-    EXPECT_EQ(toasts.last(), "您没有出库的权限！|请与管理员联系|1");
-    EXPECT_EQ(statusOf("20A"), "31");
-    loginState().gyname = "系统管理员";
     click(form.get(), "Command1_1");
     EXPECT_EQ(statusOf("20A"), "10");
+    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-10");
     click(form.get(), "Command1_3");
     EXPECT_EQ(text(form.get(), "Text1"), "2006081010001");
     click(form.get(), "Command1_0");
@@ -493,6 +494,7 @@ TEST_P(OrderHandlers, AnOrderOfYesterdayLeftWaitingTrapsNobody)
     EXPECT_EQ(statusOf("20C"), "00");
     EXPECT_EQ(statusOf("20A"), "10");
     EXPECT_EQ(form->hxsrk(), 0);
+    EXPECT_EQ(text(form.get(), "Text3"), "2006-8-10");
     click(form.get(), "Command1_0");
     EXPECT_EQ(text(form.get(), "Text1"), "2006081010002");
     EXPECT_EQ(stocktest::columnOf("ck_groupno", "20D"), "2006081010002");
@@ -507,6 +509,13 @@ TEST_P(OrderHandlers, WhatIsStoredNamesTheUserLoggedInNow)
     EXPECT_EQ(text(form.get(), "Text6"), "钱芳");
     click(form.get(), "Command1_0");
     EXPECT_EQ(testsupport::scalar("select ck_op_emp from c_proc_main").toString(), "钱芳");
+    // A user with rights "10" books what waits and closes the window.
+    ASSERT_EQ(stocktest::switchUserTo("看客", true), LoginOutcome::LoggedIn);
+    fillBooking(form.get(), "客户甲");
+    click(form.get(), "Command1_1");
+    EXPECT_EQ(statusOf("20A"), "10");
+    click(form.get(), "Command1_2");
+    EXPECT_FALSE(form->isVisible());
     loginState().gyname = "系统管理员";
 }
 

@@ -6,6 +6,7 @@
 #include "desktop/stock/orderedit.h"
 #include "desktop/stock/ordersession.h"
 #include "desktop/stock/orderstaging.h"
+#include "desktop/stock/stagingsession.h"
 #include "stockitems.h"
 #include "tests/support/fixedclock.h"
 #include "tests/support/testdatabase.h"
@@ -31,7 +32,7 @@ bool undo(const OrderKind& kind, const QString& order, const std::optional<QStri
     const OrderEdit edit = editOrder(kind, order, "1", serial, user, [&] {
         return serial ? kind.undoLine(*serial, order, waitingOnly) : kind.undoOrder(order, waitingOnly);
     });
-    return reportEdit(edit, undoTexts(kind, !serial));
+    return reportEdit(edit, editTexts(kind, order, { .whole = !serial, .waitingOnly = waitingOnly }));
 }
 
 } // namespace
@@ -266,7 +267,7 @@ TEST_P(Orders, TheSessionOpensOnTheNewestWaitingOrderOfThisStation)
     EXPECT_TRUE(session.pending());
     EXPECT_EQ(toasts.last(),
         "本出库单有货物待出库！|已打开2006-8-"
-        "10未完成的出库单2006080910002，可以：货物出库、全部删除该出库单货物、"
+        "10未完成的出库单2006080910002，可以：导入、货物出库、全部删除该出库单货物、"
         "退出|1");
     loginState().gyname = "没有权限的人";
     EXPECT_EQ(session.open(day), OrderSession::Opening::Resumed);
@@ -282,9 +283,9 @@ TEST_P(Orders, TheSessionOpensOnTheNewestWaitingOrderOfThisStation)
     loginState().station_no = "1";
 }
 
-// An order of yesterday left waiting: the window stays on today; the order keeps its day while it
-// waits, and the work after it is today's.
-TEST_P(Orders, AResumedOrderKeepsItsDayAndTheWindowStaysOnToday)
+// An order of yesterday left waiting: while it waits, the box shows its day and what is imported
+// onto it carries that day; the work after it is today's.
+TEST_P(Orders, AResumedOrderKeepsItsDayUntilItIsBooked)
 {
     testsupport::FixedClock clock { QDateTime(day, QTime(9, 0)) };
     const QString yesterdays = "2006080910002";
@@ -298,20 +299,20 @@ TEST_P(Orders, AResumedOrderKeepsItsDayAndTheWindowStaysOnToday)
     ASSERT_TRUE(orderItem("20B", "00"));
     OrderSession session(StockOutOrders);
     ASSERT_EQ(session.open(day), OrderSession::Opening::Resumed);
-    EXPECT_EQ(session.day(), day);
+    EXPECT_EQ(session.day(), day.addDays(-1));
     EXPECT_EQ(session.orderDay(), day.addDays(-1));
     EXPECT_TRUE(session.resumed());
-    EXPECT_TRUE(session.takeWindowDay());
+    EXPECT_EQ(session.takeWindowDay(), OrderSession::Work::SameOrder);
     EXPECT_EQ(session.number(), yesterdays) << "it waits: more goods join it";
     ASSERT_EQ(session.import({ "20B" }).staged, 1);
     EXPECT_EQ(
-        dateOf(testsupport::scalar("select ck_date from c_proc_main where serialno='20B'")), day.addDays(-1));
+        dateOf(testsupport::scalar("select ck_date from c_proc_main where serialno='20B'")), session.day());
 
     ASSERT_FALSE(session.book("王五", "客户", {}).refused);
     EXPECT_FALSE(session.pending());
     EXPECT_FALSE(session.resumed());
     EXPECT_EQ(session.day(), day);
-    EXPECT_TRUE(session.takeWindowDay());
+    EXPECT_EQ(session.takeWindowDay(), OrderSession::Work::NewOrder);
     EXPECT_EQ(session.number(), "2006081010001");
     EXPECT_EQ(session.orderDay(), day);
     ASSERT_TRUE(session.renew());
@@ -335,6 +336,7 @@ TEST_P(Orders, AResumedOrderIsLeftOrReleased)
     OrderSession session(StockOutOrders);
     ASSERT_EQ(session.open(day), OrderSession::Opening::Resumed);
     EXPECT_TRUE(session.mayClose());
+    EXPECT_EQ(session.day(), day.addDays(-1));
     EXPECT_EQ(session.deleteGate(), OrderSession::DeleteGate::Open);
     EXPECT_TRUE(session.releaseOnly());
     ASSERT_TRUE(ExecSQL("update c_proc_main set ck_op_emp='李四'"));
@@ -344,6 +346,7 @@ TEST_P(Orders, AResumedOrderIsLeftOrReleased)
     EXPECT_EQ(statusOf("20B"), "10");
     session.readPending(true);
     EXPECT_FALSE(session.resumed());
+    EXPECT_EQ(session.day(), day) << "released: the box shows today again";
     EXPECT_EQ(session.deleteGate(), OrderSession::DeleteGate::PastDay) << "a booked order of yesterday";
 
     // An order that waits since this opening keeps the window open.
@@ -355,29 +358,40 @@ TEST_P(Orders, AResumedOrderIsLeftOrReleased)
     EXPECT_EQ(toasts.last(), "本出库单有货物待出库！|请出库后再退出！！|1");
 }
 
-// The lines booked before a stop have their log line: at once when the database answers, at the
-// next click when it is away.
+// The lines booked before a stop have their log line, under the user and the moment of that
+// booking, one for each stopped booking, once the database takes them.
 TEST_P(Orders, AStoppedBookingLogsTheLinesItBooked)
 {
-    ASSERT_TRUE(orderItem("20A", "31", ckOrder));
-    ASSERT_TRUE(orderItem("20B", "31", ckOrder));
+    testsupport::FixedClock clock { QDateTime(day, QTime(9, 0)) };
+    for (const char* serial : { "20A", "20B", "20C" })
+        ASSERT_TRUE(orderItem(serial, "31", ckOrder));
     OrderSession session(StockOutOrders);
     ASSERT_EQ(session.open(day), OrderSession::Opening::Resumed);
-    ASSERT_TRUE(stocktest::failUpdatesOf("20A"));
-    const QString logged = "将出库单号为" + ckOrder + "的产品出库";
-    {
-        stocktest::ServerStaysAway away;
-        const BookingOutcome o = session.book("王五", "客户", {});
-        EXPECT_EQ(o.booked, QStringList { "20B" });
-        EXPECT_EQ(o.left, 1);
-        away.back();
-        EXPECT_EQ(
-            testsupport::rowCount("c_log", "logmsg=?", { logged }), GetParam() == Backend::SQLite ? 1 : 0);
+    ASSERT_TRUE(ExecSQL("alter table c_log rename to c_log_away").ok);
+    const struct {
+        const char* failing;
+        QString user;
+        QDateTime at;
+    } stops[] { { "20B", "系统管理员", QDateTime(day, QTime(9, 0)) },
+        { "20A", "钱芳", QDateTime(day.addDays(1), QTime(8, 30)) } };
+    for (const auto& stop : stops) {
+        loginState().gyname = stop.user;
+        clock.set(stop.at);
+        ASSERT_TRUE(stocktest::failUpdatesOf(stop.failing));
+        EXPECT_EQ(session.book("王五", "客户", {}).booked.size(), 1);
+        ASSERT_TRUE(stocktest::stopFailingUpdates());
     }
-    ASSERT_TRUE(stocktest::stopFailingUpdates());
+    ASSERT_TRUE(ExecSQL("alter table c_log_away rename to c_log").ok);
+    loginState().gyname = "系统管理员";
+    clock.set(QDateTime(day.addDays(2), QTime(7, 0)));
     session.settleLog();
     session.settleLog();
-    EXPECT_EQ(testsupport::rowCount("c_log", "logmsg=?", { logged }), 1);
+    EXPECT_EQ(testsupport::rowCount("c_log"), 2);
+    for (const auto& stop : stops)
+        EXPECT_EQ(
+            testsupport::rowCount("c_log", "username=? and logdate=?", { stop.user, sqlDateTime(stop.at) }),
+            1)
+            << stop.failing;
 }
 
 // A stock-in order whose items are all in stock already (restored after a delete) is booked.
@@ -429,6 +443,32 @@ TEST_P(Orders, UndoGuards)
     EXPECT_TRUE(undo(ReturnOrders, tkOrder, std::nullopt, "李四"));
     EXPECT_EQ(toasts.last(), "该退库单数据已经全部删除！|仍然处于已出库状态|1");
     EXPECT_EQ(statusOf("20C"), "10");
+}
+
+// The undo of the stock-out window's session: a failed one still shows the true state, and the
+// last waiting line undone leaves nothing to book and the import on, as the whole order's undo.
+TEST_P(Orders, AnUndoSetsTheImportAndBookButtons)
+{
+    testsupport::FixedClock clock { QDateTime(day, QTime(9, 0)) };
+    ASSERT_TRUE(orderItem("20A", "00"));
+    ASSERT_TRUE(orderItem("20B", "00"));
+    OrderSession order(StockOutOrders);
+    StagingSession staging(order);
+    staging.opened(order.open(day));
+    const auto buttons = [&staging] {
+        return QString("%1%2").arg(staging.controls().importEnabled).arg(staging.controls().bookEnabled);
+    };
+    ASSERT_EQ(staging.startImport(), OrderSession::Work::SameOrder);
+    ASSERT_EQ(staging.import({ "20A", "20B" }).staged, 2);
+    EXPECT_EQ(buttons(), "01");
+    ASSERT_TRUE(ExecSQL("alter table c_proc_main rename to c_proc_main_away").ok);
+    EXPECT_TRUE(staging.undo(QString("20A"))) << "the grid is read again";
+    ASSERT_TRUE(ExecSQL("alter table c_proc_main_away rename to c_proc_main").ok);
+    EXPECT_EQ(buttons(), "01");
+    for (const char* serial : { "20A", "20B" })
+        ASSERT_TRUE(staging.undo(QString(serial)));
+    EXPECT_EQ(buttons(), "10");
+    EXPECT_FALSE(order.pending());
 }
 
 TEST_P(Orders, DeletesNeedTodaysOrderAndFullRights)

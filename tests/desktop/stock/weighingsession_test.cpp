@@ -40,10 +40,10 @@ TEST_P(WeighingSessions, StartsStopsAndBooksWithTheButtonsToMatch)
         WeighingSession::Start::Refused);
     EXPECT_EQ(unchosen, 1);
     EXPECT_EQ(toasts.last(), "请选择生产班组||1");
-    loginState().gyname = "没有权限的人";
+    loginState().gyname = "没有权限的人"; // the buttons stay as opened; the click asks again
     EXPECT_EQ(station.start(chosen, false), WeighingSession::Start::Refused);
     EXPECT_EQ(toasts.last(), "您没有称重入库的权限！|请与管理员联系|1");
-    EXPECT_EQ(buttons(), "开始称重 0 0");
+    EXPECT_EQ(buttons(), "开始称重 1 0");
     loginState().gyname = "系统管理员";
 
     EXPECT_EQ(station.start(chosen, false), WeighingSession::Start::SameOrder);
@@ -58,9 +58,10 @@ TEST_P(WeighingSessions, StartsStopsAndBooksWithTheButtonsToMatch)
     station.stop(true);
     EXPECT_EQ(toasts.last(), "点击货物入库后才能保存|入库后方能接着称重！|1");
     EXPECT_EQ(buttons(), "开始称重 0 1");
-    const auto booked = station.book({ { "a", "30" } });
-    ASSERT_TRUE(booked);
-    EXPECT_EQ(booked->booked, QStringList { "a" });
+    loginState().gyname = "没有权限的人"; // whoever holds the weighed items books them
+    EXPECT_EQ(buttons(), "开始称重 0 1");
+    EXPECT_EQ(station.book({ { "a", "30" } }).booked, QStringList { "a" });
+    loginState().gyname = "系统管理员";
     EXPECT_FALSE(station.holdsOrder());
     EXPECT_EQ(buttons(), "开始称重 1 0");
 
@@ -73,6 +74,56 @@ TEST_P(WeighingSessions, StartsStopsAndBooksWithTheButtonsToMatch)
     ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(dialogs.messages[0],
         "友情提示|需要产生新的入库单号吗？，如果不点确定本次称重的货物将并入单号为2006081010001 的入库单！");
+}
+
+// An order left waiting of today is the current order: deleted whole, it still waits, and the
+// booking removes its deleted items. One of another day is only released: both buttons say
+// delete, whatever the rows.
+TEST_P(WeighingSessions, AResumedOrderOfTodayIsDeletedAndBookedOneOfAnotherDayReleased)
+{
+    const auto leftWaiting = [](const QDate& day, const QStringList& statuses) {
+        for (int i = 0; i < statuses.size(); ++i)
+            ASSERT_TRUE(stocktest::insertItem({ .serialno = statuses[i] + QString::number(i),
+                .groupno = day.toString("yyyyMMdd") + "10001",
+                .status = statuses[i],
+                .day = day,
+                .count_num = 10001 + i,
+                .weigher = "系统管理员" }));
+    };
+    OrderSession order(StockInOrders);
+    WeighingSession station(order);
+    // Whole-order tooltip, its icon, single-item tooltip; start, book.
+    const auto modes = [&station] {
+        const WeighingSession::Controls c = station.controls();
+        QString on;
+        for (const bool b :
+            { c.wholeRestore, c.wholeRestoreIcon, c.itemRestore, c.startEnabled, c.bookEnabled })
+            on += b ? '1' : '0';
+        return on;
+    };
+    ASSERT_NO_FATAL_FAILURE(leftWaiting(QDate(2006, 8, 10), { "30", "20" }));
+    station.opened(order.open(QDate(2006, 8, 10)));
+    ASSERT_TRUE(station.loadOrder());
+    station.rowChosen("20");
+    EXPECT_EQ(modes(), "00101");
+    ASSERT_EQ(station.editWholeOrder()->rows.size(), 2);
+    EXPECT_EQ(toasts.last(), "该入库单数据已经全部删除！||1");
+    EXPECT_EQ(modes(), "11101") << "still waiting for its booking";
+    EXPECT_EQ(station.book({}).booked.size(), 2);
+    EXPECT_EQ(testsupport::rowCount("c_proc_main"), 0) << "the deleted items left with the booking";
+
+    ASSERT_NO_FATAL_FAILURE(leftWaiting(QDate(2006, 8, 9), { "20", "30", "00" }));
+    station.opened(order.open(QDate(2006, 8, 10)));
+    ASSERT_TRUE(station.loadOrder());
+    station.rowChosen("20");
+    EXPECT_EQ(modes(), "00001");
+    EXPECT_TRUE(station.editItem("200", 3));
+    EXPECT_EQ(toasts.last(), "该笔货物不能删除！|其他日期的入库单只能删除待入库的货物|1");
+    ASSERT_TRUE(station.editWholeOrder());
+    EXPECT_EQ(stocktest::statusOf("301"), "20");
+    EXPECT_EQ(stocktest::statusOf("002"), "00");
+    EXPECT_EQ(order.day(), QDate(2006, 8, 10)) << "released: the box shows today";
+    EXPECT_EQ(modes().right(2), "10");
 }
 
 INSTANTIATE_BACKENDS(WeighingSessions);

@@ -1,0 +1,52 @@
+#pragma once
+// The stock-out or returns window's session over its order: the import (its checks, the staging,
+// what it says), the undo of the order or one of its lines, the booking and a new order, and how
+// the import and book buttons stand after each. The generator, the collected-data file and the
+// grids stay with the window.
+#include "desktop/stock/ordersession.h"
+
+#include <QStringList>
+#include <optional>
+
+namespace korvell {
+
+class StagingSession {
+public:
+    explicit StagingSession(OrderSession& order)
+        : order(order)
+    {
+    }
+
+    struct Controls {
+        bool importEnabled = false;
+        bool bookEnabled = false;
+    };
+    // From the session alone, with the rights of the opening: a click asks again.
+    [[nodiscard]] Controls controls() const;
+
+    // An opening: import as the rights allow; a resumed order waits for its booking.
+    void opened(OrderSession::Opening opening);
+
+    // The checks before the collected numbers are read: an order number, the rights at this click,
+    // the window's day (NewOrder: a new number was drawn, the grid is to be emptied).
+    [[nodiscard]] OrderSession::Work startImport();
+    // Stages the serial numbers on the order and says how it went.
+    ImportOutcome import(const QStringList& serials);
+    // Books the order's staged items (lines: as the grid lists them). Whoever holds them may.
+    BookingOutcome book(const QString& approver, const QString& customer, const QList<OrderLine>& lines);
+    // A new order, refused (with the toast) while items wait or without the rights at this click.
+    [[nodiscard]] bool mayStartNewOrder() const;
+    // A new order was drawn (or none could be): import onto it, once it has a number.
+    void newOrder();
+    // Undoes the listed order (no serial) or one of its lines (an empty serial: none chosen). True
+    // when the grid is to show the order again: it changed, or a statement failed while the
+    // database answers, so the grid shows the true state.
+    [[nodiscard]] bool undo(const std::optional<QString>& serial);
+
+private:
+    OrderSession& order;
+    bool importOn = false;
+    bool bookOn = false;
+};
+
+} // namespace korvell
