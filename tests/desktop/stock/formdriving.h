@@ -94,8 +94,7 @@ protected:
     testsupport::PdfPrinters printers { printouts.path() };
 };
 
-// Another user logs in at this station: of the administrator's group, or of a group without rows
-// (rights "10").
+// Another user logs in at this station: of the administrator's group, or with rights "10".
 inline korvell::LoginOutcome switchUserTo(const QString& user, bool lookOnly = false)
 {
     EXPECT_TRUE(korvell::ExecSQL("insert into c_user_table (username,userpasswd,userlevel) select ?,'x',"
