@@ -103,7 +103,8 @@ StartupPage::StartupPage(EditorWorkCopy& work, QWidget* parent)
         showControls();
     });
     // Lines that still hold the other font's default take this font's, so the page shows texts
-    // that fit its font. Only a typed line makes OK write them: opening the page changes nothing.
+    // that fit its font. Only an edit (a typed line, the font box, the reset or an import) makes OK
+    // write them: opening the page changes nothing.
     FitTextsToFont(work.texts, large());
     showControls();
 }
@@ -134,8 +135,8 @@ int StartupPage::ImportPromptsAndMessages()
     case TextImport::Taken:
         break;
     }
-    // Like the project's own texts, the imported ones reach the project with a typed line.
     FitTextsToFont(work.texts, importedLarge);
+    work.textsChanged = true; // OK takes the imported texts, Cancel drops them with the sheet
     work.system.allPromptsLarge() = importedLarge ? 1 : 0;
     showing = true;
     largeCheck->setChecked(importedLarge);

@@ -12,6 +12,7 @@
 #include "generator/ui/symbologydlg.h"
 #include "tests/generator/ui/editorfixture.h"
 #include "tests/support/demoproject.h"
+#include "tests/support/files.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace vosket;
@@ -89,6 +91,8 @@ TEST_F(Editor, CancelAfterAnyEditOrDialogLeavesTheBytesAndOkWritesThem)
             Control<QLineEdit>(page, QString::fromLatin1(name))->setText(QString::fromUtf8(text));
         };
     };
+    QTemporaryDir folder;
+    const QString textsFile = folder.filePath("TEXTS.VSK");
     const struct {
         const char* name;
         int page;
@@ -124,6 +128,11 @@ TEST_F(Editor, CancelAfterAnyEditOrDialogLeavesTheBytesAndOkWritesThem)
         { "terminal text", 5, {}, type("edit511", "开始") },
         { "separator", 5, {}, type("edit501", "59") },
         { "large font", 5, {}, click("check101") },
+        { "imported texts", 5, {},
+            [&](QWidget* page) {
+                dialogs.fileNames = { textsFile };
+                click("button201")(page);
+            } },
         { "startup reset", 5, {}, click("button202") },
     };
     // A project that differs from what every reset gives.
@@ -132,6 +141,9 @@ TEST_F(Editor, CancelAfterAnyEditOrDialogLeavesTheBytesAndOkWritesThem)
     project.lookups[0].recordLength() = 12;
     SetSlotText(project.system.password(), QStringLiteral("pw"));
     const Project base = project;
+    Project other = base; // only its texts differ
+    SetSlotText(other.messages.slot(22, 0), QStringLiteral("连接中"));
+    testsupport::writeFile(textsFile, ProjectFileBytes(other));
     const auto run = [&](int page, const std::vector<Step>& dialogs,
                          const std::function<void(QWidget*)>& edit, bool ok) {
         project = base;
