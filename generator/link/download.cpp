@@ -101,8 +101,9 @@ std::optional<QByteArray> SendAndReadReply(LinkContext& link, std::span<const ui
 {
     // Whatever came before belongs to an earlier exchange.
     link.port.discardInput();
-    const WriteResult written = link.port.write(unit);
-    if (written == WriteResult::PortGone)
+    // A write that timed out may still have reached the terminal, and a full terminal says so
+    // whatever it got: the reply is read under the same rules either way.
+    if (link.port.write(unit) == WriteResult::PortGone)
         return std::nullopt;
     ReplyCollector reply;
     const int64_t deadline = link.env.clock->nowMs() + link.env.timing.replyMs;
@@ -113,9 +114,7 @@ std::optional<QByteArray> SendAndReadReply(LinkContext& link, std::span<const ui
             break;
         reply.add(std::span(read, n));
     }
-    // The terminal cannot have taken a unit that did not go out whole: the send failed, and
-    // whatever came back during the wait is no answer to it.
-    return written == WriteResult::Written ? reply.reply() : QByteArray();
+    return reply.reply();
 }
 
 int HandshakeTerminal(LinkContext& link)

@@ -15,8 +15,8 @@ enum class DownloadKind { ProgramImage = 0, LookupFile = 1 };
 // Prepares the project and builds the 20,000-byte program image; run before every attempt.
 using ImageBuilder = std::function<Bytes()>;
 
-// Sends one unit and returns the terminal's reply without its final CR: empty after silence or
-// after a write that timed out (a failed send either way); nothing when the port is gone.
+// Sends one unit and returns the terminal's reply without its final CR, whether its write went out
+// in time or not: empty after silence; nothing when the port is gone.
 [[nodiscard]] std::optional<QByteArray> SendAndReadReply(LinkContext& link, std::span<const uint8_t> unit);
 // 1 when one of three handshakes was answered "ACK"; 0 after the message.
 [[nodiscard]] int HandshakeTerminal(LinkContext& link);

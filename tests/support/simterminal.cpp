@@ -98,6 +98,12 @@ void SimTerminal::stop()
         thread.join();
 }
 
+void SimTerminal::hangUp()
+{
+    ::close(pty.master);
+    pty.master = -1;
+}
+
 void SimTerminal::run()
 {
     while (!stopping) {
@@ -159,7 +165,23 @@ void SimTerminal::dataUnitAnswer(bool good)
 {
     if (!good)
         ++badUnits;
-    if (dataUnits++ == b.fullAtUnit) {
+    const int unit = dataUnits++;
+    if (unit == b.hangUpAtUnit) {
+        hangUp();
+        return;
+    }
+    if (b.fullHoldsLine && unit + 1 == b.fullAtUnit) {
+        // Held before the ACK goes out, so that the next unit's write times out; "FULL" comes
+        // after that time-out and within the reply wait.
+        b.fullAtUnit = -1;
+        tcflow(pty.slave, TCOOFF);
+        answer("ACK\r");
+        std::this_thread::sleep_for(std::chrono::milliseconds(800));
+        tcflow(pty.slave, TCOON);
+        answer("FULL\r");
+        return;
+    }
+    if (unit == b.fullAtUnit) {
         b.fullAtUnit = -1;
         answer("FULL\r");
         return;
@@ -186,7 +208,7 @@ void SimTerminal::sendRecord()
 
 void SimTerminal::process()
 {
-    for (;;) {
+    while (pty.master >= 0) {
         if (in.startsWith("ZENTRA\r")) {
             in.remove(0, 7);
             ++handshakes;
@@ -209,8 +231,7 @@ void SimTerminal::process()
             if (unit == "ACK\r") {
                 const int i = static_cast<int>(nextRecord);
                 if (++acked == b.hangUpAfterRecords) {
-                    ::close(pty.master);
-                    pty.master = -1;
+                    hangUp();
                     return;
                 }
                 if (b.repeatOnce.count(i) && repeatDone.insert(i).second) {

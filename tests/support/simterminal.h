@@ -34,6 +34,10 @@ struct SimBehaviour {
     int wrongReplies = 0; // the next n get "ERR"
     int lateMs = 0; // the first answer waits this long
     int fullAtUnit = -1; // this data unit (from 0, counted per attempt) is answered "FULL", once
+    // Instead the terminal holds the line from the ACK before that unit, so that the unit's write
+    // times out, and says "FULL" 800 ms later, letting the line go.
+    bool fullHoldsLine = false;
+    int hangUpAtUnit = -1; // closes its end when this data unit comes, without answering it
     // Collection side.
     std::vector<QByteArray> records; // data bytes of the records to send, in order
     std::set<int> corruptOnce; // records first sent with a wrong sum
@@ -71,6 +75,7 @@ private:
     void answer(const QByteArray& reply);
     void dataUnitAnswer(bool good);
     void sendRecord();
+    void hangUp();
     int slaveBaud() const;
 
     PtyPair& pty;

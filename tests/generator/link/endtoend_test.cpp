@@ -75,24 +75,32 @@ TEST_F(LinkEndToEnd, TerminalAssemblesTheBuiltImageByteForByte)
     EXPECT_EQ(dialogs.messages, QStringList { "下载|下载成功!" });
 }
 
+// A full terminal may answer at once, or hold the line so that the block's write times out and
+// say "FULL" after it.
 TEST_F(LinkEndToEnd, DownloadGetsPastASilentAWrongAndAFullAnswer)
 {
-    SimBehaviour behaviour;
-    behaviour.silentReplies = 1;
-    behaviour.wrongReplies = 1;
-    behaviour.fullAtUnit = 50;
-    SimTerminal terminal(pty, behaviour);
     Bytes image(programImageSize); // every byte value passes the port unchanged
     for (size_t i = 0; i < image.size(); ++i)
         image[i] = static_cast<uint8_t>(i * 7 + i / 256);
-    dialogs.answers = { platform::Answer::Ok, platform::Answer::Yes };
-    EXPECT_EQ(
-        DownloadToTerminal(env, com2, Adapter::IrDA, DownloadKind::ProgramImage, [&] { return image; }), 1);
-    terminal.stop();
-    EXPECT_EQ(terminal.handshakes, 4);
-    EXPECT_EQ(terminal.image, image);
-    EXPECT_EQ(dialogs.messages,
-        QStringList({ "错误|终端内存已满!", "错误|下载失败, 要重试吗?", "下载|下载成功!" }));
+    for (const bool holdsLine : { false, true }) {
+        SCOPED_TRACE(holdsLine);
+        SimBehaviour behaviour;
+        behaviour.silentReplies = 1;
+        behaviour.wrongReplies = 1;
+        behaviour.fullAtUnit = 50;
+        behaviour.fullHoldsLine = holdsLine;
+        SimTerminal terminal(pty, behaviour);
+        dialogs.messages.clear();
+        dialogs.answers = { platform::Answer::Ok, platform::Answer::Yes };
+        EXPECT_EQ(
+            DownloadToTerminal(env, com2, Adapter::IrDA, DownloadKind::ProgramImage, [&] { return image; }),
+            1);
+        terminal.stop();
+        EXPECT_EQ(terminal.handshakes, 4);
+        EXPECT_EQ(terminal.image, image);
+        EXPECT_EQ(dialogs.messages,
+            QStringList({ "错误|终端内存已满!", "错误|下载失败, 要重试吗?", "下载|下载成功!" }));
+    }
 }
 
 TEST_F(LinkEndToEnd, LookupFileArrivesLineForLine)
