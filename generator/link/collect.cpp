@@ -65,15 +65,12 @@ namespace {
     bool handshake(LinkContext& link)
     {
         for (int failures = 0;; ++failures) {
-            if (!send(link, "READ\r")) {
-                showError(QStringLiteral("建立连接失败!"));
-                return false;
-            }
+            const bool sent = send(link, "READ\r");
             QByteArray answer;
             bool timedOut = true;
             const int64_t deadline = link.env.clock->nowMs() + link.env.timing.replyMs;
             uint8_t byte;
-            while (readBefore(link, &byte, 1, deadline)) {
+            while (sent && readBefore(link, &byte, 1, deadline)) {
                 if (answer.size() < 10) {
                     answer.append(static_cast<char>(byte));
                     if (byte == '\r') {
@@ -81,6 +78,10 @@ namespace {
                         break;
                     }
                 }
+            }
+            if (link.port.gone()) {
+                showError(QStringLiteral("建立连接失败!"));
+                return false;
             }
             if (timedOut && failures >= 3) {
                 showError(QStringLiteral("超时!"));
@@ -133,6 +134,8 @@ Received ReceiveRecords(LinkContext& link, QFile& out)
         uint8_t byte;
         while (!complete && readBefore(link, &byte, 1, deadline))
             complete = reader.add(byte);
+        if (!complete && link.port.gone())
+            return stop(Received::End::LinkLost, linkLost);
         if (!complete) {
             if (silences >= 10)
                 return stop(Received::End::TimedOut, QStringLiteral("超时!"));

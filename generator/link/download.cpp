@@ -114,6 +114,8 @@ std::optional<QByteArray> SendAndReadReply(LinkContext& link, std::span<const ui
             break;
         reply.add(std::span(read, n));
     }
+    if (link.port.gone())
+        return std::nullopt;
     return reply.reply();
 }
 

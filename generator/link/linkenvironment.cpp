@@ -20,7 +20,7 @@ size_t readBefore(LinkContext& link, uint8_t* into, size_t max, int64_t deadline
         if (const size_t n = link.port.read(into, max))
             return n;
         const int64_t left = deadline - link.env.clock->nowMs();
-        if (left < 0)
+        if (left < 0 || link.port.gone())
             return 0;
         link.port.waitReadable(static_cast<int>(std::min<int64_t>(left + 1, 10)));
     }

@@ -48,7 +48,8 @@ struct LinkContext {
 };
 
 // Reads what has arrived, at most max bytes, waiting for the first until the tick count passes
-// deadline. 0 when nothing came in time, or when deadline had passed already.
+// deadline. 0 when nothing came in time, when deadline had passed already, or at once when the
+// port is gone.
 [[nodiscard]] size_t readBefore(LinkContext& link, uint8_t* into, size_t max, int64_t deadline);
 
 } // namespace vosket

@@ -38,6 +38,8 @@ public:
     [[nodiscard]] virtual size_t read(uint8_t* into, size_t max) = 0;
     // Waits at most ms milliseconds for input to arrive (or less); a poll loop's pause.
     virtual void waitReadable(int ms) = 0;
+    // True once a write or a wait found the device gone: nothing more will pass through it.
+    [[nodiscard]] virtual bool gone() const = 0;
     // Drops whatever was received and not yet read.
     virtual void discardInput() = 0;
 };

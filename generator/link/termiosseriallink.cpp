@@ -10,7 +10,6 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
-#include <thread>
 #include <unistd.h>
 
 namespace vosket {
@@ -86,15 +85,14 @@ namespace {
                     continue;
                 }
                 if (n < 0 && errno != EAGAIN && errno != EINTR)
-                    return WriteResult::PortGone;
+                    return portGone();
                 const auto left
                     = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - clock::now());
                 if (left.count() <= 0)
                     return WriteResult::TimedOut;
                 pollfd p { fd, POLLOUT, 0 };
-                if (::poll(&p, 1, static_cast<int>(left.count())) > 0
-                    && (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
-                    return WriteResult::PortGone;
+                if (::poll(&p, 1, static_cast<int>(left.count())) > 0 && hungUp(p))
+                    return portGone();
             }
             return WriteResult::Written;
         }
@@ -118,10 +116,11 @@ namespace {
             if (head != filled)
                 return;
             pollfd p { fd, POLLIN, 0 };
-            // A device that went away answers at once; wait anyway rather than spin to the deadline.
-            if (::poll(&p, 1, ms) > 0 && (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
-                std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            if (::poll(&p, 1, ms) > 0 && hungUp(p))
+                lost = true;
         }
+
+        bool gone() const override { return lost; }
 
         void discardInput() override
         {
@@ -130,7 +129,17 @@ namespace {
         }
 
     private:
+        // A device that went away (a USB adapter pulled, the far end of a pseudo-terminal closed)
+        // is hung up for good.
+        static bool hungUp(const pollfd& p) { return (p.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0; }
+        WriteResult portGone()
+        {
+            lost = true;
+            return WriteResult::PortGone;
+        }
+
         int fd;
+        bool lost = false;
         uint8_t buffer[256];
         size_t head = 0;
         size_t filled = 0;

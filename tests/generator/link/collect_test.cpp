@@ -84,6 +84,7 @@ public:
     }
     void waitReadable(int) override { }
     void discardInput() override { }
+    bool gone() const override { return false; }
 
 private:
     linktest::FakeClock& clock;

@@ -222,17 +222,36 @@ TEST_F(LinkEndToEnd, RealLimitsLateAnswerAndSilence)
     EXPECT_EQ(testsupport::readFile(path), "2026120810001\r\n2026120810002\r\n");
 }
 
+// A pulled cable ends a collection or a download at once, not after the next line's or reply's wait.
 TEST_F(LinkEndToEnd, PortLostDuringACollectionKeepsWhatArrived)
 {
+    env.timing = {};
     SimBehaviour behaviour;
     behaviour.records = { "2026120810001", "2026120810002", "2026120810003" };
     behaviour.hangUpAfterRecords = 2; // the cable is pulled once two records are in
     SimTerminal terminal(pty, behaviour);
     const QString path = dir.filePath("data.txt");
     dialogs.fileNames = { path };
-    // The first silence is answered with a NAK that cannot go out.
+    const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(CollectData(env, com2, Adapter::IrDA), -3);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
     terminal.stop();
     EXPECT_EQ(dialogs.messages, QStringList { "错误|连接中断!\n已收到 2 笔数据." });
     EXPECT_EQ(testsupport::readFile(path), "2026120810001\r\n2026120810002\r\n");
+}
+
+TEST_F(LinkEndToEnd, PortLostDuringADownloadEndsItAtOnce)
+{
+    env.timing = {};
+    SimBehaviour behaviour;
+    behaviour.hangUpAtUnit = 3;
+    SimTerminal terminal(pty, behaviour);
+    dialogs.answers = { platform::Answer::Ok, platform::Answer::No };
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(DownloadToTerminal(env, com2, Adapter::IrDA, DownloadKind::ProgramImage,
+                  [] { return Bytes(programImageSize, 1); }),
+        0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
+    terminal.stop();
+    EXPECT_EQ(dialogs.messages, QStringList({ "错误|下载出错!", "错误|下载失败, 要重试吗?" }));
 }

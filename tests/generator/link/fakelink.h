@@ -115,6 +115,11 @@ public:
         while (!inbound.empty() && inbound.front().at <= clock.now)
             inbound.pop_front();
     }
+    // Once a write found it gone, until the test gives it writes again.
+    bool gone() const override
+    {
+        return writesLeft == 0 && !writes(QStringLiteral("failed write")).isEmpty();
+    }
 
 private:
     struct Timed {
@@ -159,6 +164,7 @@ private:
         size_t read(uint8_t* into, size_t max) override { return to.read(into, max); }
         void waitReadable(int ms) override { to.waitReadable(ms); }
         void discardInput() override { to.discardInput(); }
+        bool gone() const override { return to.gone(); }
 
     private:
         FakeLink& to;
