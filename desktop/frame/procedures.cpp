@@ -44,10 +44,14 @@ Rights GetRights(const QString& windowName)
 
 bool WriteLog(const QString& text)
 {
-    const SqlResult result
-        = ExecSQL(QStringLiteral("insert into c_log (logdate,username,logmsg) values (?,?,?)"),
-            { sqlDateTime(platform::clock().now()), loginState().gyname, text });
-    return result.ok;
+    return WriteLog(text, loginState().gyname, platform::clock().now());
+}
+
+bool WriteLog(const QString& text, const QString& user, const QDateTime& when)
+{
+    return ExecSQL(QStringLiteral("insert into c_log (logdate,username,logmsg) values (?,?,?)"),
+        { sqlDateTime(when), user, text })
+        .ok;
 }
 
 bool ShellWait(const QString& program)

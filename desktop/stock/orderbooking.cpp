@@ -2,6 +2,7 @@
 
 #include "desktop/data/loginstate.h"
 #include "desktop/data/toast.h"
+#include "desktop/frame/procedures.h"
 #include "desktop/stock/ordersession.h"
 #include "platform/ui/clock.h"
 
@@ -30,7 +31,7 @@ namespace {
     {
         const LogLine line { kind.logPrefix + request.order + kind.logSuffix, loginState().gyname,
             platform::clock().now() };
-        if (!writeLogLine(line))
+        if (!WriteLog(line.text, line.user, line.when))
             outcome.unlogged = line;
     }
 
@@ -48,13 +49,6 @@ namespace {
     }
 
 } // namespace
-
-bool writeLogLine(const LogLine& line)
-{
-    return ExecSQL("insert into c_log (logdate,username,logmsg) values (?,?,?)",
-        { sqlDateTime(line.when), line.user, line.text })
-        .ok;
-}
 
 std::optional<QList<OrderLine>> bookableLines(
     const OrderKind& kind, const QString& order, const QString& station, DatabaseTrouble* trouble)

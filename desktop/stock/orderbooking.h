@@ -21,9 +21,6 @@ struct LogLine {
     QDateTime when;
 };
 
-// Writes the line under its own user and moment; false when the database did not take it.
-bool writeLogLine(const LogLine& line);
-
 struct [[nodiscard]] BookingOutcome {
     bool refused = false; // a required field was missing; nothing was tried
     QStringList booked; // serial numbers of the lines that changed

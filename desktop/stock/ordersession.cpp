@@ -187,7 +187,8 @@ BookingOutcome OrderSession::book(
 
 void OrderSession::settleLog()
 {
-    while (!owedLogs.isEmpty() && writeLogLine(owedLogs.first()))
+    while (
+        !owedLogs.isEmpty() && WriteLog(owedLogs.first().text, owedLogs.first().user, owedLogs.first().when))
         owedLogs.removeFirst();
 }
 
