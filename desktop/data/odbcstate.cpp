@@ -1,32 +1,25 @@
 #include "desktop/data/odbcstate.h"
 
-#include <dlfcn.h>
+#include <sqlext.h>
 
 namespace korvell {
 
 QString odbcSqlState(const QVariant& handle, OdbcHandle kind)
 {
-    // SQLGetDiagRec(HandleType, Handle, RecNumber, Sqlstate, NativeError, MessageText, BufferLength,
-    // TextLength), in the types of unixODBC on this platform.
-    using DiagRecord = short (*)(short, void*, short, unsigned char*, int*, unsigned char*, short, short*);
-    static const auto diagRecord = [] {
-        void* library = dlopen("libodbc.so.2", RTLD_NOW | RTLD_NOLOAD);
-        return library ? reinterpret_cast<DiagRecord>(dlsym(library, "SQLGetDiagRec")) : nullptr;
-    }();
-    if (!diagRecord || !handle.isValid() || qstrcmp(handle.typeName(), "void*") != 0)
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "void*") != 0)
         return {};
-    void* odbcHandle = *static_cast<void* const*>(handle.constData());
+    SQLHANDLE odbcHandle = *static_cast<SQLHANDLE const*>(handle.constData());
     if (!odbcHandle)
         return {};
-    unsigned char state[6] = {};
-    int native = 0;
-    unsigned char message[256]; // not used, but some drivers want somewhere to write it
-    short length = 0;
-    constexpr short success = 0;
-    constexpr short successWithInfo = 1; // the message was cut
-    const short answer
-        = diagRecord(short(kind), odbcHandle, 1, state, &native, message, short(sizeof message), &length);
-    if (answer != success && answer != successWithInfo)
+    SQLCHAR state[SQL_SQLSTATE_SIZE + 1] = {};
+    SQLINTEGER native = 0;
+    SQLCHAR message[SQL_MAX_MESSAGE_LENGTH]; // not used, but some drivers want somewhere to write it
+    SQLSMALLINT length = 0;
+    const SQLSMALLINT type = kind == OdbcHandle::Connection ? SQL_HANDLE_DBC : SQL_HANDLE_STMT;
+    const SQLRETURN answer
+        = SQLGetDiagRec(type, odbcHandle, 1, state, &native, message, SQLSMALLINT(sizeof message), &length);
+    // With info: the message was cut, the state is whole.
+    if (answer != SQL_SUCCESS && answer != SQL_SUCCESS_WITH_INFO)
         return {};
     return QString::fromLatin1(reinterpret_cast<const char*>(state));
 }
