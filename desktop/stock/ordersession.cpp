@@ -187,9 +187,12 @@ BookingOutcome OrderSession::book(
 
 void OrderSession::settleLog()
 {
-    while (
-        !owedLogs.isEmpty() && WriteLog(owedLogs.first().text, owedLogs.first().user, owedLogs.first().when))
+    while (!owedLogs.isEmpty()) {
+        const LogLine& line = owedLogs.first();
+        if (!WriteLog(line.text, line.user, line.when))
+            return;
         owedLogs.removeFirst();
+    }
 }
 
 Rights OrderSession::rights() const

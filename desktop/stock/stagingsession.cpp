@@ -8,13 +8,13 @@ namespace korvell {
 
 StagingSession::Controls StagingSession::controls() const
 {
-    return { importOn, bookOn && !order.bookBarred() };
+    // Whatever waits on the order may be booked.
+    return { importOn, order.pending() && !order.bookBarred() };
 }
 
-void StagingSession::opened(OrderSession::Opening opening)
+void StagingSession::opened()
 {
     importOn = !order.openingRights().refusesChange();
-    bookOn = opening == OrderSession::Opening::Resumed;
 }
 
 OrderSession::Work StagingSession::startImport()
@@ -32,7 +32,6 @@ OrderSession::Work StagingSession::startImport()
 ImportOutcome StagingSession::import(const QStringList& serials)
 {
     const ImportOutcome outcome = order.import(serials);
-    bookOn = order.pending();
     if (outcome.stopped()) {
         // What was staged stays on the order; the rest is imported with the next click.
         ShowToast("数据导入没有完成！",
@@ -46,15 +45,6 @@ ImportOutcome StagingSession::import(const QStringList& serials)
         ShowToast("数据已经导入！", "", ToastRed);
         importOn = false;
     }
-    return outcome;
-}
-
-BookingOutcome StagingSession::book(
-    const QString& approver, const QString& customer, const QList<OrderLine>& lines)
-{
-    const BookingOutcome outcome = order.book(approver, customer, lines);
-    // Lines the booking did not reach stay staged, and the order stays open for another try.
-    bookOn = order.pending();
     return outcome;
 }
 
@@ -88,7 +78,6 @@ bool StagingSession::undo(const std::optional<QString>& serial)
     if (!done && !answered)
         return false;
     order.readPending(waited);
-    bookOn = order.pending();
     // Nothing left to book: import again, as after the whole order's undo.
     if ((done && !serial) || (waited && !order.pending()))
         importOn = true;

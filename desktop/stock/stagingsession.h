@@ -1,8 +1,8 @@
 #pragma once
 // The stock-out or returns window's session over its order: the import (its checks, the staging,
-// what it says), the undo of the order or one of its lines, the booking and a new order, and how
-// the import and book buttons stand after each. The generator, the collected-data file and the
-// grids stay with the window.
+// what it says), the undo of the order or one of its lines, a new order, and how the import and
+// book buttons stand (whatever waits on the order may be booked). The generator, the
+// collected-data file and the grids stay with the window.
 #include "desktop/stock/ordersession.h"
 
 #include <QStringList>
@@ -24,16 +24,14 @@ public:
     // From the session alone, with the rights of the opening: a click asks again.
     [[nodiscard]] Controls controls() const;
 
-    // An opening: import as the rights allow; a resumed order waits for its booking.
-    void opened(OrderSession::Opening opening);
+    // An opening: import as the rights at the opening allow.
+    void opened();
 
     // The checks before the collected numbers are read: an order number, the rights at this click,
     // the window's day (NewOrder: a new number was drawn, the grid is to be emptied).
     [[nodiscard]] OrderSession::Work startImport();
     // Stages the serial numbers on the order and says how it went.
     ImportOutcome import(const QStringList& serials);
-    // Books the order's staged items (lines: as the grid lists them). Whoever holds them may.
-    BookingOutcome book(const QString& approver, const QString& customer, const QList<OrderLine>& lines);
     // A new order, refused (with the toast) while items wait or without the rights at this click.
     [[nodiscard]] bool mayStartNewOrder() const;
     // A new order was drawn (or none could be): import onto it, once it has a number.
@@ -46,7 +44,6 @@ public:
 private:
     OrderSession& order;
     bool importOn = false;
-    bool bookOn = false;
 };
 
 } // namespace korvell

@@ -166,7 +166,7 @@ void StockOrderWindow::showOpenedOrder(OrderSession::Opening opening)
 {
     if (opening == OrderSession::Opening::Resumed)
         reloadOrderGrid(config.kind.waiting);
-    staging.opened(opening);
+    staging.opened();
     Command1[3]->setEnabled(!session.openingRights().refusesChange());
     showControls();
 }
@@ -274,7 +274,7 @@ void StockOrderWindow::importOrder()
 
 void StockOrderWindow::bookCurrentOrder()
 {
-    const BookingOutcome outcome = staging.book(approverName(), customer(), orderLines());
+    const BookingOutcome outcome = session.book(approverName(), customer(), orderLines());
     if (outcome.refused)
         return;
     markBooked(outcome.booked, config.kind.bookedMark);
