@@ -25,9 +25,14 @@ protected:
         ASSERT_TRUE(addUser(QStringLiteral("张三"), hashPassword(QStringLiteral("Ab12"))));
         ASSERT_TRUE(addUser(QStringLiteral("李四"), hashPassword(QStringLiteral("Cd34"))));
     }
+    // The name typed as a user types it, after a click into the box.
     void submit(frmLogin* login, const QString& user, const QString& password)
     {
-        login->Combo1->setEditText(user);
+        login->Combo1->clearEditText();
+        QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(login->Combo1->lineEdit(), &focus);
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, user);
+        QApplication::sendEvent(login->Combo1->lineEdit(), &typed);
         login->txtPassword->setText(password);
         login->cmdOK->click();
     }
@@ -59,7 +64,8 @@ TEST_P(LoginWindowTest, EnterLogsInAndShowsTheMainWindow)
 TEST_P(LoginWindowTest, RefusalsToastInBlackAndPutTheFocusBack)
 {
     frmLogin* login = show<frmLogin>(QStringLiteral("frmLogin"));
-    submit(login, QStringLiteral("王五"), QStringLiteral("Ab12"));
+    // A name no row carries, though it starts another's (with that user's password): no completion.
+    submit(login, QStringLiteral("张"), QStringLiteral("Ab12"));
     EXPECT_EQ(toasts.last(), QStringLiteral("请选择用户名||0"));
     EXPECT_EQ(login->focusWidget(), login->Combo1);
 
@@ -74,27 +80,6 @@ TEST_P(LoginWindowTest, RefusalsToastInBlackAndPutTheFocusBack)
     // Typing in the password box takes the toast away.
     QTest::keyClick(login->txtPassword, Qt::Key_A);
     EXPECT_EQ(toasts.last(), QStringLiteral("||0"));
-}
-
-// Typed as the start of other users' names, a name stays what was typed: no completion turns
-// "u0" into "u00", or "u1", which no row carries, into "u10".
-TEST_P(LoginWindowTest, ATypedNameIsTakenAsTypedNotCompletedToAnothersName)
-{
-    for (const char* name : { "u00", "u0", "u10" })
-        ASSERT_TRUE(addUser(QString::fromLatin1(name), hashPassword(QStringLiteral("pw"))));
-    frmLogin* login = show<frmLogin>(QStringLiteral("frmLogin"));
-    for (const char* typed : { "u1", "u0" }) {
-        login->Combo1->clearEditText();
-        login->txtPassword->clear();
-        QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason); // a click into the box
-        QApplication::sendEvent(login->Combo1->lineEdit(), &focus);
-        QTest::keyClicks(login->Combo1->lineEdit(), QString::fromLatin1(typed));
-        QTest::keyClicks(login->txtPassword, QStringLiteral("pw"));
-        QTest::keyClick(login->txtPassword, Qt::Key_Return);
-        EXPECT_EQ(login->Combo1->currentText(), QString::fromLatin1(typed));
-    }
-    EXPECT_EQ(toasts.lines.filter(QStringLiteral("请选择用户名")).size(), 1);
-    EXPECT_EQ(loginState().gyname, QStringLiteral("u0"));
 }
 
 TEST_P(LoginWindowTest, UserSwitchClearsThePasswordAndKeepsTheWelcome)
