@@ -135,8 +135,9 @@ int StartupPage::ImportPromptsAndMessages()
     case TextImport::Taken:
         break;
     }
-    FitTextsToFont(work.texts, importedLarge);
-    work.textsChanged = true; // OK takes the imported texts, Cancel drops them with the sheet
+    // Taken as they stand, fitting the font or not: OK writes the other file's slots byte for byte,
+    // Cancel drops them with the sheet.
+    work.textsChanged = true;
     work.system.allPromptsLarge() = importedLarge ? 1 : 0;
     showing = true;
     largeCheck->setChecked(importedLarge);
@@ -184,7 +185,7 @@ void StartupPage::showGroup(int g)
     for (int l = 0; l < kGroupLines; ++l) {
         const bool used = l < count;
         labels[static_cast<std::size_t>(l)]->setText(used ? GroupLineLabel(g, l, large()) : blank);
-        edits[static_cast<std::size_t>(l)]->setText(used ? FromGbk(work.texts.line(g, l)) : blank);
+        edits[static_cast<std::size_t>(l)]->setText(used ? SlotText(work.texts.line(g, l)) : blank);
         edits[static_cast<std::size_t>(l)]->setEnabled(used);
     }
     showing = false;
@@ -208,7 +209,7 @@ void StartupPage::editLine(int l)
         edit->setText(*cut); // the change this makes stores the cut text
         return;
     }
-    work.texts.line(group, l) = ToGbk(edit->text());
+    SetSlotText(work.texts.line(group, l), edit->text());
     work.textsChanged = true;
 }
 

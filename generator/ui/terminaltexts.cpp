@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <algorithm>
-#include <cstring>
 
 namespace vosket {
 
@@ -68,15 +67,6 @@ namespace {
         return kMessageBlocks[Entry(group, kTextGroups) + 1];
     }
 
-    // text cut to at most maxBytes without splitting a double-byte character.
-    QByteArray CutBytes(const QByteArray& text, qsizetype maxBytes)
-    {
-        qsizetype n = std::min(text.size(), maxBytes);
-        if (SplitsDoubleByte(text, n))
-            --n;
-        return text.left(n);
-    }
-
 } // namespace
 
 bool WidthChanges(int group)
@@ -135,7 +125,7 @@ TerminalTexts ReadTerminalTexts(const MessageArea& messages)
     TerminalTexts texts;
     for (int g = 0; g < kTextGroups; ++g) {
         for (int l = 0; l < BlockOf(g).slotCount; ++l)
-            texts.line(g, l) = CutBytes(SlotBytes(messages.slot(g + 1, l)), kGroupLineBytes);
+            std::ranges::copy(messages.slot(g + 1, l), texts.line(g, l).begin());
     }
     return texts;
 }
@@ -145,9 +135,7 @@ void WriteTerminalTexts(const TerminalTexts& texts, MessageArea& messages)
     for (int g = 0; g < kTextGroups; ++g) {
         for (int l = 0; l < BlockOf(g).slotCount; ++l) {
             const TextSlot slot = messages.slot(g + 1, l);
-            const QByteArray bytes = CutBytes(texts.line(g, l), static_cast<qsizetype>(slot.size()) - 1);
-            std::memcpy(slot.data(), bytes.constData(), static_cast<std::size_t>(bytes.size()));
-            slot[static_cast<std::size_t>(bytes.size())] = 0;
+            std::ranges::copy(texts.line(g, l).first(slot.size()), slot.begin());
         }
     }
 }
@@ -157,7 +145,7 @@ void ApplyFontDefaults(TerminalTexts& texts, bool large)
     for (int g = 0; g < kTextGroups; ++g) {
         for (int l = 0; l < kGroupLines; ++l) {
             if (HasLargeFontText(g, l))
-                texts.line(g, l) = ToGbk(DefaultGroupText(g, l, large));
+                SetSlotText(texts.line(g, l), DefaultGroupText(g, l, large));
         }
     }
 }
@@ -166,8 +154,9 @@ void FitTextsToFont(TerminalTexts& texts, bool large)
 {
     for (int g = 0; g < kTextGroups; ++g) {
         for (int l = 0; l < kGroupLines; ++l) {
-            if (HasLargeFontText(g, l) && texts.line(g, l) == ToGbk(DefaultGroupText(g, l, !large)))
-                texts.line(g, l) = ToGbk(DefaultGroupText(g, l, large));
+            if (HasLargeFontText(g, l)
+                && SlotBytes(texts.line(g, l)) == ToGbk(DefaultGroupText(g, l, !large)))
+                SetSlotText(texts.line(g, l), DefaultGroupText(g, l, large));
         }
     }
 }
@@ -176,7 +165,7 @@ void ResetTerminalTexts(TerminalTexts& texts, bool large)
 {
     for (int g = 0; g < kTextGroups; ++g) {
         for (int l = 0; l < kGroupLines; ++l)
-            texts.line(g, l) = ToGbk(DefaultGroupText(g, l, large));
+            SetSlotText(texts.line(g, l), DefaultGroupText(g, l, large));
     }
 }
 

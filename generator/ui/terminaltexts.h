@@ -11,7 +11,7 @@ namespace vosket {
 
 inline constexpr int kTextGroups = 26;
 inline constexpr int kGroupLines = 8;
-inline constexpr qsizetype kGroupLineBytes = 20; // a line of the page's copy, as a 21-byte slot
+inline constexpr std::size_t kGroupLineBytes = 21; // a line of the page's copy, whatever its slot
 
 // Group g edits message block g + 1. The groups of 21-byte blocks change their width (16 to 12
 // characters) and some their line count with the large font.
@@ -27,23 +27,21 @@ QString DefaultGroupText(int group, int line, bool large);
 // The label of a line: its default text, with the few lines the page labels otherwise.
 QString GroupLineLabel(int group, int line, bool large);
 
-// The page's copies: the CP936 bytes of each line, without NUL.
+// The page's copies: each line as a 21-byte slot holding the slot's bytes, those behind its NUL
+// too, so that the copies go back byte for byte. A 16-byte slot is the first 16 bytes of its copy.
 struct TerminalTexts {
-    std::array<std::array<QByteArray, kGroupLines>, kTextGroups> lines;
+    std::array<std::array<std::array<uint8_t, kGroupLineBytes>, kGroupLines>, kTextGroups> lines {};
 
-    QByteArray& line(int group, int l)
+    TextSlot line(int group, int l) { return lines[Entry(group, kTextGroups)][Entry(l, kGroupLines)]; }
+    ConstTextSlot line(int group, int l) const
     {
-        return lines[static_cast<std::size_t>(group)][static_cast<std::size_t>(l)];
-    }
-    const QByteArray& line(int group, int l) const
-    {
-        return lines[static_cast<std::size_t>(group)][static_cast<std::size_t>(l)];
+        return lines[Entry(group, kTextGroups)][Entry(l, kGroupLines)];
     }
 };
 
+// Each slot into its line's copy; a 16-byte slot's copy ends in NULs.
 TerminalTexts ReadTerminalTexts(const MessageArea& messages);
-// Each line into its slot: at most the slot's width - 1 bytes, cut between characters, and a NUL.
-// The bytes behind the NUL keep their values.
+// Each line's copy into its slot, as many bytes as the slot has.
 void WriteTerminalTexts(const TerminalTexts& texts, MessageArea& messages);
 // The lines with a large-font text take the default of the font choice; the others keep theirs.
 void ApplyFontDefaults(TerminalTexts& texts, bool large);

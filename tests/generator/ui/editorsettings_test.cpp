@@ -265,6 +265,41 @@ TEST_F(EditorSettings, TheFontToggleReplacesOnlyLinesThatHaveALargeFontText)
     }
 }
 
+// Import then OK gives blocks 2 to 27 of the other file as they stand, whether they fit the font or
+// not, with the bytes behind each NUL and a slot without one; a typed line changes its text alone.
+TEST_F(EditorSettings, ImportThenOkWritesTheOtherFilesSlotsByteForByte)
+{
+    Project plain; // untouched: the large font with the small font's texts
+    NewProject(plain);
+    Project behind;
+    behind.messages.bytes.fill(0xA5);
+    NewProject(behind);
+    std::ranges::fill(behind.messages.slot(1, 0), 'x');
+    const auto texts = [](const Project& p) {
+        return std::vector<uint8_t>(
+            p.messages.bytes.begin() + kMessageBlocks[1].offset, p.messages.bytes.end());
+    };
+    QTemporaryDir folder;
+    for (const Project* file : { &plain, &behind }) {
+        for (const bool typed : { false, true }) {
+            Project expected = *file;
+            if (typed)
+                SetSlotText(expected.messages.slot(1, 1), QStringLiteral("开始"));
+            Project receiving;
+            NewProject(receiving);
+            dialogs.fileNames
+                = { testsupport::writeFile(folder.filePath("OTHER.VSK"), ProjectFileBytes(*file)) };
+            EditorSheet sheet(receiving, {});
+            sheet.tabs()->setCurrentIndex(5);
+            Control<QPushButton>(sheet.page(5), "button201")->click();
+            if (typed)
+                Control<QLineEdit>(sheet.page(5), "edit512")->setText(QStringLiteral("开始"));
+            sheet.accept();
+            EXPECT_EQ(texts(receiving), texts(expected)) << (file == &plain) << typed;
+        }
+    }
+}
+
 TEST_F(EditorSettings, AnImportOrAResetCountsAsAChangeAWrongFileChangesNothing)
 {
     QTemporaryDir folder;

@@ -86,11 +86,18 @@ TEST(SettingsRules, ResetAndApplyTouchOnlyThePagesBytes)
 
 namespace {
 
-// The message area as the page's texts write it over a byte pattern.
-MessageArea Written(const TerminalTexts& texts)
+// A project whose slots hold a byte pattern, and its texts as the page's copies take them.
+MessageArea Pattern()
 {
     MessageArea area;
     area.bytes.fill(0xA5);
+    return area;
+}
+
+// The message area as the page's texts write it over the pattern.
+MessageArea Written(const TerminalTexts& texts)
+{
+    MessageArea area = Pattern();
     WriteTerminalTexts(texts, area);
     return area;
 }
@@ -111,10 +118,9 @@ QByteArray Expected(const char* text, int width)
 
 TEST(TerminalTexts, SmallFontDefaultsAreTheNewProjectTexts)
 {
-    TerminalTexts texts;
+    TerminalTexts texts = ReadTerminalTexts(Pattern());
     ResetTerminalTexts(texts, false);
-    MessageArea expected;
-    expected.bytes.fill(0xA5);
+    MessageArea expected = Pattern();
     expected.applyDefaults();
     const MessageArea written = Written(texts);
     const std::size_t startScreen = kMessageBlocks[0].bytes();
@@ -131,7 +137,7 @@ TEST(TerminalTexts, SmallFontDefaultsAreTheNewProjectTexts)
 
 TEST(TerminalTexts, LargeFontDefaultsAreTwelveBytesAndTheNewProjectTextsBelowTheirLines)
 {
-    TerminalTexts texts;
+    TerminalTexts texts = ReadTerminalTexts(Pattern());
     ResetTerminalTexts(texts, true);
     const MessageArea written = Written(texts);
     const struct {
@@ -161,22 +167,11 @@ TEST(TerminalTexts, LargeFontDefaultsAreTwelveBytesAndTheNewProjectTextsBelowThe
     }
     for (int g = 0; g < kTextGroups; ++g) {
         for (int l = 0; l < GroupLineCount(g, true) && WidthChanges(g); ++l)
-            EXPECT_EQ(texts.line(g, l).size(), 12) << g << " " << l;
+            EXPECT_EQ(SlotBytes(texts.line(g, l)).size(), 12) << g << " " << l;
     }
     EXPECT_EQ(Slot(written, 0, 0), Expected("1.收集数据  ", 16)); // fixed-width groups keep theirs
     EXPECT_EQ(GroupName(16, true), QStringLiteral("设置电话号码 (2x12)"));
     EXPECT_EQ(GroupName(1, true), QStringLiteral("系统工具 (8x12)"));
-}
-
-TEST(TerminalTexts, LinesAreCutToTheSlotBetweenCharacters)
-{
-    TerminalTexts texts;
-    ResetTerminalTexts(texts, false);
-    texts.line(0, 0) = ToGbk(QStringLiteral("1.收集数据收集数据")); // 18 bytes into a 16-byte slot
-    texts.line(1, 0) = QByteArray(20, 'x');
-    const MessageArea written = Written(texts);
-    EXPECT_EQ(Slot(written, 0, 0), ToGbk(QStringLiteral("1.收集数据收集")) + '\0' + static_cast<char>(0xA5));
-    EXPECT_EQ(Slot(written, 1, 0), QByteArray(20, 'x') + '\0');
 }
 
 TEST(TerminalTexts, ImportTakesTextsAndFontOnlyFromAWholeProjectFile)
@@ -212,8 +207,8 @@ TEST(TerminalTexts, ImportTakesTextsAndFontOnlyFromAWholeProjectFile)
     EXPECT_EQ(ImportTerminalTexts(file.left(static_cast<qsizetype>(kFileSystemOffset + 69)), mine, large),
         TextImport::Taken);
     EXPECT_FALSE(large);
-    EXPECT_EQ(FromGbk(mine.line(20, 0)), QStringLiteral("口令:"));
-    EXPECT_EQ(FromGbk(mine.line(7, 0)), QStringLiteral("上传端口    "));
+    EXPECT_EQ(SlotText(mine.line(20, 0)), QStringLiteral("口令:"));
+    EXPECT_EQ(SlotText(mine.line(7, 0)), QStringLiteral("上传端口    "));
     EXPECT_EQ(
         ImportTerminalTextsFile(QStringLiteral("/nonexistent/x.VSK"), mine, large), TextImport::CannotOpen);
 }
