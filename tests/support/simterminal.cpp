@@ -170,13 +170,13 @@ void SimTerminal::dataUnitAnswer(bool good)
         hangUp();
         return;
     }
-    if (b.fullHoldsLine && unit + 1 == b.fullAtUnit) {
+    if (b.fullHoldMs > 0 && unit + 1 == b.fullAtUnit) {
         // Held before the ACK goes out, so that the next unit's write times out; "FULL" comes
         // after that time-out and within the reply wait.
         b.fullAtUnit = -1;
         tcflow(pty.slave, TCOOFF);
         answer("ACK\r");
-        std::this_thread::sleep_for(std::chrono::milliseconds(800));
+        std::this_thread::sleep_for(std::chrono::milliseconds(b.fullHoldMs));
         tcflow(pty.slave, TCOON);
         answer("FULL\r");
         return;

@@ -34,9 +34,9 @@ struct SimBehaviour {
     int wrongReplies = 0; // the next n get "ERR"
     int lateMs = 0; // the first answer waits this long
     int fullAtUnit = -1; // this data unit (from 0, counted per attempt) is answered "FULL", once
-    // Instead the terminal holds the line from the ACK before that unit, so that the unit's write
-    // times out, and says "FULL" 800 ms later, letting the line go.
-    bool fullHoldsLine = false;
+    // Instead the terminal holds the line from the ACK before that unit for this long, so that the
+    // unit's write times out, then lets it go and says "FULL".
+    int fullHoldMs = 0;
     int hangUpAtUnit = -1; // closes its end when this data unit comes, without answering it
     // Collection side.
     std::vector<QByteArray> records; // data bytes of the records to send, in order
