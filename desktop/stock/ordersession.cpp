@@ -50,7 +50,7 @@ std::optional<WaitingOrder> waitingOrderOf(const OrderKind& kind, const QString&
 OrderSession::Opening OrderSession::open(const QDate& today)
 {
     granted = rights();
-    setPending(false);
+    waiting = leftOver = false;
     windowDay = today;
     if (const auto left = waitingOrderOf(kind, station()); left && !left->number.isEmpty()) {
         shownOrderDay = left->day.isValid() ? left->day : today;
@@ -149,15 +149,19 @@ bool OrderSession::browse(int step)
     return true;
 }
 
-void OrderSession::readPending(bool assumed)
+bool OrderSession::readPending(bool assumed)
 {
-    setPending(hasNumber() && holdsWaitingItems(kind, shownNumber, station()).value_or(assumed));
+    return setPending(hasNumber() && holdsWaitingItems(kind, shownNumber, station()).value_or(assumed));
 }
 
-void OrderSession::setPending(bool on)
+bool OrderSession::setPending(bool on)
 {
     waiting = on;
-    leftOver = leftOver && on;
+    if (!leftOver || on)
+        return false;
+    leftOver = false;
+    // Its day is done with. Without a new number it stays shown with its day.
+    return shownOrderDay != windowDay && renew();
 }
 
 ImportOutcome OrderSession::import(const QStringList& serials)
@@ -177,9 +181,9 @@ BookingOutcome OrderSession::book(
     const QString& approver, const QString& customer, const QList<OrderLine>& lines)
 {
     settleLog();
-    const BookingOutcome outcome = bookOrder(kind, { shownNumber, station(), approver, customer }, lines);
+    BookingOutcome outcome = bookOrder(kind, { shownNumber, station(), approver, customer }, lines);
     if (!outcome.refused)
-        setPending(outcome.pending);
+        outcome.movedOn = setPending(outcome.pending);
     if (outcome.unlogged)
         owedLogs << *outcome.unlogged;
     return outcome;

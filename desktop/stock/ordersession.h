@@ -4,7 +4,8 @@
 // goes on without a number, and while items wait the window keeps its order: no new order, no
 // other day, no browsing, no closing. An order left waiting by an earlier opening (a crash, a
 // lost server, a clerk who left it) is offered again with its own day and number, and it may be
-// booked, released or left; once it no longer waits, the window's day is the day chosen again.
+// booked, released or left; once one of another day no longer waits, the window goes on with a
+// new order of its own day, as if that day had been chosen in the calendar.
 // The user and the station are those of the login state at the moment of each step.
 #include "desktop/frame/rights.h"
 #include "desktop/stock/orderbooking.h"
@@ -36,11 +37,9 @@ public:
     {
     }
 
-    // The day the date box shows: that of a resumed order while it waits, else the window's day
-    // (today at an opening, or the day chosen in the calendar).
-    const QDate& day() const { return leftOver ? shownOrderDay : windowDay; }
-    // The day of the order shown: the window's, or that of an order resumed or browsed to.
-    const QDate& orderDay() const { return shownOrderDay; }
+    // The day of the order shown, which the date box shows: the window's (today at an opening, or
+    // the day chosen in the calendar), or that of a resumed order.
+    const QDate& day() const { return shownOrderDay; }
     const QString& number() const { return shownNumber; }
     bool hasNumber() const { return !shownNumber.isEmpty(); }
     // hxsrk: items wait on the order for booking.
@@ -77,9 +76,10 @@ public:
     // The order one step before (-1) or after (+1) of the same day and station. Refused while
     // items wait; false, after the toast, when no item bears that number.
     [[nodiscard]] bool browse(int step);
-    // The pending state anew from the database; when the read fails, assumed.
-    void readPending(bool assumed);
-    void setPending(bool on);
+    // The pending state anew from the database; when the read fails, assumed. True when a resumed
+    // order of another day no longer waits and a new order of the window's day took its place.
+    bool readPending(bool assumed);
+    bool setPending(bool on);
 
     // Stages the serial numbers on the order as the logged-in user. Stopped by the database, the
     // order counts as waiting when anything may be staged on it.

@@ -282,7 +282,7 @@ void rkform::startWeighing()
     if (start == WeighingSession::Start::Refused)
         return;
     if (start == WeighingSession::Start::NewOrder)
-        clearOrderGrid();
+        showNewOrder(); // shown at once: a scale that fails to open leaves the window on it
     const bool simulation = Text7->text() == simulationMark;
     if (simulation)
         Timer1.start();
@@ -306,13 +306,11 @@ void rkform::stopWeighing(const QString& reason)
 void rkform::bookOrder()
 {
     catchUpGrid();
-    QStringList weighed; // the rows booked into stock are marked; the removed ones stay as listed
-    const QList<OrderLine> lines = orderLines();
-    const BookingOutcome outcome = weighingSession.book(lines);
-    for (const OrderLine& line : lines)
-        if (line.status == StatusWeighed && outcome.booked.contains(line.serial))
-            weighed << line.serial;
-    markBooked(weighed, config.kind.bookedMark);
+    const BookingOutcome outcome = weighingSession.book(orderLines());
+    if (outcome.movedOn)
+        showNewOrder();
+    else
+        markBooked(outcome.booked, StatusWeighed); // the removed rows stay as listed
     showControls();
 }
 
@@ -342,7 +340,7 @@ void rkform::weigh()
     entry.gross = Text2->text();
     entry.tare = Text5->text();
     entry.spec = Text4->text();
-    entry.day = session.orderDay();
+    entry.day = session.day();
     entry.order = session.number();
     entry.model = Combo1[0]->currentText();
     entry.team = Combo1[1]->currentText();

@@ -258,10 +258,8 @@ void StockOrderWindow::importOrder()
     const OrderSession::Work work = staging.startImport();
     if (work == OrderSession::Work::Refused)
         return;
-    if (work == OrderSession::Work::NewOrder) {
-        showOrderNumber();
-        clearOrderGrid();
-    }
+    if (work == OrderSession::Work::NewOrder)
+        showNewOrder();
     const auto serials = serialsToImport();
     if (!serials)
         return;
@@ -277,10 +275,14 @@ void StockOrderWindow::bookCurrentOrder()
     const BookingOutcome outcome = session.book(approverName(), customer(), orderLines());
     if (outcome.refused)
         return;
-    markBooked(outcome.booked, config.kind.bookedMark);
-    showControls();
+    markBooked(outcome.booked);
     if (outcome.trouble == DatabaseTrouble::None)
         afterBooking(outcome);
+    if (outcome.movedOn) {
+        showNewOrder(); // the print at once had the booked order
+        staging.opened();
+    }
+    showControls();
 }
 
 void StockOrderWindow::startNewOrder()
@@ -292,8 +294,7 @@ void StockOrderWindow::startNewOrder()
     } else {
         if (!session.renew())
             return;
-        showOrderNumber();
-        clearOrderGrid();
+        showNewOrder();
         Grid3->sheet().setRows(1);
     }
     staging.newOrder();

@@ -150,9 +150,8 @@ void StockWindow::Form_Load()
 
 void StockWindow::openOrder()
 {
-    clearOrderGrid();
     const OrderSession::Opening opening = session.open(platform::clock().now().date());
-    showOrderNumber();
+    showNewOrder();
     showOpenedOrder(opening);
 }
 
@@ -162,8 +161,9 @@ void StockWindow::showOrderNumber()
     Text3->setText(dayText(session.day()));
 }
 
-void StockWindow::clearOrderGrid()
+void StockWindow::showNewOrder()
 {
+    showOrderNumber();
     Grid1->sheet().setRows(1);
     for (QLineEdit* t : Text8)
         t->setText("0");
@@ -213,12 +213,13 @@ QStringList StockWindow::totals() const
     return texts;
 }
 
-void StockWindow::markBooked(const QStringList& serials, const QString& mark)
+void StockWindow::markBooked(const QStringList& serials, const QString& status)
 {
     platform::SheetModel& sheet = Grid1->sheet();
     for (int r = 1; r < sheet.rows(); ++r)
-        if (serials.contains(sheet.cellText(r, OrderColSerial)))
-            sheet.setCellText(r, OrderColStatusName, mark);
+        if (serials.contains(sheet.cellText(r, OrderColSerial))
+            && (status.isEmpty() || sheet.cellText(r, OrderColStatus) == status))
+            sheet.setCellText(r, OrderColStatusName, config.kind.bookedMark);
 }
 
 void StockWindow::fillIdNameList(

@@ -82,11 +82,12 @@ protected:
     void openOrder();
     // Text1 and Text3 from the session.
     void showOrderNumber();
-    void clearOrderGrid();
+    // The session's order as new: its number and day, an empty order grid, totals "0".
+    void showNewOrder();
     // Shows the lines in the order grid and its totals; false, with both as they were, for none.
     bool showOrderLines(const std::optional<OrderGridFill>& fill);
-    // The status cells of the booked lines.
-    void markBooked(const QStringList& serials, const QString& mark);
+    // The status cells of the booked lines (with a status, of those that were in it).
+    void markBooked(const QStringList& serials, const QString& status = {});
     // Code-and-name list of a query's rows, with prompt shown until a pick.
     static void fillIdNameList(QComboBox* box, const SqlResult& rows, const QString& code,
         const QString& name, const QString& prompt);

@@ -14,7 +14,7 @@ namespace {
         return { std::nullopt, why };
     }
 
-    QString againAfter(DatabaseTrouble trouble)
+    QString againAfter(const DatabaseTrouble& trouble)
     {
         return troubleText(trouble) + QStringLiteral("，请重新称重");
     }

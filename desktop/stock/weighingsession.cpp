@@ -46,7 +46,7 @@ void WeighingSession::opened(OrderSession::Opening opening)
 {
     running = false;
     toBook = opening == OrderSession::Opening::Resumed;
-    wholeRestore = wholeRestoreIcon = itemRestore = false;
+    deleteModes();
 }
 
 WeighingSession::Start WeighingSession::start(const QList<Choice>& choices, bool listsItems, int* unchosenAt)
@@ -107,6 +107,8 @@ BookingOutcome WeighingSession::book(const QList<OrderLine>& lines)
 {
     BookingOutcome outcome = order.book({}, {}, lines);
     toBook = order.pending();
+    if (outcome.movedOn)
+        deleteModes();
     return outcome;
 }
 
@@ -164,7 +166,7 @@ std::optional<OrderGridFill> WeighingSession::editItem(const QString& serial, in
         return std::nullopt;
     if (releasing)
         released();
-    auto fill = loadOrderGrid(StockInGrid, number, station());
+    auto fill = loadOrderGrid(StockInGrid, order.number(), station());
     if (fill)
         itemRestore = deletedAt(*fill, row); // the button follows the row as it now is
     return fill;
@@ -172,8 +174,14 @@ std::optional<OrderGridFill> WeighingSession::editItem(const QString& serial, in
 
 void WeighingSession::released()
 {
-    order.readPending(true);
+    if (order.readPending(true))
+        deleteModes();
     toBook = order.pending();
+}
+
+void WeighingSession::deleteModes()
+{
+    wholeRestore = wholeRestoreIcon = itemRestore = false;
 }
 
 } // namespace korvell

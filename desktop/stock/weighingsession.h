@@ -62,6 +62,7 @@ public:
     // An item is stored: the order waits for its booking.
     void stored() { order.setPending(true); }
     // Books the order's items (lines: as the grid lists them). Whoever holds them may book them.
+    // A resumed order of another day, once booked, gives way to a new order of today.
     [[nodiscard]] BookingOutcome book(const QList<OrderLine>& lines);
 
     // The order's lines at the station, as the grid is to show them; the whole-order button
@@ -78,8 +79,10 @@ public:
 
 private:
     // A resumed order of another day whose lines were released: when none waits, the station
-    // weighs again.
+    // weighs again, onto a new order of today.
     void released();
+    // The buttons of a new order: both in delete mode.
+    void deleteModes();
 
     OrderSession& order;
     bool running = false;

@@ -285,7 +285,7 @@ TEST_P(OrderHandlers, AnImportCutShortSaysWhatIsLeftAndTheOrderWaits)
     {
         stocktest::ServerStaysAway away;
         click(form.get(), "Command1_0");
-        const QString why = GetParam() == Backend::SQLite ? "数据库发生错误" : "数据库连接中断";
+        const QString why = GetParam() == Backend::SQLite ? "数据库发生错误: given way" : "数据库连接中断";
         EXPECT_EQ(toasts.last(), "数据导入没有完成！|" + why + "，还有2笔货物没有导入，请稍后再导入|1");
         EXPECT_EQ(form->hxsrk(), 1) << "staged items wait on the order";
         click(form.get(), "Command1_3");
@@ -324,7 +324,7 @@ TEST_P(OrderHandlers, ABookingCutShortSaysWhatIsLeftAndTheOrderWaits)
     {
         stocktest::ServerStaysAway away;
         click(form.get(), "Command1_1");
-        const QString why = GetParam() == Backend::SQLite ? "数据库发生错误" : "数据库连接中断";
+        const QString why = GetParam() == Backend::SQLite ? "数据库发生错误: given way" : "数据库连接中断";
         EXPECT_EQ(
             toasts.last(), "货物退库没有全部完成！|" + why + "，还有2笔货物未退库，请稍后再点击货物退库|1");
         EXPECT_EQ(form->hxsrk(), 1);
@@ -421,7 +421,9 @@ TEST_P(OrderHandlers, OpensOnTheOrderThisStationLeftHalfBooked)
         .ck_station = "1",
         .tk_groupno = "2006080910001",
         .tk_station = "1" }));
-    const auto opened = [this](QWidget* form, const QString& order, const QString& toast) {
+    // Booked, an order of today stays shown; one of another day gives way to a new order of today.
+    const auto opened = [this](QWidget* form, const QString& order, const QString& toast,
+                            const QString& booked) {
         EXPECT_EQ(text(form, "Text1"), order);
         EXPECT_EQ(text(form, "Text3"), "2006-8-" + QString::number(order.mid(6, 2).toInt()));
         EXPECT_EQ(toasts.last(), toast);
@@ -430,14 +432,19 @@ TEST_P(OrderHandlers, OpensOnTheOrderThisStationLeftHalfBooked)
         EXPECT_TRUE(form->close()) << "left waiting";
         form->show();
         EXPECT_EQ(text(form, "Text1"), order) << "offered again";
+        fillBooking(form, form->findChild<QComboBox*>("Combo2") ? "客户甲" : "");
+        click(form, "Command1_1");
+        EXPECT_EQ(text(form, "Text3") + " " + text(form, "Text1") + " " + text(form, "Text8_0"), booked);
     };
     opened(open<ckform>().get(), "2006081010002",
         "本出库单有货物待出库！|已打开2006-8-"
         "10未完成的出库单2006081010002，可以：导入、货物出库、全部删除该出库单货物、"
-        "退出|1");
+        "退出|1",
+        "2006-8-10 2006081010002 2");
     opened(open<tkform>().get(), "2006080910001",
         "本退库单有货物待退库！|已打开2006-8-"
-        "9未完成的退库单2006080910001，可以：导入退库、货物退库、全部删除该单货物、退出|1");
+        "9未完成的退库单2006080910001，可以：导入退库、货物退库、全部删除该单货物、退出|1",
+        "2006-8-10 2006081010001 0");
 }
 
 // A stock-out order of yesterday left waiting: booked, released or left, and the work after it is
@@ -472,8 +479,7 @@ TEST_P(OrderHandlers, AnOrderOfYesterdayLeftWaitingTrapsNobody)
     click(form.get(), "Command1_1");
     EXPECT_EQ(statusOf("20A"), "10");
     EXPECT_EQ(text(form.get(), "Text3"), "2006-8-10");
-    click(form.get(), "Command1_3");
-    EXPECT_EQ(text(form.get(), "Text1"), "2006081010001");
+    EXPECT_EQ(text(form.get(), "Text1") + " " + text(form.get(), "Text8_0"), "2006081010001 0") << "today's";
     click(form.get(), "Command1_0");
     EXPECT_EQ(dateOf(testsupport::scalar("select ck_date from c_proc_main where serialno='20B'")),
         QDate(2006, 8, 10));
@@ -495,8 +501,8 @@ TEST_P(OrderHandlers, AnOrderOfYesterdayLeftWaitingTrapsNobody)
     EXPECT_EQ(statusOf("20A"), "10");
     EXPECT_EQ(form->hxsrk(), 0);
     EXPECT_EQ(text(form.get(), "Text3"), "2006-8-10");
+    EXPECT_EQ(text(form.get(), "Text1") + " " + text(form.get(), "Text8_0"), "2006081010002 0") << "today's";
     click(form.get(), "Command1_0");
-    EXPECT_EQ(text(form.get(), "Text1"), "2006081010002");
     EXPECT_EQ(stocktest::columnOf("ck_groupno", "20D"), "2006081010002");
 }
 

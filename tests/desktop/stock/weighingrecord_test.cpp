@@ -153,7 +153,7 @@ TEST_P(WeighingRecord, FailedInsertIsReported)
     // with a count below the station's range), so the insert fails.
     ASSERT_TRUE(insertItem({ .serialno = "2006081003510001", .groupno = "x", .count_num = 10000 }));
     toasts.clear();
-    EXPECT_EQ(SaveWeighingRecord(entry("12.34")).why, "数据库发生错误，请重新称重");
+    EXPECT_EQ(SaveWeighingRecord(entry("12.34")).why, "数据库发生错误: 数据重复，请重新称重");
     EXPECT_TRUE(toasts.last().startsWith("数据库发生错误")) << toasts.last().toStdString();
     EXPECT_EQ(testsupport::rowCount("c_proc_main"), 1);
 }
