@@ -2,6 +2,7 @@
 
 #include "desktop/data/odbcstate.h"
 #include "desktop/data/recordset.h"
+#include "desktop/data/refusalwords.h"
 
 #include <QDebug>
 #include <QFile>
@@ -318,11 +319,14 @@ bool Connection::setUp(QString& error)
     return true;
 }
 
-bool Connection::refuseSetup(const QString& why, const QString& driverText, QString& error)
+bool Connection::refuseSetup(const QString& why, const QSqlError& refused, QString& error)
 {
     settingsFailure = true;
-    error = why;
-    qWarning().noquote() << "database connection set-up failed:" << error << "-" << driverText;
+    const QString description = refused.databaseText().trimmed().isEmpty()
+        ? QString()
+        : databaseDescription(refused, settings.backend);
+    error = description.isEmpty() ? why : why + ": " + description;
+    qWarning().noquote() << "database connection set-up failed:" << why << "-" << refused.text();
     return false;
 }
 
@@ -333,8 +337,8 @@ bool Connection::setUpSqlite(QString& error)
         || sqlite3_create_function_v2(handle, "len", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                sqliteLen, nullptr, nullptr, nullptr)
             != SQLITE_OK)
-        return refuseSetup(
-            "无法在数据库中注册 len() 函数", handle ? sqlite3_errmsg(handle) : "no SQLite handle", error);
+        return refuseSetup("无法在数据库中注册 len() 函数",
+            handle ? QSqlError(QString(), sqlite3_errmsg(handle)) : QSqlError("no SQLite handle"), error);
     // Several stations may share one file: a statement waits for a writer a few seconds instead
     // of failing at once. A write-ahead log synced at every commit: a stored item survives a power
     // loss, not only a crash of the program, so its serial number is never handed out twice. Each
@@ -355,10 +359,11 @@ bool Connection::setUpSqlite(QString& error)
     for (const auto& pragma : pragmas) {
         QSqlQuery query(db);
         if (!query.exec(QString::fromLatin1(pragma.set)) || !query.exec(pragma.read) || !query.next())
-            return refuseSetup(pragma.failure, query.lastError().text(), error);
+            return refuseSetup(pragma.failure, query.lastError(), error);
+        // Ignored without an error: the database has nothing to say about it.
         const QString setting = query.value(0).toString();
         if (setting.compare(QLatin1String(pragma.expected), Qt::CaseInsensitive) != 0)
-            return refuseSetup(pragma.failure, QString(pragma.read) + " = " + setting, error);
+            return refuseSetup(pragma.failure, QSqlError(QString(pragma.read) + " = " + setting), error);
     }
     return true;
 }
@@ -379,7 +384,7 @@ bool Connection::boundLockWait(QString& error)
         error = query.lastError().text().trimmed();
         return false;
     }
-    return refuseSetup("无法设置数据库的锁等待时限", query.lastError().text(), error);
+    return refuseSetup("无法设置数据库的锁等待时限", query.lastError(), error);
 }
 
 Connection::Statement* Connection::prepared(const QString& sql, QSqlError& error)
@@ -444,18 +449,22 @@ QSqlError Connection::lastError() const
 namespace {
 
     // Sets SQLite's query_only and reads it back: SQLite may ignore the setting without an error.
+    // A failure is told as what could not be done, followed by the database's description.
     bool setQueryOnly(QSqlDatabase& db, bool on, QSqlError& error)
     {
+        const QString failure
+            = on ? QStringLiteral("无法将数据库连接设为只读") : QStringLiteral("无法将数据库连接设为可写");
         QSqlQuery query(db);
         if (!query.exec(on ? "PRAGMA query_only=ON" : "PRAGMA query_only=OFF")
             || !query.exec("PRAGMA query_only") || !query.next()) {
-            error = query.lastError();
+            const QSqlError refused = query.lastError();
+            error = QSqlError(refused.text(), failure + ": " + databaseDescription(refused, Backend::SQLite),
+                refused.type(), refused.nativeErrorCode());
             return false;
         }
         if (query.value(0).toBool() == on)
             return true;
-        error = QSqlError(QString(), on ? "无法将数据库连接设为只读" : "无法将数据库连接设为可写",
-            QSqlError::StatementError);
+        error = QSqlError(QString(), failure, QSqlError::StatementError);
         return false;
     }
 
@@ -478,20 +487,20 @@ bool Connection::beginReadOnly(QSqlError& error)
     return true;
 }
 
-void Connection::endReadOnly()
+bool Connection::endReadOnly()
 {
     if (!db.isValid() || !db.isOpen())
-        return;
+        return true;
     if (settings.backend != Backend::SQLite) {
         db.rollback();
-        return;
+        return true;
     }
-    // A connection left query-only would refuse every later write.
     QSqlError error;
     if (setQueryOnly(db, false, error))
-        return;
-    qWarning().noquote() << "database connection left read-only, closed:" << error.text();
-    drop();
+        return true;
+    qWarning().noquote() << "database connection left read-only:" << error.databaseText() << "-"
+                         << error.driverText();
+    return false;
 }
 
 bool Connection::stillAlive()
@@ -508,8 +517,12 @@ bool Connection::stillAlive()
     }
     if (answered)
         return true;
-    // A failed statement inside a transaction leaves the server refusing all but a rollback.
-    if (errorOf(probe).nativeErrorCode() == QLatin1String("25P02"))
+    // A server that refuses the probe still answers: a failed statement inside a transaction
+    // leaves it refusing all but a rollback, and through ODBC the probe carries the begin of the
+    // transaction that the server refused. Only a connection fault (SQLSTATE class 08) or an
+    // operator's end of the session (class 57), or no SQLSTATE at all, is a lost connection.
+    const QString state = errorOf(probe).nativeErrorCode();
+    if (state.size() == 5 && !state.startsWith(QLatin1String("08")) && !state.startsWith(QLatin1String("57")))
         return true;
     drop();
     return false;

@@ -49,7 +49,8 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     // Opens the connection unless it is open. On failure error holds the driver's text, or, in the
-    // program's words, what is wrong with the settings when failedOnSettings() tells so. A new
+    // program's words, what is wrong with the settings when failedOnSettings() tells so (for a
+    // set-up step, followed by the database's description of its refusal). A new
     // connection needs a bounded lock wait (on PostgreSQL, also through ODBC, and on SQLite); on
     // SQLite also the len() function, a write-ahead log and a sync of that log at every commit. A
     // connection on which one of these fails is closed again, so the next call opens afresh.
@@ -88,10 +89,11 @@ public:
     void drop();
 
     // Makes what runs until endReadOnly() unable to write: a read-only transaction on a server,
-    // a query-only connection on SQLite. A connection that cannot be made writable again is
-    // dropped, so the next call opens a writable one.
+    // a query-only connection on SQLite. False from endReadOnly() when the connection could not
+    // be made writable again: the caller drops it once it has told what failed, so the next
+    // call opens a writable one.
     bool beginReadOnly(QSqlError& error);
-    void endReadOnly();
+    [[nodiscard]] bool endReadOnly();
 
 private:
     class Watchdog;
@@ -100,8 +102,9 @@ private:
     bool setUp(QString& error);
     bool setUpSqlite(QString& error);
     bool boundLockWait(QString& error);
-    // Fails the open: error says why in the program's words, the driver's text goes to the log.
-    bool refuseSetup(const QString& why, const QString& driverText, QString& error);
+    // Fails the open: error says why in the program's words, followed by the database's
+    // description of what it refused, if it gave one; the driver's whole text goes to the log.
+    bool refuseSetup(const QString& why, const QSqlError& refused, QString& error);
 
     QString name;
     QSqlDatabase db;

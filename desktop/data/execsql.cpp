@@ -3,6 +3,7 @@
 #include "desktop/data/connection.h"
 #include "desktop/data/recordstream.h"
 #include "desktop/data/refusalwords.h"
+#include "desktop/data/sqlwords.h"
 #include "desktop/data/toast.h"
 
 #include <QDebug>
@@ -251,11 +252,13 @@ namespace {
             failed = execute(connection, sql.trimmed(), params, result, sink);
         }
         // Ended before a failure is looked at: an aborted transaction answers nothing, not even the
-        // probe that tells a lost server from a refused statement.
-        if (access == Access::ReadOnly)
-            connection.endReadOnly();
+        // probe that tells a lost server from a refused statement. A connection left read-only
+        // would refuse every later write: it is dropped once the failure has been told.
+        const bool writable = access == Access::ReadWrite || connection.endReadOnly();
         if (failed)
-            return statementFailure(connection, *failed);
+            result = statementFailure(connection, *failed);
+        if (!writable)
+            connection.drop();
         return result;
     }
 
@@ -273,6 +276,14 @@ SqlResult ExecSQL(const QString& sql, const QVariantList& params, RecordSink& si
 
 SqlResult ExecReadOnlySQL(const QString& sql, const QVariantList& params)
 {
+    // A second statement could end the read-only transaction and write in one of its own.
+    if (!isSingleStatement(sql)) {
+        const QString refused = QStringLiteral("只能执行查询语句");
+        ShowToast(refused, "语句须是一条以SELECT或WITH开头、不写数据的查询", ToastRed);
+        SqlResult result;
+        result.error = refused;
+        return result;
+    }
     return run(sql, params, nullptr, Access::ReadOnly);
 }
 

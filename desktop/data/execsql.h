@@ -34,8 +34,9 @@ SqlResult ExecSQL(const QString& sql, const QVariantList& params = {});
 // the records before it.
 SqlResult ExecSQL(const QString& sql, const QVariantList& params, RecordSink& sink);
 
-// ExecSQL for texts that come from the database or the user (report queries): whatever the text
-// holds ("select ...; delete ..." included) runs where nothing can be written, and is undone.
+// ExecSQL for texts that come from the database or the user (report queries): one statement,
+// run where nothing can be written, and undone. A text of more statements ("select ...; commit;
+// delete ...") does not run: the toast "只能执行查询语句" says so.
 SqlResult ExecReadOnlySQL(const QString& sql, const QVariantList& params = {});
 
 bool isCommandText(const QString& sql);

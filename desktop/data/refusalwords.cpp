@@ -36,20 +36,19 @@ namespace {
         return {};
     }
 
-    // The first line of the database's message: PostgreSQL adds detail lines and its SQLSTATE, the
-    // ODBC driver ";" and a line of its own.
-    QString providerDescription(const QSqlError& error)
-    {
-        QString text = error.databaseText().trimmed();
-        if (text.isEmpty())
-            text = error.driverText().trimmed();
-        QString line = text.section(u'\n', 0, 0).simplified();
-        if (line.endsWith(u';'))
-            line.chop(1);
-        return line;
-    }
-
 } // namespace
+
+QString databaseDescription(const QSqlError& error, Backend backend)
+{
+    // PostgreSQL adds detail lines and its SQLSTATE, the ODBC driver ";" and a line of its own.
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty() || (backend == Backend::SQLite && text == QLatin1String(sqlite3_errstr(SQLITE_OK))))
+        text = error.driverText().trimmed();
+    QString line = text.section(u'\n', 0, 0).simplified();
+    if (line.endsWith(u';'))
+        line.chop(1);
+    return line;
+}
 
 bool isLockWaitTimeout(const QSqlError& error, Backend backend)
 {
@@ -66,7 +65,7 @@ QString refusalWords(const QSqlError& error, Backend backend)
     if (isLockWaitTimeout(error, backend))
         return QStringLiteral("数据被其他工作站占用，等待超时");
     const QString words = ownWords(error, backend);
-    return words.isEmpty() ? providerDescription(error) : words;
+    return words.isEmpty() ? databaseDescription(error, backend) : words;
 }
 
 QString toastRefusal(const QSqlError& error, Backend backend)

@@ -14,8 +14,12 @@ namespace korvell {
 // error carries its SQLSTATE (see Connection::errorOf).
 bool isLockWaitTimeout(const QSqlError& error, Backend backend);
 
-// The program's words for the causes it names, else the database's description of the error:
-// its message line, without the driver's trailer.
+// The database's description of error: the first line of its message, without the driver's
+// trailer; the driver's text when the database says nothing (SQLite has no words for a refusal
+// of the driver's own, such as a second statement in one text).
+QString databaseDescription(const QSqlError& error, Backend backend);
+
+// The program's words for the causes it names, else the database's description of the error.
 QString refusalWords(const QSqlError& error, Backend backend);
 
 // Tells a refusal: the driver's full text to the log, "数据库发生错误: " and the words in a toast.

@@ -1,5 +1,6 @@
 #include "tests/support/tcprelay.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -41,13 +42,20 @@ namespace {
         return fd;
     }
 
-    // Passes what waits on from to to; false when from has ended.
-    bool pass(int from, int to)
+    // Passes what waits on from to to, with rewrite.first replaced by rewrite.second; false when
+    // from has ended.
+    bool pass(int from, int to, const std::pair<QByteArray, QByteArray>& rewrite = {})
     {
         char buffer[65536];
         const ssize_t n = ::read(from, buffer, sizeof buffer);
         if (n <= 0)
             return false;
+        if (!rewrite.first.isEmpty()) {
+            QByteArray read = QByteArray::fromRawData(buffer, n);
+            for (qsizetype at = read.indexOf(rewrite.first); at >= 0;
+                 at = read.indexOf(rewrite.first, at + 1))
+                std::copy(rewrite.second.begin(), rewrite.second.end(), buffer + at);
+        }
         for (ssize_t sent = 0; sent < n;) {
             const ssize_t w = ::write(to, buffer + sent, size_t(n - sent));
             if (w <= 0)
@@ -94,6 +102,12 @@ void TcpRelay::thaw()
     setState(State::Passing);
 }
 
+void TcpRelay::rewrite(const QByteArray& from, const QByteArray& to)
+{
+    std::lock_guard lock(mutex);
+    rewritten = { from, to.leftJustified(from.size(), ' ', true) };
+}
+
 void TcpRelay::setState(State next)
 {
     {
@@ -118,9 +132,11 @@ void TcpRelay::run()
 {
     for (;;) {
         State now;
+        std::pair<QByteArray, QByteArray> replaced;
         {
             std::lock_guard lock(mutex);
             now = state;
+            replaced = rewritten;
         }
         if (now == State::Ending)
             return;
@@ -156,7 +172,7 @@ void TcpRelay::run()
             bool open = true;
             if (i < watched.size() && watched[i].fd == client) {
                 if (watched[i].revents)
-                    open = pass(client, server);
+                    open = pass(client, server, replaced);
                 if (open && watched[i + 1].revents)
                     open = pass(server, client);
                 i += 2;

@@ -2,6 +2,7 @@
 // A network path to a server that the tests can break: a TCP relay on 127.0.0.1 that passes
 // bytes both ways until it is frozen (nothing passes, connections stay open and new ones are not
 // answered, as when a switch hangs).
+#include <QByteArray>
 #include <QString>
 
 #include <mutex>
@@ -22,6 +23,10 @@ public:
 
     void freeze();
     void thaw();
+    // From now on, from in what a client sends reaches the server as to, of the same length: a
+    // server that refuses what the program says. A client's short messages arrive in one read on
+    // 127.0.0.1, and only what one read holds is looked at.
+    void rewrite(const QByteArray& from, const QByteArray& to);
 
 private:
     enum class State { Passing, Frozen, Ending };
@@ -37,6 +42,7 @@ private:
     std::mutex mutex;
     State state = State::Passing;
     std::vector<std::pair<int, int>> links; // client, server
+    std::pair<QByteArray, QByteArray> rewritten; // from, to
     std::thread worker;
 };
 
