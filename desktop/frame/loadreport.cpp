@@ -70,7 +70,7 @@ ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName)
         ShowToast("没有定义该报表数据查询语句", "", ToastRed);
         return ReportFill::NoQuery;
     }
-    // A stored text is run where it cannot write, whatever it holds.
+    // A stored text runs as one statement where it cannot write; more are refused with a toast.
     const SqlResult data = ExecReadOnlySQL(reportSql);
     if (!data)
         return ReportFill::Failed;
