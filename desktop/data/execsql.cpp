@@ -279,7 +279,7 @@ SqlResult ExecReadOnlySQL(const QString& sql, const QVariantList& params)
     // A second statement could end the read-only transaction and write in one of its own.
     if (!isSingleStatement(sql)) {
         const QString refused = QStringLiteral("只能执行查询语句");
-        ShowToast(refused, "语句须是一条以SELECT或WITH开头、不写数据的查询", ToastRed);
+        ShowToast(refused, queryOnlyHint, ToastRed);
         SqlResult result;
         result.error = refused;
         return result;

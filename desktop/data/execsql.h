@@ -38,6 +38,8 @@ SqlResult ExecSQL(const QString& sql, const QVariantList& params, RecordSink& si
 // run where nothing can be written, and undone. A text of more statements ("select ...; commit;
 // delete ...") does not run: the toast "只能执行查询语句" says so.
 SqlResult ExecReadOnlySQL(const QString& sql, const QVariantList& params = {});
+// The hint under "只能执行查询语句": what a text that comes from the user or the database must be.
+inline const QString queryOnlyHint = QStringLiteral("语句须是一条以SELECT或WITH开头、不写数据的查询");
 
 bool isCommandText(const QString& sql);
 

@@ -134,10 +134,13 @@ std::optional<QStringList> sqlWords(const QString& sql)
 bool isSingleStatement(const QString& sql)
 {
     const std::optional<QStringList> words = sqlWords(sql);
-    if (!words)
-        return false;
-    const qsizetype end = words->indexOf(sqlStatementEnd);
-    return end < 0 || std::all_of(words->begin() + end, words->end(), [](const QString& word) {
+    return words && isSingleStatement(*words);
+}
+
+bool isSingleStatement(const QStringList& words)
+{
+    const qsizetype end = words.indexOf(sqlStatementEnd);
+    return end < 0 || std::all_of(words.begin() + end, words.end(), [](const QString& word) {
         return word == sqlStatementEnd;
     });
 }

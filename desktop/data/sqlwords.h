@@ -18,5 +18,7 @@ std::optional<QStringList> sqlWords(const QString& sql);
 // Whether sql holds one statement: nothing but blanks, comments and ";" after its first ";".
 // Nothing that two backends could read differently counts as one.
 bool isSingleStatement(const QString& sql);
+// The same for words that sqlWords read.
+bool isSingleStatement(const QStringList& words);
 
 } // namespace korvell

@@ -13,12 +13,13 @@ namespace {
 bool isQueryText(const QString& sql)
 {
     const QString text = sql.trimmed();
-    if (text.isEmpty() || !text[0].isLetter() || !isSingleStatement(text))
+    if (text.isEmpty() || !text[0].isLetter())
         return false;
-    const QStringList words = *sqlWords(text);
-    if (words.isEmpty() || (words.front() != "select" && words.front() != "with"))
+    const std::optional<QStringList> words = sqlWords(text);
+    if (!words || !isSingleStatement(*words) || words->isEmpty()
+        || (words->front() != "select" && words->front() != "with"))
         return false;
-    for (const QString& word : words) {
+    for (const QString& word : *words) {
         if (writingWords.contains(word))
             return false;
     }

@@ -13,7 +13,6 @@ namespace {
     constexpr int fieldNameWidth = 15;
     const QString catalogueSaved = QStringLiteral("报表字段定义数据已经保存！");
     const QString catalogueNotSaved = QStringLiteral("报表定义没有保存");
-    const QString queryOnly = QStringLiteral("语句须是一条以SELECT或WITH开头、不写数据的查询");
 
     bool blank(const QString& text)
     {
@@ -110,7 +109,7 @@ bool saveReportQuery(const QString& reportName, const QString& sql)
         return false;
     }
     if (!isQueryText(sql)) {
-        ShowToast(QStringLiteral("只能保存查询语句"), queryOnly, ToastRed);
+        ShowToast(QStringLiteral("只能保存查询语句"), queryOnlyHint, ToastRed);
         return false;
     }
     if (!ExecSQL(
@@ -123,7 +122,7 @@ bool saveReportQuery(const QString& reportName, const QString& sql)
 SqlResult runReportQuery(const QString& sql)
 {
     if (!isQueryText(sql)) {
-        ShowToast(QStringLiteral("只能执行查询语句"), queryOnly, ToastRed);
+        ShowToast(QStringLiteral("只能执行查询语句"), queryOnlyHint, ToastRed);
         return {};
     }
     return ExecReadOnlySQL(sql);
