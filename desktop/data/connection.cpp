@@ -11,7 +11,7 @@
 #include <QUrl>
 #include <chrono>
 #include <condition_variable>
-#include <dlfcn.h>
+#include <libpq-fe.h>
 #include <mutex>
 #include <sqlite3.h>
 #include <sys/socket.h>
@@ -73,19 +73,20 @@ namespace {
         return adVarChar;
     }
 
-    // The socket of a PostgreSQL connection, asked of the client library that the driver loaded;
-    // -1 when there is none.
-    int postgresSocket(const QSqlDatabase& db)
+    // The client library's connection under a native PostgreSQL connection; null when there is none.
+    PGconn* postgresConnection(const QSqlDatabase& db)
     {
         const QVariant handle = db.driver()->handle();
         if (!handle.isValid()
             || (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
-            return -1;
-        static const auto socketOf = [] {
-            void* library = dlopen("libpq.so.5", RTLD_NOW | RTLD_NOLOAD);
-            return library ? reinterpret_cast<int (*)(const void*)>(dlsym(library, "PQsocket")) : nullptr;
-        }();
-        return socketOf ? socketOf(*static_cast<void* const*>(handle.constData())) : -1;
+            return nullptr;
+        return *static_cast<PGconn* const*>(handle.constData());
+    }
+
+    int postgresSocket(const QSqlDatabase& db)
+    {
+        PGconn* connection = postgresConnection(db);
+        return connection ? PQsocket(connection) : -1;
     }
 
 } // namespace
@@ -470,37 +471,56 @@ namespace {
 
 } // namespace
 
-bool Connection::beginReadOnly(QSqlError& error)
+std::optional<QSqlError> Connection::beginReadOnly()
 {
+    QSqlError error;
     if (settings.backend == Backend::SQLite)
-        return setQueryOnly(db, true, error);
+        return setQueryOnly(db, true, error) ? std::nullopt : std::optional(error);
+    if (!db.transaction())
+        return lastError();
+    // Said to the server itself, so that it holds the transaction read-only through ODBC too.
     QSqlQuery query(db);
-    if (!db.transaction()) {
-        error = lastError();
-        return false;
-    }
-    if (settings.backend == Backend::PostgreSQL && !query.exec("set transaction read only")) {
-        error = query.lastError();
-        db.rollback();
-        return false;
-    }
-    return true;
+    if (query.exec("set transaction read only"))
+        return std::nullopt;
+    error = errorOf(query);
+    db.rollback();
+    return error;
 }
 
-bool Connection::endReadOnly()
+std::optional<QSqlError> Connection::endReadOnly()
 {
     if (!db.isValid() || !db.isOpen())
-        return true;
-    if (settings.backend != Backend::SQLite) {
-        db.rollback();
-        return true;
-    }
+        return std::nullopt;
     QSqlError error;
+    if (settings.backend != Backend::SQLite)
+        return db.rollback() ? std::nullopt : std::optional(lastError());
     if (setQueryOnly(db, false, error))
-        return true;
+        return std::nullopt;
     qWarning().noquote() << "database connection left read-only:" << error.databaseText() << "-"
                          << error.driverText();
-    return false;
+    return error;
+}
+
+std::optional<QSqlError> Connection::oneStatement(const QString& sql)
+{
+    if (settings.backend == Backend::SQLite) {
+        // The driver runs what SQLite's prepare takes as the first statement, and refuses a text
+        // with more than blanks after it.
+        QSqlQuery query(db);
+        return query.prepare(sql) ? std::nullopt : std::optional(query.lastError());
+    }
+    PGconn* server = postgresConnection(db);
+    if (!server)
+        return std::nullopt;
+    // A statement prepared through the extended protocol: the server refuses a text of several.
+    PGresult* prepared = PQprepare(server, "", sql.toUtf8().constData(), 0, nullptr);
+    std::optional<QSqlError> refused;
+    if (PQresultStatus(prepared) != PGRES_COMMAND_OK)
+        refused = QSqlError(QStringLiteral("Unable to prepare statement"),
+            QString::fromUtf8(prepared ? PQresultErrorMessage(prepared) : PQerrorMessage(server)),
+            QSqlError::StatementError, QString::fromLatin1(PQresultErrorField(prepared, PG_DIAG_SQLSTATE)));
+    PQclear(prepared);
+    return refused;
 }
 
 bool Connection::stillAlive()

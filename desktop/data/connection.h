@@ -88,12 +88,18 @@ public:
 
     void drop();
 
-    // Makes what runs until endReadOnly() unable to write: a read-only transaction on a server,
-    // a query-only connection on SQLite. False from endReadOnly() when the connection could not
-    // be made writable again: the caller drops it once it has told what failed, so the next
-    // call opens a writable one.
-    bool beginReadOnly(QSqlError& error);
-    [[nodiscard]] bool endReadOnly();
+    // Makes what runs until endReadOnly() unable to write: a read-only transaction on a server
+    // (natively and through ODBC), a query-only connection on SQLite; the error when it could not.
+    // An error from endReadOnly(): the transaction did not end or the connection could not be made
+    // writable again; the caller drops it once it has told what failed, so the next call opens a
+    // writable one.
+    [[nodiscard]] std::optional<QSqlError> beginReadOnly();
+    [[nodiscard]] std::optional<QSqlError> endReadOnly();
+
+    // Whether the database itself reads sql as one statement it can run, without running it:
+    // SQLite's prepare, or a statement prepared on a native PostgreSQL server. The database's
+    // refusal when it does not (a second statement among them). Through ODBC nothing is asked.
+    [[nodiscard]] std::optional<QSqlError> oneStatement(const QString& sql);
 
 private:
     class Watchdog;

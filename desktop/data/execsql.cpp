@@ -3,14 +3,16 @@
 #include "desktop/data/connection.h"
 #include "desktop/data/recordstream.h"
 #include "desktop/data/refusalwords.h"
-#include "desktop/data/sqlwords.h"
 #include "desktop/data/toast.h"
 
 #include <QDebug>
 #include <QSqlField>
 #include <QSqlRecord>
+#include <algorithm>
 #include <charconv>
 #include <optional>
+#include <string_view>
+#include <tuple>
 
 namespace korvell {
 
@@ -135,22 +137,52 @@ namespace {
         return result;
     }
 
-    SqlResult statementFailure(Connection& connection, const QSqlError& error)
+    // Why a report text may not reach the database, empty when it may: it must be a query, its
+    // first word SELECT or WITH; where the database cannot be asked where a statement ends
+    // (through ODBC), no ";" may stand before the text's end. Neither reading needs a lexer.
+    QString reportTextRule(const QString& text, Backend backend)
     {
-        const QString text = describe(error);
-        // Qt's error type is no guide here (QSQLITE files a constraint failure as ConnectionError):
-        // whether the connection still answers tells a lost server from a refused statement.
-        if (!connection.stillAlive()) {
-            connection.drop();
-            return connectionFailure(text);
-        }
+        // A word ends where the servers end it: at an ASCII character that no name holds.
+        static constexpr std::u16string_view queryWords[] = { u"select", u"with" };
+        const bool query = std::any_of(std::begin(queryWords), std::end(queryWords), [&](QStringView word) {
+            if (!text.startsWith(word, Qt::CaseInsensitive))
+                return false;
+            const QChar next = text.size() > word.size() ? text[word.size()] : QChar(u' ');
+            return next.unicode() < 0x80 && !isWordCharacter(next) && next != u'$';
+        });
+        if (!query)
+            return queryOnlyHint;
+        const qsizetype semicolon = text.indexOf(u';');
+        if (backend == Backend::Odbc && semicolon >= 0 && semicolon < text.size() - 1)
+            return QStringLiteral("经ODBC连接时，语句中只能在末尾有分号");
+        return {};
+    }
+
+    SqlResult refuseText(const QString& refusal, const QString& why)
+    {
+        ShowToast(refusal, why, ToastRed);
         SqlResult result;
-        result.error = toastRefusal(error, connection.backend());
-        result.lockTimedOut = isLockWaitTimeout(error, connection.backend());
+        result.error = refusal;
         return result;
     }
 
 } // namespace
+
+SqlResult statementFailure(const QSqlError& error)
+{
+    Connection& connection = Connection::current();
+    const QString text = describe(error);
+    // Qt's error type is no guide here (QSQLITE files a constraint failure as ConnectionError):
+    // whether the connection still answers tells a lost server from a refused statement.
+    if (!connection.stillAlive()) {
+        connection.drop();
+        return connectionFailure(text);
+    }
+    SqlResult result;
+    result.error = toastRefusal(error, connection.backend());
+    result.lockTimedOut = isLockWaitTimeout(error, connection.backend());
+    return result;
+}
 
 bool isCommandText(const QString& sql)
 {
@@ -240,24 +272,31 @@ namespace {
         QString why;
         if (!connection.open(why))
             return openFailure(connection, why);
-        if (access == Access::ReadOnly) {
-            QSqlError refused;
-            if (!connection.beginReadOnly(refused))
-                return statementFailure(connection, refused);
-        }
+        const QString text = sql.trimmed();
         SqlResult result;
         std::optional<QSqlError> failed;
+        std::optional<QSqlError> unended;
         {
+            // The begin and end of a read-only run are watched like its statement.
             Connection::AnswerWatch watch(connection);
-            failed = execute(connection, sql.trimmed(), params, result, sink);
+            if (access == Access::ReadWrite) {
+                failed = execute(connection, text, params, result, sink);
+            } else if (failed = connection.beginReadOnly(); !failed) {
+                failed = connection.oneStatement(text);
+                if (!failed)
+                    failed = execute(connection, text, params, result, sink);
+                // Ended before a failure is looked at: an aborted transaction answers nothing, not
+                // even the probe that tells a lost server from a refused statement.
+                unended = connection.endReadOnly();
+            }
         }
-        // Ended before a failure is looked at: an aborted transaction answers nothing, not even the
-        // probe that tells a lost server from a refused statement. A connection left read-only
-        // would refuse every later write: it is dropped once the failure has been told.
-        const bool writable = access == Access::ReadWrite || connection.endReadOnly();
+        // A run that could not be ended fails as well; a connection left read-only would refuse
+        // every later write: it is dropped once the failure has been told.
+        if (!failed)
+            failed = unended;
         if (failed)
-            result = statementFailure(connection, *failed);
-        if (!writable)
+            result = statementFailure(*failed);
+        if (unended)
             connection.drop();
         return result;
     }
@@ -274,17 +313,34 @@ SqlResult ExecSQL(const QString& sql, const QVariantList& params, RecordSink& si
     return run(sql, params, &sink, Access::ReadWrite);
 }
 
-SqlResult ExecReadOnlySQL(const QString& sql, const QVariantList& params)
+SqlResult ExecReadOnlySQL(const QString& sql)
 {
-    // A second statement could end the read-only transaction and write in one of its own.
-    if (!isSingleStatement(sql)) {
-        const QString refused = QStringLiteral("只能执行查询语句");
-        ShowToast(refused, queryOnlyHint, ToastRed);
-        SqlResult result;
-        result.error = refused;
-        return result;
+    if (const QString why = reportTextRule(sql.trimmed(), currentBackend()); !why.isEmpty())
+        return refuseText(QStringLiteral("只能执行查询语句"), why);
+    return run(sql, {}, nullptr, Access::ReadOnly);
+}
+
+bool checkReadOnlySQL(const QString& sql, const QString& refusal)
+{
+    const QString text = sql.trimmed();
+    Connection& connection = Connection::current();
+    QString why = reportTextRule(text, connection.backend());
+    if (!why.isEmpty()) {
+        std::ignore = refuseText(refusal, why);
+        return false;
     }
-    return run(sql, params, nullptr, Access::ReadOnly);
+    if (!connection.open(why)) {
+        std::ignore = openFailure(connection, why);
+        return false;
+    }
+    std::optional<QSqlError> refused;
+    {
+        Connection::AnswerWatch watch(connection);
+        refused = connection.oneStatement(text);
+    }
+    if (refused)
+        std::ignore = statementFailure(*refused);
+    return !refused;
 }
 
 QVariant sqlDate(const QDate& date)

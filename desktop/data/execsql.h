@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QSqlError>
 #include <QVariantList>
 
 namespace korvell {
@@ -34,12 +35,22 @@ SqlResult ExecSQL(const QString& sql, const QVariantList& params = {});
 // the records before it.
 SqlResult ExecSQL(const QString& sql, const QVariantList& params, RecordSink& sink);
 
-// ExecSQL for texts that come from the database or the user (report queries): one statement,
-// run where nothing can be written, and undone. A text of more statements ("select ...; commit;
-// delete ...") does not run: the toast "只能执行查询语句" says so.
-SqlResult ExecReadOnlySQL(const QString& sql, const QVariantList& params = {});
+// ExecSQL for texts that come from the database or the user (report queries): a query (its first
+// word SELECT or WITH) that the database itself reads as one statement, run where nothing can be
+// written, and undone; its begin and end are watched like the statement. Anything else does not
+// reach the database: the toast "只能执行查询语句" says why in its hint. Through ODBC, where the
+// database cannot be asked, a text with a ";" before its end is refused so. A text the database
+// reads as more statements ("select ...; commit; delete ...") is refused in its words.
+SqlResult ExecReadOnlySQL(const QString& sql);
+// What ExecReadOnlySQL decides about sql, without running it: false when it would refuse it, told
+// alike, with refusal as the main line where ExecReadOnlySQL says "只能执行查询语句".
+[[nodiscard]] bool checkReadOnlySQL(const QString& sql, const QString& refusal);
 // The hint under "只能执行查询语句": what a text that comes from the user or the database must be.
 inline const QString queryOnlyHint = QStringLiteral("语句须是一条以SELECT或WITH开头、不写数据的查询");
+
+// Tells a failed statement, begin or commit of the thread's connection: a server that no longer
+// answers as a lost connection (dropped, so that the next call opens afresh), else the refusal.
+SqlResult statementFailure(const QSqlError& error);
 
 bool isCommandText(const QString& sql);
 

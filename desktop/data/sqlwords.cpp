@@ -131,12 +131,6 @@ std::optional<QStringList> sqlWords(const QString& sql)
     return Scanner(sql).words();
 }
 
-bool isSingleStatement(const QString& sql)
-{
-    const std::optional<QStringList> words = sqlWords(sql);
-    return words && isSingleStatement(*words);
-}
-
 bool isSingleStatement(const QStringList& words)
 {
     const qsizetype end = words.indexOf(sqlStatementEnd);

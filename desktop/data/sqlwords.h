@@ -1,6 +1,7 @@
 #pragma once
-// The words of an SQL text as the backends read it, for the checks made before a text that comes
-// from the user or the database runs.
+// The words of an SQL text as the backends read it, for the report designer's own reading of a
+// query it stores. It may refuse more than the database would, never let more run: whether a text
+// runs is the database's decision (ExecReadOnlySQL).
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -15,10 +16,7 @@ inline const QString sqlStatementEnd = QStringLiteral(";");
 // name or comment does not end, or when the backends would end one in different places.
 std::optional<QStringList> sqlWords(const QString& sql);
 
-// Whether sql holds one statement: nothing but blanks, comments and ";" after its first ";".
-// Nothing that two backends could read differently counts as one.
-bool isSingleStatement(const QString& sql);
-// The same for words that sqlWords read.
+// Whether the words that sqlWords read hold one statement: nothing but ";" after the first ";".
 bool isSingleStatement(const QStringList& words);
 
 } // namespace korvell

@@ -1,8 +1,10 @@
 #include "desktop/data/transaction.h"
 
 #include "desktop/data/connection.h"
-#include "desktop/data/refusalwords.h"
+#include "desktop/data/execsql.h"
 #include "desktop/data/toast.h"
+
+#include <tuple>
 
 namespace korvell {
 
@@ -14,9 +16,13 @@ Transaction::Transaction()
         ShowToast("数据库连接发生错误", "请检查网络或数据库服务器", ToastRed);
         return;
     }
-    begun = connection.database().transaction();
+    // Begin, commit and rollback are watched like a statement: a frozen server is given up.
+    {
+        Connection::AnswerWatch watch(connection);
+        begun = connection.database().transaction();
+    }
     if (!begun)
-        toastRefusal(connection.lastError(), connection.backend());
+        std::ignore = statementFailure(connection.lastError());
 }
 
 Transaction::~Transaction()
@@ -35,11 +41,16 @@ bool Transaction::commit()
         begun = false;
         return false;
     }
-    if (db.commit()) {
+    bool committed = false;
+    {
+        Connection::AnswerWatch watch(connection);
+        committed = db.commit();
+    }
+    if (committed) {
         begun = false;
         return true;
     }
-    toastRefusal(connection.lastError(), connection.backend());
+    std::ignore = statementFailure(connection.lastError());
     rollback();
     return false;
 }
@@ -49,9 +60,18 @@ void Transaction::rollback()
     if (!begun)
         return;
     begun = false;
-    QSqlDatabase& db = Connection::current().database();
-    if (db.isValid() && db.isOpen())
-        db.rollback();
+    Connection& connection = Connection::current();
+    QSqlDatabase& db = connection.database();
+    if (!db.isValid() || !db.isOpen())
+        return;
+    bool rolledBack = false;
+    {
+        Connection::AnswerWatch watch(connection);
+        rolledBack = db.rollback();
+    }
+    // A rollback the server did not take leaves the connection in no known state.
+    if (!rolledBack)
+        connection.drop();
 }
 
 } // namespace korvell

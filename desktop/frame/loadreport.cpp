@@ -70,14 +70,10 @@ ReportFill LoadReport(platform::SheetModel& grid, const QString& reportName)
         ShowToast("没有定义该报表数据查询语句", "", ToastRed);
         return ReportFill::NoQuery;
     }
-    // A stored text runs as one statement where it cannot write; more are refused with a toast.
+    // A stored text runs as one query where it cannot write; anything else is refused with a toast.
     const SqlResult data = ExecReadOnlySQL(reportSql);
     if (!data)
         return ReportFill::Failed;
-    if (!data.rs) {
-        ShowToast("只能执行查询语句", "语句须以SELECT或WITH开头", ToastRed);
-        return ReportFill::Failed;
-    }
     Recordset& records = *data.rs;
 
     // The bindings, read once: single cells, and the band's columns and first row (the last

@@ -83,6 +83,12 @@ bool saveCatalogue(const std::vector<ReportDefinition>& rows)
         ShowToast(problem, catalogueNotSaved, ToastRed);
         return false;
     }
+    // Nor is a query stored that the read-only run would refuse at the print.
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (!blank(rows[i].reportsql)
+            && !checkReadOnlySQL(rows[i].reportsql, QStringLiteral("第%1行的语句不是查询语句").arg(i + 1)))
+            return false;
+    }
     Transaction transaction;
     if (!transaction.active() || !ExecSQL(QStringLiteral("delete from c_reportname")))
         return false;
@@ -108,10 +114,14 @@ bool saveReportQuery(const QString& reportName, const QString& sql)
         refuseWithoutReport();
         return false;
     }
+    const QString refusal = QStringLiteral("只能保存查询语句");
     if (!isQueryText(sql)) {
-        ShowToast(QStringLiteral("只能保存查询语句"), queryOnlyHint, ToastRed);
+        ShowToast(refusal, queryOnlyHint, ToastRed);
         return false;
     }
+    // What the read-only run would refuse at every print is not stored.
+    if (!checkReadOnlySQL(sql, refusal))
+        return false;
     if (!ExecSQL(
             QStringLiteral("update c_reportname set reportsql=? where reportname=?"), { sql, reportName }))
         return false;

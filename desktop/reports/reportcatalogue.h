@@ -27,11 +27,13 @@ std::optional<ReportDefinition> findReportByDisplayName(const QString& displayNa
 
 // Rewrites the whole catalogue from rows in one transaction. Blank rows are skipped; a row that
 // lacks its code, display name or table name, a repeated code, or a query that is not a query
-// refuses the save with a toast, and nothing stored changes. True when stored.
+// (isQueryText) or that the read-only run would refuse (checkReadOnlySQL) refuses the save with a
+// toast, and nothing stored changes. True when stored.
 bool saveCatalogue(const std::vector<ReportDefinition>& rows);
 
 // Stores sql as the data query of the report with code reportName ("SQL语句成功保存").
-// Refused with a toast when no report is chosen or sql is not a query.
+// Refused with a toast when no report is chosen, sql is not a query, or the read-only run would
+// refuse it ("只能保存查询语句" and why, or the database's words).
 [[nodiscard]] bool saveReportQuery(const QString& reportName, const QString& sql);
 
 // Runs a report query where nothing can be written; a text that is no query (isQueryText) gets

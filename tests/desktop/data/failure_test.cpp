@@ -14,10 +14,12 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QThread>
 #include <arpa/inet.h>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <netinet/in.h>
@@ -250,13 +252,13 @@ TEST_P(Failures, AFrozenNetworkCountsAsLostWithinSeconds)
     testsupport::TcpRelay& relay = *path;
     ASSERT_TRUE(ExecSQL("select * from c_compmsg").ok);
     relay.freeze();
-    // Whatever happens, the path comes back after a minute, so a wait without bound ends too.
+    // Whatever happens, the path comes back every half minute, so a wait without bound ends too.
     std::mutex mutex;
     std::condition_variable done;
     bool finished = false;
     std::thread rescue([&] {
         std::unique_lock lock(mutex);
-        if (!done.wait_for(lock, std::chrono::seconds(60), [&] { return finished; }))
+        while (!done.wait_for(lock, std::chrono::seconds(30), [&] { return finished; }))
             relay.thaw();
     });
     const qint64 bound = answerWaitMilliseconds + serverProbeSeconds * 1000 + 3000;
@@ -270,6 +272,34 @@ TEST_P(Failures, AFrozenNetworkCountsAsLostWithinSeconds)
         EXPECT_LT(waited.elapsed(), bound) << sql.toStdString();
         EXPECT_FALSE(lost.ok);
         EXPECT_TRUE(lost.connectionLost);
+        EXPECT_EQ(toasts.lines, QStringList { connectionToast });
+    }
+    // The begin, the settings and the end of a report run or a transaction are given up alike, each
+    // on a connection that was passing until then.
+    const QString update = "update c_compmsg set compphone='2'";
+    const std::function<bool()> transactional[] = {
+        [] { return ExecReadOnlySQL("select * from c_compmsg").ok; },
+        [&] {
+            Transaction transaction;
+            return transaction.active() && ExecSQL(update).ok && transaction.commit();
+        },
+        [&] {
+            relay.thaw();
+            Transaction transaction;
+            const bool updated = transaction.active() && ExecSQL(update).ok;
+            relay.freeze();
+            return updated && transaction.commit();
+        },
+    };
+    for (const auto& call : transactional) {
+        relay.thaw();
+        EXPECT_TRUE(ExecSQL("select * from c_compmsg").ok) << "the next call reconnects";
+        relay.freeze();
+        toasts.clear();
+        QElapsedTimer waited;
+        waited.start();
+        EXPECT_FALSE(call());
+        EXPECT_LT(waited.elapsed(), bound);
         EXPECT_EQ(toasts.lines, QStringList { connectionToast });
     }
     {
@@ -368,41 +398,67 @@ TEST_P(Failures, ATransactionRefusedAtBeginOrAtCommitIsToldAndStoresNothing)
 TEST_P(Failures, ReadOnlyTextsWriteNothingAndLeaveTheConnectionWritable)
 {
     ASSERT_TRUE(datatest::addLogLine(QDateTime::currentDateTime(), "a", "b"));
-    for (const QString& sql : { QString("delete from c_log"), QString("update c_log set logmsg='x'") }) {
+    const bool server = GetParam() != Backend::SQLite;
+    ASSERT_TRUE(!server || ExecSQL("create sequence korvell_counter"));
+    // Only a query reaches the database, and there it can neither write nor reach outside.
+    const QString written = QDir::tempPath() + "/korvell-copied-" + db->databaseName().section('/', -1);
+    for (const QString& sql : { QString("delete from c_log"), QString("update c_log set logmsg='x'"),
+             "copy c_log to '" + written + "'", "copy (select 1) to program 'touch " + written + "'",
+             QString("select nextval('korvell_counter')") }) {
         std::ignore = ExecReadOnlySQL(sql); // refused or not, it must change nothing
         EXPECT_EQ(testsupport::scalar("select logmsg from c_log").toString(), "b") << sql.toStdString();
+        EXPECT_FALSE(QFile::remove(written)) << sql.toStdString();
     }
-    // One statement only: a second could end the read-only transaction and write on its own.
-    for (const QString& sql : { QString("select count(*) from c_log; delete from c_log"),
-             QString("select 1; commit; delete from c_log") }) {
+    if (server) {
+        EXPECT_EQ(testsupport::scalar("select nextval('korvell_counter')").toInt(), 1);
+    }
+    // One statement as the database reads it, whatever a lexer of ours would make of the text: a
+    // second could end the read-only transaction and write on its own.
+    ASSERT_TRUE(!server || ExecSQL("set standard_conforming_strings = off"));
+    const QString refused = GetParam() == Backend::Odbc
+        ? "只能执行查询语句|经ODBC连接时，语句中只能在末尾有分号|1"
+        : "数据库发生错误: ERROR: cannot insert multiple commands into a prepared statement||1";
+    const std::pair<QString, bool> texts[] = {
+        // a text, and whether SQLite reads it as one statement
+        { "select count(*) from c_log; delete from c_log", false },
+        { "select 1; commit; delete from c_log", false },
+        { "select array['a]'] as x; commit; delete from c_log; -- '", false }, // a subscript or a name
+        { "select 1 --\r; commit; delete from c_log", true }, // a line comment ends at a carriage return
+        { "select 1 ×$$; commit; delete from c_log; select 1 ×$$", false }, // a name or a quote
+        { "select 'a\\''; commit; delete from c_log; -- '", true }, // a backslash that escapes
+    };
+    for (const auto& [sql, oneOnSqlite] : texts) {
         toasts.clear();
-        EXPECT_FALSE(ExecReadOnlySQL(sql).ok) << sql.toStdString();
-        EXPECT_EQ(toasts.lines,
-            QStringList { "只能执行查询语句|语句须是一条以SELECT或WITH开头、不写数据的查询|1" });
+        EXPECT_EQ(ExecReadOnlySQL(sql).ok, !server && oneOnSqlite) << sql.toStdString();
+        if (server) {
+            EXPECT_EQ(toasts.lines, QStringList { refused }) << sql.toStdString();
+        }
         EXPECT_EQ(testsupport::scalar("select logmsg from c_log").toString(), "b") << sql.toStdString();
     }
-    const SqlResult read = ExecReadOnlySQL("select logmsg from c_log where username=?", { "a" });
+    const SqlResult read = ExecReadOnlySQL("select logmsg from c_log where username='a'");
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(read.rs->value(0).toString(), "b");
     EXPECT_TRUE(ExecSQL("delete from c_log").ok);
     EXPECT_EQ(testsupport::rowCount("c_log"), 0);
-    if (GetParam() != Backend::SQLite)
+    if (server)
         return;
     // A connection that SQLite leaves query-only is not used for the next write, and a text that
     // it would not make read-only does not run. Either way the user is told what failed.
-    const std::pair<const char*, QString> modes[] = {
-        { "OFF", "attempt to write a readonly database" },
-        { "ON", "无法将数据库连接设为只读" },
+    const std::tuple<const char*, int, QString> modes[] = {
+        { "OFF", SQLITE_IGNORE, "无法将数据库连接设为可写" },
+        { "OFF", SQLITE_DENY, "无法将数据库连接设为可写: not authorized" },
+        { "ON", SQLITE_IGNORE, "无法将数据库连接设为只读" },
+        { "ON", SQLITE_DENY, "无法将数据库连接设为只读: not authorized" },
     };
-    for (const auto& [ignored, told] : modes) {
-        const IgnoredPragma pragma("query_only", ignored);
+    for (const auto& [setting, answer, told] : modes) {
+        const IgnoredPragma pragma("query_only", setting, nullptr, answer);
         resetConnection();
         toasts.clear();
-        EXPECT_FALSE(ExecReadOnlySQL("delete from c_log").ok) << ignored;
-        EXPECT_EQ(toasts.lines, QStringList { "数据库发生错误: " + told + "||1" }) << ignored;
-        EXPECT_TRUE(datatest::addLogLine(QDateTime::currentDateTime(), "a", ignored));
+        EXPECT_FALSE(ExecReadOnlySQL("select count(*) from c_log").ok) << setting;
+        EXPECT_EQ(toasts.lines, QStringList { "数据库发生错误: " + told + "||1" }) << setting;
+        EXPECT_TRUE(datatest::addLogLine(QDateTime::currentDateTime(), "a", setting));
     }
-    EXPECT_EQ(testsupport::rowCount("c_log"), 2);
+    EXPECT_EQ(testsupport::rowCount("c_log"), 4);
 }
 
 TEST(Toasts, AToastFromAWorkerThreadIsShownOnTheProgramsThread)

@@ -291,4 +291,4 @@ TEST_P(LoadReportTest, ShippedTemplatesFillTheOrderSheets)
     }
 }
 
-INSTANTIATE_BACKENDS(LoadReportTest);
+INSTANTIATE_BACKENDS_WITH_ODBC(LoadReportTest);
