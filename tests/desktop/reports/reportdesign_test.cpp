@@ -82,6 +82,10 @@ TEST_P(ReportDesign, CatalogueRefusalsKeepWhatIsStored)
         EXPECT_EQ(toasts.lines, QStringList { c.toast });
         EXPECT_EQ(storedCatalogue(), std::vector<ReportDefinition> { kept });
     }
+    // Nor is a query stored that the database reads as more statements than the designer's reading.
+    EXPECT_FALSE(saveCatalogue(
+        { kept, { "x", "y", "c_proc_main", "select 1 ×$$; commit; delete from c_log; select 1 ×$$" } }));
+    EXPECT_EQ(storedCatalogue(), std::vector<ReportDefinition> { kept });
     // Blank rows are no problem; a catalogue of blank rows empties the table.
     EXPECT_TRUE(saveCatalogue({ {}, kept, {} }));
     EXPECT_EQ(storedCatalogue(), std::vector<ReportDefinition> { kept });
