@@ -14,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QThread>
 #include <arpa/inet.h>
@@ -250,8 +249,6 @@ TEST_P(Failures, AFrozenNetworkCountsAsLostWithinSeconds)
         GTEST_SKIP() << "an embedded database has no network; through ODBC the driver's time-outs decide";
     const auto path = relayToServer();
     testsupport::TcpRelay& relay = *path;
-    ASSERT_TRUE(ExecSQL("select * from c_compmsg").ok);
-    relay.freeze();
     // Whatever happens, the path comes back every half minute, so a wait without bound ends too.
     std::mutex mutex;
     std::condition_variable done;
@@ -262,39 +259,21 @@ TEST_P(Failures, AFrozenNetworkCountsAsLostWithinSeconds)
             relay.thaw();
     });
     const qint64 bound = answerWaitMilliseconds + serverProbeSeconds * 1000 + 3000;
-    for (const QString& sql :
-        { QString("select * from c_compmsg"), QString("update c_compmsg set compphone=?") }) {
-        // The first call finds its connection frozen, the second cannot open a new one.
-        toasts.clear();
-        QElapsedTimer waited;
-        waited.start();
-        const SqlResult lost = ExecSQL(sql, sql.contains('?') ? QVariantList { "1" } : QVariantList {});
-        EXPECT_LT(waited.elapsed(), bound) << sql.toStdString();
-        EXPECT_FALSE(lost.ok);
-        EXPECT_TRUE(lost.connectionLost);
-        EXPECT_EQ(toasts.lines, QStringList { connectionToast });
-    }
-    // The begin, the settings and the end of a report run or a transaction are given up alike, each
-    // on a connection that was passing until then.
-    const QString update = "update c_compmsg set compphone='2'";
-    const std::function<bool()> transactional[] = {
-        [] { return ExecReadOnlySQL("select * from c_compmsg").ok; },
+    // Frozen under a statement, a new connection, the begin of a report run and of a transaction, and
+    // a commit: each is given up within seconds (a call answers false then) and told as lost.
+    const std::function<bool()> calls[] = {
+        [&] { return relay.freeze(), !ExecSQL("select * from c_compmsg").connectionLost; },
+        [&] { return resetConnection(), relay.freeze(), !ExecSQL("delete from c_log").connectionLost; },
+        [&] { return relay.freeze(), !ExecReadOnlySQL("select * from c_compmsg").connectionLost; },
+        [&] { return relay.freeze(), Transaction().active(); },
         [&] {
             Transaction transaction;
-            return transaction.active() && ExecSQL(update).ok && transaction.commit();
-        },
-        [&] {
-            relay.thaw();
-            Transaction transaction;
-            const bool updated = transaction.active() && ExecSQL(update).ok;
-            relay.freeze();
-            return updated && transaction.commit();
+            return ExecSQL("delete from c_log").ok && (relay.freeze(), transaction.commit());
         },
     };
-    for (const auto& call : transactional) {
+    for (const auto& call : calls) {
         relay.thaw();
         EXPECT_TRUE(ExecSQL("select * from c_compmsg").ok) << "the next call reconnects";
-        relay.freeze();
         toasts.clear();
         QElapsedTimer waited;
         waited.start();
@@ -399,9 +378,10 @@ TEST_P(Failures, ReadOnlyTextsWriteNothingAndLeaveTheConnectionWritable)
 {
     ASSERT_TRUE(datatest::addLogLine(QDateTime::currentDateTime(), "a", "b"));
     const bool server = GetParam() != Backend::SQLite;
-    ASSERT_TRUE(!server || ExecSQL("create sequence korvell_counter"));
+    ASSERT_TRUE(!server
+        || (ExecSQL("create sequence korvell_counter") && ExecSQL("set standard_conforming_strings=off")));
     // Only a query reaches the database, and there it can neither write nor reach outside.
-    const QString written = QDir::tempPath() + "/korvell-copied-" + db->databaseName().section('/', -1);
+    const QString written = "/tmp/korvell-copied-" + db->databaseName().section('/', -1);
     for (const QString& sql : { QString("delete from c_log"), QString("update c_log set logmsg='x'"),
              "copy c_log to '" + written + "'", "copy (select 1) to program 'touch " + written + "'",
              QString("select nextval('korvell_counter')") }) {
@@ -409,19 +389,15 @@ TEST_P(Failures, ReadOnlyTextsWriteNothingAndLeaveTheConnectionWritable)
         EXPECT_EQ(testsupport::scalar("select logmsg from c_log").toString(), "b") << sql.toStdString();
         EXPECT_FALSE(QFile::remove(written)) << sql.toStdString();
     }
-    if (server) {
-        EXPECT_EQ(testsupport::scalar("select nextval('korvell_counter')").toInt(), 1);
-    }
-    // One statement as the database reads it, whatever a lexer of ours would make of the text: a
-    // second could end the read-only transaction and write on its own.
-    ASSERT_TRUE(!server || ExecSQL("set standard_conforming_strings = off"));
-    const QString refused = GetParam() == Backend::Odbc
-        ? "只能执行查询语句|经ODBC连接时，语句中只能在末尾有分号|1"
-        : "数据库发生错误: ERROR: cannot insert multiple commands into a prepared statement||1";
+    EXPECT_TRUE(!server || testsupport::scalar("select nextval('korvell_counter')").toInt() == 1);
+    // One statement as the database reads it, whatever a lexer would make of the text (the server's
+    // strings as set above): a second could end the read-only transaction and write on its own. On a
+    // server all are refused alike; SQLite reads some as one (the second of a pair).
+    const QStringList refused { GetParam() == Backend::Odbc
+            ? "只能执行查询语句|经ODBC连接时，语句中只能在末尾有分号|1"
+            : "数据库发生错误: ERROR: cannot insert multiple commands into a prepared statement||1" };
     const std::pair<QString, bool> texts[] = {
-        // a text, and whether SQLite reads it as one statement
-        { "select count(*) from c_log; delete from c_log", false },
-        { "select 1; commit; delete from c_log", false },
+        { "select 1; delete from c_log", false }, { "select 1; commit; delete from c_log", false },
         { "select array['a]'] as x; commit; delete from c_log; -- '", false }, // a subscript or a name
         { "select 1 --\r; commit; delete from c_log", true }, // a line comment ends at a carriage return
         { "select 1 ×$$; commit; delete from c_log; select 1 ×$$", false }, // a name or a quote
@@ -430,9 +406,7 @@ TEST_P(Failures, ReadOnlyTextsWriteNothingAndLeaveTheConnectionWritable)
     for (const auto& [sql, oneOnSqlite] : texts) {
         toasts.clear();
         EXPECT_EQ(ExecReadOnlySQL(sql).ok, !server && oneOnSqlite) << sql.toStdString();
-        if (server) {
-            EXPECT_EQ(toasts.lines, QStringList { refused }) << sql.toStdString();
-        }
+        EXPECT_TRUE(!server || toasts.lines == refused) << toasts.last().toStdString();
         EXPECT_EQ(testsupport::scalar("select logmsg from c_log").toString(), "b") << sql.toStdString();
     }
     const SqlResult read = ExecReadOnlySQL("select logmsg from c_log where username='a'");

@@ -82,10 +82,6 @@ TEST_P(ReportDesign, CatalogueRefusalsKeepWhatIsStored)
         EXPECT_EQ(toasts.lines, QStringList { c.toast });
         EXPECT_EQ(storedCatalogue(), std::vector<ReportDefinition> { kept });
     }
-    // Nor is a query stored that the database reads as more statements than the designer's reading.
-    EXPECT_FALSE(saveCatalogue(
-        { kept, { "x", "y", "c_proc_main", "select 1 ×$$; commit; delete from c_log; select 1 ×$$" } }));
-    EXPECT_EQ(storedCatalogue(), std::vector<ReportDefinition> { kept });
     // Blank rows are no problem; a catalogue of blank rows empties the table.
     EXPECT_TRUE(saveCatalogue({ {}, kept, {} }));
     EXPECT_EQ(storedCatalogue(), std::vector<ReportDefinition> { kept });
@@ -130,8 +126,7 @@ TEST_P(ReportDesign, OnlyQueriesRunAndFillTheSheet)
         { "select 1; drop table c_log", "" }, { "select 1; commit", "" },
         { "with d as (delete from c_log returning *) select * from d", "" },
         { "select * into copy_of_log from c_log", "" }, { "select 1 for update", "" },
-        // Literals, names and comments that one backend would end where another would not: where
-        // the statement ends is the database's to say.
+        // Literals, names and comments that one backend would end where another would not.
         { "select E'\\''; delete from c_log; select ''", "" },
         { "select $$'$$; delete from c_log; select $$'$$", "" },
         { "select [']; delete from c_log; select [']", "" }, { "select 'no end", "" },
@@ -139,15 +134,14 @@ TEST_P(ReportDesign, OnlyQueriesRunAndFillTheSheet)
         { "select array['a]'] as x; commit; delete from c_log; -- '", "" },
         { "select 1 --\r; commit; delete from c_log", "S" }, { "select 1 ; ;", "P" },
         // Words that only look like it.
-        { "select 'a; delete from b' as t, logmsg as \"update\" from c_log;", "SP" },
-        { "select 1; -- delete", "P" },
+        { "select 'a; delete from b' as t, 1 as \"update\";", "SP" }, { "select 1; -- delete", "P" },
         { "select replace(logmsg,'a','b') as updated_at, E'\\n' from c_log /* ; drop */", "P" },
         { "select $tag$;delete$tag$ as t from c_log", "P" }, { "select 1 as [;into]", "S" } };
     ASSERT_TRUE(saveCatalogue({ { "rkreport", "产品入库单", "c_proc_main", "" } }));
-    // What the designer stores runs at the print, and what it refuses does not.
-    const QChar backend = QString("SPO")[int(GetParam())];
+    // What the designer or its catalogue editor stores runs at the print, and what they refuse does not.
     for (const Case& c : cases) {
-        const bool taken = QString(c.takenBy).contains(backend);
+        const bool taken = QString(c.takenBy).contains(QString("SPO")[int(GetParam())]);
+        EXPECT_EQ(saveCatalogue({ { "rkreport", "r", "c_proc_main", c.text } }), taken || !*c.text) << c.text;
         EXPECT_EQ(saveReportQuery("rkreport", c.text), taken) << c.text;
         EXPECT_EQ(runReportQuery(c.text).ok, taken) << c.text;
     }
