@@ -44,7 +44,8 @@ namespace {
         outcome.pending = true;
         if (!outcome.booked.isEmpty())
             log(kind, request, outcome);
-        ShowToast(kind.partlyBooked, kind.partlyBookedHint.arg(troubleText(trouble)).arg(left), ToastRed);
+        ShowToast(kind.partlyBooked, kind.partlyBookedHint.arg(troubleText(trouble), QString::number(left)),
+            ToastRed);
         return outcome;
     }
 

@@ -27,7 +27,6 @@ struct [[nodiscard]] BookingOutcome {
     int left = 0; // lines not booked from the one the booking stopped at
     DatabaseTrouble trouble = DatabaseTrouble::None; // why it stopped
     bool pending = false; // the order still holds waiting items
-    bool movedOn = false; // a resumed order of another day, booked: a new order of today is current
     std::optional<LogLine> unlogged; // the log line the database did not take
 };
 

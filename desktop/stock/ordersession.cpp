@@ -51,6 +51,7 @@ OrderSession::Opening OrderSession::open(const QDate& today)
 {
     granted = rights();
     waiting = leftOver = false;
+    deletesOn = !granted.refusesChange();
     windowDay = today;
     if (const auto left = waitingOrderOf(kind, station()); left && !left->number.isEmpty()) {
         shownOrderDay = left->day.isValid() ? left->day : today;
@@ -149,19 +150,17 @@ bool OrderSession::browse(int step)
     return true;
 }
 
-bool OrderSession::readPending(bool assumed)
+void OrderSession::readPending(bool assumed)
 {
-    return setPending(hasNumber() && holdsWaitingItems(kind, shownNumber, station()).value_or(assumed));
+    setPending(hasNumber() && holdsWaitingItems(kind, shownNumber, station()).value_or(assumed));
 }
 
-bool OrderSession::setPending(bool on)
+void OrderSession::setPending(bool on)
 {
+    if (!on && releaseOnly())
+        deletesOn = false; // shown from now on as a booked order of a day that is not today
     waiting = on;
-    if (!leftOver || on)
-        return false;
-    leftOver = false;
-    // Its day is done with. Without a new number it stays shown with its day.
-    return shownOrderDay != windowDay && renew();
+    leftOver = leftOver && on;
 }
 
 ImportOutcome OrderSession::import(const QStringList& serials)
@@ -181,9 +180,9 @@ BookingOutcome OrderSession::book(
     const QString& approver, const QString& customer, const QList<OrderLine>& lines)
 {
     settleLog();
-    BookingOutcome outcome = bookOrder(kind, { shownNumber, station(), approver, customer }, lines);
+    const BookingOutcome outcome = bookOrder(kind, { shownNumber, station(), approver, customer }, lines);
     if (!outcome.refused)
-        outcome.movedOn = setPending(outcome.pending);
+        setPending(outcome.pending);
     if (outcome.unlogged)
         owedLogs << *outcome.unlogged;
     return outcome;
@@ -204,14 +203,18 @@ Rights OrderSession::rights() const
     return GetRights(kind.windowName);
 }
 
-OrderSession::DeleteGate OrderSession::deleteGate() const
+OrderSession::DeleteGate OrderSession::deleteGate()
 {
-    if (!leftOver && shownOrderDay != platform::clock().now().date())
-        return DeleteGate::PastDay;
-    const Rights granted = rights();
-    if (granted.mayDelete())
-        return DeleteGate::Open;
-    return granted.isRead() ? DeleteGate::NoRights : DeleteGate::Unreadable;
+    DeleteGate gate = DeleteGate::PastDay;
+    if (leftOver || shownOrderDay == platform::clock().now().date()) {
+        const Rights now = rights();
+        gate = now.mayDelete() ? DeleteGate::Open
+            : now.isRead()     ? DeleteGate::NoRights
+                               : DeleteGate::Unreadable;
+    }
+    if (gate != DeleteGate::Unreadable)
+        deletesOn = gate == DeleteGate::Open;
+    return gate;
 }
 
 bool OrderSession::releaseOnly() const

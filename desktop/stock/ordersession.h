@@ -4,8 +4,8 @@
 // goes on without a number, and while items wait the window keeps its order: no new order, no
 // other day, no browsing, no closing. An order left waiting by an earlier opening (a crash, a
 // lost server, a clerk who left it) is offered again with its own day and number, and it may be
-// booked, released or left; once one of another day no longer waits, the window goes on with a
-// new order of its own day, as if that day had been chosen in the calendar.
+// booked, released or left; once it no longer waits, it is shown as any booked order of its day,
+// and new work goes onto a new order of the window's day.
 // The user and the station are those of the login state at the moment of each step.
 #include "desktop/frame/rights.h"
 #include "desktop/stock/orderbooking.h"
@@ -76,10 +76,9 @@ public:
     // The order one step before (-1) or after (+1) of the same day and station. Refused while
     // items wait; false, after the toast, when no item bears that number.
     [[nodiscard]] bool browse(int step);
-    // The pending state anew from the database; when the read fails, assumed. True when a resumed
-    // order of another day no longer waits and a new order of the window's day took its place.
-    bool readPending(bool assumed);
-    bool setPending(bool on);
+    // The pending state anew from the database; when the read fails, assumed.
+    void readPending(bool assumed);
+    void setPending(bool on);
 
     // Stages the serial numbers on the order as the logged-in user. Stopped by the database, the
     // order counts as waiting when anything may be staged on it.
@@ -97,8 +96,12 @@ public:
     // Unreadable: the rights could not be read (the database's toast says so); no refusal is made up.
     enum class DeleteGate { Open, PastDay, NoRights, Unreadable };
     // Deletes and undos: on today's order only, and with both rights. A resumed order's waiting
-    // lines were never booked: they may be released whatever the order's day.
-    [[nodiscard]] DeleteGate deleteGate() const;
+    // lines were never booked: they may be released whatever the order's day. The delete buttons
+    // then stand as this click found them (unreadable rights change nothing).
+    [[nodiscard]] DeleteGate deleteGate();
+    // The delete buttons: as the rights at the opening allow, then as the last toolbar click left
+    // them; off once a resumed order of another day is done with, as a click would find it.
+    bool deletesEnabled() const { return deletesOn; }
     // Deletes and undos reach only the order's waiting lines: it is a resumed order of another
     // day, whose booked lines stay as booked.
     bool releaseOnly() const;
@@ -113,6 +116,7 @@ private:
     QString shownNumber;
     bool waiting = false;
     bool leftOver = false;
+    bool deletesOn = false;
     Rights granted = Rights::unread();
     QList<LogLine> owedLogs; // bookings' log lines the database did not take
 };

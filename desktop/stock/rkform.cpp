@@ -307,10 +307,7 @@ void rkform::bookOrder()
 {
     catchUpGrid();
     const BookingOutcome outcome = weighingSession.book(orderLines());
-    if (outcome.movedOn)
-        showNewOrder();
-    else
-        markBooked(outcome.booked, StatusWeighed); // the removed rows stay as listed
+    markBooked(outcome.booked, StatusWeighed); // the removed rows stay as listed
     showControls();
 }
 
@@ -428,7 +425,7 @@ void rkform::Grid1_Click()
 
 void rkform::showControls()
 {
-    showOrderNumber();
+    showOrder();
     const WeighingSession::Controls c = weighingSession.controls();
     Command1[0]->setText(c.startCaption);
     Command1[0]->setEnabled(c.startEnabled);

@@ -36,6 +36,8 @@ protected:
     void deleteOrUndo(int index) override;
     void showBrowsedOrder() override { LoadStockInSlipGrid(); }
     void closing() override;
+    // The order number and day, the buttons, captions and toolbar modes as the sessions have them.
+    void showControls() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -57,8 +59,6 @@ private:
     void LoadStockInSlipGrid();
     void catchUpGrid();
     void Grid1_Click();
-    // The order number and day, the buttons, captions and toolbar modes as the sessions have them.
-    void showControls();
     void showItemButton(const WeighingSession::Controls& c);
     bool hasItemRows() const;
 

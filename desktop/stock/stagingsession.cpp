@@ -36,8 +36,7 @@ ImportOutcome StagingSession::import(const QStringList& serials)
         // What was staged stays on the order; the rest is imported with the next click.
         ShowToast("数据导入没有完成！",
             QString("%1，还有%2笔货物没有导入，请稍后再导入")
-                .arg(troubleText(outcome.trouble))
-                .arg(outcome.left),
+                .arg(troubleText(outcome.trouble), QString::number(outcome.left)),
             ToastRed);
     } else if (!order.pending()) {
         ShowToast(order.orderKind().noGoods, "", ToastRed);
@@ -45,6 +44,15 @@ ImportOutcome StagingSession::import(const QStringList& serials)
         ShowToast("数据已经导入！", "", ToastRed);
         importOn = false;
     }
+    return outcome;
+}
+
+BookingOutcome StagingSession::book(
+    const QString& approver, const QString& customer, const QList<OrderLine>& lines)
+{
+    const BookingOutcome outcome = order.book(approver, customer, lines);
+    if (!outcome.refused && !outcome.pending)
+        importOn = false;
     return outcome;
 }
 

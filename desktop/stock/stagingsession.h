@@ -32,6 +32,9 @@ public:
     [[nodiscard]] OrderSession::Work startImport();
     // Stages the serial numbers on the order and says how it went.
     ImportOutcome import(const QStringList& serials);
+    // Books what waits on the order; once nothing waits, the booked order stays shown without
+    // import until a new order is started.
+    BookingOutcome book(const QString& approver, const QString& customer, const QList<OrderLine>& lines);
     // A new order, refused (with the toast) while items wait or without the rights at this click.
     [[nodiscard]] bool mayStartNewOrder() const;
     // A new order was drawn (or none could be): import onto it, once it has a number.

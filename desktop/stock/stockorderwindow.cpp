@@ -173,7 +173,7 @@ void StockOrderWindow::showOpenedOrder(OrderSession::Opening opening)
 
 void StockOrderWindow::showControls()
 {
-    showOrderNumber();
+    showOrder();
     const StagingSession::Controls c = staging.controls();
     Command1[0]->setEnabled(c.importEnabled);
     Command1[1]->setEnabled(c.bookEnabled);
@@ -272,16 +272,12 @@ void StockOrderWindow::importOrder()
 
 void StockOrderWindow::bookCurrentOrder()
 {
-    const BookingOutcome outcome = session.book(approverName(), customer(), orderLines());
+    const BookingOutcome outcome = staging.book(approverName(), customer(), orderLines());
     if (outcome.refused)
         return;
     markBooked(outcome.booked);
     if (outcome.trouble == DatabaseTrouble::None)
         afterBooking(outcome);
-    if (outcome.movedOn) {
-        showNewOrder(); // the print at once had the booked order
-        staging.opened();
-    }
     showControls();
 }
 

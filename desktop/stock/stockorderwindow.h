@@ -59,6 +59,8 @@ protected:
     void openOwnControls() override;
     void showOpenedOrder(OrderSession::Opening opening) override;
     void deleteOrUndo(int index) override;
+    // The order number and day, the import and book buttons as the sessions have them.
+    void showControls() override;
 
 private:
     void layOut(const OrderWindowConfig& config);
@@ -69,8 +71,6 @@ private:
     void importOrder();
     void bookCurrentOrder();
     void startNewOrder();
-    // The order number and day, the import and book buttons as the sessions have them.
-    void showControls();
 
     QComboBox* Combo1_4 = nullptr;
     QScrollBar *FlatScrollBar1 = nullptr, *FlatScrollBar2 = nullptr;

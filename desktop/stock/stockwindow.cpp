@@ -143,9 +143,6 @@ void StockWindow::Form_Load()
     ShowToast("", "", ToastBlack);
     openOwnControls();
     openOrder();
-    const bool may = !session.openingRights().refusesChange();
-    Command2[2]->setEnabled(may);
-    Command2[3]->setEnabled(may);
 }
 
 void StockWindow::openOrder()
@@ -155,18 +152,20 @@ void StockWindow::openOrder()
     showOpenedOrder(opening);
 }
 
-void StockWindow::showOrderNumber()
+void StockWindow::showOrder()
 {
     Text1->setText(session.number());
     Text3->setText(dayText(session.day()));
+    Command2[2]->setEnabled(session.deletesEnabled());
+    Command2[3]->setEnabled(session.deletesEnabled());
 }
 
 void StockWindow::showNewOrder()
 {
-    showOrderNumber();
     Grid1->sheet().setRows(1);
     for (QLineEdit* t : Text8)
         t->setText("0");
+    showControls();
 }
 
 bool StockWindow::reloadOrderGrid(const QString& status)
@@ -244,10 +243,7 @@ void StockWindow::Command2_Click(int index)
     session.settleLog();
     // Deletes and undos need today's order and both rights at this very click.
     const OrderSession::DeleteGate gate = session.deleteGate();
-    if (gate != OrderSession::DeleteGate::Unreadable) {
-        Command2[2]->setEnabled(gate == OrderSession::DeleteGate::Open);
-        Command2[3]->setEnabled(gate == OrderSession::DeleteGate::Open);
-    }
+    showOrder();
     switch (index) {
     case 0:
     case 1:
@@ -276,7 +272,7 @@ void StockWindow::browse(int step)
     }
     if (!session.browse(step))
         return;
-    showOrderNumber();
+    showControls();
     showBrowsedOrder();
 }
 
@@ -310,7 +306,7 @@ void StockWindow::calendarChosen(const QDate& chosen)
         return;
     }
     if (session.changeDay(chosen))
-        showOrderNumber();
+        showControls();
 }
 
 void StockWindow::showEvent(QShowEvent* event)

@@ -77,12 +77,14 @@ protected:
     virtual void showBrowsedOrder() { reloadOrderGrid(); }
     // What closing does besides (rkform: stops weighing).
     virtual void closing() { }
+    // The order and every button as the sessions have them; shown whenever the order shown changes.
+    virtual void showControls() = 0;
 
     // The order the session opens on: this station's waiting one or a new one.
     void openOrder();
-    // Text1 and Text3 from the session.
-    void showOrderNumber();
-    // The session's order as new: its number and day, an empty order grid, totals "0".
+    // Text1, Text3 and the delete buttons from the session.
+    void showOrder();
+    // The session's order as new: an empty order grid, totals "0", and its controls.
     void showNewOrder();
     // Shows the lines in the order grid and its totals; false, with both as they were, for none.
     bool showOrderLines(const std::optional<OrderGridFill>& fill);

@@ -35,10 +35,7 @@ WeighingSession::Controls WeighingSession::controls() const
     c.startEnabled = running || (!toBook && !order.openingRights().refusesChange());
     c.bookEnabled = !running && toBook && !order.bookBarred();
     // A resumed order of another day is only released: both buttons say delete, as a click does.
-    const bool releasing = order.releaseOnly();
-    c.wholeRestore = wholeRestore && !releasing;
-    c.wholeRestoreIcon = wholeRestoreIcon && !releasing;
-    c.itemRestore = itemRestore && !releasing;
+    static_cast<Modes&>(c) = order.releaseOnly() ? Modes {} : shownModes();
     return c;
 }
 
@@ -46,7 +43,7 @@ void WeighingSession::opened(OrderSession::Opening opening)
 {
     running = false;
     toBook = opening == OrderSession::Opening::Resumed;
-    deleteModes();
+    modes = {};
 }
 
 WeighingSession::Start WeighingSession::start(const QList<Choice>& choices, bool listsItems, int* unchosenAt)
@@ -105,32 +102,32 @@ bool WeighingSession::maySwitchSimulation() const
 
 BookingOutcome WeighingSession::book(const QList<OrderLine>& lines)
 {
-    BookingOutcome outcome = order.book({}, {}, lines);
+    const BookingOutcome outcome = order.book({}, {}, lines);
     toBook = order.pending();
-    if (outcome.movedOn)
-        deleteModes();
     return outcome;
 }
 
 std::optional<OrderGridFill> WeighingSession::loadOrder()
 {
     auto fill = loadOrderGrid(StockInGrid, order.number(), station());
-    if (fill && !fill->rows.isEmpty())
-        wholeRestore = wholeRestoreIcon = deletedAt(*fill, fill->rows.size());
+    if (fill && !fill->rows.isEmpty()) {
+        Modes& m = modesToSet();
+        m.wholeRestore = m.wholeRestoreIcon = deletedAt(*fill, fill->rows.size());
+    }
     return fill;
 }
 
 void WeighingSession::rowChosen(const QString& status)
 {
-    itemRestore = status == StatusDeleted;
+    modesToSet().itemRestore = status == StatusDeleted;
 }
 
 std::optional<OrderGridFill> WeighingSession::editWholeOrder()
 {
     const bool releasing = order.releaseOnly();
-    const bool restore = !releasing && wholeRestore;
+    const bool restore = !releasing && shownModes().wholeRestore;
     if (restore)
-        wholeRestoreIcon = false; // the icon turns before the owner is asked
+        modesToSet().wholeRestoreIcon = false; // the icon turns before the owner is asked
     const QString number = order.number();
     const OrderEdit edit = editOrder(StockInOrders, number, station(), std::nullopt, user(), [&] {
         return restore ? restoreStockInOrder(number, station())
@@ -146,15 +143,15 @@ std::optional<OrderGridFill> WeighingSession::editWholeOrder()
     }
     // After a delete the button shows the restore icon, also when the owner refused it.
     if (!restore && !releasing && (refill || edit.result == EditResult::NotOwner))
-        wholeRestoreIcon = true;
+        modesToSet().wholeRestoreIcon = true;
     return fill;
 }
 
 std::optional<OrderGridFill> WeighingSession::editItem(const QString& serial, int row)
 {
     const bool releasing = order.releaseOnly();
-    const bool restore = !releasing && itemRestore;
-    itemRestore = !restore; // the button turns at once, even when the click is refused
+    const bool restore = !releasing && shownModes().itemRestore;
+    modesToSet().itemRestore = !restore; // the button turns at once, even when the click is refused
     const QString number = order.number();
     const OrderEdit edit = editOrder(StockInOrders, number, station(), serial, user(), [&] {
         return restore ? restoreStockInItem(serial, number, station())
@@ -166,22 +163,25 @@ std::optional<OrderGridFill> WeighingSession::editItem(const QString& serial, in
         return std::nullopt;
     if (releasing)
         released();
-    auto fill = loadOrderGrid(StockInGrid, order.number(), station());
+    auto fill = loadOrderGrid(StockInGrid, number, station());
     if (fill)
-        itemRestore = deletedAt(*fill, row); // the button follows the row as it now is
+        modesToSet().itemRestore = deletedAt(*fill, row); // the button follows the row as it now is
     return fill;
+}
+
+WeighingSession::Modes& WeighingSession::modesToSet()
+{
+    if (modesOrder != order.number()) {
+        modes = {};
+        modesOrder = order.number();
+    }
+    return modes;
 }
 
 void WeighingSession::released()
 {
-    if (order.readPending(true))
-        deleteModes();
+    order.readPending(true);
     toBook = order.pending();
-}
-
-void WeighingSession::deleteModes()
-{
-    wholeRestore = wholeRestoreIcon = itemRestore = false;
 }
 
 } // namespace korvell

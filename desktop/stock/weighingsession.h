@@ -22,14 +22,18 @@ public:
     {
     }
 
-    // How the window's buttons stand.
-    struct Controls {
-        bool startEnabled = false;
-        QString startCaption;
-        bool bookEnabled = false;
+    // The toolbar's modes. They belong to the order whose lines and clicks set them: any other
+    // order shown starts with both buttons in delete mode, whichever way it came.
+    struct Modes {
         bool wholeRestore = false; // Command2(2) in restore mode (its tooltip)
         bool wholeRestoreIcon = false; // Command2(2) shows the restore icon
         bool itemRestore = false; // Command2(3) in restore mode (tooltip and icon)
+    };
+    // How the window's buttons stand.
+    struct Controls : Modes {
+        bool startEnabled = false;
+        QString startCaption;
+        bool bookEnabled = false;
     };
     // From the session alone, with the rights of the opening: a click asks again.
     [[nodiscard]] Controls controls() const;
@@ -62,7 +66,6 @@ public:
     // An item is stored: the order waits for its booking.
     void stored() { order.setPending(true); }
     // Books the order's items (lines: as the grid lists them). Whoever holds them may book them.
-    // A resumed order of another day, once booked, gives way to a new order of today.
     [[nodiscard]] BookingOutcome book(const QList<OrderLine>& lines);
 
     // The order's lines at the station, as the grid is to show them; the whole-order button
@@ -78,19 +81,18 @@ public:
     [[nodiscard]] std::optional<OrderGridFill> editItem(const QString& serial, int row);
 
 private:
+    Modes shownModes() const { return modesOrder == order.number() ? modes : Modes {}; }
+    Modes& modesToSet();
     // A resumed order of another day whose lines were released: when none waits, the station
-    // weighs again, onto a new order of today.
+    // weighs again.
     void released();
-    // The buttons of a new order: both in delete mode.
-    void deleteModes();
 
     OrderSession& order;
     bool running = false;
     bool simulated = false;
     bool toBook = false; // stopped with items, or opened on a waiting order
-    bool wholeRestore = false;
-    bool wholeRestoreIcon = false;
-    bool itemRestore = false;
+    Modes modes;
+    QString modesOrder;
 };
 
 } // namespace korvell

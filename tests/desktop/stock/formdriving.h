@@ -52,6 +52,17 @@ inline platform::SheetModel& sheet(QWidget* form, const QString& grid = "Grid1")
     return child<platform::Grid>(form, grid)->sheet();
 }
 
+// Prints the order shown; the print copy's items, each as its serial number @ its order number.
+inline QString printedOrder(QWidget* form)
+{
+    click(form, "Command2_4");
+    const platform::SheetModel& copy = sheet(form, "Grid2");
+    QStringList items;
+    for (int r = 1; r + 1 < copy.rows(); ++r)
+        items << copy.cellText(r, 1) + "@" + copy.cellText(r, 10);
+    return items.join(' ');
+}
+
 // Picks a day from the calendar the date box opens.
 inline void pickDay(QWidget* form, const QDate& day)
 {

@@ -285,8 +285,8 @@ TEST_P(Orders, TheSessionOpensOnTheNewestWaitingOrderOfThisStation)
 }
 
 // An order of yesterday left waiting: while it waits, the box shows its day and what is imported
-// onto it carries that day; the work after it is today's.
-TEST_P(Orders, AResumedOrderKeepsItsDayUntilItIsBooked)
+// onto it carries that day; booked, it is shown with its day, and the work after it is today's.
+TEST_P(Orders, AResumedOrderKeepsItsDay)
 {
     testsupport::FixedClock clock { QDateTime(day, QTime(9, 0)) };
     const QString yesterdays = "2006080910002";
@@ -311,9 +311,9 @@ TEST_P(Orders, AResumedOrderKeepsItsDayUntilItIsBooked)
     ASSERT_FALSE(session.book("王五", "客户", {}).refused);
     EXPECT_FALSE(session.pending());
     EXPECT_FALSE(session.resumed());
-    EXPECT_EQ(session.day(), day);
-    EXPECT_EQ(session.number(), "2006081010001") << "a new order of today";
-    EXPECT_EQ(session.takeWindowDay(), OrderSession::Work::SameOrder);
+    EXPECT_EQ(session.number() + dayText(session.day()), yesterdays + "2006-8-9");
+    EXPECT_EQ(session.takeWindowDay(), OrderSession::Work::NewOrder);
+    EXPECT_EQ(session.number() + dayText(session.day()), "20060810100012006-8-10");
     ASSERT_TRUE(session.renew());
     EXPECT_EQ(session.number(), "2006081010001") << "nothing staged on it yet";
 }
@@ -344,7 +344,8 @@ TEST_P(Orders, AResumedOrderIsLeftOrReleased)
     EXPECT_EQ(statusOf("20B"), "10");
     session.readPending(true);
     EXPECT_FALSE(session.resumed());
-    EXPECT_EQ(session.number() + dayText(session.day()), "20060810100012006-8-10") << "today's new order";
+    EXPECT_FALSE(session.deletesEnabled());
+    EXPECT_EQ(session.number() + dayText(session.day()), yesterdays + "2006-8-9") << "shown as released";
 
     // An order that waits since this opening keeps the window open.
     OrderSession fresh(StockOutOrders);
