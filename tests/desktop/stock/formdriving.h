@@ -52,15 +52,11 @@ inline platform::SheetModel& sheet(QWidget* form, const QString& grid = "Grid1")
     return child<platform::Grid>(form, grid)->sheet();
 }
 
-// Prints the order shown; the print copy's items, each as its serial number @ its order number.
+// Prints the order shown; the print copy's order number and item count ("2006081010001×2").
 inline QString printedOrder(QWidget* form)
 {
     click(form, "Command2_4");
-    const platform::SheetModel& copy = sheet(form, "Grid2");
-    QStringList items;
-    for (int r = 1; r + 1 < copy.rows(); ++r)
-        items << copy.cellText(r, 1) + "@" + copy.cellText(r, 10);
-    return items.join(' ');
+    return sheet(form, "Grid2").cellText(1, 10) + "×" + QString::number(sheet(form, "Grid2").rows() - 2);
 }
 
 // Picks a day from the calendar the date box opens.

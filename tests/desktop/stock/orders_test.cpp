@@ -285,7 +285,7 @@ TEST_P(Orders, TheSessionOpensOnTheNewestWaitingOrderOfThisStation)
 }
 
 // An order of yesterday left waiting: while it waits, the box shows its day and what is imported
-// onto it carries that day; booked, it is shown with its day, and the work after it is today's.
+// onto it carries that day; booked, it keeps its day, and the work after it is today's.
 TEST_P(Orders, AResumedOrderKeepsItsDay)
 {
     testsupport::FixedClock clock { QDateTime(day, QTime(9, 0)) };
@@ -344,8 +344,7 @@ TEST_P(Orders, AResumedOrderIsLeftOrReleased)
     EXPECT_EQ(statusOf("20B"), "10");
     session.readPending(true);
     EXPECT_FALSE(session.resumed());
-    EXPECT_FALSE(session.deletesEnabled());
-    EXPECT_EQ(session.number() + dayText(session.day()), yesterdays + "2006-8-9") << "shown as released";
+    EXPECT_EQ(session.deleteGate(), OrderSession::DeleteGate::PastDay) << "a released order of yesterday";
 
     // An order that waits since this opening keeps the window open.
     OrderSession fresh(StockOutOrders);

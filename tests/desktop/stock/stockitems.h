@@ -63,14 +63,13 @@ inline QString columnOf(const QString& col, const QString& serial)
     return testsupport::scalar("select " + col + " from c_proc_main where serialno=?", { serial }).toString();
 }
 
-// From now on every update of the item fails: SQLite refuses it (in words that hold a "%1"),
-// PostgreSQL ends the session in the middle of it, as a stopped server or a cut network would.
-// Serials hold no quote.
+// From now on every update of the item fails: SQLite refuses it (its words hold a "%1"), PostgreSQL
+// ends the session in the middle of it, as a stopped server or a cut network would. No quotes.
 inline bool failUpdatesOf(const QString& serial)
 {
     if (korvell::currentBackend() == korvell::Backend::SQLite)
         return korvell::ExecSQL("create trigger giving_way before update on c_proc_main when new.serialno='"
-            + serial + "' begin select raise(abort, 'given way at %1'); end")
+            + serial + "' begin select raise(abort, 'quota %1'); end")
             .ok;
     return korvell::ExecSQL("create function giving_way() returns trigger as $$ begin if new.serialno='"
                + serial
