@@ -50,7 +50,7 @@ std::optional<WaitingOrder> waitingOrderOf(const OrderKind& kind, const QString&
 OrderSession::Opening OrderSession::open(const QDate& today)
 {
     granted = rights();
-    waiting = leftOver = false;
+    waiting = leftOver = pastDone = false;
     deletesOn = !granted.refusesChange();
     windowDay = today;
     if (const auto left = waitingOrderOf(kind, station()); left && !left->number.isEmpty()) {
@@ -123,7 +123,7 @@ bool OrderSession::take(const QDate& day, const std::optional<QString>& number)
         return false;
     shownOrderDay = day;
     shownNumber = *number;
-    leftOver = false;
+    leftOver = pastDone = false;
     return true;
 }
 
@@ -157,8 +157,7 @@ void OrderSession::readPending(bool assumed)
 
 void OrderSession::setPending(bool on)
 {
-    if (!on && releaseOnly())
-        deletesOn = false; // shown from now on as a booked order of a day that is not today
+    pastDone = pastDone || (!on && releaseOnly());
     waiting = on;
     leftOver = leftOver && on;
 }

@@ -100,8 +100,8 @@ public:
     // then stand as this click found them (unreadable rights change nothing).
     [[nodiscard]] DeleteGate deleteGate();
     // The delete buttons: as the rights at the opening allow, then as the last toolbar click left
-    // them; off once a resumed order of another day is done with, as a click would find it.
-    bool deletesEnabled() const { return deletesOn; }
+    // them; off while a resumed order of another day is shown done with, as a click would find it.
+    bool deletesEnabled() const { return deletesOn && !pastDone; }
     // Deletes and undos reach only the order's waiting lines: it is a resumed order of another
     // day, whose booked lines stay as booked.
     bool releaseOnly() const;
@@ -117,6 +117,7 @@ private:
     bool waiting = false;
     bool leftOver = false;
     bool deletesOn = false;
+    bool pastDone = false; // a resumed order of another day, booked or released, is shown
     Rights granted = Rights::unread();
     QList<LogLine> owedLogs; // bookings' log lines the database did not take
 };

@@ -311,9 +311,13 @@ TEST_P(Orders, AResumedOrderKeepsItsDay)
     ASSERT_FALSE(session.book("王五", "客户", {}).refused);
     EXPECT_FALSE(session.pending());
     EXPECT_FALSE(session.resumed());
-    EXPECT_EQ(session.number() + dayText(session.day()), yesterdays + "2006-8-9");
+    // Shown with its day, the delete buttons off; then today's order, the buttons as they were.
+    const auto shown = [&] {
+        return session.number() + dayText(session.day()) + (session.deletesEnabled() ? " deletes" : "");
+    };
+    EXPECT_EQ(shown(), yesterdays + "2006-8-9");
     EXPECT_EQ(session.takeWindowDay(), OrderSession::Work::NewOrder);
-    EXPECT_EQ(session.number() + dayText(session.day()), "20060810100012006-8-10");
+    EXPECT_EQ(shown(), "20060810100012006-8-10 deletes");
     ASSERT_TRUE(session.renew());
     EXPECT_EQ(session.number(), "2006081010001") << "nothing staged on it yet";
 }
