@@ -509,9 +509,11 @@ std::optional<QSqlError> Connection::oneStatement(const QString& sql)
         QSqlQuery query(db);
         return query.prepare(sql) ? std::nullopt : std::optional(query.lastError());
     }
+    if (settings.backend == Backend::Odbc)
+        return std::nullopt; // nothing to ask: the caller's rule on ";" stands in
     PGconn* server = postgresConnection(db);
-    if (!server)
-        return std::nullopt;
+    if (!server) // a server that cannot be asked runs nothing
+        return QSqlError(QStringLiteral("Unable to prepare statement"), QString(), QSqlError::StatementError);
     // A statement prepared through the extended protocol: the server refuses a text of several.
     PGresult* prepared = PQprepare(server, "", sql.toUtf8().constData(), 0, nullptr);
     std::optional<QSqlError> refused;
