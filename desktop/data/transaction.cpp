@@ -8,6 +8,17 @@
 
 namespace korvell {
 
+namespace {
+
+    // Begin, commit and rollback are watched like a statement: a frozen server is given up.
+    bool watched(Connection& connection, bool (QSqlDatabase::*step)())
+    {
+        Connection::AnswerWatch watch(connection);
+        return (connection.database().*step)();
+    }
+
+} // namespace
+
 Transaction::Transaction()
 {
     Connection& connection = Connection::current();
@@ -16,11 +27,7 @@ Transaction::Transaction()
         ShowToast("数据库连接发生错误", "请检查网络或数据库服务器", ToastRed);
         return;
     }
-    // Begin, commit and rollback are watched like a statement: a frozen server is given up.
-    {
-        Connection::AnswerWatch watch(connection);
-        begun = connection.database().transaction();
-    }
+    begun = watched(connection, &QSqlDatabase::transaction);
     if (!begun)
         std::ignore = statementFailure(connection.lastError());
 }
@@ -41,12 +48,7 @@ bool Transaction::commit()
         begun = false;
         return false;
     }
-    bool committed = false;
-    {
-        Connection::AnswerWatch watch(connection);
-        committed = db.commit();
-    }
-    if (committed) {
+    if (watched(connection, &QSqlDatabase::commit)) {
         begun = false;
         return true;
     }
@@ -64,13 +66,8 @@ void Transaction::rollback()
     QSqlDatabase& db = connection.database();
     if (!db.isValid() || !db.isOpen())
         return;
-    bool rolledBack = false;
-    {
-        Connection::AnswerWatch watch(connection);
-        rolledBack = db.rollback();
-    }
     // A rollback the server did not take leaves the connection in no known state.
-    if (!rolledBack)
+    if (!watched(connection, &QSqlDatabase::rollback))
         connection.drop();
 }
 
